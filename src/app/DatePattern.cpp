@@ -1,0 +1,212 @@
+#include "DatePattern.h"
+#include "DayNumber.h"
+
+#include <QLocale>
+
+namespace {
+
+enum class Field { Day, DayName, Month, MonthName, Year, Literal };
+
+struct Token {
+    Field field = Field::Literal;
+    int width = 0;       // pattern letters in the run
+    QString literal;
+};
+
+// Splits a pattern into tokens; consecutive literal characters form one token.
+QList<Token> Tokenize(const QString& pattern)
+{
+    QList<Token> tokens;
+    auto addLiteral = [&tokens](QChar c) {
+        if (tokens.isEmpty() || tokens.last().field != Field::Literal)
+            tokens.append(Token{Field::Literal, 0, {}});
+        tokens.last().literal.append(c);
+    };
+    for (qsizetype i = 0; i < pattern.size();) {
+        const QChar c = pattern.at(i);
+        if (c == u'"' || c == u'\'') {
+            const qsizetype close = pattern.indexOf(c, i + 1);
+            const qsizetype end = close < 0 ? pattern.size() : close;
+            for (qsizetype k = i + 1; k < end; ++k)
+                addLiteral(pattern.at(k));
+            i = end + 1;
+            continue;
+        }
+        const QChar lower = c.toLower();
+        if (c == u'd' || c == u'M' || c == u'm' || lower == u'y') {
+            qsizetype run = 1;
+            while (i + run < pattern.size() && pattern.at(i + run).toLower() == lower
+                   && (lower != u'd' || pattern.at(i + run) == u'd'))
+                ++run;
+            Token t;
+            t.width = int(run);
+            if (c == u'd')
+                t.field = run >= 3 ? Field::DayName : Field::Day;
+            else if (lower == u'm')
+                t.field = run >= 3 ? Field::MonthName : Field::Month;
+            else
+                t.field = Field::Year;
+            tokens.append(t);
+            i += run;
+            continue;
+        }
+        addLiteral(c);
+        ++i;
+    }
+    return tokens;
+}
+
+QString TwoDigits(int v) { return QString::number(v).rightJustified(2, u'0'); }
+
+// Reads 1..maxDigits digits (exactly `exact` when given) at pos.
+std::optional<int> ReadNumber(const QString& text, qsizetype& pos, int minDigits, int maxDigits)
+{
+    qsizetype end = pos;
+    while (end < text.size() && end - pos < maxDigits && text.at(end).isDigit() && text.at(end).unicode() < 128)
+        ++end;
+    if (end - pos < minDigits)
+        return std::nullopt;
+    const int value = text.mid(pos, end - pos).toInt();
+    pos = end;
+    return value;
+}
+
+// Matches the longest name of the list at pos, ignoring case; returns its index.
+std::optional<int> ReadName(const QString& text, qsizetype& pos, const QString* names, int count)
+{
+    int best = -1;
+    qsizetype bestLength = 0;
+    for (int i = 0; i < count; ++i) {
+        const QString& name = names[i];
+        if (name.isEmpty() || name.size() <= bestLength)
+            continue;
+        if (QStringView(text).mid(pos, name.size()).compare(name, Qt::CaseInsensitive) == 0) {
+            best = i;
+            bestLength = name.size();
+        }
+    }
+    if (best < 0)
+        return std::nullopt;
+    pos += bestLength;
+    return best;
+}
+
+} // namespace
+
+DateNames DateNames::Spanish()
+{
+    return DateNames{
+        {u"enero"_qs, u"febrero"_qs, u"marzo"_qs, u"abril"_qs, u"mayo"_qs, u"junio"_qs, u"julio"_qs,
+         u"agosto"_qs, u"septiembre"_qs, u"octubre"_qs, u"noviembre"_qs, u"diciembre"_qs},
+        {u"ene"_qs, u"feb"_qs, u"mar"_qs, u"abr"_qs, u"may"_qs, u"jun"_qs, u"jul"_qs, u"ago"_qs,
+         u"sep"_qs, u"oct"_qs, u"nov"_qs, u"dic"_qs},
+        {u"lunes"_qs, u"martes"_qs, u"miércoles"_qs, u"jueves"_qs, u"viernes"_qs, u"sábado"_qs,
+         u"domingo"_qs},
+        {u"lun"_qs, u"mar"_qs, u"mié"_qs, u"jue"_qs, u"vie"_qs, u"sáb"_qs, u"dom"_qs},
+    };
+}
+
+const DateNames& DateNames::System()
+{
+    static const DateNames names = [] {
+        const QLocale locale = QLocale::system();
+        if (locale.language() == QLocale::C)
+            return Spanish();
+        DateNames n;
+        for (int m = 1; m <= 12; ++m) {
+            n.longMonths[m - 1] = locale.standaloneMonthName(m, QLocale::LongFormat);
+            n.shortMonths[m - 1] = locale.standaloneMonthName(m, QLocale::ShortFormat);
+        }
+        for (int d = 1; d <= 7; ++d) {
+            n.longDays[d - 1] = locale.dayName(d, QLocale::LongFormat);
+            n.shortDays[d - 1] = locale.dayName(d, QLocale::ShortFormat);
+        }
+        return n;
+    }();
+    return names;
+}
+
+QString FormatDate(double dayNumber, const QString& pattern, const DateNames& names)
+{
+    const QDate date = DateFromDayNumber(dayNumber);
+    if (!date.isValid())
+        return {};
+    QString out;
+    for (const Token& t : Tokenize(pattern)) {
+        switch (t.field) {
+        case Field::Literal: out += t.literal; break;
+        case Field::Day: out += t.width == 1 ? QString::number(date.day()) : TwoDigits(date.day()); break;
+        case Field::DayName:
+            out += (t.width == 3 ? names.shortDays : names.longDays)[date.dayOfWeek() - 1];
+            break;
+        case Field::Month: out += t.width == 1 ? QString::number(date.month()) : TwoDigits(date.month()); break;
+        case Field::MonthName:
+            out += (t.width == 3 ? names.shortMonths : names.longMonths)[date.month() - 1];
+            break;
+        case Field::Year:
+            if (t.width <= 2) {
+                const int yy = date.year() % 100;
+                out += t.width == 1 ? QString::number(yy) : TwoDigits(yy);
+            } else {
+                out += QString::number(date.year()).rightJustified(4, u'0');
+            }
+            break;
+        }
+    }
+    return out;
+}
+
+std::optional<double> ParseDate(const QString& rawText, const QString& pattern, const DateNames& names)
+{
+    const QString text = rawText.trimmed();
+    if (text.isEmpty())
+        return std::nullopt;
+    int day = -1, month = -1, year = -1;
+    qsizetype pos = 0;
+    for (const Token& t : Tokenize(pattern)) {
+        std::optional<int> v;
+        switch (t.field) {
+        case Field::Literal:
+            if (QStringView(text).mid(pos, t.literal.size()).compare(t.literal, Qt::CaseInsensitive) != 0)
+                return std::nullopt;
+            pos += t.literal.size();
+            continue;
+        case Field::Day:
+            if (!(v = ReadNumber(text, pos, t.width, 2)))
+                return std::nullopt;
+            day = *v;
+            break;
+        case Field::DayName:
+            if (!ReadName(text, pos, (t.width == 3 ? names.shortDays : names.longDays).data(), 7))
+                return std::nullopt;
+            break;
+        case Field::Month:
+            if (!(v = ReadNumber(text, pos, t.width, 2)))
+                return std::nullopt;
+            month = *v;
+            break;
+        case Field::MonthName:
+            if (!(v = ReadName(text, pos, (t.width == 3 ? names.shortMonths : names.longMonths).data(), 12)))
+                return std::nullopt;
+            month = *v + 1;
+            break;
+        case Field::Year:
+            if (t.width <= 2) {
+                if (!(v = ReadNumber(text, pos, t.width, 2)))
+                    return std::nullopt;
+                year = *v < 50 ? 2000 + *v : 1900 + *v;
+            } else {
+                if (!(v = ReadNumber(text, pos, 4, 4)))
+                    return std::nullopt;
+                year = *v;
+            }
+            break;
+        }
+    }
+    if (pos != text.size() || day < 0 || month < 0 || year < 0)
+        return std::nullopt;
+    const QDate date(year, month, day);
+    if (!date.isValid())
+        return std::nullopt;
+    return DayNumberFromDate(date);
+}

@@ -1,0 +1,28 @@
+#pragma once
+// Formatter and parser for Windows-style date patterns (the short-date
+// setting's letters): d dd ddd dddd, M MM MMM MMMM (m is read as M: the
+// patterns are date-only), y yy yyyy, text in single or double quotes
+// literal, every other character literal.
+#include <QString>
+#include <array>
+#include <optional>
+
+struct DateNames {
+    std::array<QString, 12> longMonths;  // January first
+    std::array<QString, 12> shortMonths;
+    std::array<QString, 7> longDays;     // Monday first (QDate::dayOfWeek() - 1)
+    std::array<QString, 7> shortDays;
+
+    static DateNames Spanish();
+    // The system locale's names; Spanish when the system locale is C/POSIX.
+    static const DateNames& System();
+};
+
+// Writes the date part of a day number. Returns an empty text when the day
+// number is not a date (NaN, infinite, far out of range).
+QString FormatDate(double dayNumber, const QString& pattern, const DateNames& names = DateNames::System());
+
+// Reads text written with the pattern (same order, same separators) back as a
+// whole day number. Blanks around the text are allowed; anything else that
+// does not fit the pattern, or an impossible date, fails.
+std::optional<double> ParseDate(const QString& text, const QString& pattern, const DateNames& names = DateNames::System());

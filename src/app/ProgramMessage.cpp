@@ -1,0 +1,32 @@
+#include "ProgramMessage.h"
+
+int ProgramMessage(const Gral& gral, const QString& text, int style)
+{
+    if (!gral.platform.message)
+        return ResultOk;
+    return gral.platform.message(text, style);
+}
+
+int RunModal(const Gral& gral, QDialog& window)
+{
+    return gral.platform.runModal ? gral.platform.runModal(window) : 0;
+}
+
+void RequestQuit(Gral& gral)
+{
+    gral.quitRequested = true;
+    if (gral.platform.quit)
+        gral.platform.quit();
+}
+
+BusyCursor::BusyCursor(const Gral& gral) : gral_(gral)
+{
+    if (gral_.platform.busyCursor)
+        gral_.platform.busyCursor(true);
+}
+
+BusyCursor::~BusyCursor()
+{
+    if (gral_.platform.busyCursor)
+        gral_.platform.busyCursor(false);
+}

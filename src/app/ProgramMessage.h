@@ -1,0 +1,38 @@
+#pragma once
+#include "Gral.h"
+
+// Message style words.
+enum MessageStyle : int {
+    StyleInformation = 64,
+    StyleExclamation = 48,
+    StyleError = 16,
+    StyleOkCancel = 49,        // exclamation, OK and Cancel
+    StyleOkCancelDefault2 = 305, // exclamation, OK and Cancel, Cancel is the default
+};
+enum MessageResult : int { ResultOk = 1, ResultCancel = 2 };
+
+// The caption of every message box.
+inline const QString MessageCaption = QStringLiteral("Zeltmark - Pronos \"DEMO\"");
+// The application title a running copy is found by, and the main window's caption.
+inline const QString ApplicationTitle = QStringLiteral("Zeltmark - Pronos  'DEMO'.");
+inline const QString MainWindowCaption = QStringLiteral("Zeltmark - Pronos  'DEMO'");
+
+// The one routine that shows a message. A line break in `text` is "\r".
+int ProgramMessage(const Gral& gral, const QString& text, int style);
+
+// Runs a window modally through the platform seam.
+int RunModal(const Gral& gral, QDialog& window);
+
+// Asks the program to end at the next return to the event loop.
+void RequestQuit(Gral& gral);
+
+// Busy cursor for the lifetime of the object.
+class BusyCursor {
+public:
+    explicit BusyCursor(const Gral& gral);
+    ~BusyCursor();
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+private:
+    const Gral& gral_;
+};

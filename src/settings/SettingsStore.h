@@ -1,0 +1,58 @@
+#pragma once
+// The program's settings, kept between runs: on Windows the registry key
+// HKCU\Software\Zeltmark\Pronos.Demo, elsewhere an INI file
+// "Zeltmark/Pronos.Demo.conf" in the user's config folder. Each access opens
+// the store, reads or writes, and closes it again.
+//
+// A value that is absent, of the wrong type or out of range reads as absent.
+#include "Colour.h"
+
+#include <QString>
+#include <optional>
+
+class SettingsStore {
+public:
+    SettingsStore();
+    ~SettingsStore();
+    SettingsStore(const SettingsStore&) = delete;
+    SettingsStore& operator=(const SettingsStore&) = delete;
+
+    // "GMT": the zone offset 0..24; its presence means the region was confirmed once.
+    std::optional<int> zoneOffset() const;
+    void setZoneOffset(int offset);
+    // "PosMap": the zone index chosen on the map, 0..24.
+    std::optional<int> zoneIndex() const;
+    void setZoneIndex(int index);
+    // "UBMapa": the line of the region list, 0..60.
+    std::optional<int> regionLine() const;
+    void setRegionLine(int line);
+    // "Hora verano": daylight saving in force in the region.
+    std::optional<bool> daylightSaving() const;
+    void setDaylightSaving(bool on);
+    // "Zona": the region line's text (absent reads as empty).
+    QString zoneText() const;
+    bool hasZoneText() const;
+    void setZoneText(const QString& text);
+    // "Integrante": the last selected member as "NAME - date".
+    std::optional<QString> member() const;
+    void setMember(const QString& entry);
+    // "Color1".."Color5": level colours, level 1..5.
+    std::optional<ColourValue> levelColour(int level) const;
+    void setLevelColour(int level, ColourValue colour);
+    void setLevelColours(const LevelColorTable& colours);
+
+    void remove(const QString& key);
+    QString fileName() const;
+
+private:
+    std::optional<int> readInteger(const QString& key, int min, int max) const;
+    struct Private;
+    Private* d;
+};
+
+// Zone offset for a zone index and the daylight-saving flag: the index,
+// except 0 for index 24, plus one with daylight saving.
+constexpr int ZoneOffsetFor(int zoneIndex, bool daylightSaving)
+{
+    return (zoneIndex == 24 ? 0 : zoneIndex) + (daylightSaving ? 1 : 0);
+}

@@ -1,0 +1,183 @@
+#include "Colour.h"
+#include "DatePattern.h"
+#include "DayNumber.h"
+#include "Gral.h"
+#include "SystemDateFormat.h"
+#include "TestSupport.h"
+
+#include <QTest>
+#include <cmath>
+
+class TestDatePattern : public QObject {
+    Q_OBJECT
+private slots:
+    void roundTrip_data();
+    void roundTrip();
+    void rejectsTextThatDoesNotFit_data();
+    void rejectsTextThatDoesNotFit();
+    void namesAndLongPatterns();
+    void dayNumbers();
+    void contrastTextColour_data();
+    void contrastTextColour();
+    void changeDetection_data();
+    void changeDetection();
+    void changeIsReportedOnce();
+    void readSystemDateFormatFallsBack();
+};
+
+void TestDatePattern::roundTrip_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("dd/MM/yyyy") << "dd/MM/yyyy" << QDate(2004, 1, 3) << "03/01/2004";
+    QTest::newRow("dd/mm/yyyy") << "dd/mm/yyyy" << QDate(2004, 1, 3) << "03/01/2004";
+    QTest::newRow("MM/dd/yyyy") << "MM/dd/yyyy" << QDate(2004, 1, 3) << "01/03/2004";
+    QTest::newRow("yyyy-MM-dd") << "yyyy-MM-dd" << QDate(2004, 2, 29) << "2004-02-29";
+    QTest::newRow("dd.MM.yyyy") << "dd.MM.yyyy" << QDate(2003, 12, 31) << "31.12.2003";
+    QTest::newRow("quoted literal") << "dd'x'MM\"-\"yy" << QDate(1999, 7, 4) << "04x07-99";
+    QTest::newRow("short d/M/yyyy") << "d/M/yyyy" << QDate(2004, 3, 5) << "5/3/2004";
+    QTest::newRow("old date") << "dd/MM/yyyy" << QDate(1800, 1, 1) << "01/01/1800";
+}
+
+void TestDatePattern::roundTrip()
+{
+    QFETCH(QString, pattern);
+    QFETCH(QDate, date);
+    QFETCH(QString, text);
+    const double day = DayNumberFromDate(date);
+    QCOMPARE(FormatDate(day, pattern, DateNames::Spanish()), text);
+    const auto back = ParseDate(text, pattern, DateNames::Spanish());
+    QVERIFY(back.has_value());
+    QCOMPARE(*back, day);
+}
+
+void TestDatePattern::rejectsTextThatDoesNotFit_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("wrong separator") << "dd/MM/yyyy" << "03-01-2004";
+    QTest::newRow("month 25") << "MM/dd/yyyy" << "25/03/2026";
+    QTest::newRow("day 30 Feb") << "dd/MM/yyyy" << "30/02/2004";
+    QTest::newRow("29 Feb non-leap") << "dd/MM/yyyy" << "29/02/2003";
+    QTest::newRow("trailing text") << "dd/MM/yyyy" << "03/01/2004x";
+    QTest::newRow("short year") << "dd/MM/yyyy" << "03/01/04";
+    QTest::newRow("one-digit day for dd") << "dd/MM/yyyy" << "3/01/2004";
+    QTest::newRow("empty") << "dd/MM/yyyy" << "";
+    QTest::newRow("order yyyy first") << "yyyy-MM-dd" << "03-01-2004";
+}
+
+void TestDatePattern::rejectsTextThatDoesNotFit()
+{
+    QFETCH(QString, pattern);
+    QFETCH(QString, text);
+    QVERIFY(!ParseDate(text, pattern, DateNames::Spanish()).has_value());
+}
+
+void TestDatePattern::namesAndLongPatterns()
+{
+    const DateNames es = DateNames::Spanish();
+    const double day = DayNumberFromDate(QDate(2004, 1, 1));
+    QCOMPARE(FormatDate(day, "dddd d \"de\" mmmm \"de\" yyyy", es), QString("jueves 1 de enero de 2004"));
+    QCOMPARE(FormatDate(day, "MMMM, dddd dd \"de\" yyyy", es), QString("enero, jueves 01 de 2004"));
+    QCOMPARE(FormatDate(day, "ddd dd MMM yyyy", es), QString("jue 01 ene 2004"));
+    const auto back = ParseDate("jueves 1 de enero de 2004", "dddd d \"de\" mmmm \"de\" yyyy", es);
+    QVERIFY(back.has_value());
+    QCOMPARE(*back, day);
+    QVERIFY(FormatDate(std::nan(""), "dd/MM/yyyy").isEmpty());
+}
+
+void TestDatePattern::dayNumbers()
+{
+    QCOMPARE(DayNumberFromDate(QDate(2003, 1, 1)), FirstCoveredDayNumber);
+    QCOMPARE(DayNumberFromDate(QDate(2004, 12, 31)), LastCoveredDayNumber);
+    QCOMPARE(DateFromDayNumber(37987.75), QDate(2004, 1, 1));
+    QCOMPARE(MinuteOfDay(37987.0 + (5 * 60 + 57) / 1440.0 - 1e-9), 5 * 60 + 57);
+    QVERIFY(!DateFromDayNumber(std::nan("")).isValid());
+}
+
+void TestDatePattern::contrastTextColour_data()
+{
+    QTest::addColumn<uint>("background");
+    QTest::addColumn<uint>("text");
+    QTest::newRow("black -> white") << 0x000000u << 0xFFFFFFu;
+    QTest::newRow("white -> black") << 0xFFFFFFu << 0x000000u;
+    QTest::newRow("grey 128 -> white") << 0x808080u << 0xFFFFFFu;
+    QTest::newRow("pure red -> cyan") << 0x0000FFu << ColourFromRgb(0, 255, 255);
+    QTest::newRow("yellow -> black") << 0x00FFFFu << 0x000000u;
+    QTest::newRow("green 0x008000 -> white") << 0x008000u << 0xFFFFFFu;
+}
+
+void TestDatePattern::contrastTextColour()
+{
+    QFETCH(uint, background);
+    QFETCH(uint, text);
+    QCOMPARE(uint(ContrastTextColour(background)), text);
+}
+
+// A change of order is seen exactly when the text written at start no longer reads.
+void TestDatePattern::changeDetection_data()
+{
+    QTest::addColumn<QDate>("startDate");
+    QTest::addColumn<QString>("newPattern");
+    QTest::addColumn<bool>("detected");
+    QTest::newRow("5 March, to MM/dd") << QDate(2026, 3, 5) << "MM/dd/yyyy" << false;
+    QTest::newRow("25 March, to MM/dd") << QDate(2026, 3, 25) << "MM/dd/yyyy" << true;
+    QTest::newRow("to yyyy-MM-dd") << QDate(2026, 3, 5) << "yyyy-MM-dd" << true;
+    QTest::newRow("unchanged") << QDate(2026, 3, 25) << "dd/MM/yyyy" << false;
+}
+
+void TestDatePattern::changeDetection()
+{
+    QFETCH(QDate, startDate);
+    QFETCH(QString, newPattern);
+    QFETCH(bool, detected);
+    TestEnvironment env;
+    Gral gral;
+    PrepareTestGral(gral);
+    MessageRecorder messages(gral);
+    gral.startDateText = FormatDate(DayNumberFromDate(startDate), gral.systemDateFormat);
+    env.setShortDatePattern(newPattern);
+    QCOMPARE(DateFormatChanged(gral), detected);
+    QCOMPARE(gral.quitRequested, detected);
+    QCOMPARE(messages.messages().size(), detected ? 1 : 0);
+    if (detected) {
+        QCOMPARE(messages.messages().first().style, 48);
+        QVERIFY(messages.messages().first().text.startsWith(
+            "Se han detectado cambios en el \"Formato de fecha corta\" del sistema\r\r"));
+        QVERIFY(gral.systemDateFormat.isEmpty());
+    }
+}
+
+void TestDatePattern::changeIsReportedOnce()
+{
+    TestEnvironment env;
+    Gral gral;
+    PrepareTestGral(gral);
+    MessageRecorder messages(gral);
+    env.setShortDatePattern("yyyy-MM-dd");
+    QVERIFY(DateFormatChanged(gral));
+    QVERIFY(DateFormatChanged(gral));
+    QCOMPARE(messages.messages().size(), 1);
+}
+
+void TestDatePattern::readSystemDateFormatFallsBack()
+{
+    TestEnvironment env;
+    Gral gral;
+    PrepareTestGral(gral);
+    MessageRecorder messages(gral);
+    env.setShortDatePattern(QString());
+    QCOMPARE(ReadSystemDateFormat(gral).value_or("?"), QString("dd/mm/yyyy"));
+    env.setShortDatePattern("d/M/yy");
+    QCOMPARE(ReadSystemDateFormat(gral).value_or("?"), QString("d/M/yy"));
+    env.setShortDatePattern("\"no date here\"");
+    QVERIFY(!ReadSystemDateFormat(gral).has_value());
+    QCOMPARE(messages.messages().size(), 1);
+    QCOMPARE(messages.messages().first().style, 16);
+    QCOMPARE(messages.messages().first().text,
+             QString("Error en formato de fecha de sistema.\r\r\"Zeltmark - Pronos\" se cerrará."));
+}
+
+QTEST_GUILESS_MAIN(TestDatePattern)
+#include "tst_datepattern.moc"

@@ -1,0 +1,67 @@
+#pragma once
+// Shared test fixtures: a private settings/config folder, a scripted message
+// responder, and scripted modal windows, so no test touches the user's
+// settings or ever blocks on a window.
+#include "Gral.h"
+
+#include <QList>
+#include <QString>
+#include <QTemporaryDir>
+#include <deque>
+#include <functional>
+
+// Redirects the settings store and the system's short-date setting into a
+// temporary folder for the lifetime of the object.
+class TestEnvironment {
+public:
+    TestEnvironment();
+    ~TestEnvironment();
+    QString path() const { return dir_.path(); }
+    // Sets (or with an empty text removes) the system's short-date pattern.
+    void setShortDatePattern(const QString& pattern);
+    // A fresh program folder inside the temporary folder, ending in '/'.
+    QString programFolder() const;
+    // Empties the settings store.
+    void clearSettings();
+
+private:
+    QTemporaryDir dir_;
+};
+
+struct RecordedMessage {
+    QString text;
+    int style = 0;
+};
+
+// Records every ProgramMessage and answers from a queue (OK when it's empty).
+class MessageRecorder {
+public:
+    explicit MessageRecorder(Gral& gral);
+    void answerNext(int result) { answers_.push_back(result); }
+    const QList<RecordedMessage>& messages() const { return messages_; }
+    QStringList texts() const;
+    void clear() { messages_.clear(); }
+
+private:
+    QList<RecordedMessage> messages_;
+    std::deque<int> answers_;
+};
+
+// A Gral ready for tests: pattern dd/MM/yyyy, start date text of today,
+// the recorder's responder, modal windows shown and closed at once unless a
+// script is installed, quit only recorded.
+void PrepareTestGral(Gral& gral, const QString& pattern = QStringLiteral("dd/MM/yyyy"));
+
+// Modal scripting: the next modal window runs `script` (which may click
+// buttons and close it) instead of blocking; without a script the window is
+// closed at once with result 0.
+class ModalScript {
+public:
+    explicit ModalScript(Gral& gral);
+    void push(std::function<int(QDialog&)> script) { scripts_.push_back(std::move(script)); }
+    int opened() const { return opened_; }
+
+private:
+    std::deque<std::function<int(QDialog&)>> scripts_;
+    int opened_ = 0;
+};
