@@ -1,0 +1,27 @@
+#pragma once
+// The rule from a member and a calendar sign to a tendency level.
+#include "Gral.h"
+
+// Sets gral.memberSign from gral.selectedBirthDate (kept when no range holds).
+void ComputeMemberSign(Gral& gral);
+// The member sign of a birth date, 0 when no range holds.
+int MemberSignOf(double birthDate);
+
+// ((memberSign - sign) mod 12) + 1, in 1..12.
+int SignStepOf(int memberSign, int sign);
+// Level 1..5 of a step 1..12.
+int LevelOfStep(int step);
+// Level 1..5 of a calendar sign for the current member.
+int LevelOfSign(const Gral& gral, int sign);
+ColourValue ColourOfSign(const Gral& gral, int sign);
+
+// "Excelente" .. "Restrictiva" for level 1..5 (empty otherwise).
+QString LevelName(int level);
+// "Excelentes" .. "Restrictivas" for level 1..5 (empty otherwise).
+QString LevelPlural(int level);
+// Plural level name of a step 1..12; empty for any other step.
+QString PluralForStep(int step);
+
+// The 1-based row of the date's first span in gral.dateIndex, -1 when it is
+// not there, 0 when the date-format check fired (the program is ending).
+int DayLookup(Gral& gral, double date);
