@@ -1,0 +1,121 @@
+// The region's calendar: the base calendar (UTC-12) moved by ZoneOffset whole
+// hours, a change that passes midnight carried into the next day.
+#include "ProgramMessage.h"
+#include "SignCalendar.h"
+#include "SignRowText.h"
+#include "YearTable.h"
+
+#include <optional>
+
+namespace {
+
+// "hh:nn" for an hour and minute that must form a time of day; the text of
+// the failure otherwise.
+std::optional<QString> ShiftedTime(int hour, int minute, QString& failure)
+{
+    if (hour < 0 || hour > 23 || minute < 0 || minute > 59) {
+        failure = QStringLiteral("La hora %1:%2 no es válida.").arg(hour).arg(minute, 2, 10, QLatin1Char('0'));
+        return std::nullopt;
+    }
+    return FormatHourMinute(hour * 60 + minute);
+}
+
+QString Line(const QString& dateText, const QString& from, const QString& to, QStringView signField)
+{
+    QString line;
+    line.reserve(dateText.size() + SignRowTailLength);
+    line.append(dateText).append(u' ').append(from).append(u' ').append(to).append(u' ').append(signField);
+    return line;
+}
+
+// Shifts every base line into gral.signCalendar (and their date fields into
+// `dates`). Returns the failure text, empty when the whole list was built.
+QString ShiftLines(Gral& gral, const BaseCalendarRows& base, QStringList& dates)
+{
+    static const QString WholeDayFrom = QStringLiteral("00:00");
+    static const QString WholeDayTo = QStringLiteral("23:59");
+    QStringList& shifted = gral.signCalendar;
+    const int offset = gral.zoneOffset;
+    QString carriedDateText;
+    QString failure;
+    auto append = [&](QString line, const QString& dateText) {
+        shifted.append(std::move(line));
+        dates.append(dateText);
+    };
+    for (qsizetype i = 0; i < base.lines.size(); ++i) {
+        const QString& line = base.lines[i];
+        const QString& dateText = base.dateTexts[i];
+        if (base.days[i] > gral.lastCoveredDay)
+            break;
+        const QStringView from = FromField(line);
+        const QStringView to = ToField(line);
+        const bool startsAtMidnight = from == WholeDayFrom;
+        const bool endsAtMidnight = to == WholeDayTo;
+        if (startsAtMidnight && endsAtMidnight && dateText != carriedDateText) {
+            append(line, dateText); // a whole day into which no change was carried
+            continue;
+        }
+        if (!startsAtMidnight || endsAtMidnight)
+            continue; // second row of a change day, or a day already filled from the day before
+        // The first row of a change day: it ends at h:m in sign S.
+        const std::optional<int> end = ReadHourMinute(to);
+        const std::optional<int> sign = ReadTwoDigits(SignField(line));
+        if (!end || !sign || *sign < 1 || *sign > 12)
+            return QStringLiteral("La línea «%1» del calendario no es válida.").arg(line);
+        const int h = *end / 60, m = *end % 60;
+        const QStringView signField = SignField(line);
+        const int nextSign = *sign == 12 ? 1 : *sign + 1;
+        const QString nextSignText = QString::number(nextSign).rightJustified(2, u'0');
+        QString changeDateText = dateText;
+        int hour = h + offset;
+        if (hour > 23) {
+            append(Line(dateText, WholeDayFrom, WholeDayTo, signField), dateText);
+            const int day = base.days[i];
+            // The next day's date field is usually the next base line's; written afresh otherwise.
+            changeDateText = i + 1 < base.lines.size() && base.days[i + 1] == day + 1 ? base.dateTexts[i + 1]
+                                                                                     : NextDateText(gral, day);
+            hour = offset - (24 - h);
+        }
+        const auto before = ShiftedTime(hour, m, failure);
+        if (!before)
+            return failure;
+        const auto after = ShiftedTime(hour, m + 1, failure); // the change never falls on :58..:01, so no carry
+        if (!after)
+            return failure;
+        carriedDateText = changeDateText;
+        append(Line(changeDateText, WholeDayFrom, *before, signField), changeDateText);
+        append(Line(changeDateText, *after, WholeDayTo, nextSignText), changeDateText);
+    }
+    return {};
+}
+
+} // namespace
+
+void BuildShiftedCalendar(Gral& gral)
+{
+    QString failure;
+    {
+        BusyCursor busy(gral);
+        BaseCalendarRows base;
+        BuildBaseCalendarRows(gral, base);
+        if (base.lines.isEmpty())
+            return;
+        gral.signCalendar.clear();
+        gral.dateIndex.clear();
+        if (gral.zoneOffset == 0 || gral.zoneOffset > 23) {
+            gral.signCalendar = std::move(base.lines);
+            gral.dateIndex = std::move(base.dateTexts);
+            return;
+        }
+        QStringList dates;
+        dates.reserve(base.lines.size());
+        gral.signCalendar.reserve(base.lines.size());
+        failure = ShiftLines(gral, base, dates);
+        if (failure.isEmpty()) {
+            gral.dateIndex = std::move(dates);
+            return;
+        }
+    }
+    // The cursor is back to normal before the message; the lines built so far stay.
+    ProgramMessage(gral, failure, StyleError);
+}

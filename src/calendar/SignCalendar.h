@@ -1,0 +1,29 @@
+#pragma once
+// The sign calendar: for every minute of 2003-2004 the tropical sign (1..12)
+// that holds the Moon. Rows are 25-character lines
+//   "dd/MM/yyyy hh:nn hh:nn ss"  (date with the short-date pattern read at start)
+// The base calendar is stated in the fixed zone UTC-12; the shifted calendar
+// (Gral::signCalendar) is the one every other part of the program reads.
+#include "Gral.h"
+
+// Fills `base` with the 1052 lines of the base calendar, 2003 then 2004.
+void BuildBaseCalendar(const Gral& gral, QStringList& base);
+
+// Rebuilds gral.signCalendar and gral.dateIndex for gral.zoneOffset.
+void BuildShiftedCalendar(Gral& gral);
+
+// Parses line `rowNumber` (1-based) of the shifted calendar into
+// gral.currentSignRow. Returns false, reading nothing, when the row does not exist.
+bool LoadSignRow(Gral& gral, int rowNumber);
+
+constexpr int SignRowNotFound = -1;
+// mode 1: the date's first row; any other mode: the row holding `minuteOfDay`.
+// Returns the row's sign minus one (0..11), or SignRowNotFound when the date
+// is not in the calendar. Sets gral.dayRowIndex to the date's first row.
+int FindSignRow(Gral& gral, int mode, double date, int minuteOfDay);
+
+// The day after `date`, written with the short-date pattern read at start.
+QString NextDateText(const Gral& gral, double date);
+
+// "hh:nn" for a minute of the day.
+QString FormatHourMinute(int minuteOfDay);

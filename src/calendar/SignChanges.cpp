@@ -1,0 +1,96 @@
+#include "SignChanges.h"
+#include "DayNumber.h"
+#include "LunarTheory.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr double SecondsPerDay = 86400.0;
+// Sampling step for bracketing: the Moon moves at most ~16 degrees a day, so
+// half a day never spans two sign boundaries.
+constexpr double BracketStepDays = 0.5;
+// Root precision: 1e-8 day is under a millisecond.
+constexpr double RootToleranceDays = 1.0e-8;
+
+double SectorOf(double unreducedDeg) { return std::floor(unreducedDeg / 30.0); }
+
+// The instant in [lo, hi] at which the unreduced longitude equals targetDeg.
+// The longitude is smooth and nearly linear over half a day, so secant steps
+// converge in a handful of evaluations; a step leaving the bracket bisects.
+double SolveCrossing(double lo, double hi, double targetDeg)
+{
+    double x0 = lo, f0 = MoonLongitudeUnreducedDeg(lo) - targetDeg;
+    double x1 = hi, f1 = MoonLongitudeUnreducedDeg(hi) - targetDeg;
+    for (int iteration = 0; iteration < 50; ++iteration) {
+        double x2 = f1 == f0 ? 0.5 * (x0 + x1) : x1 - f1 * (x1 - x0) / (f1 - f0);
+        if (!(x2 >= lo && x2 <= hi))
+            x2 = 0.5 * (lo + hi);
+        const double f2 = MoonLongitudeUnreducedDeg(x2) - targetDeg;
+        if (f2 < 0)
+            lo = x2;
+        else
+            hi = x2;
+        if (std::fabs(x2 - x1) < RootToleranceDays || f2 == 0)
+            return x2;
+        x0 = x1; f0 = f1;
+        x1 = x2; f1 = f2;
+    }
+    return 0.5 * (lo + hi);
+}
+
+} // namespace
+
+int SignAtJulianDay(double jdUT) { return int(MoonLongitudeDeg(jdUT) / 30.0) % 12 + 1; }
+
+void PlaceInBaseZone(double jdUT, int& baseDay, int& baseMinute)
+{
+    const double baseDayNumber = DayNumberOfJulianDay(jdUT) - BaseZoneHoursBehindUtc / 24.0;
+    const double day = std::floor(baseDayNumber);
+    const double secondOfDay = (baseDayNumber - day) * SecondsPerDay;
+    const double secondOfHour = std::fmod(secondOfDay, 3600.0);
+    const double hourStart = secondOfDay - secondOfHour;
+    double minuteOfDay;
+    if (secondOfHour >= 3600.0 - 150.0)
+        minuteOfDay = hourStart / 60.0 + 57.0;            // just before a full hour
+    else if (secondOfHour < 90.0)
+        minuteOfDay = hourStart / 60.0 + 2.0;             // just after a full hour
+    else
+        minuteOfDay = std::floor(secondOfDay / 60.0 + 0.5);
+    baseDay = int(day);
+    baseMinute = int(minuteOfDay);
+}
+
+std::vector<SignChange> ComputeSignChanges(int firstDay, int lastDay)
+{
+    std::vector<SignChange> changes;
+    // Base-zone midnight of firstDay to midnight after lastDay, in UT, with a
+    // margin so a change rounded across a day boundary is still seen.
+    const double startJd = JulianDayOfDayNumber(firstDay + BaseZoneHoursBehindUtc / 24.0) - 0.01;
+    const double endJd = JulianDayOfDayNumber(lastDay + 1 + BaseZoneHoursBehindUtc / 24.0) + 0.01;
+    double t0 = startJd;
+    double sector0 = SectorOf(MoonLongitudeUnreducedDeg(t0));
+    while (t0 < endJd) {
+        const double t1 = t0 + BracketStepDays;
+        const double sector1 = SectorOf(MoonLongitudeUnreducedDeg(t1));
+        if (sector1 != sector0) {
+            SignChange change;
+            change.jdUT = SolveCrossing(t0, t1, sector1 * 30.0);
+            PlaceInBaseZone(change.jdUT, change.baseDay, change.baseMinute);
+            const int sector = int(std::fmod(sector1, 12.0));
+            change.newSign = (sector < 0 ? sector + 12 : sector) + 1;
+            if (change.baseDay >= firstDay && change.baseDay <= lastDay)
+                changes.push_back(change);
+        }
+        t0 = t1;
+        sector0 = sector1;
+    }
+    return changes;
+}
+
+const std::vector<SignChange>& CalendarSignChanges()
+{
+    static const std::vector<SignChange> changes =
+        ComputeSignChanges(int(FirstCoveredDayNumber), int(LastCoveredDayNumber));
+    return changes;
+}

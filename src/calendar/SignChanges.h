@@ -1,0 +1,29 @@
+#pragma once
+// The instants at which the Moon enters a new tropical sign, and their place
+// in the calendar's base zone (UTC-12) to the minute.
+#include <vector>
+
+constexpr double BaseZoneHoursBehindUtc = 12.0;
+
+struct SignChange {
+    double jdUT = 0;      // the instant the longitude reaches a multiple of 30 degrees
+    int baseDay = 0;      // day number of the base-zone date the change is given
+    int baseMinute = 0;   // minute of that day, never :58..:01
+    int newSign = 0;      // 1..12, the sign that begins
+};
+
+// The sign (1..12) holding the Moon at the instant.
+int SignAtJulianDay(double jdUT);
+
+// Places an instant in the base zone: nearest whole minute, except that
+// [hh-1:57:30, hh:00:00) gives hh-1:57 and [hh:00:00, hh:01:30) gives hh:02, so
+// no change falls on minutes :58 to :01 (and never at midnight).
+void PlaceInBaseZone(double jdUT, int& baseDay, int& baseMinute);
+
+// Every sign change whose base-zone date lies in firstDay..lastDay (day
+// numbers), in time order, computed from the lunar theory.
+std::vector<SignChange> ComputeSignChanges(int firstDay, int lastDay);
+
+// The changes of the calendar's two years (1 January 2003 to 31 December
+// 2004), computed once per process on first use.
+const std::vector<SignChange>& CalendarSignChanges();

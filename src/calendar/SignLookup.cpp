@@ -1,0 +1,63 @@
+// Reading the region's calendar: a row by number, the row of a date and time,
+// the next date's text.
+#include "DatePattern.h"
+#include "SignCalendar.h"
+#include "SignRowText.h"
+
+#include <cmath>
+
+bool LoadSignRow(Gral& gral, int rowNumber)
+{
+    if (rowNumber < 1 || rowNumber > gral.signCalendar.size())
+        return false;
+    const QString& line = gral.signCalendar.at(rowNumber - 1);
+    if (line.size() <= SignRowTailLength)
+        return false;
+    // The lines were written with the pattern read at start: read them back with it.
+    const std::optional<double> date = ParseDate(DateField(line).toString(), gral.systemDateFormat);
+    const std::optional<int> from = ReadHourMinute(FromField(line));
+    const std::optional<int> to = ReadHourMinute(ToField(line));
+    const std::optional<int> sign = ReadTwoDigits(SignField(line));
+    if (!date || !from || !to || !sign)
+        return false;
+    gral.currentSignRow = CurrentSignRow{*date, *from, *to, *sign};
+    return true;
+}
+
+int FindSignRow(Gral& gral, int mode, double date, int minuteOfDay)
+{
+    const QString dateText = FormatDate(std::floor(date), gral.systemDateFormat);
+    const qsizetype k = dateText.isEmpty() ? -1 : gral.dateIndex.indexOf(dateText);
+    if (k < 0 || !LoadSignRow(gral, int(k) + 1)) {
+        // A date outside the calendar: nothing is read and no row is current.
+        gral.dayRowIndex = SignRowNotFound;
+        return SignRowNotFound;
+    }
+    const int firstRow = int(k) + 1;
+    if (mode == 1) {
+        gral.dayRowIndex = firstRow;
+        return gral.currentSignRow.sign - 1;
+    }
+    if (minuteOfDay >= gral.currentSignRow.fromMinute && minuteOfDay <= gral.currentSignRow.toMinute) {
+        gral.dayRowIndex = firstRow;
+        return gral.currentSignRow.sign - 1;
+    }
+    if (minuteOfDay > gral.currentSignRow.toMinute) {
+        gral.dayRowIndex = firstRow;
+        if (!LoadSignRow(gral, firstRow + 1))
+            return SignRowNotFound; // past the last row of the calendar
+        return gral.currentSignRow.sign - 1;
+    }
+    return 0; // before the first row's start: a first row always begins at 00:00, so unreachable
+}
+
+QString NextDateText(const Gral& gral, double date)
+{
+    return FormatDate(std::floor(date) + 1, gral.systemDateFormat);
+}
+
+QString FormatHourMinute(int minuteOfDay)
+{
+    const int hour = minuteOfDay / 60, minute = minuteOfDay % 60;
+    return QString::number(hour).rightJustified(2, u'0') + u':' + QString::number(minute).rightJustified(2, u'0');
+}

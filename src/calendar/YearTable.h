@@ -1,0 +1,51 @@
+#pragma once
+// The stored form of one calendar year and its expansion into lines.
+#include "Gral.h"
+#include "SignChanges.h"
+
+#include <QStringList>
+#include <array>
+#include <vector>
+
+class DateFieldWriter;
+
+constexpr int YearTableSlots = 531;   // slots 0..530
+constexpr int YearTableRows = 526;    // slots 0..525 are used: 365 or 366 days plus one per change
+
+// Four parallel arrays. A stored slot is one of the two rows of a day with a
+// sign change; a day without a change is not stored and its slot keeps date 0.
+struct YearTable {
+    std::array<double, YearTableSlots> date{};     // day number; 0 = nothing stored
+    std::array<double, YearTableSlots> fromTime{}; // fraction of a day, a whole minute
+    std::array<double, YearTableSlots> toTime{};
+    std::array<quint8, YearTableSlots> sign{};     // 1..12
+};
+
+struct YearTableArguments {
+    int year;
+    quint8 startSign;   // the sign in force at the year's first minute
+    quint16 lastIndex;  // last slot to expand
+    double baseDate;    // date of slot 0 when slot 0 stores nothing
+};
+constexpr YearTableArguments Year2003Table{2003, 9, 525, 37622};
+constexpr YearTableArguments Year2004Table{2004, 2, 525, 37987};
+
+// Clears the date array, then stores the two rows of every change day of
+// `year` found in `changes` (base-zone dates). Returns the number of slots
+// the year occupies (stored and whole-day), 526 for the calendar's years.
+int FillYearTable(YearTable& table, int year, const std::vector<SignChange>& changes);
+
+// Appends lastIndex + 1 lines, one per slot 0..lastIndex.
+void ExpandYearTable(const Gral& gral, const YearTable& table, quint8 startSign, quint16 lastIndex, double baseDate,
+                     QStringList& base);
+
+// The base calendar with what the shift needs beside each line: its day
+// number and its date field (shared text, no copies).
+struct BaseCalendarRows {
+    QStringList lines;
+    QStringList dateTexts;
+    std::vector<int> days;
+};
+void ExpandYearTableRows(const YearTable& table, quint8 startSign, quint16 lastIndex, double baseDate,
+                         const DateFieldWriter& writer, BaseCalendarRows& rows);
+void BuildBaseCalendarRows(const Gral& gral, BaseCalendarRows& rows);
