@@ -1,0 +1,45 @@
+#include "MembersStartup.h"
+#include "MemberList.h"
+#include "MembersFile.h"
+#include "ProgramMessage.h"
+#include "TForm2.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+void ReportOpenFailure(const Gral& gral, const MembersFile& file)
+{
+    ProgramMessage(gral,
+                   QStringLiteral("No se pudo leer o escribir el archivo \"%1\".\r\r%2")
+                       .arg(QDir::toNativeSeparators(file.fileName()), file.errorString()),
+                   StyleError);
+}
+
+} // namespace
+
+bool OpenMembersFile(Gral& gral)
+{
+    MembersFile file(gral.programFolder + MembersFileName);
+    if (file.openExisting() && file.size() > 0) {
+        if (!LoadMemberList(gral, file))
+            return false; // purged; the handle is closed
+        file.close();
+        if (!gral.memberList.isEmpty())
+            return true;
+        // Bytes but no member (free slots, a partial record): kept as they are,
+        // and the user is asked for a member as on a first run.
+    } else {
+        // A file with bytes that can't be opened is never replaced by an empty one.
+        if (QFileInfo(file.fileName()).size() > 0 || !file.createEmpty()) {
+            ReportOpenFailure(gral, file);
+            return false;
+        }
+        file.close();
+    }
+    ProgramMessage(gral, FirstRunMembersMessage, StyleInformation);
+    TForm2 window(gral);
+    RunModal(gral, window);
+    return gral.memberSaved;
+}

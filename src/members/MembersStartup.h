@@ -1,0 +1,14 @@
+#pragma once
+// Start-up's members step: at least one member must exist before the main
+// window is built.
+#include "Gral.h"
+
+inline const QString FirstRunMembersMessage = QStringLiteral(
+    "A continuación se abrirá la \"Gestión de Integrantes\".\r\r"
+    "Ingrese al menos un integrante para el funcionamiento normal de \"Zeltmark - Pronos\"");
+
+// Fills gral.memberList from "Fechas.dat" in gral.programFolder. Without a
+// member (no file, an empty file, or one of free slots only) it says so and
+// opens the members window; then the result is gral.memberSaved. False also
+// after a purge of a damaged file: the program must end.
+bool OpenMembersFile(Gral& gral);

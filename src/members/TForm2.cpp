@@ -1,0 +1,387 @@
+#include "TForm2.h"
+#include "DatePattern.h"
+#include "HelpContext.h"
+#include "HelpFile.h"
+#include "MemberList.h"
+#include "MemberListView.h"
+#include "ProgramMessage.h"
+#include "SettingsStore.h"
+#include "SystemDateFormat.h"
+
+#include <QDateEdit>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QValidator>
+
+namespace {
+
+constexpr int MembersHelpContext = 3;
+const QDate EarliestBirthDate(1800, 1, 1);
+
+// Edit1: typed (and pasted) letters become upper case; nothing is refused.
+class UpperCaseValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override
+    {
+        input = UpperCaseName(input);
+        return Acceptable;
+    }
+};
+
+// Day and month names as the rest of the program writes them.
+QLocale DateLocale()
+{
+    const QLocale system = QLocale::system();
+    return system.language() == QLocale::C ? QLocale(QLocale::Spanish, QLocale::Spain) : system;
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& text, QWidget* buddy, const char* name)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    QFont font = label->font();
+    font.setPointSize(10);
+    label->setFont(font);
+    label->setBuddy(buddy);
+    return label;
+}
+
+QPushButton* MakeButton(QWidget* parent, const QString& text, const QRect& geometry, const char* name)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(geometry);
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+TForm2::TForm2(Gral& gral, QWidget* parent) : QDialog(parent), gral_(gral)
+{
+    buildLayout();
+    Form2_Create();
+}
+
+TForm2::~TForm2() = default;
+
+void TForm2::buildLayout()
+{
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("Integrantes de Zeltmark - Pronos"));
+    // A fixed frame with only Move and Close in its system menu.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(708, 370);
+
+    List1 = new MemberListView(this);
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setGeometry(12, 7, 685, 163);
+
+    Edit1 = new QLineEdit(this);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setGeometry(14, 210, 551, 19);
+    Edit1->setMaxLength(NameCapacity);
+    Edit1->setValidator(new UpperCaseValidator(Edit1));
+    Label1 = MakeLabel(this,
+                       QStringLiteral("N&ombres y Apellidos (Solo letras mayusculas sin acentos) (Max. 60 caracteres):"),
+                       Edit1, "Label1");
+    Label1->move(14, 191);
+    Label1->adjustSize();
+
+    DateTime1 = new QDateEdit(this);
+    DateTime1->setObjectName(QStringLiteral("DateTime1"));
+    DateTime1->setGeometry(150, 248, 249, 24);
+    DateTime1->setLocale(DateLocale());
+    DateTime1->setDisplayFormat(QStringLiteral("dddd d 'de' MMMM 'de' yyyy"));
+    DateTime1->setCalendarPopup(true);
+    QFont pickerFont = DateTime1->font();
+    pickerFont.setPointSize(10);
+    DateTime1->setFont(pickerFont);
+    Label2 = MakeLabel(this, QStringLiteral("&Fecha de Nacimiento:"), DateTime1, "Label2");
+    Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Label2->setGeometry(6, 248, 140, 24);
+
+    Edit2 = new QLineEdit(this);
+    Edit2->setObjectName(QStringLiteral("Edit2"));
+    Edit2->setGeometry(114, 291, 451, 19);
+    Edit2->setMaxLength(RemarksCapacity);
+    Label3 = MakeLabel(this, QStringLiteral("O&bservaciones:"), Edit2, "Label3");
+    Label3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Label3->setGeometry(6, 291, 104, 19);
+
+    Button1 = MakeButton(this, QStringLiteral("&Nuevo Integrante"), {582, 196, 115, 23}, "Button1");
+    Button2 = MakeButton(this, QStringLiteral("&Guardar"), {582, 226, 115, 23}, "Button2");
+    Button3 = MakeButton(this, QStringLiteral("&Eliminar"), {582, 256, 115, 23}, "Button3");
+    Button4 = MakeButton(this, QStringLiteral("&Ayuda"), {582, 286, 115, 25}, "Button4");
+    Button5 = MakeButton(this, QStringLiteral("&Cerrar"), {582, 336, 115, 25}, "Button5");
+    QFont bold = Button5->font();
+    bold.setBold(true);
+    Button5->setFont(bold);
+
+    QWidget::setTabOrder(Edit1, DateTime1);
+    QWidget::setTabOrder(DateTime1, Edit2);
+    QWidget::setTabOrder(Edit2, Button1);
+    QWidget::setTabOrder(Button1, Button2);
+    QWidget::setTabOrder(Button2, Button3);
+    QWidget::setTabOrder(Button3, Button4);
+    QWidget::setTabOrder(Button4, Button5);
+    QWidget::setTabOrder(Button5, List1);
+
+    SetHelpContext(this, MembersHelpContext);
+
+    for (QPushButton* button : {Button1, Button2, Button3, Button4, Button5})
+        connect(button, &QPushButton::clicked, this, [this, button] { Button1_Click(button); });
+    connect(List1, &MemberListView::keyReleased, this, &TForm2::List1_KeyUp);
+    connect(List1, &MemberListView::mouseReleased, this, &TForm2::List1_MouseUp);
+}
+
+void TForm2::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (centred_)
+        return;
+    centred_ = true;
+    if (const QScreen* s = screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(s->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void TForm2::Form2_Create()
+{
+    file_.bind(gral_.programFolder + MembersFileName);
+    // A file that exists with bytes in it is never replaced by an empty one.
+    if (!file_.openExisting() && (QFileInfo(file_.fileName()).size() > 0 || !file_.createEmpty()))
+        reportFileError();
+
+    gral_.memberSaved = false;
+    DateTime1->setMinimumDate(EarliestBirthDate);
+    DateTime1->setDate(QDate::currentDate());
+    newMemberMode_ = true;
+    if (file_.isOpen() && file_.size() > 0) {
+        fillList();
+        newMemberMode_ = false;
+    }
+    CheckHelpFile(gral_);
+}
+
+void TForm2::done(int result)
+{
+    if (!closed_) {
+        closed_ = true;
+        Form2_Close();
+    }
+    QDialog::done(result);
+}
+
+void TForm2::Form2_Close()
+{
+    // A handle that never opened has nothing to read back: MemberList stays.
+    if (!file_.isOpen())
+        return;
+    const bool loaded = LoadMemberList(gral_, file_);
+    file_.close(); // a no-op when the purge closed it already
+    if (!loaded)
+        RequestQuit(gral_);
+}
+
+void TForm2::fillList()
+{
+    List1->clear();
+    QList<QTreeWidgetItem*> entries;
+    const bool read = file_.forEachRecord([&](qint64, const char* bytes) {
+        const MemberRecord r = DecodeMemberRecord(bytes);
+        if (!IsFreeSlot(r))
+            entries.append(new MemberListItem(r.fullName, DateText(gral_, r.birthDate), r.remarks));
+        return true;
+    });
+    List1->addTopLevelItems(entries);
+    if (!read)
+        reportFileError();
+    if (QTreeWidgetItem* first = List1->entry(0)) {
+        List1->selectEntry(first);
+        List1->setFocus();
+        loadEntry(first);
+    }
+}
+
+void TForm2::loadEntry(QTreeWidgetItem* item)
+{
+    Edit1->setText(item->text(0));
+    if (const std::optional<double> day = ParseDate(item->text(1), gral_.systemDateFormat)) {
+        // The picker shows the member's true date even when it lies outside
+        // the range "&Nuevo Integrante" set, so a Save never stores another one.
+        const QDate date = DateFromDayNumber(*day);
+        if (date < DateTime1->minimumDate())
+            DateTime1->setMinimumDate(date);
+        if (date > DateTime1->maximumDate())
+            DateTime1->setMaximumDate(date);
+        DateTime1->setDate(date);
+    }
+    Edit2->setText(item->text(2));
+}
+
+void TForm2::Button1_Click(QObject* sender)
+{
+    if (sender == Button1)
+        newMember();
+    else if (sender == Button2)
+        save();
+    else if (sender == Button3)
+        deleteMember();
+    else if (sender == Button4) {
+        if (gral_.platform.showHelpTopic)
+            gral_.platform.showHelpTopic(MembersHelpContext);
+    } else if (sender == Button5)
+        close();
+}
+
+void TForm2::List1_KeyUp()
+{
+    if (QTreeWidgetItem* item = List1->selectedEntry())
+        loadEntry(item);
+}
+
+void TForm2::List1_MouseUp()
+{
+    QTreeWidgetItem* item = List1->selectedEntry();
+    if (!item) {
+        item = List1->entry(List1->topLevelItemCount() - 1);
+        if (!item)
+            return;
+        List1->selectEntry(item);
+        List1->setFocus();
+    }
+    loadEntry(item);
+}
+
+void TForm2::newMember()
+{
+    Edit1->clear();
+    const QDate today = QDate::currentDate();
+    DateTime1->setMaximumDate(today);
+    DateTime1->setDate(today);
+    newMemberMode_ = true;
+    Edit1->setFocus();
+}
+
+void TForm2::save()
+{
+    gral_.memberSaved = false;
+    if (DateFormatChanged(gral_))
+        return;
+    if (TrimName(Edit1->text()).isEmpty()) {
+        ProgramMessage(gral_, QStringLiteral("No se ingresó \"Nombre y Apellido\"."), StyleExclamation);
+        return;
+    }
+    MemberListItem* selected = List1->selectedEntry();
+    if (!newMemberMode_ && !selected) {
+        ProgramMessage(gral_, QStringLiteral("No se seleccionó ningun integrante de la lista."), StyleExclamation);
+        return;
+    }
+
+    // Names are compared as the file will hold them.
+    const QString name = StoredText(Edit1->text(), NameCapacity);
+    const QString remarks = StoredText(Edit2->text(), RemarksCapacity);
+    const double birthDate = DayNumberFromDate(DateTime1->date());
+    const QString dateText = DateText(gral_, birthDate);
+
+    qint64 own = 0;
+    if (!newMemberMode_) {
+        own = FindMemberRecord(file_, gral_, UpperCaseName(selected->text(0)), keyDateText(selected->text(1)));
+        if (own < 0)
+            return reportFileError();
+    }
+    if (List1->topLevelItemCount() > 0 && file_.recordCount() > 0) {
+        const qint64 duplicate = newMemberMode_
+            ? FindDuplicateOfNew(file_, name, birthDate)
+            : FindDuplicateOfChanged(file_, gral_, UpperCaseName(name), dateText, own);
+        if (duplicate < 0)
+            return reportFileError();
+        if (duplicate > 0) {
+            ProgramMessage(gral_, QStringLiteral("Integrante \"%1\" ya existe.").arg(Edit1->text()),
+                           StyleExclamation);
+            return;
+        }
+    }
+
+    const MemberRecord record{birthDate, Edit1->text(), Edit2->text()};
+    if (newMemberMode_) {
+        if (StoreNewMember(file_, record) < 0)
+            return reportFileError();
+        auto* entry = new MemberListItem(name, dateText, remarks);
+        List1->addTopLevelItem(entry);
+        List1->selectEntry(entry);
+    } else {
+        if (own > 0 && !file_.write(own, record))
+            return reportFileError();
+        selected->setText(0, name);
+        selected->setText(1, dateText);
+        selected->setText(2, remarks);
+        List1->selectEntry(selected);
+    }
+    rememberMember();
+    newMemberMode_ = false;
+    gral_.memberSaved = true;
+}
+
+void TForm2::deleteMember()
+{
+    const int count = List1->topLevelItemCount();
+    if (count == 0)
+        return;
+    if (count == 1) {
+        ProgramMessage(gral_,
+                       QStringLiteral("\"Zeltmark - Pronos\" necesita contar con al menos un integrante.\r\r"
+                                      "Genere uno nuevo y luego elimine el que desee."),
+                       StyleInformation);
+        return;
+    }
+    QTreeWidgetItem* entry = List1->selectedEntry();
+    if (!entry) {
+        entry = List1->entry(0);
+        List1->selectEntry(entry);
+        List1->setFocus();
+    }
+    if (ProgramMessage(gral_, QStringLiteral("Confirme eliminar integrante \"%1\"...").arg(entry->text(0)),
+                       StyleOkCancelDefault2)
+        == ResultCancel)
+        return;
+    const qint64 number = FindMemberRecord(file_, gral_, UpperCaseName(entry->text(0)), keyDateText(entry->text(1)));
+    if (number < 0 || (number > 0 && !FreeMemberRecord(file_, number)))
+        return reportFileError();
+    delete entry;
+    QTreeWidgetItem* first = List1->entry(0);
+    List1->selectEntry(first);
+    loadEntry(first);
+    rememberMember();
+}
+
+// "Integrante" names the member the fields now show, as the main window lists it.
+void TForm2::rememberMember()
+{
+    SettingsStore().setMember(Edit1->text() + QStringLiteral(" - ")
+                              + DateText(gral_, DayNumberFromDate(DateTime1->date())));
+}
+
+// A list date text written again with the program's date pattern.
+QString TForm2::keyDateText(const QString& listDateText) const
+{
+    const std::optional<double> day = ParseDate(listDateText, gral_.systemDateFormat);
+    return day ? DateText(gral_, *day) : QString();
+}
+
+void TForm2::reportFileError()
+{
+    ProgramMessage(gral_,
+                   QStringLiteral("No se pudo leer o escribir el archivo \"%1\".\r\r%2")
+                       .arg(QDir::toNativeSeparators(file_.fileName()), file_.errorString()),
+                   StyleError);
+}

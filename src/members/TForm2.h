@@ -1,0 +1,66 @@
+#pragma once
+// The members window: lists, adds, changes and deletes team members, working
+// on "Fechas.dat" through the one members file handle, which it keeps open
+// while shown. Closing it rebuilds MemberList.
+#include "Gral.h"
+#include "MembersFile.h"
+
+#include <QDialog>
+
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTreeWidgetItem;
+class MemberListView;
+
+class TForm2 : public QDialog {
+    Q_OBJECT
+public:
+    explicit TForm2(Gral& gral, QWidget* parent = nullptr);
+    ~TForm2() override;
+
+    // True when the fields describe a member not stored yet ("&Guardar" adds).
+    bool newMemberMode() const { return newMemberMode_; }
+
+    void done(int result) override;
+
+    MemberListView* List1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QDateEdit* DateTime1 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLineEdit* Edit2 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button2 = nullptr;
+    QPushButton* Button3 = nullptr;
+    QPushButton* Button4 = nullptr;
+    QPushButton* Button5 = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildLayout();
+    void Form2_Create();
+    void Form2_Close();
+    void Button1_Click(QObject* sender);
+    void List1_KeyUp();
+    void List1_MouseUp();
+
+    void fillList();
+    void loadEntry(QTreeWidgetItem* item);
+    void save();
+    void deleteMember();
+    void newMember();
+    void rememberMember();
+    QString keyDateText(const QString& listDateText) const;
+    void reportFileError();
+
+    Gral& gral_;
+    MembersFile file_;
+    bool newMemberMode_ = true;
+    bool closed_ = false;
+    bool centred_ = false;
+};

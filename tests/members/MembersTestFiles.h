@@ -1,0 +1,32 @@
+#pragma once
+// Builds "Fechas.dat" files byte by byte for the members tests.
+#include "DayNumber.h"
+#include "MemberRecord.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QFile>
+#include <QList>
+#include <QString>
+
+inline double Day(int y, int m, int d) { return DayNumberFromDate(QDate(y, m, d)); }
+
+inline QByteArray Records(const QList<MemberRecord>& records)
+{
+    QByteArray bytes;
+    for (const MemberRecord& r : records)
+        bytes += EncodeMemberRecord(r);
+    return bytes;
+}
+
+inline bool WriteBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+inline QByteArray ReadBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
