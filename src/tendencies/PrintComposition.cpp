@@ -1,0 +1,189 @@
+#include "PrintComposition.h"
+
+#include "SignCalendar.h"
+#include "SystemDateFormat.h"
+#include "TendencyRule.h"
+#include "TendencyTexts.h"
+
+#include <cmath>
+
+void PrintLineWriter::put(int x, const QString& text)
+{
+    // Lines are placed by number; one that would fall below the page goes to
+    // the top of a new page instead of being cut off.
+    const int perPage = canvas_.linesPerPage();
+    if (perPage > 0 && lineNumber_ > perPage && lineNumber_ > 1) {
+        canvas_.newPage();
+        ++page_;
+        lineNumber_ = 1;
+    }
+    canvas_.text(x, lineNumber_, text);
+}
+
+void PrintLineWriter::line(int x, const QString& text)
+{
+    if (text.size() <= MaxLineLength) {
+        put(x, text);
+    } else {
+        const qsizetype blank = text.indexOf(QLatin1Char(' '), WrapSearchFrom - 1);
+        if (blank >= 0) {
+            put(WrapX, text.left(blank + 1));
+            ++lineNumber_;
+            put(WrapX, text.mid(blank));
+        } else {
+            put(WrapX, text);
+        }
+    }
+    ++lineNumber_;
+}
+
+namespace {
+
+constexpr int TextX = 3;
+constexpr int TitleX = 20;
+const PrintFont Regular12{12, false, false};
+const PrintFont Title12{12, true, true};
+const PrintFont Underlined10{10, false, true};
+const PrintFont Regular10{10, false, false};
+
+const QString WholeDayHours = QStringLiteral("De 00:00 hs. a 23:59 hs.");
+
+QString Hours(int fromMinute, int toMinute)
+{
+    return QStringLiteral("De %1 hs. a %2 hs.").arg(FormatHourMinute(fromMinute), FormatHourMinute(toMinute));
+}
+
+// A day has one span when its first row runs to the day's last minute.
+bool SingleSpan(const CurrentSignRow& row) { return row.toMinute % 60 >= 59; }
+
+class TendencyPrint {
+public:
+    TendencyPrint(Gral& gral, PrintCanvas& canvas) : gral_(gral), canvas_(canvas), out_(canvas) {}
+
+    bool header()
+    {
+        canvas_.setFont(Regular12);
+        if (!canvas_.beginDocument())
+            return false;
+        out_.line(TextX, QString());
+        canvas_.setFont(Title12);
+        out_.line(TitleX, QStringLiteral(" ZELTMARK - PRONOS "));
+        out_.line(TextX, QString());
+        canvas_.setFont(Underlined10);
+        out_.line(TitleX, QStringLiteral(" TENDENCIAS - DISPOSICIONES - RECOMENDACIONES"));
+        canvas_.setFont(Regular10);
+        out_.line(TextX, QString());
+        return true;
+    }
+
+    void oneDay(int row, double date)
+    {
+        if (!LoadSignRow(gral_, row))
+            return;
+        const QString dateText = DateText(gral_, date);
+        if (SingleSpan(gral_.currentSignRow)) {
+            span(dateText, WholeDayHours);
+            return;
+        }
+        span(dateText, Hours(0, gral_.currentSignRow.toMinute));
+        if (!LoadSignRow(gral_, row + 1))
+            return;
+        span(dateText, Hours(gral_.currentSignRow.fromMinute, gral_.currentSignRow.toMinute));
+    }
+
+    // Returns after the seventh day, or after the end-of-program lines when
+    // the calendar has no further row.
+    void sevenDays(int row)
+    {
+        for (int day = 0; day <= 6; ++day) {
+            if (!LoadSignRow(gral_, row))
+                return;
+            const CurrentSignRow first = gral_.currentSignRow;
+            const QString hours = SingleSpan(first) ? WholeDayHours : Hours(0, first.toMinute);
+            const QString dateText = DateText(gral_, first.date);
+            if (day > 0 && first.sign == lastSign_) {
+                out_.line(TextX, SpanLine(dateText, hours) + QStringLiteral("Igual que anterior."));
+            } else {
+                out_.line(TextX, QString());
+                span(dateText, hours);
+            }
+            if (!SingleSpan(first)) {
+                ++row;
+                if (!LoadSignRow(gral_, row))
+                    return;
+                const CurrentSignRow& second = gral_.currentSignRow;
+                out_.line(TextX, QString());
+                span(DateText(gral_, second.date), Hours(second.fromMinute, second.toMinute));
+            }
+            ++row;
+            if (row > gral_.signCalendar.size()) {
+                out_.line(TextX, QString());
+                out_.line(TextX, QStringLiteral("Fecha final del programa."));
+                out_.line(TextX, QStringLiteral("El mismo termina el ") + DateText(gral_, gral_.lastCoveredDay));
+                return;
+            }
+        }
+    }
+
+private:
+    static QString SpanLine(const QString& dateText, const QString& hours)
+    {
+        return QStringLiteral("Fecha: ") + dateText + QStringLiteral(" - ") + hours + QStringLiteral(": ");
+    }
+
+    // The span line and the four texts of the span just loaded.
+    void span(const QString& dateText, const QString& hours)
+    {
+        const int sign = gral_.currentSignRow.sign;
+        out_.line(TextX, SpanLine(dateText, hours));
+        const QString plural = PluralForStep(SignStepOf(gral_.memberSign, sign)).toUpper();
+        out_.line(TextX, QStringLiteral("Tendencias: \"") + plural + QStringLiteral("\""));
+        out_.line(TextX, QStringLiteral("-Tendencia de Juego: ") + GameTendencyText(sign));
+        out_.line(TextX, QStringLiteral("-Disposición Anímica: ") + DispositionText(sign));
+        out_.line(TextX, QStringLiteral("-Recomendaciones: ") + RecommendationText(sign));
+        lastSign_ = sign;
+    }
+
+    Gral& gral_;
+    PrintCanvas& canvas_;
+    PrintLineWriter out_;
+    int lastSign_ = 0;
+};
+
+} // namespace
+
+PrintOutcome ComposeTendencies(Gral& gral, PrintCanvas& canvas, bool sevenDays, double date)
+{
+    // The day is found before the document starts, so a missing day leaves no
+    // half-printed page behind.
+    const int row = DayLookup(gral, date);
+    if (row == 0)
+        return PrintOutcome::Ending;
+    if (row < 0)
+        return PrintOutcome::DayNotFound;
+
+    TendencyPrint print(gral, canvas);
+    if (!print.header())
+        return PrintOutcome::CanvasFailed;
+    if (sevenDays)
+        print.sevenDays(row);
+    else
+        print.oneDay(row, date);
+    canvas.endDocument();
+    return PrintOutcome::Printed;
+}
+
+QString PrintPeriodMessage(const Gral& gral, double date)
+{
+    const double day = std::floor(date);
+    const QString quoted = QStringLiteral("\"%1\"");
+    if (day < gral.firstCoveredDay)
+        return QStringLiteral("La fecha ") + quoted.arg(DateText(gral, day))
+            + QStringLiteral(" es anterior a la fecha con la cual se inicia este programa.\r\rEl mismo comienza el ")
+            + quoted.arg(DateText(gral, gral.firstCoveredDay));
+    if (day > gral.lastCoveredDay)
+        return QStringLiteral("La fecha ") + quoted.arg(DateText(gral, day))
+            + QStringLiteral(" es posterior a la fecha con la cual finaliza este programa.\r\rEl mismo finaliza el ")
+            + quoted.arg(DateText(gral, gral.lastCoveredDay));
+    return {};
+}

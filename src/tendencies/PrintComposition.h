@@ -1,0 +1,43 @@
+#pragma once
+// Composes the printed tendencies (one day, or seven days from a date) for the
+// selected member onto a PrintCanvas.
+#include "Gral.h"
+#include "PrintCanvas.h"
+
+// Writes lines one after another, wrapping long ones and starting a new page
+// when the next line would fall below the last line that fits.
+class PrintLineWriter {
+public:
+    static constexpr int MaxLineLength = 82;
+    static constexpr int WrapSearchFrom = 70; // 1-based position where a blank is looked for
+    static constexpr int WrapX = 3;
+
+    explicit PrintLineWriter(PrintCanvas& canvas) : canvas_(canvas) {}
+    // A text of at most 82 characters goes at x. A longer one is split at the
+    // first blank from position 70 on (both parts at x 3, the second starting
+    // with the blank), or written whole at x 3 when there is none.
+    void line(int x, const QString& text);
+    int lineNumber() const { return lineNumber_; }
+    int page() const { return page_; }
+
+private:
+    void put(int x, const QString& text);
+    PrintCanvas& canvas_;
+    int lineNumber_ = 1;
+    int page_ = 1;
+};
+
+enum class PrintOutcome {
+    Printed,
+    Ending,       // the date-format check fired: the program is ending, nothing printed
+    DayNotFound,  // the date is not in the sign calendar: nothing printed
+    CanvasFailed, // the document could not be started
+};
+
+// Prints the day `date` (sevenDays false) or seven days from it (true), ending
+// early with the end-of-program lines when the calendar runs out.
+PrintOutcome ComposeTendencies(Gral& gral, PrintCanvas& canvas, bool sevenDays, double date);
+
+// The message for a print start date outside the covered period; empty when
+// the date is inside it.
+QString PrintPeriodMessage(const Gral& gral, double date);

@@ -1,0 +1,325 @@
+// The composed print: every text item with its page, line, x and font.
+#include "PrintComposition.h"
+#include "RecordingCanvas.h"
+#include "SignCalendar.h"
+#include "TestSupport.h"
+
+#include <QTest>
+#include <map>
+
+namespace {
+
+double Day(int y, int m, int d) { return DayNumberFromDate(QDate(y, m, d)); }
+
+// The last week of the period, with sign changes on 25/12, 28/12 and 31/12.
+const QStringList LastWeek = {
+    "24/12/2004 00:00 23:59 03", "25/12/2004 00:00 10:15 03", "25/12/2004 10:16 23:59 04",
+    "26/12/2004 00:00 23:59 04", "27/12/2004 00:00 23:59 04", "28/12/2004 00:00 05:33 04",
+    "28/12/2004 05:34 23:59 05", "29/12/2004 00:00 23:59 05", "30/12/2004 00:00 23:59 05",
+    "31/12/2004 00:00 16:33 05", "31/12/2004 16:34 23:59 06",
+};
+
+void UseCalendar(Gral& gral, const QStringList& lines)
+{
+    gral.signCalendar = lines;
+    gral.dateIndex.clear();
+    for (const QString& line : lines)
+        gral.dateIndex << line.left(10);
+}
+
+// The four texts of a span for a member of sign 2, written out here from the tables.
+QStringList SpanTexts(int sign)
+{
+    static const std::map<int, QStringList> texts = {
+        {3, {"Tendencias: \"RESTRICTIVAS\"", "-Tendencia de Juego: Variable, inestable, cambiante.",
+             "-Disposición Anímica: Impredecibles, no soportan la presión.",
+             "-Recomendaciones: Adaptarse y doblar las marcas."}},
+        {4, {"Tendencias: \"BUENAS\"", "-Tendencia de Juego: Emocional, intenso, cerrado.",
+             "-Disposición Anímica: Cambios de ánimo, inseguridad.",
+             "-Recomendaciones: Trabajar con seguridad, actitud de servicio."}},
+        {5, {"Tendencias: \"COMPLICADAS\"", "-Tendencia de Juego: Exigente, ambicioso, atractivo.",
+             "-Disposición Anímica: Confianza en si mismos, a liderar.",
+             "-Recomendaciones: Responsabilidad y hacerse cargo."}},
+        {6, {"Tendencias: \"EXCELENTES\"", "-Tendencia de Juego: Ordenado, pensado, analítico.",
+             "-Disposición Anímica: Inconstantes, complejo de inferioridad.",
+             "-Recomendaciones: Trabajar en equipo con practicidad y eficacia."}},
+    };
+    return texts.at(sign);
+}
+
+QStringList Span(const QString& date, const QString& hours, int sign)
+{
+    return QStringList{"Fecha: " + date + " - " + hours + ": "} + SpanTexts(sign);
+}
+QString Same(const QString& date, const QString& hours)
+{
+    return "Fecha: " + date + " - " + hours + ": Igual que anterior.";
+}
+const QString WholeDay = "De 00:00 hs. a 23:59 hs.";
+const QStringList EndLines = {"", "Fecha final del programa.", "El mismo termina el 31/12/2004"};
+
+QStringList Header()
+{
+    return {
+        "1:1 x3 12 ||",
+        "1:2 x20 12bu | ZELTMARK - PRONOS |",
+        "1:3 x3 12bu ||",
+        "1:4 x20 10u | TENDENCIAS - DISPOSICIONES - RECOMENDACIONES|",
+        "1:5 x3 10 ||",
+    };
+}
+// Body lines at x 3 in 10 points, one page, from line 6.
+QStringList Body(const QStringList& texts)
+{
+    QStringList out;
+    int line = 6;
+    for (const QString& text : texts)
+        out << RecordingCanvas::Describe(1, line++, 3, {10, false, false}, text);
+    return out;
+}
+
+} // namespace
+
+class TestPrintComposition : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        env_ = std::make_unique<TestEnvironment>();
+        gral_ = Gral();
+        PrepareTestGral(gral_);
+        recorder_ = std::make_unique<MessageRecorder>(gral_);
+        gral_.memberSign = 2;
+        UseCalendar(gral_, LastWeek);
+    }
+
+    void oneDay_data()
+    {
+        QTest::addColumn<double>("date");
+        QTest::addColumn<QStringList>("body");
+        QTest::newRow("one span") << Day(2004, 12, 24) << Span("24/12/2004", WholeDay, 3);
+        // Two spans follow each other without an empty line.
+        QTest::newRow("two spans") << Day(2004, 12, 25)
+                                   << Span("25/12/2004", "De 00:00 hs. a 10:15 hs.", 3)
+                                          + Span("25/12/2004", "De 10:16 hs. a 23:59 hs.", 4);
+        QTest::newRow("last day") << Day(2004, 12, 31)
+                                  << Span("31/12/2004", "De 00:00 hs. a 16:33 hs.", 5)
+                                         + Span("31/12/2004", "De 16:34 hs. a 23:59 hs.", 6);
+    }
+    void oneDay()
+    {
+        QFETCH(double, date);
+        QFETCH(QStringList, body);
+        RecordingCanvas canvas;
+        QCOMPARE(ComposeTendencies(gral_, canvas, false, date), PrintOutcome::Printed);
+        QCOMPARE(canvas.described(), Header() + Body(body));
+        QCOMPARE(canvas.begun, 1);
+        QCOMPARE(canvas.ended, 1);
+        QCOMPARE(canvas.fontAtBegin, (PrintFont{12, false, false})); // the line height comes from 12 points
+        QCOMPARE(canvas.pages(), 1);
+    }
+
+    void sevenDays_data()
+    {
+        QTest::addColumn<double>("date");
+        QTest::addColumn<QStringList>("body");
+        // A day whose first span continues the sign printed last gets one line.
+        QTest::newRow("repeated signs") << Day(2004, 12, 24)
+            << QStringList{""} + Span("24/12/2004", WholeDay, 3)
+                   + QStringList{Same("25/12/2004", "De 00:00 hs. a 10:15 hs."), ""}
+                   + Span("25/12/2004", "De 10:16 hs. a 23:59 hs.", 4)
+                   + QStringList{Same("26/12/2004", WholeDay), Same("27/12/2004", WholeDay),
+                                 Same("28/12/2004", "De 00:00 hs. a 05:33 hs."), ""}
+                   + Span("28/12/2004", "De 05:34 hs. a 23:59 hs.", 5)
+                   + QStringList{Same("29/12/2004", WholeDay), Same("30/12/2004", WholeDay)};
+        QTest::newRow("from the last day") << Day(2004, 12, 31)
+            << QStringList{""} + Span("31/12/2004", "De 00:00 hs. a 16:33 hs.", 5) + QStringList{""}
+                   + Span("31/12/2004", "De 16:34 hs. a 23:59 hs.", 6) + EndLines;
+        QTest::newRow("three days before the last") << Day(2004, 12, 28)
+            << QStringList{""} + Span("28/12/2004", "De 00:00 hs. a 05:33 hs.", 4) + QStringList{""}
+                   + Span("28/12/2004", "De 05:34 hs. a 23:59 hs.", 5)
+                   + QStringList{Same("29/12/2004", WholeDay), Same("30/12/2004", WholeDay),
+                                 Same("31/12/2004", "De 00:00 hs. a 16:33 hs."), ""}
+                   + Span("31/12/2004", "De 16:34 hs. a 23:59 hs.", 6) + EndLines;
+    }
+    void sevenDays()
+    {
+        QFETCH(double, date);
+        QFETCH(QStringList, body);
+        RecordingCanvas canvas;
+        QCOMPARE(ComposeTendencies(gral_, canvas, true, date), PrintOutcome::Printed);
+        QCOMPARE(canvas.described(), Header() + Body(body));
+        QCOMPARE(canvas.ended, 1);
+    }
+
+    // The first day is printed in full even when its sign is the one printed last before.
+    void firstDayAlwaysInFull()
+    {
+        RecordingCanvas before;
+        ComposeTendencies(gral_, before, false, Day(2004, 12, 26)); // sign 4
+        RecordingCanvas canvas;
+        QCOMPARE(ComposeTendencies(gral_, canvas, true, Day(2004, 12, 27)), PrintOutcome::Printed);
+        const QStringList lines = canvas.described().mid(5, 7);
+        QCOMPARE(lines, Body(QStringList{""} + Span("27/12/2004", WholeDay, 4)
+                             + QStringList{Same("28/12/2004", "De 00:00 hs. a 05:33 hs.")}));
+    }
+
+    void pageContinuation()
+    {
+        RecordingCanvas canvas(8);
+        QCOMPARE(ComposeTendencies(gral_, canvas, false, Day(2004, 12, 25)), PrintOutcome::Printed);
+        const QStringList first = Span("25/12/2004", "De 00:00 hs. a 10:15 hs.", 3);
+        const QStringList second = Span("25/12/2004", "De 10:16 hs. a 23:59 hs.", 4);
+        QStringList expected = Header();
+        expected << "1:6 x3 10 |" + first[0] + "|" << "1:7 x3 10 |" + first[1] + "|"
+                 << "1:8 x3 10 |" + first[2] + "|";
+        // The rest starts at line 1 of the second page, without the header.
+        int line = 1;
+        for (const QString& text : first.mid(3) + second)
+            expected << QStringLiteral("2:%1 x3 10 |%2|").arg(line++).arg(text);
+        QCOMPARE(canvas.described(), expected);
+        QCOMPARE(canvas.pages(), 2);
+    }
+
+    // A print that exactly fills its page starts no empty page.
+    void fullPageStartsNoEmptyPage()
+    {
+        RecordingCanvas canvas(15);
+        ComposeTendencies(gral_, canvas, false, Day(2004, 12, 25));
+        QCOMPARE(canvas.items.size(), 15);
+        QCOMPARE(canvas.pages(), 1);
+    }
+
+    void wrap_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<int>("nextLine");
+        const QString a69 = QString(69, 'a');
+        const QString b82 = QString(82, 'b');
+        QTest::newRow("82 characters stay whole at x") << b82 << QStringList{"1:1 x20 10 |" + b82 + "|"} << 2;
+        const QString blankAt75 = a69 + "bbbbb cccccccccc"; // 85 characters, blank at position 75
+        QTest::newRow("blank from 70") << blankAt75
+            << QStringList{"1:1 x3 10 |" + a69 + "bbbbb |", "1:2 x3 10 | cccccccccc|"} << 3;
+        const QString blankAt70 = QString(69, 'a') + " " + QString(20, 'c');
+        QTest::newRow("blank exactly at 70") << blankAt70
+            << QStringList{"1:1 x3 10 |" + a69 + " |", "1:2 x3 10 | " + QString(20, 'c') + "|"} << 3;
+        const QString blankBefore70 = QString(60, 'a') + " " + QString(30, 'c');
+        QTest::newRow("blank only before 70") << blankBefore70 << QStringList{"1:1 x3 10 |" + blankBefore70 + "|"}
+                                              << 2;
+        const QString noBlank = QString(90, 'x');
+        QTest::newRow("no blank") << noBlank << QStringList{"1:1 x3 10 |" + noBlank + "|"} << 2;
+    }
+    void wrap()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, expected);
+        QFETCH(int, nextLine);
+        RecordingCanvas canvas;
+        canvas.setFont({10, false, false});
+        PrintLineWriter writer(canvas);
+        writer.line(20, text);
+        QCOMPARE(canvas.described(), expected);
+        QCOMPARE(writer.lineNumber(), nextLine);
+    }
+
+    // The second part of a wrapped line that doesn't fit goes to the next page.
+    void wrapAcrossPages()
+    {
+        RecordingCanvas canvas(2);
+        canvas.setFont({10, false, false});
+        PrintLineWriter writer(canvas);
+        writer.line(3, "short");
+        writer.line(3, QString(75, 'a') + " tail" + QString(5, 'z'));
+        QCOMPARE(canvas.described(), (QStringList{"1:1 x3 10 |short|", "1:2 x3 10 |" + QString(75, 'a') + " |",
+                                                  "2:1 x3 10 | tail" + QString(5, 'z') + "|"}));
+        QCOMPARE(writer.page(), 2);
+    }
+
+    void nothingPrinted()
+    {
+        RecordingCanvas missing;
+        QCOMPARE(ComposeTendencies(gral_, missing, true, Day(2004, 12, 1)), PrintOutcome::DayNotFound);
+        QCOMPARE(missing.begun, 0);
+
+        RecordingCanvas failing;
+        failing.beginSucceeds = false;
+        QCOMPARE(ComposeTendencies(gral_, failing, false, Day(2004, 12, 24)), PrintOutcome::CanvasFailed);
+        QVERIFY(failing.items.isEmpty());
+        QCOMPARE(failing.ended, 0);
+
+        env_->setShortDatePattern("yyyy-MM-dd"); // the system's pattern changed: the program is ending
+        RecordingCanvas ending;
+        QCOMPARE(ComposeTendencies(gral_, ending, false, Day(2004, 12, 24)), PrintOutcome::Ending);
+        QCOMPARE(ending.begun, 0);
+        QVERIFY(gral_.quitRequested);
+    }
+
+    void periodMessage_data()
+    {
+        QTest::addColumn<double>("date");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("day before") << Day(2002, 12, 31)
+            << "La fecha \"31/12/2002\" es anterior a la fecha con la cual se inicia este programa.\r\r"
+               "El mismo comienza el \"01/01/2003\"";
+        QTest::newRow("first day") << Day(2003, 1, 1) << QString();
+        QTest::newRow("first day with a time") << Day(2003, 1, 1) + 0.75 << QString();
+        QTest::newRow("last day") << Day(2004, 12, 31) << QString();
+        QTest::newRow("day after") << Day(2005, 1, 1)
+            << "La fecha \"01/01/2005\" es posterior a la fecha con la cual finaliza este programa.\r\r"
+               "El mismo finaliza el \"31/12/2004\"";
+    }
+    void periodMessage()
+    {
+        QFETCH(double, date);
+        QFETCH(QString, message);
+        QCOMPARE(PrintPeriodMessage(gral_, date), message);
+    }
+
+    // The built calendar ends on 31/12/2004: with a sign change there for the
+    // region UTC (zone offset 12), as one whole day when unshifted (offset 0).
+    void endOfBuiltCalendar_data()
+    {
+        QTest::addColumn<int>("zoneOffset");
+        QTest::addColumn<QStringList>("spanLines");
+        QTest::newRow("UTC") << 12
+            << QStringList{"Fecha: 31/12/2004 - De 00:00 hs. a 05:33 hs.: ", "Fecha: 31/12/2004 - De 05:34 hs. a 23:59 hs.: "};
+        QTest::newRow("unshifted") << 0 << QStringList{"Fecha: 31/12/2004 - De 00:00 hs. a 23:59 hs.: "};
+    }
+    void endOfBuiltCalendar()
+    {
+        QFETCH(int, zoneOffset);
+        QFETCH(QStringList, spanLines);
+        gral_.zoneOffset = zoneOffset;
+        BuildShiftedCalendar(gral_);
+        QCOMPARE(gral_.signCalendar.size(), 1052);
+
+        RecordingCanvas last;
+        QCOMPARE(ComposeTendencies(gral_, last, true, gral_.lastCoveredDay), PrintOutcome::Printed);
+        const QStringList texts = last.texts().mid(2); // after the two title lines
+        QCOMPARE(texts.size(), 5 * spanLines.size() + 2);
+        for (int span = 0; span < spanLines.size(); ++span)
+            QCOMPARE(texts[5 * span], spanLines[span]);
+        QCOMPARE(texts.mid(texts.size() - 2), EndLines.mid(1));
+
+        RecordingCanvas fromThreeBefore;
+        ComposeTendencies(gral_, fromThreeBefore, true, gral_.lastCoveredDay - 3);
+        QStringList dates;
+        for (const QString& text : fromThreeBefore.texts())
+            if (text.startsWith("Fecha: ") && !dates.contains(text.mid(7, 10)))
+                dates << text.mid(7, 10);
+        QCOMPARE(dates, (QStringList{"28/12/2004", "29/12/2004", "30/12/2004", "31/12/2004"}));
+        const QStringList all = fromThreeBefore.texts();
+        QCOMPARE(all.mid(all.size() - 2), EndLines.mid(1));
+        QCOMPARE(fromThreeBefore.items.at(fromThreeBefore.items.size() - 3).text, QString()); // an empty line before them
+    }
+
+private:
+    std::unique_ptr<TestEnvironment> env_;
+    Gral gral_;
+    std::unique_ptr<MessageRecorder> recorder_;
+};
+
+QTEST_GUILESS_MAIN(TestPrintComposition)
+#include "tst_printcomposition.moc"
