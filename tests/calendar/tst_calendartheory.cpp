@@ -1,0 +1,220 @@
+// The lunar theory and the sign changes it gives: outside reference values,
+// the calendar's reference changes, the base-zone minute rule, and the year
+// tables recomputed independently and compared slot by slot.
+#include "DayNumber.h"
+#include "LunarTheory.h"
+#include "SignChanges.h"
+#include "YearTable.h"
+
+#include <QTest>
+#include <cmath>
+
+namespace {
+
+int Day(int year, int month, int day) { return int(DayNumberFromDate(QDate(year, month, day))); }
+
+// Julian day of a base-zone (UTC-12) date and minute.
+double JdOfBaseMinute(int day, double minute) { return JulianDayOfDayNumber(day + minute / 1440.0 + 0.5); }
+
+// A second, deliberately plain computation of the changes: sample the sign
+// every half day and bisect on the sign itself down to 1e-7 day.
+std::vector<SignChange> ChangesByBisection(int firstDay, int lastDay)
+{
+    std::vector<SignChange> changes;
+    double t0 = JdOfBaseMinute(firstDay, 0) - 0.05;
+    const double end = JdOfBaseMinute(lastDay + 1, 0) + 0.05;
+    int sign0 = SignAtJulianDay(t0);
+    while (t0 < end) {
+        const double t1 = t0 + 0.5;
+        const int sign1 = SignAtJulianDay(t1);
+        if (sign1 != sign0) {
+            double lo = t0, hi = t1;
+            while (hi - lo > 1e-7) {
+                const double mid = 0.5 * (lo + hi);
+                (SignAtJulianDay(mid) == sign0 ? lo : hi) = mid;
+            }
+            SignChange c;
+            c.jdUT = 0.5 * (lo + hi);
+            c.newSign = sign1;
+            PlaceInBaseZone(c.jdUT, c.baseDay, c.baseMinute);
+            if (c.baseDay >= firstDay && c.baseDay <= lastDay)
+                changes.push_back(c);
+        }
+        t0 = t1;
+        sign0 = sign1;
+    }
+    return changes;
+}
+
+} // namespace
+
+class TestCalendarTheory : public QObject {
+    Q_OBJECT
+private slots:
+    void outsideReferenceValues();
+    void referenceChanges_data();
+    void referenceChanges();
+    void firstLastAndCounts();
+    void changesAreWellFormed();
+    void baseZoneMinuteRule_data();
+    void baseZoneMinuteRule();
+    void yearTablesMatchTheory();
+};
+
+void TestCalendarTheory::outsideReferenceValues()
+{
+    // Meeus, Astronomical Algorithms, example 47.a: 1992 April 12, 0h TD,
+    // geocentric longitude referred to the mean equinox of date.
+    struct Reference { double jd; double longitudeDeg; };
+    const Reference references[] = {{2448724.5, 133.162655}};
+    double largestErrorDeg = 0;
+    for (const Reference& r : references)
+        largestErrorDeg = std::max(largestErrorDeg, std::fabs(MoonLongitudeDeg(r.jd) - r.longitudeDeg));
+    qInfo("largest error against the outside references: %.7f deg (%.3f arcsec)", largestErrorDeg,
+          largestErrorDeg * 3600);
+    QVERIFY(largestErrorDeg < 1e-6);
+    // Reduction to 0..360 and continuity of the unreduced value.
+    const double l = MoonLongitudeUnreducedDeg(2448724.5);
+    QCOMPARE(std::fmod(l, 360.0) < 0 ? std::fmod(l, 360.0) + 360 : std::fmod(l, 360.0), MoonLongitudeDeg(2448724.5));
+    QVERIFY(MoonLongitudeUnreducedDeg(2448725.5) - l > 11.0);
+    QVERIFY(MoonLongitudeUnreducedDeg(2448725.5) - l < 16.0);
+}
+
+void TestCalendarTheory::referenceChanges_data()
+{
+    QTest::addColumn<int>("day");
+    QTest::addColumn<int>("minute");
+    QTest::addColumn<int>("newSign");
+    const struct { int y, mo, d, h, mi, sign; } rows[] = {
+        {2003, 12, 29, 6, 9, 1},  {2003, 12, 31, 17, 2, 2}, {2004, 1, 3, 5, 57, 3},  {2004, 1, 5, 18, 39, 4},
+        {2004, 1, 8, 5, 39, 5},   {2004, 1, 10, 14, 38, 6}, {2004, 1, 12, 21, 39, 7}, {2004, 1, 15, 2, 33, 8},
+        {2004, 1, 17, 5, 19, 9},  {2004, 1, 19, 6, 25, 10}, {2004, 1, 21, 7, 11, 11}, {2004, 1, 23, 9, 29, 12},
+        {2004, 1, 25, 15, 6, 1},  {2004, 1, 28, 0, 47, 2},  {2004, 1, 30, 13, 19, 3}, {2004, 2, 2, 2, 4, 4},
+        {2004, 2, 4, 12, 51, 5},  {2004, 2, 6, 21, 3, 6},   {2004, 2, 9, 3, 13, 7},   {2004, 2, 11, 7, 57, 8},
+        {2004, 2, 13, 11, 36, 9}, {2004, 2, 15, 14, 15, 10}, {2004, 2, 17, 16, 28, 11}, {2004, 2, 19, 19, 27, 12},
+        {2004, 2, 22, 0, 46, 1},  {2004, 2, 24, 9, 31, 2},  {2004, 2, 26, 21, 23, 3}, {2004, 2, 29, 10, 13, 4},
+        {2004, 3, 2, 21, 19, 5},  {2004, 3, 5, 5, 19, 6},   {2004, 3, 7, 10, 31, 7},
+    };
+    for (const auto& r : rows)
+        QTest::addRow("%02d/%02d/%04d", r.d, r.mo, r.y) << Day(r.y, r.mo, r.d) << r.h * 60 + r.mi << r.sign;
+}
+
+void TestCalendarTheory::referenceChanges()
+{
+    QFETCH(int, day);
+    QFETCH(int, minute);
+    QFETCH(int, newSign);
+    const std::vector<SignChange>& changes = CalendarSignChanges();
+    const auto found = std::find_if(changes.begin(), changes.end(), [&](const SignChange& c) { return c.baseDay == day; });
+    QVERIFY(found != changes.end());
+    QCOMPARE(found->baseMinute, minute);
+    QCOMPARE(found->newSign, newSign);
+}
+
+void TestCalendarTheory::firstLastAndCounts()
+{
+    const std::vector<SignChange>& changes = CalendarSignChanges();
+    QCOMPARE(changes.front().baseDay, Day(2003, 1, 1));
+    QCOMPARE(changes.front().baseMinute, 11 * 60 + 43);
+    QCOMPARE(changes.front().newSign, 10);
+    QCOMPARE(changes.back().baseDay, Day(2004, 12, 30));
+    QCOMPARE(changes.back().baseMinute, 17 * 60 + 34);
+    QCOMPARE(changes.back().newSign, 6);
+    const auto in2003 = std::count_if(changes.begin(), changes.end(), [](const SignChange& c) { return c.baseDay < Day(2004, 1, 1); });
+    QCOMPARE(in2003, 161);
+    QCOMPARE(qsizetype(changes.size()) - in2003, 160);
+    // The year tables' start signs are the signs the theory gives at the years' first minute.
+    QCOMPARE(SignAtJulianDay(JdOfBaseMinute(Day(2003, 1, 1), 0)), int(Year2003Table.startSign));
+    QCOMPARE(SignAtJulianDay(JdOfBaseMinute(Day(2004, 1, 1), 0)), int(Year2004Table.startSign));
+}
+
+void TestCalendarTheory::changesAreWellFormed()
+{
+    const std::vector<SignChange>& changes = CalendarSignChanges();
+    for (size_t i = 0; i < changes.size(); ++i) {
+        const SignChange& c = changes[i];
+        const int minuteOfHour = c.baseMinute % 60;
+        QVERIFY2(minuteOfHour >= 2 && minuteOfHour <= 57, qPrintable(QString::number(i)));
+        // The root is the sign boundary to well under a second.
+        const double halfSecond = 0.5 / 86400.0;
+        const int oldSign = c.newSign == 1 ? 12 : c.newSign - 1;
+        QCOMPARE(SignAtJulianDay(c.jdUT - halfSecond), oldSign);
+        QCOMPARE(SignAtJulianDay(c.jdUT + halfSecond), c.newSign);
+        if (i > 0) {
+            QCOMPARE(c.newSign, changes[i - 1].newSign % 12 + 1);
+            const double apartDays = c.jdUT - changes[i - 1].jdUT;
+            QVERIFY2(apartDays > 1.9 && apartDays < 2.6, qPrintable(QString::number(apartDays)));
+        }
+    }
+}
+
+void TestCalendarTheory::baseZoneMinuteRule_data()
+{
+    QTest::addColumn<double>("baseSecond"); // seconds after 2004-01-09 00:00 in the base zone
+    QTest::addColumn<int>("expectedDayOffset");
+    QTest::addColumn<int>("expectedMinute");
+    const int h22 = 22 * 3600;
+    QTest::newRow("nearest down") << double(h22 + 10 * 60 + 29.9) << 0 << 22 * 60 + 10;
+    QTest::newRow("nearest up") << double(h22 + 10 * 60 + 30.1) << 0 << 22 * 60 + 11;
+    QTest::newRow("57:29 stays") << double(h22 + 57 * 60 + 29) << 0 << 22 * 60 + 57;
+    QTest::newRow("57:30 to :57") << double(h22 + 57 * 60 + 30) << 0 << 22 * 60 + 57;
+    QTest::newRow("59:59 to :57") << double(h22 + 59 * 60 + 59.9) << 0 << 22 * 60 + 57;
+    QTest::newRow("full hour to :02") << double(h22 + 3600 + 0.01) << 0 << 23 * 60 + 2;
+    QTest::newRow("01:29 to :02") << double(h22 + 3600 + 89.9) << 0 << 23 * 60 + 2;
+    QTest::newRow("01:31 to :02") << double(h22 + 3600 + 91) << 0 << 23 * 60 + 2;
+    QTest::newRow("02:31 to :03") << double(h22 + 3600 + 151) << 0 << 23 * 60 + 3;
+    QTest::newRow("before midnight") << double(h22 + 3600 + 59 * 60 + 50) << 0 << 23 * 60 + 57;
+    QTest::newRow("after midnight") << double(h22 + 2 * 3600 + 10) << 1 << 2;
+}
+
+void TestCalendarTheory::baseZoneMinuteRule()
+{
+    QFETCH(double, baseSecond);
+    QFETCH(int, expectedDayOffset);
+    QFETCH(int, expectedMinute);
+    const int baseDay = Day(2004, 1, 9);
+    int day = 0, minute = 0;
+    PlaceInBaseZone(JdOfBaseMinute(baseDay, baseSecond / 60.0), day, minute);
+    QCOMPARE(day, baseDay + expectedDayOffset);
+    QCOMPARE(minute, expectedMinute);
+}
+
+void TestCalendarTheory::yearTablesMatchTheory()
+{
+    const std::vector<SignChange> recomputed = ChangesByBisection(Day(2003, 1, 1), Day(2004, 12, 31));
+    for (const YearTableArguments& year : {Year2003Table, Year2004Table}) {
+        YearTable expected, actual;
+        const int expectedRows = FillYearTable(expected, year.year, recomputed);
+        const int actualRows = FillYearTable(actual, year.year, CalendarSignChanges());
+        QCOMPARE(actualRows, YearTableRows);
+        QCOMPARE(expectedRows, YearTableRows);
+        int stored = 0;
+        for (int slot = 0; slot < YearTableSlots; ++slot) {
+            const QByteArray where = QByteArray::number(year.year) + " slot " + QByteArray::number(slot);
+            QVERIFY2(actual.date[slot] == expected.date[slot], where);
+            if (actual.date[slot] == 0)
+                continue;
+            ++stored;
+            QVERIFY2(MinuteOfDay(actual.fromTime[slot]) == MinuteOfDay(expected.fromTime[slot]), where);
+            QVERIFY2(MinuteOfDay(actual.toTime[slot]) == MinuteOfDay(expected.toTime[slot]), where);
+            QVERIFY2(actual.sign[slot] == expected.sign[slot], where);
+            QVERIFY2(slot <= year.lastIndex, where);
+            // The theory's sign half a minute into the row's first and last
+            // minute is the row's sign, except near the change (the minute
+            // rule moves a change by up to 3 minutes).
+            const int day = int(actual.date[slot]);
+            for (int minute : {MinuteOfDay(actual.fromTime[slot]), MinuteOfDay(actual.toTime[slot])}) {
+                const double jd = JdOfBaseMinute(day, minute + 0.5);
+                const bool nearChange = std::any_of(recomputed.begin(), recomputed.end(), [&](const SignChange& c) {
+                    return std::fabs(c.jdUT - jd) < 3.5 / 1440.0;
+                });
+                if (!nearChange)
+                    QVERIFY2(SignAtJulianDay(jd) == actual.sign[slot], where);
+            }
+        }
+        QCOMPARE(stored, year.year == 2003 ? 322 : 320);
+    }
+}
+
+QTEST_GUILESS_MAIN(TestCalendarTheory)
+#include "tst_calendartheory.moc"
