@@ -9,23 +9,15 @@
 
 namespace {
 
-// "hh:nn" for an hour and minute that must form a time of day; the text of
-// the failure otherwise.
-std::optional<QString> ShiftedTime(int hour, int minute, QString& failure)
+// An hour and minute that must form a time of day: the minute of the day, or
+// the text of the failure.
+std::optional<int> ShiftedMinute(int hour, int minute, QString& failure)
 {
     if (hour < 0 || hour > 23 || minute < 0 || minute > 59) {
         failure = QStringLiteral("La hora %1:%2 no es válida.").arg(hour).arg(minute, 2, 10, QLatin1Char('0'));
         return std::nullopt;
     }
-    return FormatHourMinute(hour * 60 + minute);
-}
-
-QString Line(const QString& dateText, const QString& from, const QString& to, QStringView signField)
-{
-    QString line;
-    line.reserve(dateText.size() + SignRowTailLength);
-    line.append(dateText).append(u' ').append(from).append(u' ').append(to).append(u' ').append(signField);
-    return line;
+    return hour * 60 + minute;
 }
 
 // Shifts every base line into gral.signCalendar (and their date fields into
@@ -63,28 +55,27 @@ QString ShiftLines(Gral& gral, const BaseCalendarRows& base, QStringList& dates)
         if (!end || !sign || *sign < 1 || *sign > 12)
             return QStringLiteral("La línea «%1» del calendario no es válida.").arg(line);
         const int h = *end / 60, m = *end % 60;
-        const QStringView signField = SignField(line);
+        // The sign field was read as two digits 01..12, so writing the sign back gives the same field.
         const int nextSign = *sign == 12 ? 1 : *sign + 1;
-        const QString nextSignText = QString::number(nextSign).rightJustified(2, u'0');
         QString changeDateText = dateText;
         int hour = h + offset;
         if (hour > 23) {
-            append(Line(dateText, WholeDayFrom, WholeDayTo, signField), dateText);
+            append(SignRowLine(dateText, 0, LastMinuteOfDay, *sign), dateText);
             const int day = base.days[i];
             // The next day's date field is usually the next base line's; written afresh otherwise.
             changeDateText = i + 1 < base.lines.size() && base.days[i + 1] == day + 1 ? base.dateTexts[i + 1]
                                                                                      : NextDateText(gral, day);
             hour = offset - (24 - h);
         }
-        const auto before = ShiftedTime(hour, m, failure);
+        const auto before = ShiftedMinute(hour, m, failure);
         if (!before)
             return failure;
-        const auto after = ShiftedTime(hour, m + 1, failure); // the change never falls on :58..:01, so no carry
+        const auto after = ShiftedMinute(hour, m + 1, failure); // the change never falls on :58..:01, so no carry
         if (!after)
             return failure;
         carriedDateText = changeDateText;
-        append(Line(changeDateText, WholeDayFrom, *before, signField), changeDateText);
-        append(Line(changeDateText, *after, WholeDayTo, nextSignText), changeDateText);
+        append(SignRowLine(changeDateText, 0, *before, *sign), changeDateText);
+        append(SignRowLine(changeDateText, *after, LastMinuteOfDay, nextSign), changeDateText);
     }
     return {};
 }
