@@ -5,6 +5,7 @@
 #include "DayNumber.h"
 #include "SignCalendar.h"
 #include "TestSupport.h"
+#include "YearTable.h"
 
 #include <QSet>
 #include <QTest>
@@ -43,6 +44,7 @@ private slots:
     void baseListShape();
     void baseListRows();
     void baseReferenceRows();
+    void expandYearTableAppends();
     void monthDayYearPattern();
     void dateWriterMatchesFormatDate_data();
     void dateWriterMatchesFormatDate();
@@ -123,6 +125,28 @@ void TestSignCalendar::baseReferenceRows()
         QVERIFY2(ContainsRun(base, {first, second}), qPrintable(first));
         QCOMPARE(std::count_if(base.begin(), base.end(), [&](const QString& l) { return l.startsWith(date); }), 2);
     }
+}
+
+void TestSignCalendar::expandYearTableAppends()
+{
+    QStringList base;
+    BuildBaseCalendar(gral_, base);
+    YearTable table;
+    table.date.fill(1234); // left over from an earlier year: the fill clears it
+    QCOMPARE(FillYearTable(table, 2004, CalendarSignChanges()), YearTableRows);
+    QCOMPARE(table.date[0], 0.0);
+    QCOMPARE(table.date[1], 0.0);
+    QCOMPARE(table.date[525], 0.0);
+    QCOMPARE(table.date[530], 0.0);
+    QStringList list{QStringLiteral("kept")};
+    ExpandYearTable(gral_, table, Year2004Table.startSign, Year2004Table.lastIndex, Year2004Table.baseDate, list);
+    QCOMPARE(list.size(), 527);
+    QCOMPARE(list.first(), QStringLiteral("kept"));
+    QCOMPARE(list.mid(1), base.mid(526));
+    // Fewer slots expand fewer lines.
+    QStringList part;
+    ExpandYearTable(gral_, table, Year2004Table.startSign, 4, Year2004Table.baseDate, part);
+    QCOMPARE(part, base.mid(526, 5));
 }
 
 void TestSignCalendar::monthDayYearPattern()
