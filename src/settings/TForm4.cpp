@@ -1,0 +1,222 @@
+#include "TForm4.h"
+#include "ProgramMessage.h"
+#include "QtColour.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QPushButton>
+
+namespace {
+
+constexpr int WindowHelpContext = 5;
+constexpr int SpectrumHelpContext = 6;
+
+const QString LevelLabelTexts[5] = {
+    QStringLiteral("Excelente"), QStringLiteral("Buena"), QStringLiteral("Normal"),
+    QStringLiteral("Complicada"), QStringLiteral("Restrictiva"),
+};
+constexpr QRect LevelLabelPlaces[5] = {
+    {12, 174, 73, 17}, {99, 174, 73, 17}, {186, 174, 73, 17}, {42, 210, 79, 17}, {144, 210, 79, 17},
+};
+
+void SetBackground(QWidget* widget, ColourValue fill, ColourValue text)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, ToQColor(fill));
+    palette.setColor(QPalette::WindowText, ToQColor(text));
+    widget->setPalette(palette);
+}
+
+QImage DrawSpectrum()
+{
+    QImage image(SpectrumWidth, SpectrumHeight, QImage::Format_RGB32);
+    for (int x = 0; x < SpectrumWidth; ++x) {
+        const QRgb colour = ToQColor(SpectrumColour(x)).rgb();
+        for (int y = 0; y < SpectrumHeight; ++y)
+            image.setPixel(x, y, colour);
+    }
+    return image;
+}
+
+bool IsLeftClickInside(QWidget* widget, QEvent* event)
+{
+    if (event->type() != QEvent::MouseButtonRelease)
+        return false;
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    return mouse->button() == Qt::LeftButton && widget->rect().contains(mouse->position().toPoint());
+}
+
+} // namespace
+
+TForm4::TForm4(Gral& gral, int level, QWidget* parent)
+    : QDialog(parent), gral_(gral), editor_(gral.levelColors, level), spectrum_(DrawSpectrum())
+{
+    setObjectName(QStringLiteral("Form4"));
+    setWindowTitle(QStringLiteral("Color"));
+    // A tool window whose only title-bar control is the close box.
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFixedSize(271, 280);
+    move(25, 119);
+    setProperty("helpContext", WindowHelpContext);
+    QFont windowFont = font();
+    windowFont.setPointSize(8);
+    setFont(windowFont);
+
+    buildControls();
+
+    for (int i = 1; i <= 5; ++i)
+        showLevelColour(i);
+    StaticText_Click(editor_.editedLevel());
+}
+
+void TForm4::buildControls()
+{
+    GroupBox1 = new QGroupBox(QStringLiteral(" Colores Básicos "), this);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    GroupBox1->setGeometry(6, 6, 259, 97);
+    // The caption sits on the frame's top line, so the panel rows keep their places inside it.
+    GroupBox1->setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
+        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 8px; padding: 0; }"));
+    for (int i = 0; i < 15; ++i) {
+        auto* panel = new QFrame(GroupBox1);
+        panel->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
+        panel->setGeometry(12 + 48 * (i % 5), 18 + 24 * (i / 5), 43, 19);
+        panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        panel->setAutoFillBackground(true);
+        SetBackground(panel, BasicColours[size_t(i)], ContrastTextColour(BasicColours[size_t(i)]));
+        panel->installEventFilter(this);
+        panels_[size_t(i)] = panel;
+    }
+
+    Panel16 = new QFrame(this);
+    Panel16->setObjectName(QStringLiteral("Panel16"));
+    Panel16->setGeometry(6, 108, 259, 25);
+    Panel16->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Image1 = new QLabel(Panel16);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(1, 1, 257, 23);
+    Image1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Image1->setPixmap(QPixmap::fromImage(spectrum_));
+    Image1->setMouseTracking(true);
+    Image1->setCursor(Qt::CrossCursor);
+    Image1->setProperty("helpContext", SpectrumHelpContext);
+    Image1->installEventFilter(this);
+
+    Panel17 = new QFrame(this);
+    Panel17->setObjectName(QStringLiteral("Panel17"));
+    Panel17->setGeometry(6, 138, 259, 13);
+    Panel17->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Panel17->setAutoFillBackground(true);
+    SetBackground(Panel17, previewColour_, previewColour_);
+
+    // Created before the labels so that it lies beneath them.
+    Bevel1 = new QFrame(this);
+    Bevel1->setObjectName(QStringLiteral("Bevel1"));
+    Bevel1->setGeometry(6, 168, 85, 29);
+    Bevel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Bevel1->setLineWidth(2);
+
+    QFont bold = font();
+    bold.setBold(true);
+    for (int i = 0; i < 5; ++i) {
+        auto* label = new QLabel(LevelLabelTexts[i], this);
+        label->setObjectName(QStringLiteral("StaticText%1").arg(i + 1));
+        label->setGeometry(LevelLabelPlaces[i]);
+        label->setAlignment(Qt::AlignCenter);
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setFont(bold);
+        label->setAutoFillBackground(true);
+        label->installEventFilter(this);
+        staticTexts_[size_t(i)] = label;
+    }
+
+    Button1 = new QPushButton(QStringLiteral("Aceptar"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setGeometry(6, 246, 79, 23);
+    connect(Button1, &QPushButton::clicked, this, &TForm4::Button1_Click);
+    Button2 = new QPushButton(QStringLiteral("Cancelar"), this);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    Button2->setGeometry(96, 246, 79, 23);
+    connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
+    Button3 = new QPushButton(QStringLiteral("Ayuda"), this);
+    Button3->setObjectName(QStringLiteral("Button3"));
+    Button3->setGeometry(186, 246, 79, 23);
+    connect(Button3, &QPushButton::clicked, this, [this] {
+        if (gral_.platform.showHelpTopic)
+            gral_.platform.showHelpTopic(WindowHelpContext);
+    });
+}
+
+bool TForm4::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Image1) {
+        if (event->type() == QEvent::MouseMove) {
+            const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+            Image1_MouseMove(at.x(), at.y());
+        } else if (IsLeftClickInside(Image1, event)) {
+            Image1_Click();
+        }
+        return false;
+    }
+    for (int i = 0; i < 15; ++i)
+        if (watched == panels_[size_t(i)] && IsLeftClickInside(panels_[size_t(i)], event))
+            Panel_Click(i);
+    for (int i = 0; i < 5; ++i)
+        if (watched == staticTexts_[size_t(i)] && IsLeftClickInside(staticTexts_[size_t(i)], event))
+            StaticText_Click(i + 1);
+    return QDialog::eventFilter(watched, event);
+}
+
+void TForm4::StaticText_Click(int level)
+{
+    editor_.selectLevel(level);
+    const QRect label = staticTexts_[size_t(editor_.editedLevel() - 1)]->geometry();
+    Bevel1->setGeometry(label.left() - 6, label.top() - 6, label.width() + 12, Bevel1->height());
+}
+
+void TForm4::Panel_Click(int index)
+{
+    chooseColour(BasicColours[size_t(index)]);
+}
+
+void TForm4::Image1_MouseMove(int x, int y)
+{
+    // The label is one column wider than the picture; over that column (and
+    // anywhere else without a pixel) the preview keeps its colour.
+    if (!spectrum_.rect().contains(x, y))
+        return;
+    previewColour_ = FromQColor(QColor(spectrum_.pixel(x, y)));
+    SetBackground(Panel17, previewColour_, previewColour_);
+}
+
+void TForm4::Image1_Click()
+{
+    chooseColour(previewColour_);
+}
+
+void TForm4::chooseColour(ColourValue colour)
+{
+    if (!editor_.choose(colour)) {
+        ProgramMessage(gral_, QStringLiteral("El color seleccionado está siendo utilizado por otra tendencia."),
+                       StyleExclamation);
+        return;
+    }
+    showLevelColour(editor_.editedLevel());
+}
+
+void TForm4::showLevelColour(int level)
+{
+    const ColourValue colour = editor_.colourOf(level);
+    SetBackground(staticTexts_[size_t(level - 1)], colour, ContrastTextColour(colour));
+}
+
+void TForm4::Button1_Click()
+{
+    gral_.levelColors = editor_.colours();
+    accept();
+}
