@@ -1,0 +1,121 @@
+#include "DesktopPlatform.h"
+#include "HelpContext.h"
+#include "HelpViewer.h"
+#include "ProgramMessage.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QPointer>
+#include <QUrl>
+
+MessageBoxLayout MessageBoxLayoutFor(int style)
+{
+    using B = QMessageBox;
+    MessageBoxLayout layout;
+    switch (style & 0xF0) {
+    case 16: layout.icon = B::Critical; break;
+    case 32: layout.icon = B::Question; break;
+    case 48: layout.icon = B::Warning; break;
+    case 64: layout.icon = B::Information; break;
+    default: layout.icon = B::NoIcon; break;
+    }
+    switch (style & 0x0F) {
+    case 1: layout.buttons = {B::Ok, B::Cancel}; layout.escapeButton = B::Cancel; break;
+    case 2: layout.buttons = {B::Abort, B::Retry, B::Ignore}; layout.escapeButton = B::Abort; break;
+    case 3: layout.buttons = {B::Yes, B::No, B::Cancel}; layout.escapeButton = B::Cancel; break;
+    case 4: layout.buttons = {B::Yes, B::No}; layout.escapeButton = B::No; break;
+    case 5: layout.buttons = {B::Retry, B::Cancel}; layout.escapeButton = B::Cancel; break;
+    default: layout.buttons = {B::Ok}; layout.escapeButton = B::Ok; break;
+    }
+    const int defaultIndex = (style >> 8) & 0x0F; // 0, 1 (256) or 2 (512)
+    layout.defaultButton = layout.buttons.value(defaultIndex, layout.buttons.front());
+    return layout;
+}
+
+int MessageResultOf(QMessageBox::StandardButton button)
+{
+    switch (button) {
+    case QMessageBox::Ok: return 1;
+    case QMessageBox::Cancel: return 2;
+    case QMessageBox::Abort: return 3;
+    case QMessageBox::Retry: return 4;
+    case QMessageBox::Ignore: return 5;
+    case QMessageBox::Yes: return 6;
+    case QMessageBox::No: return 7;
+    default: return 2; // closed some other way: like Cancel
+    }
+}
+
+QString MessageBoxText(const QString& text)
+{
+    QString out = text;
+    out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    out.replace(u'\r', u'\n');
+    return out;
+}
+
+std::unique_ptr<QMessageBox> CreateMessageBox(const QString& text, int style, QWidget* owner)
+{
+    const MessageBoxLayout layout = MessageBoxLayoutFor(style);
+    auto box = std::make_unique<QMessageBox>(owner);
+    box->setWindowTitle(MessageCaption);
+    box->setTextFormat(Qt::PlainText);
+    box->setText(MessageBoxText(text));
+    box->setIcon(layout.icon);
+    for (QMessageBox::StandardButton button : layout.buttons)
+        box->addButton(button);
+    box->setDefaultButton(layout.defaultButton);
+    box->setEscapeButton(layout.escapeButton);
+    box->setWindowModality(owner ? Qt::WindowModal : Qt::ApplicationModal);
+    return box;
+}
+
+namespace {
+
+// The help window outlives every call; it goes when the application ends.
+HelpViewer& SharedHelpViewer()
+{
+    static QPointer<HelpViewer> viewer;
+    if (!viewer) {
+        viewer = new HelpViewer;
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, viewer, [] { delete viewer.data(); });
+    }
+    return *viewer;
+}
+
+} // namespace
+
+void InstallDesktopPlatform(Gral& gral)
+{
+    Platform& p = gral.platform;
+    p.message = [](const QString& text, int style) {
+        std::unique_ptr<QMessageBox> box = CreateMessageBox(text, style, QApplication::activeWindow());
+        box->exec();
+        QAbstractButton* clicked = box->clickedButton();
+        return MessageResultOf(clicked ? box->standardButton(clicked) : box->standardButton(box->escapeButton()));
+    };
+    p.runModal = [](QDialog& window) { return window.exec(); };
+    p.beep = [] { QApplication::beep(); };
+    p.busyCursor = [](bool busy) {
+        if (busy)
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            QGuiApplication::restoreOverrideCursor();
+    };
+    p.openUrl = [](const QString& url) { QDesktopServices::openUrl(QUrl(url)); };
+    p.quit = [] { QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection); };
+    p.showHelpTopic = [&gral](int context) {
+        HelpViewer& viewer = SharedHelpViewer();
+        viewer.setHelpFile(gral.helpFile);
+        viewer.showTopic(context);
+    };
+    p.showHelpFinder = [&gral] {
+        HelpViewer& viewer = SharedHelpViewer();
+        viewer.setHelpFile(gral.helpFile);
+        viewer.showFinder();
+    };
+    static QPointer<QObject> helpKey;
+    delete helpKey.data(); // installed again: one F1 handler only
+    helpKey = InstallHelpKey(gral);
+}

@@ -1,0 +1,30 @@
+#pragma once
+// The real desktop services behind gral.platform: message boxes, modal
+// windows, beep, busy cursor, web addresses, help viewer, F1 and quit.
+#include "Gral.h"
+
+#include <QMessageBox>
+#include <memory>
+
+// What a message style word asks for. The word is read the way the classic
+// message-box flags are: low digit = buttons, 16..64 = icon, 256 = the second
+// button is the default.
+struct MessageBoxLayout {
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QList<QMessageBox::StandardButton> buttons; // in display order
+    QMessageBox::StandardButton defaultButton = QMessageBox::Ok;
+    QMessageBox::StandardButton escapeButton = QMessageBox::Ok;
+};
+MessageBoxLayout MessageBoxLayoutFor(int style);
+
+// The number a pressed button answers with: 1 OK, 2 Cancel (3..7 for the
+// Abort/Retry/Ignore/Yes/No buttons).
+int MessageResultOf(QMessageBox::StandardButton button);
+
+// The program's messages write a line break as "\r".
+QString MessageBoxText(const QString& text);
+
+// A message box with the program's caption, ready to exec().
+std::unique_ptr<QMessageBox> CreateMessageBox(const QString& text, int style, QWidget* owner);
+
+void InstallDesktopPlatform(Gral& gral);

@@ -1,0 +1,44 @@
+#pragma once
+// One running copy per user: the first copy listens on a local socket named
+// after the application title and the user; a later copy connects, asks the
+// first to show its main window, and ends.
+#include <QObject>
+#include <QString>
+
+class QLocalServer;
+class QWidget;
+
+// A local socket name made of the title and the user name: letters, digits
+// and '_' only, plus a short hash of the exact texts so that titles that
+// differ only in punctuation do not meet.
+QString SingleInstanceServerName(const QString& title, const QString& user);
+
+// The name of the user running the program.
+QString CurrentUserName();
+
+class SingleInstance : public QObject {
+    Q_OBJECT
+public:
+    // `title` is normally ApplicationTitle; tests pass their own.
+    explicit SingleInstance(const QString& title, QObject* parent = nullptr);
+
+    // True when a first copy answered: it has been asked to show itself.
+    bool anotherIsRunning(int timeoutMs = 2000);
+    // Starts answering later copies. A socket left behind by a copy that
+    // ended abnormally is removed; false when the name is really in use.
+    bool listen();
+
+    QString serverName() const { return name_; }
+
+signals:
+    void showRequested();
+
+private:
+    void answer();
+
+    QString name_;
+    QLocalServer* server_ = nullptr;
+};
+
+// Shows a window, restores it when minimised, and brings it to the front.
+void ShowAndRaise(QWidget* window);

@@ -1,0 +1,36 @@
+// A stand-in for a copy of the program, for the single-instance test:
+//   singleinstance_probe listen TITLE  — first copy: prints "listening", then
+//       "show-requested" and ends with 0 when a later copy asks it to show;
+//       ends with 2 when the name is in use, 3 when nobody asked in time.
+//   singleinstance_probe probe TITLE   — later copy: ends with 10 when a first
+//       copy answered, 0 when there is none.
+#include "SingleInstance.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+#include <QTimer>
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 3)
+        return 64;
+    QTextStream out(stdout);
+    SingleInstance instance(args[2]);
+    if (args[1] == QStringLiteral("probe"))
+        return instance.anotherIsRunning() ? 10 : 0;
+    if (args[1] != QStringLiteral("listen"))
+        return 64;
+    if (!instance.listen()) {
+        out << "busy" << Qt::endl;
+        return 2;
+    }
+    QObject::connect(&instance, &SingleInstance::showRequested, &app, [&] {
+        out << "show-requested" << Qt::endl;
+        QTimer::singleShot(200, &app, [] { QCoreApplication::exit(0); });
+    });
+    QTimer::singleShot(20000, &app, [] { QCoreApplication::exit(3); });
+    out << "listening" << Qt::endl;
+    return app.exec();
+}

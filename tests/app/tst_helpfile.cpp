@@ -1,0 +1,160 @@
+// The help file's topic parser, the shipped "Pronos.hlp" and CheckHelpFile.
+#include "HelpFile.h"
+#include "ProgramMessage.h"
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QtTest>
+
+namespace {
+
+const QString MissingHelpMessage = QStringLiteral(
+    "No se puede hallar el archivo de ayuda \"Pronos.hlp\".\r"
+    "Compruebe si existe en su disco; de lo contrario necesitará instalarlo nuevamente.");
+
+// "3|Title|Text" per topic, joined by ';' — compact expectations for the table.
+QString Summary(const QList<HelpTopic>& topics)
+{
+    QStringList parts;
+    for (const HelpTopic& t : topics)
+        parts << QStringLiteral("%1|%2|%3").arg(t.number).arg(t.title, t.text);
+    return parts.join(u';');
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+class TestHelpFile : public QObject {
+    Q_OBJECT
+private slots:
+    void parse_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("two topics") << u"## 1 Uno\nPrimero.\n\n## 2 Dos\nSegundo\ny más.\n"_qs
+                                    << u"1|Uno|Primero.;2|Dos|Segundo\ny más."_qs;
+        QTest::newRow("preface is no topic") << u"# Pronos\nPrefacio.\n## 3 Tres\nTexto"_qs << u"3|Tres|Texto"_qs;
+        QTest::newRow("blank lines at both ends trimmed")
+            << u"## 4 Cuatro\n\n\nA\n\nB\n\n\n## 5 Cinco"_qs << u"4|Cuatro|A\n\nB;5|Cinco|"_qs;
+        QTest::newRow("deeper headings stay in the topic")
+            << u"## 6 Seis\n### Parte\nTexto\n#### Más"_qs << u"6|Seis|### Parte\nTexto\n#### Más"_qs;
+        QTest::newRow("heading without number is text") << u"## 7 Siete\n## Sin número\nx"_qs
+                                                        << u"7|Siete|## Sin número\nx"_qs;
+        QTest::newRow("repeated number keeps the first")
+            << u"## 2 Primero\nA\n## 2 Otro\nB\n## 3 Tres\nC"_qs << u"2|Primero|A;3|Tres|C"_qs;
+        QTest::newRow("CR LF and CR line ends") << u"## 1 Uno\r\nA\r\nB\r## 2 Dos\rC"_qs
+                                                << u"1|Uno|A\nB;2|Dos|C"_qs;
+        QTest::newRow("code block hides headings")
+            << u"## 1 Uno\n```\n## 9 No\n```\nFin"_qs << u"1|Uno|```\n## 9 No\n```\nFin"_qs;
+        QTest::newRow("topic 0 is not a topic") << u"## 0 Cero\nA\n## 1 Uno\nB"_qs << u"1|Uno|B"_qs;
+        QTest::newRow("title trimmed, closing hashes dropped") << u"##   8   Ocho  ##\nT"_qs << u"8|Ocho|T"_qs;
+        QTest::newRow("number without title") << u"## 5\nT"_qs << u"5||T"_qs;
+        QTest::newRow("number glued to a word is text") << u"## 1 Uno\n## 2a b\nT"_qs << u"1|Uno|## 2a b\nT"_qs;
+        QTest::newRow("empty") << QString() << QString();
+    }
+    void parse()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        QCOMPARE(Summary(ParseHelpText(text)), expected);
+    }
+
+    void readsUtf8File()
+    {
+        TestEnvironment env;
+        const QString path = env.path() + "/a.hlp";
+        WriteFile(path, "## 3 Gesti\xc3\xb3n de integrantes\nA\xc3\xb1o\n");
+        const auto topics = ReadHelpFile(path);
+        QVERIFY(topics);
+        QCOMPARE(topics->size(), 1);
+        QCOMPARE(topics->front().title, u"Gestión de integrantes"_qs);
+        QCOMPARE(topics->front().text, u"Año"_qs);
+        QVERIFY(!ReadHelpFile(env.path() + "/none.hlp"));
+    }
+
+    // The file the build puts beside the executable has all eight topics,
+    // and every link between topics leads to one of them.
+    void shippedHelpFileIsComplete()
+    {
+        const auto topics = ReadHelpFile(QStringLiteral(PRONOS_HELP_FILE));
+        QVERIFY2(topics, PRONOS_HELP_FILE);
+        QCOMPARE(topics->size(), 8);
+        for (int n = 1; n <= 8; ++n) {
+            const HelpTopic* topic = FindHelpTopic(*topics, n);
+            QVERIFY2(topic, qPrintable(QString::number(n)));
+            QVERIFY(!topic->title.isEmpty());
+            QVERIFY2(topic->text.size() > 300, qPrintable(topic->title));
+        }
+        static const QRegularExpression link(QStringLiteral("\\]\\(#(\\d+)\\)"));
+        int links = 0;
+        for (const HelpTopic& topic : *topics)
+            for (const QRegularExpressionMatch& m : link.globalMatch(topic.text)) {
+                ++links;
+                QVERIFY2(FindHelpTopic(*topics, m.captured(1).toInt()), qPrintable(m.captured(0)));
+            }
+        QVERIFY(links >= 7); // the contents topic links to the others
+    }
+
+    void checkHelpFileMissingSaysSoEachTime()
+    {
+        TestEnvironment env;
+        Gral gral;
+        PrepareTestGral(gral);
+        MessageRecorder messages(gral);
+        gral.programFolder = env.programFolder();
+        CheckHelpFile(gral);
+        QCOMPARE(messages.messages().size(), 1);
+        QCOMPARE(messages.messages()[0].text, MissingHelpMessage);
+        QCOMPARE(messages.messages()[0].style, int(StyleInformation));
+        QVERIFY(gral.helpFile.isEmpty());
+        CheckHelpFile(gral);
+        QCOMPARE(messages.messages().size(), 2);
+        QVERIFY(gral.helpFile.isEmpty());
+    }
+
+    void checkHelpFilePresentSetsIt()
+    {
+        TestEnvironment env;
+        Gral gral;
+        PrepareTestGral(gral);
+        MessageRecorder messages(gral);
+        gral.programFolder = env.programFolder();
+        WriteFile(gral.programFolder + "Pronos.hlp", "## 1 Contenido\n");
+        CheckHelpFile(gral);
+        QVERIFY(messages.messages().isEmpty());
+        QCOMPARE(gral.helpFile, gral.programFolder + "Pronos.hlp");
+        // Once set it stays set, even if the file goes away later.
+        QVERIFY(QFile::remove(gral.helpFile));
+        CheckHelpFile(gral);
+        QVERIFY(messages.messages().isEmpty());
+        QCOMPARE(gral.helpFile, gral.programFolder + "Pronos.hlp");
+    }
+
+    void checkHelpFileFoundAfterItAppears()
+    {
+        TestEnvironment env;
+        Gral gral;
+        PrepareTestGral(gral);
+        MessageRecorder messages(gral);
+        gral.programFolder = env.programFolder();
+        QVERIFY(QDir().mkpath(gral.programFolder + "Pronos.hlp")); // a folder is not the file
+        CheckHelpFile(gral);
+        QCOMPARE(messages.messages().size(), 1);
+        QVERIFY(QDir().rmdir(gral.programFolder + "Pronos.hlp"));
+        WriteFile(gral.programFolder + "Pronos.hlp", "## 1 Contenido\n");
+        CheckHelpFile(gral);
+        QCOMPARE(messages.messages().size(), 1);
+        QCOMPARE(gral.helpFile, gral.programFolder + "Pronos.hlp");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestHelpFile)
+#include "tst_helpfile.moc"

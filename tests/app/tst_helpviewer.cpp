@@ -1,0 +1,211 @@
+// The help window: topics by number, the finder, and a missing help file.
+#include "DesktopPlatform.h"
+#include "HelpViewer.h"
+#include "TestSupport.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTextBrowser>
+#include <QtTest>
+
+namespace {
+
+const QByteArray SampleHelp =
+    "# Ayuda de prueba\n"
+    "## 1 Contenido\n"
+    "Vea [Integrantes](#3) o [Colores](#5).\n"
+    "## 2 Ventana principal\n"
+    "El **gráfico** muestra siete días.\n"
+    "## 3 Gestión de integrantes\n"
+    "Para *agregar* un integrante pulse \"Nuevo Integrante\".\n"
+    "## 5 Colores\n"
+    "Cada nivel tiene su color; el gráfico lo usa.\n";
+
+QString WriteHelp(const TestEnvironment& env, const QByteArray& bytes)
+{
+    const QString path = env.programFolder() + "Pronos.hlp";
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+    return path;
+}
+
+QStringList ListedTitles(const HelpViewer& viewer)
+{
+    QStringList titles;
+    for (int i = 0; i < viewer.topicList->count(); ++i)
+        titles << viewer.topicList->item(i)->text();
+    return titles;
+}
+
+} // namespace
+
+class TestHelpViewer : public QObject {
+    Q_OBJECT
+private slots:
+    void matches_data()
+    {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<bool>("found");
+        QTest::newRow("empty finds all") << QString() << true;
+        QTest::newRow("title without accent") << u"gestion"_qs << true;
+        QTest::newRow("text, other case") << u"NUEVO"_qs << true;
+        QTest::newRow("all words") << u"integrante pulse"_qs << true;
+        QTest::newRow("one word missing") << u"integrante colores"_qs << false;
+        QTest::newRow("absent") << u"impresora"_qs << false;
+    }
+    void matches()
+    {
+        QFETCH(QString, query);
+        QFETCH(bool, found);
+        const HelpTopic topic{3, u"Gestión de integrantes"_qs, u"Para agregar un integrante pulse \"Nuevo\"."_qs};
+        QCOMPARE(HelpTopicMatches(topic, query), found);
+    }
+
+    void opensTopicByNumber()
+    {
+        TestEnvironment env;
+        HelpViewer viewer;
+        viewer.setHelpFile(WriteHelp(env, SampleHelp));
+        viewer.showTopic(3);
+        QVERIFY(viewer.isVisible());
+        QCOMPARE(viewer.shownTopic(), 3);
+        QVERIFY(!viewer.finderShown());
+        QCOMPARE(viewer.titleLabel->text(), u"Gestión de integrantes"_qs);
+        QVERIFY(viewer.topicView->isReadOnly());
+        const QString shown = viewer.topicView->toPlainText();
+        QVERIFY2(shown.contains(u"Para agregar un integrante"_qs), qPrintable(shown)); // Markdown rendered
+        QVERIFY(!shown.contains(u'*'));
+
+        viewer.showTopic(2); // the same window, another topic
+        QCOMPARE(viewer.shownTopic(), 2);
+        QVERIFY(viewer.topicView->toPlainText().contains(u"gráfico muestra"_qs));
+    }
+
+    void linksAndContentsButton()
+    {
+        TestEnvironment env;
+        HelpViewer viewer;
+        viewer.setHelpFile(WriteHelp(env, SampleHelp));
+        viewer.showTopic(2);
+        QTest::mouseClick(viewer.contentsButton, Qt::LeftButton);
+        QCOMPARE(viewer.shownTopic(), 1);
+        emit viewer.topicView->anchorClicked(QUrl(u"#5"_qs));
+        QCOMPARE(viewer.shownTopic(), 5);
+    }
+
+    void unknownTopicSaysSo()
+    {
+        TestEnvironment env;
+        HelpViewer viewer;
+        viewer.setHelpFile(WriteHelp(env, SampleHelp));
+        viewer.showTopic(8);
+        QCOMPARE(viewer.shownTopic(), 0);
+        QVERIFY(viewer.topicView->toPlainText().contains(u"no contiene el tema 8"_qs));
+    }
+
+    void finderListsAndFilters()
+    {
+        TestEnvironment env;
+        HelpViewer viewer;
+        viewer.setHelpFile(WriteHelp(env, SampleHelp));
+        viewer.showFinder();
+        QVERIFY(viewer.finderShown());
+        QCOMPARE(ListedTitles(viewer),
+                 (QStringList{u"Contenido"_qs, u"Ventana principal"_qs, u"Gestión de integrantes"_qs, u"Colores"_qs}));
+        QTest::keyClicks(viewer.searchBox, u"grafico"_qs);
+        QCOMPARE(ListedTitles(viewer), (QStringList{u"Ventana principal"_qs, u"Colores"_qs}));
+        viewer.searchBox->setText(u"nada de esto"_qs);
+        QVERIFY(ListedTitles(viewer).isEmpty());
+        QVERIFY(!viewer.showButton->isEnabled());
+
+        viewer.searchBox->setText(u"colores"_qs);
+        QCOMPARE(ListedTitles(viewer), (QStringList{u"Contenido"_qs, u"Colores"_qs}));
+        viewer.topicList->setCurrentRow(1);
+        viewer.topicList->setFocus();
+        QTest::keyClick(viewer.topicList, Qt::Key_Return); // Enter opens the chosen topic
+        QCOMPARE(viewer.shownTopic(), 5);
+        QVERIFY(!viewer.finderShown());
+
+        viewer.showFinder(); // starts afresh
+        QVERIFY(viewer.searchBox->text().isEmpty());
+        QCOMPARE(viewer.topicList->count(), 4);
+        const QRect row = viewer.topicList->visualItemRect(viewer.topicList->item(2));
+        // A double click as the user makes it: a click, then the second press.
+        QTest::mouseClick(viewer.topicList->viewport(), Qt::LeftButton, {}, row.center());
+        QCOMPARE(viewer.shownTopic(), 0); // one click only chooses
+        QTest::mouseDClick(viewer.topicList->viewport(), Qt::LeftButton, {}, row.center());
+        QCOMPARE(viewer.shownTopic(), 3);
+    }
+
+    void enterInSearchBoxOpensFirstMatch()
+    {
+        TestEnvironment env;
+        HelpViewer viewer;
+        viewer.setHelpFile(WriteHelp(env, SampleHelp));
+        viewer.showFinder();
+        QTest::keyClicks(viewer.searchBox, u"agregar"_qs);
+        QTest::keyClick(viewer.searchBox, Qt::Key_Return);
+        QCOMPARE(viewer.shownTopic(), 3);
+    }
+
+    void missingFileExplained()
+    {
+        HelpViewer viewer;
+        viewer.setHelpFile(QString());
+        viewer.showTopic(2);
+        QCOMPARE(viewer.shownTopic(), 0);
+        QVERIFY(viewer.topicView->toPlainText().contains(u"\"Pronos.hlp\""_qs));
+        viewer.showFinder();
+        QVERIFY(!viewer.finderShown());
+        QVERIFY(viewer.topicView->toPlainText().contains(u"\"Pronos.hlp\""_qs));
+        QVERIFY(!viewer.finderButton->isEnabled());
+    }
+
+    void changedFileIsReadAgain()
+    {
+        TestEnvironment env;
+        HelpViewer viewer;
+        const QString path = WriteHelp(env, "## 1 Antes\nA\n");
+        viewer.setHelpFile(path);
+        viewer.showTopic(1);
+        QCOMPARE(viewer.titleLabel->text(), u"Antes"_qs);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("## 1 Despues\nB\n");
+        file.flush();
+        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
+        viewer.showTopic(1);
+        QCOMPARE(viewer.titleLabel->text(), u"Despues"_qs);
+    }
+
+    // The platform's help requests reach one shared window with the help file
+    // that CheckHelpFile found.
+    void platformOpensSharedViewer()
+    {
+        TestEnvironment env;
+        static Gral gral; // the desktop services keep it for the rest of the run
+        PrepareTestGral(gral);
+        InstallDesktopPlatform(gral);
+        gral.helpFile = WriteHelp(env, SampleHelp);
+        gral.platform.showHelpTopic(5);
+        gral.platform.showHelpFinder();
+        QList<HelpViewer*> viewers;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* v = qobject_cast<HelpViewer*>(w); v && v->isVisible())
+                viewers << v;
+        QCOMPARE(viewers.size(), 1);
+        QVERIFY(viewers[0]->finderShown());
+        QCOMPARE(viewers[0]->topicList->count(), 4);
+        gral.platform.showHelpTopic(3);
+        QCOMPARE(viewers[0]->shownTopic(), 3);
+        viewers[0]->close();
+    }
+};
+
+QTEST_MAIN(TestHelpViewer)
+#include "tst_helpviewer.moc"
