@@ -37,7 +37,6 @@ private slots:
     void spectrumSamples_data();
     void spectrumSamples();
     void spectrumRunsOnceRoundTheHues();
-    void spectrumClampsOutsideColumns();
     void refusesColourOfAnotherLevel_data();
     void refusesColourOfAnotherLevel();
     void levelMayTakeItsOwnColourAgain();
@@ -92,12 +91,6 @@ void TestColourRules::spectrumRunsOnceRoundTheHues()
     const ColourValue last = SpectrumColour(SpectrumWidth - 1);
     QVERIFY(last != Red);
     QVERIFY(HueOf(last) > 350);
-}
-
-void TestColourRules::spectrumClampsOutsideColumns()
-{
-    QCOMPARE(SpectrumColour(-5), SpectrumColour(0));
-    QCOMPARE(SpectrumColour(SpectrumWidth), SpectrumColour(SpectrumWidth - 1));
 }
 
 void TestColourRules::refusesColourOfAnotherLevel_data()

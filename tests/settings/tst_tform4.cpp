@@ -35,7 +35,6 @@ private slots:
     void opensWithLevelColoursAndFramesPreselectedLevel();
     void redForExcelenteIsRefused();
     void redForRestrictivaIsAccepted();
-    void freeColourTakesContrastText();
     void levelsExchangeOnlyThroughAThird();
     void spectrumColourEqualToBasicIsRefused();
     void previewFollowsPointerAndKeepsColourOnLastColumn();
@@ -174,15 +173,6 @@ void TestTForm4::redForRestrictivaIsAccepted()
     click(QStringLiteral("Panel%1").arg(RedPanel));
     QVERIFY(messages_->messages().isEmpty());
     QCOMPARE(FillOf(child("StaticText5")), ColourValue(0x0000FF));
-}
-
-void TestTForm4::freeColourTakesContrastText()
-{
-    open(2);
-    click(QStringLiteral("Panel15")); // white
-    QCOMPARE(FillOf(child("StaticText2")), ColourValue(0xFFFFFF));
-    QCOMPARE(TextOf(child("StaticText2")), ColourValue(0x000000));
-    QCOMPARE(form_->workingColour(2), ColourValue(0xFFFFFF));
 }
 
 void TestTForm4::levelsExchangeOnlyThroughAThird()
