@@ -33,6 +33,16 @@ public:
     }
 };
 
+// The date picker as a stop of the tab order: Tab leaves it instead of
+// walking its day, month and year (arrows and typing move within it).
+class DatePicker : public QDateEdit {
+public:
+    using QDateEdit::QDateEdit;
+
+protected:
+    bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
+};
+
 // Day and month names as the rest of the program writes them.
 QLocale DateLocale()
 {
@@ -94,7 +104,7 @@ void TForm2::buildLayout()
     Label1->move(14, 191);
     Label1->adjustSize();
 
-    DateTime1 = new QDateEdit(this);
+    DateTime1 = new DatePicker(this);
     DateTime1->setObjectName(QStringLiteral("DateTime1"));
     DateTime1->setGeometry(150, 248, 249, 24);
     DateTime1->setLocale(DateLocale());
