@@ -5,6 +5,7 @@
 #include "SignRowText.h"
 #include "YearTable.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -62,9 +63,14 @@ QString ShiftLines(Gral& gral, const BaseCalendarRows& base, QStringList& dates)
         if (hour > 23) {
             append(SignRowLine(dateText, 0, LastMinuteOfDay, *sign), dateText);
             const int day = base.days[i];
-            // The next day's date field is usually the next base line's; written afresh otherwise.
-            changeDateText = i + 1 < base.lines.size() && base.days[i + 1] == day + 1 ? base.dateTexts[i + 1]
-                                                                                     : NextDateText(gral, day);
+            // The next day's date field is already written on one of the next two base lines
+            // (after this day's second row); written afresh only past the list's end.
+            changeDateText.clear();
+            for (qsizetype j = i + 1; j < std::min(i + 3, base.lines.size()) && changeDateText.isEmpty(); ++j)
+                if (base.days[j] == day + 1)
+                    changeDateText = base.dateTexts[j];
+            if (changeDateText.isEmpty())
+                changeDateText = NextDateText(gral, day);
             hour = offset - (24 - h);
         }
         const auto before = ShiftedMinute(hour, m, failure);
