@@ -132,10 +132,13 @@ void TForm3::Form3_Create()
     {
         SettingsStore store;
         if (const std::optional<int> offset = store.zoneOffset()) {
-            // A value missing or out of range beside "GMT" falls back to the
-            // first-run default for that value.
-            Combo1->setCurrentIndex(store.regionLine().value_or(GmtRegionLine));
-            zoneIndex_ = store.zoneIndex().value_or(GmtZoneIndex);
+            // A line or zone missing (or out of range) beside "GMT" is taken
+            // from the other one, and from the GMT defaults when both are.
+            const std::optional<int> storedLine = store.regionLine();
+            const std::optional<int> storedZone = store.zoneIndex();
+            const int line = storedLine.value_or(storedZone ? ZoneAt(*storedZone).regionLine : GmtRegionLine);
+            Combo1->setCurrentIndex(line);
+            zoneIndex_ = storedZone.value_or(ZoneOfRegionLine(RegionLines().at(line)).value_or(GmtZoneIndex));
             gral_.zoneOffset = *offset;
             ShowZone(zoneIndex_);
             daylight = store.daylightSaving().value_or(false);

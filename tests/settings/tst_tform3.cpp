@@ -77,6 +77,8 @@ private slots:
     void firstOpeningOutsideFirstRun();
     void openingFromStore();
     void reopeningWithDaylightSaving();
+    void missingStoredValues_data();
+    void missingStoredValues();
     void mapPress_data();
     void mapPress();
     void pressOnTheShownZoneKeepsAceptarOff();
@@ -161,6 +163,31 @@ void TestTForm3::reopeningWithDaylightSaving()
     QVERIFY(form.Button1->isEnabled());
     QCOMPARE(f.gral.zoneOffset, 14);
     QCOMPARE(form.Combo1->currentIndex(), 24);
+}
+
+void TestTForm3::missingStoredValues_data()
+{
+    QTest::addColumn<QString>("missing");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<int>("zone");
+    QTest::newRow("line from the zone") << "UBMapa" << 49 << 21;
+    QTest::newRow("zone from the line") << "PosMap" << 50 << 21;
+}
+
+// The store holds Seoul (line 50, zone 21) with one of the two values lost.
+void TestTForm3::missingStoredValues()
+{
+    QFETCH(QString, missing);
+    QFETCH(int, line);
+    QFETCH(int, zone);
+    Fixture f;
+    f.storeRegion(50, 21, 21, false);
+    SettingsStore().remove(missing);
+    TForm3 form(f.gral);
+    QCOMPARE(form.Combo1->currentIndex(), line);
+    QCOMPARE(form.zoneIndex(), zone);
+    QCOMPARE(form.Image2->pos(), HighlightPlace(zone));
+    QVERIFY(!form.Button1->isEnabled());
 }
 
 void TestTForm3::mapPress_data()
