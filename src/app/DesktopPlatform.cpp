@@ -7,6 +7,7 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QPointer>
+#include <QPushButton>
 #include <QUrl>
 
 MessageBoxLayout MessageBoxLayoutFor(int style)
@@ -47,6 +48,20 @@ int MessageResultOf(QMessageBox::StandardButton button)
     }
 }
 
+QString MessageButtonText(QMessageBox::StandardButton button)
+{
+    switch (button) {
+    case QMessageBox::Ok: return QStringLiteral("Aceptar");
+    case QMessageBox::Cancel: return QStringLiteral("Cancelar");
+    case QMessageBox::Abort: return QStringLiteral("Anular");
+    case QMessageBox::Retry: return QStringLiteral("Reintentar");
+    case QMessageBox::Ignore: return QStringLiteral("Omitir");
+    case QMessageBox::Yes: return QStringLiteral("Sí");
+    case QMessageBox::No: return QStringLiteral("No");
+    default: return {};
+    }
+}
+
 QString MessageBoxText(const QString& text)
 {
     QString out = text;
@@ -63,8 +78,9 @@ std::unique_ptr<QMessageBox> CreateMessageBox(const QString& text, int style, QW
     box->setTextFormat(Qt::PlainText);
     box->setText(MessageBoxText(text));
     box->setIcon(layout.icon);
+    // The buttons speak Spanish whatever translations the system has.
     for (QMessageBox::StandardButton button : layout.buttons)
-        box->addButton(button);
+        box->addButton(button)->setText(MessageButtonText(button));
     box->setDefaultButton(layout.defaultButton);
     box->setEscapeButton(layout.escapeButton);
     box->setWindowModality(owner ? Qt::WindowModal : Qt::ApplicationModal);

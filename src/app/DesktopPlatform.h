@@ -21,6 +21,9 @@ MessageBoxLayout MessageBoxLayoutFor(int style);
 // Abort/Retry/Ignore/Yes/No buttons).
 int MessageResultOf(QMessageBox::StandardButton button);
 
+// The Spanish caption of a message-box button.
+QString MessageButtonText(QMessageBox::StandardButton button);
+
 // The program's messages write a line break as "\r".
 QString MessageBoxText(const QString& text);
 

@@ -87,11 +87,16 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window)
     listLabel->setBuddy(topicList);
     showButton = new QPushButton(QStringLiteral("&Mostrar"));
     auto* closeFinder = new QPushButton(QStringLiteral("C&errar"));
+    auto* finderContents = new QPushButton(QStringLiteral("&Contenido"));
     auto* finderButtons = new QHBoxLayout;
+    finderButtons->addWidget(finderContents);
     finderButtons->addStretch();
     finderButtons->addWidget(showButton);
     finderButtons->addWidget(closeFinder);
+    auto* finderTitle = new QLabel(QStringLiteral("Buscar temas de ayuda"));
+    finderTitle->setFont(titleFont);
     auto* finderLayout = new QVBoxLayout(finderPage);
+    finderLayout->addWidget(finderTitle);
     finderLayout->addWidget(searchLabel);
     finderLayout->addWidget(searchBox);
     finderLayout->addWidget(listLabel);
@@ -105,6 +110,7 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window)
     layout->addWidget(pages);
 
     connect(contentsButton, &QPushButton::clicked, this, [this] { showTopic(1); });
+    connect(finderContents, &QPushButton::clicked, this, [this] { showTopic(1); });
     connect(finderButton, &QPushButton::clicked, this, &HelpViewer::showFinder);
     connect(closeTopic, &QPushButton::clicked, this, &QWidget::close);
     connect(closeFinder, &QPushButton::clicked, this, &QWidget::close);

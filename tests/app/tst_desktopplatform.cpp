@@ -110,6 +110,8 @@ private slots:
         QCOMPARE(box->icon(), QMessageBox::Warning);
         QCOMPARE(box->standardButtons(), QMessageBox::Ok | QMessageBox::Cancel);
         QCOMPARE(box->defaultButton(), box->button(QMessageBox::Cancel));
+        QCOMPARE(box->button(QMessageBox::Ok)->text(), u"Aceptar"_qs);
+        QCOMPARE(box->button(QMessageBox::Cancel)->text(), u"Cancelar"_qs);
         QCOMPARE(box->parentWidget(), &owner);
     }
 
