@@ -1,0 +1,427 @@
+#include "TForm1.h"
+#include "HelpContext.h"
+#include "HelpFile.h"
+#include "ProgramMessage.h"
+#include "SettingsStore.h"
+#include "SignCalendar.h"
+#include "SystemDateFormat.h"
+#include "DatePattern.h"
+#include "TForm5.h"
+#include "TendencyRule.h"
+#include "WeekChart.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QKeyEvent>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSlider>
+#include <QStatusBar>
+
+namespace {
+// Client area of an outer window of 796 x 559 with the usual caption and 4-pixel borders.
+constexpr int ClientWidth = 788;
+constexpr int ClientHeight = 528;
+
+const QString FirstRunText = QStringLiteral(
+    "Dado que es la primera vez que se ejecuta \"Zeltmark - Pronos\" , el programa requiere de la "
+    "configuración regional.\r\rA continuación se abrirá la ventana correspondiente. Ante cualquier duda "
+    "recurra a la ayuda.");
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x, int y, bool bold)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    if (bold) {
+        QFont font = label->font();
+        font.setBold(true);
+        label->setFont(font);
+    }
+    label->adjustSize();
+    label->move(x, y);
+    return label;
+}
+
+// A static text with a sunken frame and centred text, shown exactly as given.
+QLabel* MakeStaticText(QWidget* parent, const char* name, const QRect& place, bool bold)
+{
+    auto* text = new QLabel(parent);
+    text->setObjectName(name);
+    text->setGeometry(place);
+    text->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    text->setAlignment(Qt::AlignCenter);
+    text->setTextFormat(Qt::PlainText);
+    text->setAutoFillBackground(true);
+    if (bold) {
+        QFont font = text->font();
+        font.setBold(true);
+        text->setFont(font);
+    }
+    return text;
+}
+
+// Underlined 13-pixel text; a narrower face (or a smaller size) where the
+// system's one would not fit a 10-character date into the label.
+QFont DateLabelFont(QFont font)
+{
+    font.setUnderline(true);
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), font.family()});
+    for (int size = 13; size > 9; --size) {
+        font.setPixelSize(size);
+        if (QFontMetrics(font).horizontalAdvance(QStringLiteral("00/00/0000")) <= 64)
+            break;
+    }
+    return font;
+}
+
+// The date picker shows the long date in the system's language (Spanish when the system has none).
+QLocale PickerLocale()
+{
+    const QLocale system;
+    return system.language() == QLocale::C ? QLocale(QLocale::Spanish, QLocale::Spain) : system;
+}
+} // namespace
+
+QString TForm1::FirstRunMessage()
+{
+    return FirstRunText;
+}
+
+TForm1::TForm1(Gral& gral) : QMainWindow(nullptr), gral_(gral)
+{
+    // 1. Window menu and border icons: move, minimize and close only; the size is fixed.
+    setObjectName("TForm1");
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
+    setWindowTitle(MainWindowCaption);
+    setWindowIcon(QIcon(":/tendencies/pronos.png"));
+    BuildControls();
+    BuildMenus();
+    BuildStatusBar();
+    setFixedSize(ClientWidth, ClientHeight);
+    gral_.showRegion = [this](const QString& zone, bool daylight) { ShowRegion(zone, daylight); };
+
+    // 2.-3. Covered period and default colours.
+    gral_.firstCoveredDay = FirstCoveredDayNumber;
+    gral_.lastCoveredDay = LastCoveredDayNumber;
+    gral_.levelColors = DefaultLevelColors;
+    // 5.-6. Help file and settings (or the first-run path).
+    CheckHelpFile(gral_);
+    ReadSettings();
+    // 7.-9.
+    FillMemberBox(false);
+    gral_.regionalFirstRun = false;
+    ApplyLegendColours();
+    // 10.-11. The calendar for the region, and one track position per covered day.
+    BuildShiftedCalendar(gral_);
+    Barra->setRange(0, int(std::lround(gral_.lastCoveredDay - gral_.firstCoveredDay)));
+    // 13.-15. The member's sign and the first covered day.
+    ComputeMemberSign(gral_);
+    DateTime1->setDate(DateFromDayNumber(gral_.firstCoveredDay));
+    if (CoveredPeriodCheck(1, gral_.firstCoveredDay)) {
+        gral_.dayRowIndex = DayLookup(gral_, PickerDate());
+        if (gral_.dayRowIndex > 0) {
+            SetTrackPosition(int(PickerDate() - gral_.firstCoveredDay));
+            DrawWeek();
+        }
+    }
+}
+
+TForm1::~TForm1()
+{
+    if (gral_.showRegion)
+        gral_.showRegion = nullptr;
+    delete explanation_.data();
+}
+
+void TForm1::BuildControls()
+{
+    auto* client = new QWidget(this);
+    client->setObjectName("client");
+    setCentralWidget(client);
+
+    Label13 = MakeLabel(client, "Label13", QStringLiteral("Integrantes"), 16, 16, true);
+    Combo1 = new QComboBox(client);
+    Combo1->setObjectName("Combo1");
+    Combo1->setEditable(false);
+    Combo1->setGeometry(96, 14, 565, 21);
+    connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
+
+    Label9 = MakeLabel(client, "Label9", QStringLiteral("Fecha"), 82, 59, true);
+    DateTime1 = new QDateEdit(client);
+    DateTime1->setObjectName("DateTime1");
+    DateTime1->setGeometry(137, 58, 248, 24);
+    DateTime1->setLocale(PickerLocale());
+    DateTime1->setDisplayFormat(PickerLocale().dateFormat(QLocale::LongFormat));
+    DateTime1->setMinimumDate(QDate(1900, 1, 1));
+    DateTime1->setCalendarPopup(true);
+
+    Button1 = new QPushButton(QStringLiteral("Aplicar fecha"), client);
+    Button1->setObjectName("Button1");
+    Button1->setGeometry(390, 58, 113, 24);
+    Button1->setDefault(true);
+    connect(Button1, &QPushButton::clicked, this, [this] { Button1_Click(); });
+
+    for (int r = 0; r < 7; ++r) {
+        auto* label = new QLabel(client);
+        label->setObjectName(QStringLiteral("Label%1").arg(r + 2));
+        label->setFont(DateLabelFont(label->font()));
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        // 4. Each row's label sits 6 pixels below the one above it.
+        label->setGeometry(11, 94 + r * (16 + 6), 64, 16);
+        DateLabels[size_t(r)] = label;
+    }
+
+    Panel1 = new WeekChart(client);
+    Panel1->setObjectName("Panel1");
+    Panel1->move(79, 86);
+    Image1 = Panel1->Image1;
+    Image2 = Panel1->Image2;
+    connect(Image1, &ChartImage::released, this, &TForm1::Image1_MouseUp);
+
+    Barra = new QSlider(Qt::Vertical, client);
+    Barra->setObjectName("Barra");
+    Barra->setGeometry(756, 80, 19, 170);
+    Barra->setTickPosition(QSlider::NoTicks);
+    Barra->setPageStep(1);
+    Barra->setSingleStep(1);
+    // Down shows later days, with the mouse and with the keys.
+    Barra->setInvertedAppearance(true);
+    Barra->setInvertedControls(true);
+    Barra->setFocusPolicy(Qt::StrongFocus);
+    Barra->installEventFilter(this);
+    connect(Barra, &QSlider::valueChanged, this, [this] { Barra_Change(); });
+
+    Label12 = new QLabel(QStringLiteral("Hora->"), client);
+    Label12->setObjectName("Label12");
+    QFont bold = Label12->font();
+    bold.setBold(true);
+    Label12->setFont(bold);
+    Label12->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    Label12->setGeometry(10, 245, 68, 16);
+    Image3 = new QLabel(client);
+    Image3->setObjectName("Image3");
+    Image3->setPixmap(QPixmap(":/tendencies/hourscale.png"));
+    Image3->setGeometry(81, 248, 661, 14);
+
+    for (int k = 0; k < 5; ++k) {
+        auto* box = MakeStaticText(client, "", QRect(133 + 108 * k, 289, 85, 17), false);
+        box->setObjectName(QStringLiteral("TextCol%1").arg(k + 1));
+        box->setText(LevelName(k + 1));
+        box->setToolTip(QStringLiteral("Doble click para cambiar color"));
+        box->installEventFilter(this);
+        TextCol[size_t(k)] = box;
+    }
+
+    Text2 = MakeStaticText(client, "Text2", QRect(107, 339, 572, 19), true);
+    Text2->setContextMenuPolicy(Qt::ActionsContextMenu);
+    Text3 = MakeStaticText(client, "Text3", QRect(144, 373, 499, 19), true);
+    Text4 = MakeStaticText(client, "Text4", QRect(144, 409, 499, 19), true);
+    Text5 = MakeStaticText(client, "Text5", QRect(144, 445, 499, 19), true);
+    for (QLabel* text : {Text3, Text4, Text5}) {
+        QPalette palette = text->palette();
+        palette.setColor(QPalette::Window, QColor(0, 128, 128));
+        palette.setColor(QPalette::WindowText, QColor(255, 255, 0));
+        text->setPalette(palette);
+    }
+
+    Quindica1 = new QAction(QStringLiteral("¿Qué indica?"), this);
+    Quindica1->setObjectName("Quindica1");
+    connect(Quindica1, &QAction::triggered, this, [this] { Queindica_Click(); });
+    Text2->addAction(Quindica1);
+    Image1->addAction(Quindica1);
+    Image1->setContextMenuPolicy(Qt::ActionsContextMenu);
+
+    SetHelpContext(client, 2);
+}
+
+void TForm1::BuildMenus()
+{
+    auto entry = [this](QMenu* menu, const char* name, const QString& text, const QIcon& icon) {
+        QAction* action = menu->addAction(icon, text);
+        action->setObjectName(name);
+        return action;
+    };
+    QMenu* pronos = menuBar()->addMenu(QStringLiteral("&Pronos"));
+    Archiv6 = entry(pronos, "Archiv6", QStringLiteral("&Gestión de Integrantes"), QIcon(":/tendencies/menu-members.png"));
+    pronos->addSeparator();
+    Archiv1 = entry(pronos, "Archiv1", QStringLiteral("C&onfiguración regional"), QIcon(":/tendencies/menu-region.png"));
+    pronos->addSeparator();
+    Archiv2 = entry(pronos, "Archiv2", QStringLiteral("&Cambiar colores"), QIcon(":/tendencies/menu-colours.png"));
+    Archiv3 = entry(pronos, "Archiv3", QStringLiteral("&Restaurar colores"), QIcon());
+    pronos->addSeparator();
+    Archiv4 = entry(pronos, "Archiv4", QStringLiteral("&Imprimir tendencias"), QIcon(":/tendencies/menu-print.png"));
+    pronos->addSeparator();
+    Archiv5 = entry(pronos, "Archiv5", QStringLiteral("&Salir"), QIcon());
+    connect(pronos, &QMenu::triggered, this, &TForm1::Archiv_Click);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Ayuda"));
+    Ayuda1 = entry(help, "Ayuda1", QStringLiteral("&Contenido"), QIcon(":/tendencies/menu-contents.png"));
+    Ayuda2 = entry(help, "Ayuda2", QStringLiteral("&Buscar temas de ayuda"),
+                   QIcon(":/tendencies/menu-search.png"));
+    help->addSeparator();
+    Ayuda3 = entry(help, "Ayuda3", QStringLiteral("C&onceptos generales"), QIcon(":/tendencies/menu-concepts.png"));
+    help->addSeparator();
+    Ayuda4 = entry(help, "Ayuda4", QStringLiteral("&Acerca de...."), QIcon());
+    connect(help, &QMenu::triggered, this, &TForm1::Ayuda_Click);
+
+    SetHelpContext(menuBar(), 1);
+    SetHelpContext(pronos, 1);
+    SetHelpContext(help, 1);
+}
+
+void TForm1::BuildStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->setObjectName("StatusBar1");
+    bar->setSizeGripEnabled(false);
+    bar->setCursor(Qt::PointingHandCursor);
+    bar->setToolTip(QStringLiteral("Doble click para abrir Config. regional"));
+    auto panel = [this, bar](const char* name, const QString& text, int width, Qt::Alignment alignment) {
+        auto* label = new QLabel(text, bar);
+        label->setObjectName(name);
+        label->setFixedWidth(width);
+        label->setAlignment(alignment | Qt::AlignVCenter);
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        QFont font = label->font();
+        font.setBold(true);
+        label->setFont(font);
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, QColor(128, 0, 0));
+        label->setPalette(palette);
+        label->setToolTip(bar->toolTip());
+        label->installEventFilter(this);
+        bar->addWidget(label);
+        return label;
+    };
+    StatusPanel0 = panel("StatusPanel0", QStringLiteral("Zona Horaria"), 590, Qt::AlignLeft);
+    StatusPanel1 = panel("StatusPanel1", QStringLiteral("Horario verano: NO"), 160, Qt::AlignHCenter);
+    bar->installEventFilter(this);
+    SetHelpContext(bar, 2);
+}
+
+void TForm1::ShowRegion(const QString& zone, bool daylightSaving)
+{
+    StatusPanel0->setText(zone);
+    StatusPanel1->setText(daylightSaving ? QStringLiteral("Horario verano: SI") : QStringLiteral("Horario verano: NO"));
+}
+
+void TForm1::ReadSettings()
+{
+    std::optional<int> zone;
+    {
+        SettingsStore store;
+        zone = store.zoneOffset();
+        if (zone) {
+            gral_.zoneOffset = *zone;
+            StatusPanel0->setText(store.zoneText());
+            if (store.daylightSaving().value_or(false))
+                StatusPanel1->setText(QStringLiteral("Horario verano: SI"));
+            if (store.levelColour(1)) {
+                for (int level = 1; level <= 5; ++level)
+                    gral_.levelColors[size_t(level - 1)] =
+                        store.levelColour(level).value_or(DefaultLevelColors[size_t(level - 1)]);
+            }
+        }
+    }
+    if (!zone)
+        FirstRunPath();
+}
+
+void TForm1::FillMemberBox(bool refresh)
+{
+    Combo1->clear();
+    for (const QString& line : std::as_const(gral_.memberList)) {
+        const QString name = line.mid(10, 60).trimmed();
+        const QString dateText = line.left(10).trimmed();
+        const std::optional<double> birth = ParseDate(dateText, gral_.systemDateFormat);
+        Combo1->addItem(name + QStringLiteral(" - ") + (birth ? DateText(gral_, *birth) : dateText));
+    }
+    if (Combo1->count() == 0)
+        return;
+    {
+        SettingsStore store;
+        const std::optional<QString> stored = store.member();
+        const int index = stored ? Combo1->findText(*stored, Qt::MatchFixedString) : -1;
+        if (index >= 0) {
+            Combo1->setCurrentIndex(index);
+        } else {
+            Combo1->setCurrentIndex(0);
+            store.setMember(Combo1->itemText(0));
+        }
+    }
+    const std::optional<double> birth = ParseDate(Combo1->currentText().right(10).trimmed(), gral_.systemDateFormat);
+    gral_.selectedBirthDate = birth.value_or(0);
+    if (!refresh)
+        return;
+    ComputeMemberSign(gral_);
+    if (!CoveredPeriodCheck(1, PickerDate()))
+        return;
+    gral_.dayRowIndex = DayLookup(gral_, PickerDate());
+    if (gral_.dayRowIndex > 0) {
+        SetTrackPosition(int(PickerDate() - gral_.firstCoveredDay));
+        DrawWeek();
+    }
+}
+
+void TForm1::SetTrackPosition(int position)
+{
+    const bool previous = suppressTrackChange_;
+    suppressTrackChange_ = true;
+    Barra->setValue(position);
+    trackSelectionEnd_ = position;
+    suppressTrackChange_ = previous;
+}
+
+double TForm1::PickerDate() const
+{
+    return DayNumberFromDate(DateTime1->date());
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    {
+        SettingsStore store;
+        store.setMember(Combo1->currentText());
+        store.setLevelColours(gral_.levelColors);
+    }
+    if (explanation_)
+        explanation_->close();
+    gral_.signCalendar.clear();
+    gral_.dateIndex.clear();
+    gral_.memberList.clear();
+    event->accept();
+    RequestQuit(gral_);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        for (int k = 0; k < 5; ++k) {
+            if (watched == TextCol[size_t(k)]) {
+                TextCol_DblClick(k + 1);
+                return true;
+            }
+        }
+        if (watched == statusBar() || watched == StatusPanel0 || watched == StatusPanel1) {
+            StatusBar1_DblClick();
+            return true;
+        }
+    } else if (event->type() == QEvent::FocusIn && watched == Barra) {
+        Barra_Enter();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        Button1_Click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}

@@ -1,0 +1,122 @@
+#pragma once
+// The main window: member and day choice, the seven-day chart, the texts of
+// a moment, the level legend, the region in the status bar, and the menus that
+// open every other window.
+#include "Gral.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+
+class QAction;
+class QComboBox;
+class QDateEdit;
+class QLabel;
+class QPushButton;
+class QSlider;
+class QMenu;
+class TForm5;
+class WeekChart;
+class ChartImage;
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TForm1(Gral& gral);
+    ~TForm1() override;
+
+    // Fills the member box from gral.memberList and selects the stored member;
+    // with refresh also recomputes and redraws.
+    void FillMemberBox(bool refresh);
+    // Headline and the three texts for calendar sign 1..12.
+    void ShowMomentTexts(int sign);
+    void ApplyLegendColours();
+    // Repaints the chart from gral.dayRowIndex and everything that follows the shown day.
+    void DrawWeek();
+    // True when the date may be shown; otherwise says why and moves to the nearest end.
+    bool CoveredPeriodCheck(int kind, double date);
+
+    // Event handlers.
+    void Combo1_Click();
+    void Button1_Click();
+    void Barra_Change();
+    void Barra_Enter();
+    void TextCol_DblClick(int level);
+    void Archiv_Click(QAction* entry);
+    void Ayuda_Click(QAction* entry);
+    void StatusBar1_DblClick();
+    void Queindica_Click();
+    void Image1_MouseUp(int x, int y);
+
+    double PickerDate() const;
+    // The message shown before the regional window at the very first run.
+    static QString FirstRunMessage();
+    ColourValue HeadlineFill() const { return headlineFill_; }
+    TForm5* ExplanationWindow() const;
+
+    // Controls, named as the help and the tests know them.
+    QLabel* Label13;
+    QComboBox* Combo1;
+    QLabel* Label9;
+    QDateEdit* DateTime1;
+    QPushButton* Button1;
+    std::array<QLabel*, 7> DateLabels{};
+    WeekChart* Panel1;
+    ChartImage* Image1;
+    QLabel* Image2;
+    QSlider* Barra;
+    QLabel* Label12;
+    QLabel* Image3;
+    std::array<QLabel*, 5> TextCol{};
+    QLabel* Text2;
+    QLabel* Text3;
+    QLabel* Text4;
+    QLabel* Text5;
+    QLabel* StatusPanel0;
+    QLabel* StatusPanel1;
+
+    QAction* Archiv1; // Configuración regional
+    QAction* Archiv2; // Cambiar colores
+    QAction* Archiv3; // Restaurar colores
+    QAction* Archiv4; // Imprimir tendencias
+    QAction* Archiv5; // Salir
+    QAction* Archiv6; // Gestión de Integrantes
+    QAction* Ayuda1;  // Contenido
+    QAction* Ayuda2;  // Buscar temas de ayuda
+    QAction* Ayuda3;  // Conceptos generales
+    QAction* Ayuda4;  // Acerca de....
+    QAction* Quindica1;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    // Enter is the key of "Aplicar fecha", the window's default button.
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void BuildControls();
+    void BuildMenus();
+    void BuildStatusBar();
+    void ReadSettings();
+    void FirstRunPath();
+    void ShowRegion(const QString& zone, bool daylightSaving);
+    // Moves the track bar to a day's position without running its change handler.
+    void SetTrackPosition(int position);
+    // After the colours changed: redraw the shown day and recolour the legend.
+    void RedrawAfterColours();
+    void RedrawAfterRegion();
+    void SetHeadline(const QString& text);
+
+    // One opener per window of another part of the program.
+    void OpenMembersWindow();
+    void OpenRegionalWindow();
+    void OpenColourWindow(int level);
+    void OpenPrintWindow();
+    void OpenAboutWindow();
+
+    Gral& gral_;
+    bool suppressTrackChange_ = false;
+    int trackSelectionEnd_ = 0; // position of the shown day
+    ColourValue headlineFill_ = 0;
+    QPointer<TForm5> explanation_;
+};

@@ -1,0 +1,228 @@
+// The main window's event handlers and the openers of the other windows.
+#include "TForm1.h"
+#include "DatePattern.h"
+#include "ProgramMessage.h"
+#include "SettingsStore.h"
+#include "SystemDateFormat.h"
+#include "TForm5.h"
+#include "TendencyRule.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+
+#ifdef PRONOS_HAVE_MEMBERS_WINDOW
+#include "TForm2.h"
+#endif
+#ifdef PRONOS_HAVE_REGIONAL_WINDOW
+#include "TForm3.h"
+#endif
+#ifdef PRONOS_HAVE_COLOUR_WINDOW
+#include "TForm4.h"
+#endif
+#ifdef PRONOS_HAVE_PRINTING
+#include "PrintTendencies.h"
+#include "TForm6.h"
+#endif
+#ifdef PRONOS_HAVE_ABOUT_WINDOW
+#include "TForm7.h"
+#endif
+
+void TForm1::Combo1_Click()
+{
+    if (DateFormatChanged(gral_) || Combo1->count() == 0)
+        return;
+    const std::optional<double> birth = ParseDate(Combo1->currentText().right(10).trimmed(), gral_.systemDateFormat);
+    if (birth)
+        gral_.selectedBirthDate = *birth;
+    ComputeMemberSign(gral_);
+    if (!CoveredPeriodCheck(1, PickerDate()))
+        return;
+    gral_.dayRowIndex = DayLookup(gral_, PickerDate());
+    if (gral_.dayRowIndex > 0) {
+        SetTrackPosition(int(PickerDate() - gral_.firstCoveredDay));
+        DrawWeek();
+    }
+}
+
+void TForm1::Button1_Click()
+{
+    // Enter pressed in any other control is not meant for this button.
+    if (!DateTime1->hasFocus() && !Button1->hasFocus())
+        return;
+    if (DateFormatChanged(gral_))
+        return;
+    if (!CoveredPeriodCheck(2, PickerDate()))
+        return;
+    const QString shown = DateLabels[0]->text().trimmed();
+    if (!shown.isEmpty() && shown == DateText(gral_, PickerDate()))
+        return;
+    gral_.dayRowIndex = DayLookup(gral_, PickerDate());
+    if (gral_.dayRowIndex < 1)
+        return;
+    DrawWeek();
+    SetTrackPosition(int(PickerDate() - gral_.firstCoveredDay));
+}
+
+void TForm1::Barra_Change()
+{
+    if (suppressTrackChange_)
+        return;
+    if (DateFormatChanged(gral_))
+        return;
+    const std::optional<double> shown = ParseDate(DateLabels[0]->text().trimmed(), gral_.systemDateFormat);
+    if (!shown)
+        return;
+    DateTime1->setDate(DateFromDayNumber(*shown));
+    const double target = *shown + (Barra->value() - trackSelectionEnd_);
+    gral_.dayRowIndex = DayLookup(gral_, target);
+    if (gral_.dayRowIndex < 1)
+        return;
+    DrawWeek();
+    trackSelectionEnd_ = Barra->value();
+    repaint();
+}
+
+void TForm1::Barra_Enter()
+{
+    if (DateFormatChanged(gral_))
+        return;
+    // A picker date that was changed but not applied gives way to the shown day.
+    if (const std::optional<double> shown = ParseDate(DateLabels[0]->text().trimmed(), gral_.systemDateFormat))
+        DateTime1->setDate(DateFromDayNumber(*shown));
+}
+
+void TForm1::RedrawAfterColours()
+{
+    gral_.dayRowIndex = DayLookup(gral_, PickerDate());
+    if (gral_.dayRowIndex > 0) {
+        DrawWeek();
+        SetTrackPosition(int(PickerDate() - gral_.firstCoveredDay));
+    }
+    ApplyLegendColours();
+}
+
+void TForm1::RedrawAfterRegion()
+{
+    if (DateFormatChanged(gral_) || !gral_.regionChanged)
+        return;
+    gral_.dayRowIndex = DayLookup(gral_, PickerDate());
+    if (gral_.dayRowIndex > 0) {
+        SetTrackPosition(int(PickerDate() - gral_.firstCoveredDay));
+        DrawWeek();
+    }
+}
+
+void TForm1::TextCol_DblClick(int level)
+{
+    OpenColourWindow(level);
+    RedrawAfterColours();
+}
+
+void TForm1::Archiv_Click(QAction* entry)
+{
+    if (entry != Archiv5 && DateFormatChanged(gral_))
+        return;
+    if (entry == Archiv1) {
+        OpenRegionalWindow();
+        RedrawAfterRegion();
+    } else if (entry == Archiv2) {
+        OpenColourWindow(1);
+        if (!DateFormatChanged(gral_))
+            RedrawAfterColours();
+    } else if (entry == Archiv3) {
+        gral_.levelColors = DefaultLevelColors;
+        SettingsStore().setLevelColours(gral_.levelColors);
+        RedrawAfterColours();
+    } else if (entry == Archiv4) {
+        gral_.printDate = PickerDate();
+        OpenPrintWindow();
+    } else if (entry == Archiv5) {
+        close();
+    } else if (entry == Archiv6) {
+        OpenMembersWindow();
+        if (!DateFormatChanged(gral_))
+            FillMemberBox(true);
+    }
+}
+
+void TForm1::Ayuda_Click(QAction* entry)
+{
+    if (entry == Ayuda1) {
+        gral_.platform.showHelpTopic(1);
+    } else if (entry == Ayuda2) {
+        gral_.platform.showHelpFinder();
+    } else if (entry == Ayuda3) {
+        gral_.platform.showHelpTopic(6);
+    } else if (entry == Ayuda4) {
+        OpenAboutWindow();
+        DateFormatChanged(gral_); // a change ends the program; nothing else follows here
+    }
+}
+
+void TForm1::StatusBar1_DblClick()
+{
+    Archiv_Click(Archiv1);
+}
+
+void TForm1::FirstRunPath()
+{
+    ProgramMessage(gral_, FirstRunMessage(), StyleInformation);
+    gral_.regionalFirstRun = true;
+    OpenRegionalWindow();
+}
+
+// --- Openers: each window is created for one opening and freed after it.
+
+void TForm1::OpenMembersWindow()
+{
+#ifdef PRONOS_HAVE_MEMBERS_WINDOW
+    TForm2 window(gral_, this);
+    RunModal(gral_, window);
+#endif
+}
+
+void TForm1::OpenRegionalWindow()
+{
+    gral_.regionChanged = false;
+#ifdef PRONOS_HAVE_REGIONAL_WINDOW
+    TForm3 window(gral_, this);
+    RunModal(gral_, window);
+#endif
+}
+
+void TForm1::OpenColourWindow(int level)
+{
+#ifdef PRONOS_HAVE_COLOUR_WINDOW
+    TForm4 window(gral_, level, this);
+    RunModal(gral_, window);
+#else
+    Q_UNUSED(level);
+#endif
+}
+
+void TForm1::OpenPrintWindow()
+{
+#ifdef PRONOS_HAVE_PRINTING
+    bool sevenDays = false;
+    {
+        TForm6 window(gral_, this);
+        RunModal(gral_, window);
+        sevenDays = window.sevenDays();
+    }
+    if (DateFormatChanged(gral_) || gral_.printDate == 0)
+        return;
+    PrintTendencies(gral_, sevenDays, gral_.printDate);
+#endif
+}
+
+void TForm1::OpenAboutWindow()
+{
+#ifdef PRONOS_HAVE_ABOUT_WINDOW
+    TForm7 window(gral_, this);
+    RunModal(gral_, window);
+#endif
+}

@@ -1,0 +1,172 @@
+// The main window's week: drawing, the texts of a moment, the chart click,
+// the covered-period check and the explanation of the shown level.
+#include "TForm1.h"
+#include "DatePattern.h"
+#include "ProgramMessage.h"
+#include "QtColour.h"
+#include "SignCalendar.h"
+#include "SystemDateFormat.h"
+#include "TForm5.h"
+#include "TendencyRule.h"
+#include "TendencyTexts.h"
+#include "WeekChart.h"
+
+#include <QDateEdit>
+#include <QLabel>
+#include <QSlider>
+
+namespace {
+const QString LongDatePattern = QStringLiteral("dddd d \"de\" mmmm \"de\" yyyy");
+const QString DayMonthPattern = QStringLiteral("dddd d \"de\" mmmm");
+} // namespace
+
+void TForm1::SetHeadline(const QString& text)
+{
+    Text2->setText(text);
+}
+
+void TForm1::ShowMomentTexts(int sign)
+{
+    const int step = SignStepOf(gral_.memberSign, sign);
+    SetHeadline(QStringLiteral("Tendencias ") + PluralForStep(step));
+    Text3->setText(QStringLiteral("Tendencia de Juego: ") + GameTendencyText(sign));
+    Text4->setText(QStringLiteral("Disposiciones Anímicas: ") + DispositionText(sign));
+    Text5->setText(QStringLiteral("Recomendaciones: ") + RecommendationText(sign));
+    headlineFill_ = ColourOfSign(gral_, sign);
+    QPalette palette = Text2->palette();
+    palette.setColor(QPalette::Window, ToQColor(headlineFill_));
+    palette.setColor(QPalette::WindowText, ToQColor(ContrastTextColour(headlineFill_)));
+    Text2->setPalette(palette);
+}
+
+void TForm1::ApplyLegendColours()
+{
+    for (int k = 0; k < 5; ++k) {
+        const ColourValue fill = gral_.levelColors[size_t(k)];
+        QPalette palette = TextCol[size_t(k)]->palette();
+        palette.setColor(QPalette::Window, ToQColor(fill));
+        palette.setColor(QPalette::WindowText, ToQColor(ContrastTextColour(fill)));
+        TextCol[size_t(k)]->setPalette(palette);
+    }
+}
+
+void TForm1::DrawWeek()
+{
+    if (gral_.dayRowIndex < 1 || !LoadSignRow(gral_, gral_.dayRowIndex))
+        return;
+    // The program moves the track bar itself while drawing: its handler must not answer.
+    const bool previous = suppressTrackChange_;
+    suppressTrackChange_ = true;
+    const WeekLayout week = ComposeWeek(gral_);
+    Panel1->showWeek(week);
+    for (int r = 0; r < ChartDays; ++r) {
+        const double day = week.days[size_t(r)];
+        DateLabels[size_t(r)]->setText(day != 0 ? DateText(gral_, day) : QString());
+    }
+    const double shownDay = week.days[0];
+    DateTime1->setDate(DateFromDayNumber(shownDay));
+
+    const int sign = FindSignRow(gral_, 1, shownDay, 0);
+    if (sign != SignRowNotFound)
+        ShowMomentTexts(sign + 1);
+    // The headline's text colour follows the first span of the shown day as painted.
+    QPalette palette = Text2->palette();
+    palette.setColor(QPalette::WindowText, ToQColor(ContrastTextColour(FromQColor(QColor(Image1->pixel(1, 1))))));
+    Text2->setPalette(palette);
+    SetHeadline(FormatDate(shownDay, LongDatePattern) + QStringLiteral(" - 00:00 hs. - ") + Text2->text());
+    suppressTrackChange_ = previous;
+    if (gral_.explanationOpen)
+        Queindica_Click();
+}
+
+void TForm1::Image1_MouseUp(int x, int y)
+{
+    if (DateFormatChanged(gral_))
+        return;
+    // Integer division toward zero: a release just left of the picture still counts as hour 0.
+    const int hour = x / ChartHourWidth;
+    const int row = y / ChartRowHeight;
+    if (hour < 0 || hour > 23 || row < 0 || row >= ChartDays)
+        return;
+    if (x < 0 || y < 0 || x >= ChartWidth || y >= ChartHeight)
+        return;
+    const ColourValue clicked = FromQColor(QColor(Image1->pixel(x, y)));
+    if (clicked == SilverColour)
+        return;
+    const int minute = ClickMinute(x, hour);
+    const QString dayText = DateLabels[size_t(row)]->text().trimmed();
+    if (dayText.isEmpty())
+        return;
+    const std::optional<double> day = ParseDate(dayText, gral_.systemDateFormat);
+    if (!day)
+        return;
+    const int sign = FindSignRow(gral_, 2, *day, hour * 60 + minute);
+    if (sign == SignRowNotFound)
+        return;
+    ShowMomentTexts(sign + 1);
+    SetHeadline(FormatDate(*day, DayMonthPattern) + QStringLiteral(" - ") + FormatHourMinute(hour * 60 + minute) +
+                QStringLiteral(" hs. - ") + Text2->text());
+    if (gral_.explanationOpen)
+        Queindica_Click();
+}
+
+bool TForm1::CoveredPeriodCheck(int kind, double date)
+{
+    const double day = ParseDate(DateText(gral_, date), gral_.systemDateFormat).value_or(std::floor(date));
+    const QString kindText = kind == 1 ? QStringLiteral("de su sistema") : QStringLiteral("ingresada");
+    double end = 0;
+    if (gral_.firstCoveredDay > day) {
+        ProgramMessage(gral_,
+                       QStringLiteral("La fecha ") + kindText +
+                           QStringLiteral(" es anterior a la fecha con la cual se inicia este programa.\r\r"
+                                          "El mismo comienza el \"") +
+                           DateText(gral_, gral_.firstCoveredDay) + u'"',
+                       StyleExclamation);
+        end = gral_.firstCoveredDay;
+    } else if (day > gral_.lastCoveredDay) {
+        ProgramMessage(gral_,
+                       QStringLiteral("La fecha ") + kindText +
+                           QStringLiteral(" es posterior a la fecha con la cual finaliza este programa.\r\r"
+                                          "El mismo termina el \"") +
+                           DateText(gral_, gral_.lastCoveredDay) + u'"',
+                       StyleExclamation);
+        end = gral_.lastCoveredDay;
+    } else {
+        return true;
+    }
+    gral_.dayRowIndex = DayLookup(gral_, end);
+    DateTime1->setDate(DateFromDayNumber(end));
+    SetTrackPosition(int(std::lround(end - gral_.firstCoveredDay)));
+    if (gral_.dayRowIndex > 0)
+        DrawWeek();
+    return false;
+}
+
+void TForm1::Queindica_Click()
+{
+    for (int level = 1; level <= 5; ++level) {
+        if (gral_.levelColors[size_t(level - 1)] == headlineFill_) {
+            gral_.explainedLevel = level;
+            break;
+        }
+    }
+    if (gral_.explainedLevel < 1)
+        return;
+    if (explanation_ && gral_.explanationOpen) {
+        explanation_->Refill();
+        return;
+    }
+    explanation_ = new TForm5(gral_, this);
+    // Centred over the main window, its bottom 6 pixels above the level legend.
+    const QRect outer = explanation_->frameGeometry();
+    const int left = (frameGeometry().width() - outer.width()) / 2;
+    const int top = TextCol[2]->y() - outer.height() - 6;
+    explanation_->move(centralWidget()->mapToGlobal(QPoint(left, top)));
+    explanation_->show();
+    explanation_->Refill();
+}
+
+TForm5* TForm1::ExplanationWindow() const
+{
+    return explanation_.data();
+}

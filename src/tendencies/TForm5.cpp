@@ -1,0 +1,71 @@
+#include "TForm5.h"
+#include "HelpContext.h"
+#include "QtColour.h"
+#include "TendencyTexts.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QVBoxLayout>
+
+TForm5::TForm5(Gral& gral, QWidget* parent) : QWidget(parent, Qt::Tool), gral_(gral)
+{
+    setObjectName("TForm5");
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(555, 62);
+    Text1 = new QLabel(this);
+    Text1->setObjectName("Text1");
+    Text1->setGeometry(0, 0, 555, 62);
+    Text1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Text1->setAlignment(Qt::AlignCenter);
+    Text1->setTextFormat(Qt::PlainText);
+    Text1->setAutoFillBackground(true);
+    QFont font = Text1->font();
+    font.setBold(true);
+    font.setPixelSize(13);
+    Text1->setFont(font);
+    SetHelpContext(this, 8);
+    gral_.explanationOpen = true;
+    Refill();
+}
+
+TForm5::~TForm5()
+{
+    gral_.explanationOpen = false;
+}
+
+void TForm5::Refill()
+{
+    const int level = gral_.explainedLevel;
+    if (level < 1 || level > 5)
+        return;
+    const ColourValue fill = gral_.levelColors[size_t(level - 1)];
+    QPalette palette = Text1->palette();
+    palette.setColor(QPalette::Window, ToQColor(fill));
+    palette.setColor(QPalette::WindowText, ToQColor(ContrastTextColour(fill)));
+    Text1->setPalette(palette);
+    setWindowTitle(ExplanationCaption(level));
+    Text1->setText(ExplanationText(level).replace(u'\r', u'\n'));
+}
+
+void TForm5::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Refill();
+    QWidget::changeEvent(event);
+}
+
+void TForm5::keyReleaseEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyReleaseEvent(event);
+}
+
+void TForm5::closeEvent(QCloseEvent* event)
+{
+    gral_.explanationOpen = false;
+    event->accept();
+}

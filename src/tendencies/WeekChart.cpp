@@ -1,0 +1,88 @@
+#include "WeekChart.h"
+#include "QtColour.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+constexpr QRgb Silver = qRgb(192, 192, 192);
+
+// A rectangle with a 1-pixel outline, both corners included.
+void PaintCell(QImage& image, int left, int top, int right, int bottom, QRgb fill)
+{
+    left = std::max(left, 0);
+    right = std::min(right, image.width() - 1);
+    bottom = std::min(bottom, image.height() - 1);
+    for (int y = top; y <= bottom; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        const bool edgeRow = y == top || y == bottom;
+        for (int x = left; x <= right; ++x)
+            line[x] = (edgeRow || x == left || x == right) ? Silver : fill;
+    }
+}
+} // namespace
+
+QImage PaintWeekImage(const WeekLayout& week)
+{
+    QImage image(ChartWidth, ChartHeight, QImage::Format_RGB32);
+    image.fill(Silver);
+    for (const ChartPiece& piece : week.pieces) {
+        const int top = ChartRowHeight * piece.row;
+        PaintCell(image, piece.left, top, piece.right, top + ChartRowHeight, ToQColor(piece.colour).rgb());
+    }
+    return image;
+}
+
+ChartImage::ChartImage(QWidget* parent) : QWidget(parent)
+{
+    setFixedSize(ChartWidth, ChartHeight);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setCursor(Qt::PointingHandCursor);
+    image_ = PaintWeekImage({});
+}
+
+void ChartImage::setImage(QImage image)
+{
+    image_ = std::move(image);
+    update();
+}
+
+void ChartImage::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawImage(0, 0, image_);
+}
+
+void ChartImage::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPoint p = event->position().toPoint();
+    emit released(p.x(), p.y());
+}
+
+WeekChart::WeekChart(QWidget* parent) : QFrame(parent)
+{
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(1);
+    setFixedSize(676, 158);
+    Image1 = new ChartImage(this);
+    Image1->setObjectName("Image1");
+    Image1->move(1, 1);
+    Image2 = new QLabel(this);
+    Image2->setObjectName("Image2");
+    Image2->setPixmap(QPixmap(":/tendencies/banner.png"));
+    Image2->setFixedSize(670, 130);
+    Image2->move(3, ChartHeight + 4); // out of sight until a week ends early
+    Image2->raise();
+}
+
+void WeekChart::showWeek(const WeekLayout& week)
+{
+    Image1->setImage(PaintWeekImage(week));
+    if (week.lastRow < ChartDays - 1) {
+        Image2->move(3, ChartRowHeight * (week.lastRow + 1) + 4);
+        Image2->show();
+    } else {
+        Image2->hide();
+    }
+}

@@ -1,0 +1,45 @@
+#pragma once
+// The seven-day chart: Panel1 holding the pixel-exact picture Image1 and the
+// banner Image2 that covers the rows below the calendar's last day.
+#include "WeekLayout.h"
+
+#include <QFrame>
+#include <QImage>
+
+class QLabel;
+
+// Paints a week: every piece a silver-outlined rectangle in its colour, in
+// order; rows after the last drawn day are silver (nothing there).
+QImage PaintWeekImage(const WeekLayout& week);
+
+// Image1: shows the picture 1:1 and reports where a mouse button was released.
+class ChartImage : public QWidget {
+    Q_OBJECT
+public:
+    explicit ChartImage(QWidget* parent = nullptr);
+    void setImage(QImage image);
+    const QImage& image() const { return image_; }
+    QRgb pixel(int x, int y) const { return image_.pixel(x, y); }
+
+signals:
+    void released(int x, int y);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QImage image_;
+};
+
+// Panel1: lowered frame of 676 x 158 with Image1 at 1,1 and the banner.
+class WeekChart : public QFrame {
+    Q_OBJECT
+public:
+    explicit WeekChart(QWidget* parent = nullptr);
+    // Paints the week and shows the banner below the last day when fewer than seven rows are used.
+    void showWeek(const WeekLayout& week);
+
+    ChartImage* Image1;
+    QLabel* Image2;
+};

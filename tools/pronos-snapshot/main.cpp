@@ -1,0 +1,146 @@
+// Starts the program with sample members in a temporary folder, offscreen,
+// and writes pictures of its main window and of the explanation window:
+//   pronos-snapshot OUT_DIR
+// main-window.png, explanation-window.png and desktop.png (both windows with
+// simple captions, the explanation window where the program places it).
+#include "DemoSetup.h"
+#include "Gral.h"
+#include "MembersStartup.h"
+#include "ProgramMessage.h"
+#include "SystemDateFormat.h"
+#include "TForm1.h"
+#include "TForm5.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <cstdio>
+
+namespace {
+
+constexpr int CaptionHeight = 22;
+
+// A window picture inside a plain frame with its caption, as a desktop would show it.
+QImage Framed(const QWidget& window)
+{
+    const QPixmap content = const_cast<QWidget&>(window).grab();
+    QImage framed(content.width() + 2, content.height() + CaptionHeight + 1, QImage::Format_RGB32);
+    QPainter p(&framed);
+    p.fillRect(framed.rect(), QColor(60, 60, 60));
+    QLinearGradient caption(0, 0, framed.width(), 0);
+    caption.setColorAt(0, QColor(10, 36, 106));
+    caption.setColorAt(1, QColor(166, 202, 240));
+    p.fillRect(QRect(1, 1, framed.width() - 2, CaptionHeight - 1), caption);
+    p.setPen(Qt::white);
+    QFont font = p.font();
+    font.setBold(true);
+    p.setFont(font);
+    p.drawText(QRect(8, 1, framed.width() - 16, CaptionHeight - 1), Qt::AlignVCenter | Qt::AlignLeft,
+               window.windowTitle());
+    p.drawPixmap(1, CaptionHeight, content);
+    return framed;
+}
+
+bool Save(const QImage& image, const QString& path)
+{
+    if (!image.save(path, "PNG")) {
+        std::fprintf(stderr, "pronos-snapshot: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: pronos-snapshot OUT_DIR\n");
+        return 2;
+    }
+    const QString outDir = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    QDir().mkpath(outDir);
+
+    QTemporaryDir temp;
+    RedirectSettings(temp.path());
+    const QString programFolder = temp.path() + "/program/";
+    QDir().mkpath(programFolder);
+    if (!WriteDemoMembers(programFolder, 6)) {
+        std::fprintf(stderr, "pronos-snapshot: cannot write the members file\n");
+        return 1;
+    }
+    StoreDemoRegion();
+    // The help file travels with the program: take the one beside this tool, or the source tree's.
+    for (const QString& help : {QCoreApplication::applicationDirPath() + "/Pronos.hlp",
+                                QStringLiteral(PRONOS_SOURCE_DIR "/resources/Pronos.hlp")}) {
+        if (QFile::copy(help, programFolder + "Pronos.hlp"))
+            break;
+    }
+
+    // Nothing may wait for a person: messages go to the terminal, other windows close at once.
+    Gral gral;
+    gral.platform.message = [](const QString& text, int) {
+        std::fprintf(stderr, "pronos-snapshot: message: %s\n", qPrintable(QString(text).replace(u'\r', u' ')));
+        return 1;
+    };
+    gral.platform.runModal = [](QDialog& window) {
+        window.reject();
+        return int(QDialog::Rejected);
+    };
+    gral.platform.beep = [] {};
+    gral.platform.busyCursor = [](bool) {};
+    gral.platform.showHelpTopic = [](int) {};
+    gral.platform.showHelpFinder = [] {};
+    gral.platform.openUrl = [](const QString&) {};
+    gral.platform.quit = [] {};
+
+    // The program's own start-up: date pattern, start date, folder, members, main window.
+    gral.systemDateFormat = ReadSystemDateFormat(gral).value_or(QString());
+    gral.startDateText = DateText(gral, TodayDayNumber());
+    gral.programFolder = programFolder;
+    std::unique_ptr<TForm1> window;
+    if (gral.systemDateFormat.size() == 10 && OpenMembersFile(gral)) {
+        QCoreApplication::setApplicationName(ApplicationTitle);
+        window = std::make_unique<TForm1>(gral);
+    }
+    if (!window || gral.quitRequested) {
+        std::fprintf(stderr, "pronos-snapshot: the program ended during start-up\n");
+        return 1;
+    }
+    window->move(0, 0);
+    window->show();
+    QApplication::processEvents();
+    bool ok = Save(window->grab().toImage(), outDir + "/main-window.png");
+
+    // A moment in the afternoon of the third day, then "¿Qué indica?".
+    window->Image1_MouseUp(28 * 15 + 10, 22 * 2 + 10);
+    window->Queindica_Click();
+    QApplication::processEvents();
+    TForm5* explanation = window->ExplanationWindow();
+    if (!explanation) {
+        std::fprintf(stderr, "pronos-snapshot: the explanation window did not open\n");
+        return 1;
+    }
+    ok = Save(explanation->grab().toImage(), outDir + "/explanation-window.png") && ok;
+
+    const QImage mainFramed = Framed(*window);
+    const QImage explanationFramed = Framed(*explanation);
+    const QPoint offset = explanation->pos() - window->pos();
+    QImage desktop(mainFramed.width() + 40, mainFramed.height() + 40, QImage::Format_RGB32);
+    desktop.fill(QColor(0, 128, 128));
+    QPainter p(&desktop);
+    p.drawImage(20, 20, mainFramed);
+    // The explanation window is placed in the main window's coordinates; its own caption sits above it.
+    p.drawImage(20 + offset.x(), 20 + CaptionHeight + offset.y() - CaptionHeight, explanationFramed);
+    p.end();
+    ok = Save(desktop, outDir + "/desktop.png") && ok;
+    window->close();
+    return ok ? 0 : 1;
+}
