@@ -12,7 +12,9 @@ enum Column { NameColumn, DateColumn, RemarksColumn };
 const QCollator& NameCollator()
 {
     static const QCollator collator = [] {
-        QCollator c{QLocale()};
+        // Without a language of its own the program sorts as in Spanish.
+        const QLocale locale = QLocale().language() == QLocale::C ? QLocale(QLocale::Spanish, QLocale::Spain) : QLocale();
+        QCollator c{locale};
         c.setCaseSensitivity(Qt::CaseInsensitive);
         return c;
     }();
