@@ -88,6 +88,7 @@ private slots:
     void cancelledConfirmation();
     void acceptTwelve_data();
     void acceptTwelve();
+    void changedDateFormatSkipsTheCalendar();
     void cancelSavesNothing();
     void helpContextAndButton();
     void missingHelpFileIsReportedOnOpening();
@@ -351,6 +352,23 @@ void TestTForm3::acceptTwelve()
     QCOMPARE(f.gral.signCalendar.size(), 1052);
     QCOMPARE(f.gral.dateIndex.size(), 1052);
     QCOMPARE(f.gral.signCalendar.first(), QStringLiteral("01/01/2003 00:00 %1:42 09").arg(11 + offset));
+}
+
+// The program is ending: the region is still saved, the calendar is not built.
+void TestTForm3::changedDateFormatSkipsTheCalendar()
+{
+    Fixture f;
+    bool quit = false;
+    f.gral.platform.quit = [&quit] { quit = true; };
+    TForm3 form(f.gral);
+    form.show();
+    f.env.setShortDatePattern(QStringLiteral("yyyy-MM-dd"));
+    form.Button1->click();
+    QVERIFY(quit);
+    QVERIFY(f.gral.signCalendar.isEmpty());
+    QCOMPARE(SettingsStore().zoneOffset().value_or(-1), 12);
+    QVERIFY(f.gral.regionChanged);
+    QVERIFY(!form.isVisible());
 }
 
 void TestTForm3::cancelSavesNothing()
