@@ -62,7 +62,8 @@ private slots:
 private:
     Gral gral_;
     std::unique_ptr<MessageRecorder> messages_;
-    int busyCalls_ = 0;
+    int busyCalls_ = 0;  // shows minus restores
+    int busyShown_ = 0;
 };
 
 void TestSignCalendar::init()
@@ -70,8 +71,11 @@ void TestSignCalendar::init()
     gral_ = Gral{};
     PrepareTestGral(gral_);
     messages_ = std::make_unique<MessageRecorder>(gral_);
-    busyCalls_ = 0;
-    gral_.platform.busyCursor = [this](bool busy) { busyCalls_ += busy ? 1 : -1; };
+    busyCalls_ = busyShown_ = 0;
+    gral_.platform.busyCursor = [this](bool busy) {
+        busyCalls_ += busy ? 1 : -1;
+        busyShown_ += busy ? 1 : 0;
+    };
 }
 
 void TestSignCalendar::baseListShape()
@@ -202,6 +206,7 @@ void TestSignCalendar::invariantsForEveryOffset()
     QCOMPARE(list.size(), 1052);
     QCOMPARE(gral_.dateIndex.size(), 1052);
     QVERIFY(messages_->messages().isEmpty());
+    QCOMPARE(busyShown_, 1);
     QCOMPARE(busyCalls_, 0); // shown and restored
     QVERIFY(list.first().startsWith("01/01/2003 00:00 "));
     QVERIFY(list.first().endsWith(" 09"));
