@@ -60,6 +60,11 @@ bool SingleInstance::anotherIsRunning(int timeoutMs)
     return true;
 }
 
+bool SingleInstance::AskRunningCopyToShow(const QString& title, int timeoutMs)
+{
+    return SingleInstance(title).anotherIsRunning(timeoutMs);
+}
+
 bool SingleInstance::listen()
 {
     if (server_)

@@ -24,6 +24,8 @@ public:
 
     // True when a first copy answered: it has been asked to show itself.
     bool anotherIsRunning(int timeoutMs = 2000);
+    // The same for a copy with the given title, without keeping an object.
+    static bool AskRunningCopyToShow(const QString& title, int timeoutMs = 2000);
     // Starts answering later copies. A socket left behind by a copy that
     // ended abnormally is removed; false when the name is really in use.
     bool listen();

@@ -19,7 +19,7 @@ int main(int argc, char** argv)
     QTextStream out(stdout);
     SingleInstance instance(args[2]);
     if (args[1] == QStringLiteral("probe"))
-        return instance.anotherIsRunning() ? 10 : 0;
+        return SingleInstance::AskRunningCopyToShow(args[2]) ? 10 : 0;
     if (args[1] != QStringLiteral("listen"))
         return 64;
     if (!instance.listen()) {
