@@ -1,0 +1,38 @@
+#pragma once
+// The print options window: the shown day alone, or seven days from a date.
+// On "Imprimir" with a date inside the covered period it sets gral.printDate
+// to the date to print (the shown day, or the picker's date for seven days)
+// and closes; every other way out leaves gral.printDate 0.
+#include "Gral.h"
+
+#include <QDialog>
+
+class QDateEdit;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+class TForm6 : public QDialog {
+    Q_OBJECT
+public:
+    // The picker starts at gral.printDate (the main window's shown date).
+    explicit TForm6(Gral& gral, QWidget* parent = nullptr);
+    // True when "Imprimir 7 días a partir de fecha >>" is chosen.
+    bool sevenDays() const { return sevenDays_; }
+
+    QLabel* Label1;
+    QRadioButton* Option1;
+    QRadioButton* Option2;
+    QDateEdit* DateTime1;
+    QPushButton* Button1;
+    QPushButton* Button2;
+    QPushButton* Button3;
+
+private:
+    void Option_Click();
+    void Button_Click(QPushButton* sender);
+
+    Gral& gral_;
+    bool sevenDays_ = false;
+    double shownDate_ = 0; // the main window's day, printed in the one-day form
+};
