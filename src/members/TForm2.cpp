@@ -305,7 +305,7 @@ void TForm2::save()
 
     qint64 own = 0;
     if (!newMemberMode_) {
-        own = FindMemberRecord(file_, gral_, UpperCaseName(selected->text(0)), keyDateText(selected->text(1)));
+        own = entryRecord(selected);
         if (own < 0)
             return reportFileError();
     }
@@ -364,7 +364,7 @@ void TForm2::deleteMember()
                        StyleOkCancelDefault2)
         == ResultCancel)
         return;
-    const qint64 number = FindMemberRecord(file_, gral_, UpperCaseName(entry->text(0)), keyDateText(entry->text(1)));
+    const qint64 number = entryRecord(entry);
     if (number < 0 || (number > 0 && !FreeMemberRecord(file_, number)))
         return reportFileError();
     delete entry;
@@ -379,6 +379,19 @@ void TForm2::rememberMember()
 {
     SettingsStore().setMember(Edit1->text() + QStringLiteral(" - ")
                               + DateText(gral_, DayNumberFromDate(DateTime1->date())));
+}
+
+// The record of a list entry: name in upper case and date text. A name
+// stored in lower case (written by something else) is found as shown, so
+// its change or deletion is not silently lost.
+qint64 TForm2::entryRecord(const QTreeWidgetItem* entry)
+{
+    const QString name = entry->text(0);
+    const QString dateText = keyDateText(entry->text(1));
+    const qint64 number = FindMemberRecord(file_, gral_, UpperCaseName(name), dateText);
+    if (number != 0 || UpperCaseName(name) == name)
+        return number;
+    return FindMemberRecord(file_, gral_, name, dateText);
 }
 
 // A list date text written again with the program's date pattern.

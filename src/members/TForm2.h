@@ -56,6 +56,7 @@ private:
     void newMember();
     void rememberMember();
     QString keyDateText(const QString& listDateText) const;
+    qint64 entryRecord(const QTreeWidgetItem* entry);
     void reportFileError();
 
     Gral& gral_;

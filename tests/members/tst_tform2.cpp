@@ -49,6 +49,9 @@ private slots:
     void damagedOnCloseEndsProgram();
     void clickOnEmptyAreaSelectsLast();
     void sortedByLocale();
+    void lowerCaseStoredName();
+    void dateFormatChangeStopsSave();
+    void helpButton();
 
 private:
     QString path() const { return folder_ + MembersFileName; }
@@ -390,6 +393,53 @@ void TestTForm2::sortedByLocale()
                                         {Day(1972, 1, 1), u"BENITEZ"_qs, {}}, {Day(1973, 1, 1), u"AZUL"_qs, {}}})));
     TForm2 w(gral_);
     QCOMPARE(captions(w), (QStringList{u"ÁLVAREZ"_qs, u"AZUL"_qs, u"BENITEZ"_qs, u"ZAPATA"_qs}));
+}
+
+void TestTForm2::lowerCaseStoredName()
+{
+    // A name in lower case, written by something else, is still found.
+    QVERIFY(WriteBytes(path(), Records({{Day(1970, 1, 1), u"abc"_qs, {}}, {Day(1971, 1, 1), u"XYZ"_qs, {}},
+                                        {Day(1972, 1, 1), u"def"_qs, {}}})));
+    TForm2 w(gral_);
+    QCOMPARE(w.Edit1->text(), u"ABC"_qs); // shown as the field writes names
+    w.Edit2->setText(u"nota"_qs);
+    w.Button2->click();
+    MembersFile file(path());
+    QVERIFY(file.openExisting());
+    QCOMPARE(file.read(1)->fullName, u"ABC"_qs);
+    QCOMPARE(file.read(1)->remarks, u"nota"_qs);
+
+    w.List1->selectEntry(w.List1->findItems(u"def"_qs, Qt::MatchExactly).value(0));
+    w.Button3->click();
+    QVERIFY(IsFreeSlot(*file.read(3)));
+}
+
+void TestTForm2::dateFormatChangeStopsSave()
+{
+    const QByteArray bytes = Records({{Day(1970, 1, 1), u"AAA"_qs, {}}});
+    QVERIFY(WriteBytes(path(), bytes));
+    TForm2 w(gral_);
+    w.show();
+    env_->setShortDatePattern(u"yyyy-MM-dd"_qs);
+    w.Edit2->setText(u"cambio"_qs);
+    w.Button2->click();
+    QCOMPARE(messages_->messages().size(), 1);
+    QVERIFY(messages_->messages()[0].text.startsWith(u"Se han detectado cambios"_qs));
+    QVERIFY(!gral_.memberSaved);
+    QVERIFY(gral_.quitRequested);
+    // Closing now must not take the missing pattern for a damaged file.
+    w.close();
+    QCOMPARE(messages_->messages().size(), 1);
+    QCOMPARE(ReadBytes(path()), bytes);
+}
+
+void TestTForm2::helpButton()
+{
+    QList<int> topics;
+    gral_.platform.showHelpTopic = [&topics](int context) { topics << context; };
+    TForm2 w(gral_);
+    w.Button4->click();
+    QCOMPARE(topics, QList<int>{3});
 }
 
 QTEST_MAIN(TestTForm2)
