@@ -1,0 +1,374 @@
+// The main window as the user drives it: members, days, the track bar, chart
+// clicks, the explanation window and what is stored on closing.
+#include "ProgramMessage.h"
+#include "SettingsStore.h"
+#include "SignCalendar.h"
+#include "TForm1.h"
+#include "TForm5.h"
+#include "TendencyRule.h"
+#include "TendencyTexts.h"
+#include "TestSupport.h"
+#include "QtColour.h"
+#include "WeekChart.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFile>
+#include <QLabel>
+#include <QSlider>
+#include <QTest>
+
+namespace {
+QString MemberLine(const QString& date, const QString& name)
+{
+    return date + name.leftJustified(60, u' ');
+}
+QDate PickerOf(const TForm1& w) { return w.DateTime1->date(); }
+} // namespace
+
+class TestForm1 : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void startShowsFirstCoveredWeek();
+    void headlineAfterDrawing();
+    void trackBarOneStepDownAndEnd();
+    void enterInMemberBoxDoesNothing();
+    void applyingShownDayDoesNotRedraw();
+    void outsideCoveredPeriod_data();
+    void outsideCoveredPeriod();
+    void staleStoredMemberSelectsFirst();
+    void storedMemberFoundIgnoringCase();
+    void chartClickTextsFollowColour();
+    void chartClickHeadlineTime();
+    void silverAndBannerIgnored();
+    void explanationFollowsAndReopens();
+    void firstRunOpensRegionalWindow();
+    void closingStoresMemberAndColours();
+    void restoreColoursWritesDefaults();
+
+private:
+    std::unique_ptr<TForm1> makeWindow(bool configured = true);
+    void apply(TForm1& w, QDate date);
+
+    std::unique_ptr<TestEnvironment> env_;
+    std::unique_ptr<Gral> gral_;
+    std::unique_ptr<MessageRecorder> messages_;
+    std::unique_ptr<ModalScript> modal_;
+};
+
+void TestForm1::init()
+{
+    env_ = std::make_unique<TestEnvironment>();
+    gral_ = std::make_unique<Gral>();
+    modal_ = std::make_unique<ModalScript>(*gral_);
+    PrepareTestGral(*gral_);
+    messages_ = std::make_unique<MessageRecorder>(*gral_);
+    gral_->programFolder = env_->programFolder();
+    QFile help(gral_->programFolder + "Pronos.hlp");
+    QVERIFY(help.open(QIODevice::WriteOnly));
+    help.write("## 1 Contenido\n");
+    help.close();
+    gral_->memberList = {MemberLine("01/11/1980", "LÓPEZ, ANA"), MemberLine("05/05/1990", "PÉREZ, LUIS"),
+                         MemberLine("21/04/1985", "GÓMEZ & HIJOS, RAÚL")};
+}
+
+void TestForm1::cleanup()
+{
+    messages_.reset();
+    modal_.reset();
+    gral_.reset();
+    env_.reset();
+}
+
+std::unique_ptr<TForm1> TestForm1::makeWindow(bool configured)
+{
+    if (configured) {
+        SettingsStore store;
+        store.setZoneOffset(12);
+        store.setZoneText("(GMT 00:00) Hora media de Greenwich: Dublín, Edimburgo, Lisboa, Londres");
+        store.setDaylightSaving(false);
+    }
+    auto w = std::make_unique<TForm1>(*gral_);
+    w->show();
+    w->activateWindow();
+    if (!QTest::qWaitForWindowActive(w.get()))
+        qWarning("main window not active");
+    return w;
+}
+
+void TestForm1::apply(TForm1& w, QDate date)
+{
+    w.DateTime1->setDate(date);
+    w.DateTime1->setFocus();
+    w.Button1_Click();
+}
+
+void TestForm1::startShowsFirstCoveredWeek()
+{
+    auto w = makeWindow();
+    QCOMPARE(w->windowTitle(), QString("Zeltmark - Pronos  'DEMO'"));
+    QCOMPARE(w->Combo1->count(), 3);
+    QCOMPARE(w->Combo1->itemText(2), QString("GÓMEZ & HIJOS, RAÚL - 21/04/1985"));
+    QCOMPARE(w->DateLabels[0]->text(), QString("01/01/2003"));
+    QCOMPARE(w->DateLabels[6]->text(), QString("07/01/2003"));
+    QCOMPARE(w->Barra->value(), 0);
+    QCOMPARE(w->Barra->maximum(), 730);
+    QVERIFY(w->Image2->isHidden());
+    QCOMPARE(w->StatusPanel0->text(),
+             QString("(GMT 00:00) Hora media de Greenwich: Dublín, Edimburgo, Lisboa, Londres"));
+    QCOMPARE(w->StatusPanel1->text(), QString("Horario verano: NO"));
+    QCOMPARE(gral_->memberSign, 8);
+    QCOMPARE(w->TextCol[1]->text(), QString("Buena"));
+    QVERIFY(messages_->messages().isEmpty());
+}
+
+void TestForm1::headlineAfterDrawing()
+{
+    auto w = makeWindow();
+    // Member born 1 November (sign 8); at 00:00 of 01/01/2004 the calendar is in sign 1: step 8.
+    apply(*w, QDate(2004, 1, 1));
+    QCOMPARE(w->Text2->text(), QString("jueves 1 de enero de 2004 - 00:00 hs. - Tendencias Buenas"));
+    QCOMPARE(w->HeadlineFill(), gral_->levelColors[1]);
+    QCOMPARE(w->Barra->value(), 365);
+    QCOMPARE(w->Text3->text(), QString("Tendencia de Juego: Rápido, impulsivo, agresivo."));
+}
+
+void TestForm1::trackBarOneStepDownAndEnd()
+{
+    auto w = makeWindow();
+    w->Barra->setFocus();
+    QTest::keyClick(w->Barra, Qt::Key_Down);
+    QCOMPARE(w->Barra->value(), 1);
+    QCOMPARE(w->DateLabels[0]->text(), QString("02/01/2003"));
+    QCOMPARE(PickerOf(*w), QDate(2003, 1, 2));
+    QTest::keyClick(w->Barra, Qt::Key_End);
+    QCOMPARE(w->Barra->value(), 730);
+    QCOMPARE(w->DateLabels[0]->text(), QString("31/12/2004"));
+    QCOMPARE(w->DateLabels[1]->text(), QString());
+    QVERIFY(!w->Image2->isHidden());
+    QCOMPARE(w->Image2->y(), 26);
+    QTest::keyClick(w->Barra, Qt::Key_Up);
+    QCOMPARE(w->DateLabels[0]->text(), QString("30/12/2004"));
+}
+
+void TestForm1::enterInMemberBoxDoesNothing()
+{
+    auto w = makeWindow();
+    w->DateTime1->setDate(QDate(2003, 6, 1));
+    w->Combo1->setFocus();
+    QVERIFY(w->Combo1->hasFocus());
+    QTest::keyClick(w->Combo1, Qt::Key_Return);
+    QCOMPARE(w->DateLabels[0]->text(), QString("01/01/2003"));
+    // The same key with the picker focused applies its date.
+    w->DateTime1->setFocus();
+    QTest::keyClick(w->DateTime1, Qt::Key_Return);
+    QCOMPARE(w->DateLabels[0]->text(), QString("01/06/2003"));
+    QCOMPARE(w->Barra->value(), 151);
+}
+
+void TestForm1::applyingShownDayDoesNotRedraw()
+{
+    auto w = makeWindow();
+    w->Image1_MouseUp(28 * 15 + 10, 22 * 2 + 10);
+    const QString clicked = w->Text2->text();
+    QVERIFY(clicked.contains("15:21 hs."));
+    apply(*w, QDate(2003, 1, 1));
+    QCOMPARE(w->Text2->text(), clicked);
+    apply(*w, QDate(2003, 1, 2));
+    QVERIFY(w->Text2->text().contains("00:00 hs."));
+}
+
+void TestForm1::outsideCoveredPeriod_data()
+{
+    QTest::addColumn<QDate>("entered");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("position");
+    QTest::newRow("31/12/2002") << QDate(2002, 12, 31)
+                                << QString("La fecha ingresada es anterior a la fecha con la cual se inicia este "
+                                           "programa.\r\rEl mismo comienza el \"01/01/2003\"")
+                                << QString("01/01/2003") << 0;
+    QTest::newRow("05/01/2005") << QDate(2005, 1, 5)
+                                << QString("La fecha ingresada es posterior a la fecha con la cual finaliza este "
+                                           "programa.\r\rEl mismo termina el \"31/12/2004\"")
+                                << QString("31/12/2004") << 730;
+}
+
+void TestForm1::outsideCoveredPeriod()
+{
+    QFETCH(QDate, entered);
+    QFETCH(QString, message);
+    QFETCH(QString, shown);
+    QFETCH(int, position);
+    auto w = makeWindow();
+    apply(*w, QDate(2003, 7, 1)); // somewhere in the middle first
+    messages_->clear();
+    apply(*w, entered);
+    QCOMPARE(messages_->messages().size(), 1);
+    QCOMPARE(messages_->messages()[0].text, message);
+    QCOMPARE(messages_->messages()[0].style, 48);
+    QCOMPARE(w->DateLabels[0]->text(), shown);
+    QCOMPARE(w->DateTime1->date(), QDate::fromString(shown, "dd/MM/yyyy"));
+    QCOMPARE(w->Barra->value(), position);
+    // Both ends themselves pass without a message.
+    messages_->clear();
+    apply(*w, QDate(2003, 1, 1));
+    apply(*w, QDate(2004, 12, 31));
+    QVERIFY(messages_->messages().isEmpty());
+}
+
+void TestForm1::staleStoredMemberSelectsFirst()
+{
+    SettingsStore().setMember("NADIE - 01/01/1990");
+    auto w = makeWindow();
+    QCOMPARE(w->Combo1->currentIndex(), 0);
+    QCOMPARE(SettingsStore().member().value_or(""), QString("LÓPEZ, ANA - 01/11/1980"));
+}
+
+void TestForm1::storedMemberFoundIgnoringCase()
+{
+    SettingsStore().setMember("pérez, luis - 05/05/1990");
+    auto w = makeWindow();
+    QCOMPARE(w->Combo1->currentIndex(), 1);
+    QCOMPARE(gral_->memberSign, 2);
+    QCOMPARE(SettingsStore().member().value_or(""), QString("pérez, luis - 05/05/1990"));
+}
+
+// Every coloured pixel of a day with a change, clicked, gives texts of the
+// span shown in that colour: the headline takes the clicked colour.
+void TestForm1::chartClickTextsFollowColour()
+{
+    auto w = makeWindow();
+    int changes = 0;
+    for (int row = 0; row < 7; ++row) {
+        const int y = 22 * row + 11;
+        for (int x = 1; x < 672; ++x) {
+            const QRgb pixel = w->Image1->pixel(x, y);
+            if (pixel == qRgb(192, 192, 192))
+                continue;
+            w->Image1_MouseUp(x, y);
+            QCOMPARE(ToQColor(w->HeadlineFill()).rgb(), pixel);
+            if (x > 1 && w->Image1->pixel(x - 1, y) == qRgb(192, 192, 192) && x % 28 != 1)
+                ++changes;
+        }
+    }
+    QVERIFY(changes > 0); // the first week holds sign changes inside an hour
+}
+
+void TestForm1::chartClickHeadlineTime()
+{
+    auto w = makeWindow();
+    w->Image1_MouseUp(28 * 15 + 10, 22 * 2 + 10);
+    QVERIFY2(w->Text2->text().startsWith("viernes 3 de enero - 15:21 hs. - Tendencias "), qPrintable(w->Text2->text()));
+    w->Image1_MouseUp(28 * 23 + 27, 22 * 6 + 1);
+    QVERIFY(w->Text2->text().startsWith("martes 7 de enero - 23:57 hs. - Tendencias "));
+    // The click moves neither the shown day nor the track bar.
+    QCOMPARE(w->DateLabels[0]->text(), QString("01/01/2003"));
+    QCOMPARE(w->Barra->value(), 0);
+}
+
+void TestForm1::silverAndBannerIgnored()
+{
+    auto w = makeWindow();
+    apply(*w, QDate(2004, 12, 28));
+    QCOMPARE(w->DateLabels[3]->text(), QString("31/12/2004"));
+    QCOMPARE(w->DateLabels[4]->text(), QString());
+    QVERIFY(!w->Image2->isHidden());
+    QCOMPARE(w->Image2->y(), 92);
+    const QString headline = w->Text2->text();
+    w->Image1_MouseUp(28 * 5, 30);  // grid line
+    w->Image1_MouseUp(300, 22 * 4); // outline of the empty area
+    w->Image1_MouseUp(300, 120);    // silver below the last day
+    QCOMPARE(w->Text2->text(), headline);
+    // The banner lies over the chart: a press there never reaches the picture.
+    QCOMPARE(w->Panel1->childAt(300, 100), static_cast<QWidget*>(w->Image2));
+    QTest::mouseClick(w->Image2, Qt::LeftButton, {}, QPoint(100, 20));
+    QCOMPARE(w->Text2->text(), headline);
+}
+
+void TestForm1::explanationFollowsAndReopens()
+{
+    auto w = makeWindow();
+    w->Queindica_Click();
+    QPointer<TForm5> first = w->ExplanationWindow();
+    QVERIFY(first);
+    QVERIFY(gral_->explanationOpen);
+    const int level = gral_->explainedLevel;
+    QCOMPARE(first->windowTitle(), ExplanationCaption(level));
+    QCOMPARE(first->size(), QSize(555, 62));
+    const QPoint place = first->pos();
+    // Move to a moment of another level: the open window follows without reopening.
+    bool moved = false;
+    for (int x = 1; x < 672 && !moved; x += 3) {
+        for (int row = 0; row < 7 && !moved; ++row) {
+            const QRgb pixel = w->Image1->pixel(x, 22 * row + 11);
+            if (pixel != qRgb(192, 192, 192) && pixel != ToQColor(gral_->levelColors[size_t(level - 1)]).rgb()) {
+                w->Image1_MouseUp(x, 22 * row + 11);
+                moved = true;
+            }
+        }
+    }
+    QVERIFY(moved);
+    QVERIFY(gral_->explainedLevel != level);
+    QCOMPARE(w->ExplanationWindow(), first.data());
+    QCOMPARE(first->windowTitle(), ExplanationCaption(gral_->explainedLevel));
+    QCOMPARE(first->Text1->text(), ExplanationText(gral_->explainedLevel).replace('\r', '\n'));
+    // Esc closes it; "¿Qué indica?" opens a new one at the same place.
+    QTest::keyRelease(first.data(), Qt::Key_Escape);
+    QTRY_VERIFY(first.isNull());
+    QVERIFY(!gral_->explanationOpen);
+    w->Queindica_Click();
+    QVERIFY(w->ExplanationWindow());
+    QCOMPARE(w->ExplanationWindow()->pos(), place);
+}
+
+void TestForm1::firstRunOpensRegionalWindow()
+{
+    bool firstRunMode = false;
+    modal_->push([&](QDialog&) {
+        firstRunMode = gral_->regionalFirstRun;
+        return 0;
+    });
+    auto w = makeWindow(false);
+    QCOMPARE(modal_->opened(), 1);
+    QVERIFY(firstRunMode);
+    QVERIFY(!gral_->regionalFirstRun);
+    QVERIFY(!messages_->messages().isEmpty());
+    QCOMPARE(messages_->messages()[0].text, TForm1::FirstRunMessage());
+    QCOMPARE(messages_->messages()[0].style, 64);
+    QCOMPARE(w->StatusPanel0->text(), QString("Zona Horaria"));
+}
+
+void TestForm1::closingStoresMemberAndColours()
+{
+    auto w = makeWindow();
+    w->Combo1->setCurrentIndex(2);
+    w->Combo1_Click();
+    QCOMPARE(gral_->memberSign, 2);
+    gral_->levelColors[0] = 0x123456;
+    w->close();
+    SettingsStore store;
+    QCOMPARE(store.member().value_or(""), QString("GÓMEZ & HIJOS, RAÚL - 21/04/1985"));
+    QCOMPARE(store.levelColour(1).value_or(0), ColourValue(0x123456));
+    QCOMPARE(store.levelColour(5).value_or(0), DefaultLevelColors[4]);
+    QVERIFY(gral_->signCalendar.isEmpty());
+}
+
+void TestForm1::restoreColoursWritesDefaults()
+{
+    SettingsStore().setLevelColours({1, 2, 3, 4, 5});
+    SettingsStore().setZoneOffset(12);
+    auto w = makeWindow();
+    QCOMPARE(gral_->levelColors[2], ColourValue(3));
+    w->Archiv_Click(w->Archiv3);
+    QCOMPARE(gral_->levelColors, DefaultLevelColors);
+    QCOMPARE(SettingsStore().levelColour(3).value_or(0), DefaultLevelColors[2]);
+    QCOMPARE(w->TextCol[2]->palette().color(QPalette::Window), QColor(128, 0, 128));
+    QCOMPARE(w->Image1->pixel(1, 1), ToQColor(w->HeadlineFill()).rgb());
+}
+
+QTEST_MAIN(TestForm1)
+#include "tst_form1.moc"
