@@ -1,5 +1,6 @@
 #include "TForm6.h"
 
+#include "HelpContext.h"
 #include "PrintComposition.h"
 #include "ProgramMessage.h"
 #include "SystemDateFormat.h"
@@ -22,8 +23,7 @@ TForm6::TForm6(Gral& gral, QWidget* parent) : QDialog(parent), gral_(gral)
                    | Qt::WindowCloseButtonHint);
     setFixedSize(457, 117);
     move(179, 149);
-    // F1 opens this context (what SetHelpContext sets).
-    setProperty("helpContext", HelpContextPrint);
+    SetHelpContext(this, HelpContextPrint);
     // The small dialog font the fixed control sizes were laid out for.
     QFont windowFont = font();
     windowFont.setPointSize(8);
