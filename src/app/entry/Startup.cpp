@@ -1,0 +1,80 @@
+#include "Startup.h"
+
+#include "DesktopPlatform.h"
+#include "MembersStartup.h"
+#include "ProgramMessage.h"
+#include "SingleInstance.h"
+#include "SystemDateFormat.h"
+#include "TFAviso.h"
+#include "TForm1.h"
+
+#include <QApplication>
+
+namespace {
+
+const QString NoMemberMessage =
+    QStringLiteral("Como no se ha generado ningún integrante, la aplicación se cerrará.");
+
+QString WithTrailingSeparator(QString folder)
+{
+    if (!folder.endsWith(u'/'))
+        folder += u'/';
+    return folder;
+}
+
+} // namespace
+
+std::unique_ptr<TForm1> StartPronos(Gral& gral, const StartupOptions& options)
+{
+    // 1. Only one copy runs: a second one asks the first to show itself and ends.
+    if (options.singleInstance && SingleInstance::AskRunningCopyToShow(ApplicationTitle))
+        return nullptr;
+
+    // 2. The short-date pattern must write day and month with two digits and the year with four.
+    const std::optional<QString> pattern = ReadSystemDateFormat(gral);
+    if (!pattern)
+        return nullptr;
+    gral.systemDateFormat = *pattern;
+    if (gral.systemDateFormat.size() != 10) {
+        TFAviso notice(gral);
+        RunModal(gral, notice);
+        return nullptr;
+    }
+
+    // 3.-5. Start date text, program folder, empty shared lists.
+    gral.startDateText = DateText(gral, TodayDayNumber());
+    gral.programFolder = WithTrailingSeparator(
+        options.programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : options.programFolder);
+    gral.signCalendar.clear();
+    gral.dateIndex.clear();
+    gral.memberList.clear();
+    gral.selectedBirthDate = 0;
+
+    // 6. At least one member must exist.
+    if (!OpenMembersFile(gral)) {
+        ProgramMessage(gral, NoMemberMessage, StyleInformation);
+        gral.memberList.clear();
+        return nullptr;
+    }
+
+    // 7. The main window; its creation continues the start-up.
+    QCoreApplication::setApplicationName(ApplicationTitle);
+    auto mainWindow = std::make_unique<TForm1>(gral);
+    if (gral.quitRequested)
+        return nullptr;
+    return mainWindow;
+}
+
+int RunPronos(QApplication& app, Gral& gral, const StartupOptions& options)
+{
+    InstallDesktopPlatform(gral);
+    std::unique_ptr<TForm1> mainWindow = StartPronos(gral, options);
+    if (!mainWindow)
+        return 0;
+    SingleInstance instance(ApplicationTitle);
+    QObject::connect(&instance, &SingleInstance::showRequested, mainWindow.get(),
+                     [window = mainWindow.get()] { ShowAndRaise(window); });
+    instance.listen();
+    mainWindow->show();
+    return app.exec();
+}
