@@ -1,0 +1,175 @@
+// The real start-up sequence, offscreen, with the message answers and the
+// modal windows scripted: first run in an empty program folder, a second run
+// in the same folder, and the two ways a start-up without members ends.
+#include "MemberList.h"
+#include "MembersStartup.h"
+#include "Startup.h"
+#include "TForm1.h"
+#include "TForm2.h"
+#include "TForm3.h"
+#include "TestSupport.h"
+#include "WeekChart.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+const QString NoMemberMessage =
+    QStringLiteral("Como no se ha generado ningún integrante, la aplicación se cerrará.");
+
+// Copies the help file beside the program, as an installation has it.
+void InstallHelpFile(const QString& folder)
+{
+    QFile::remove(folder + "Pronos.hlp");
+    QVERIFY(QFile::copy(QStringLiteral(PRONOS_PROGRAM_DIR "/Pronos.hlp"), folder + "Pronos.hlp"));
+}
+
+StartupOptions OptionsFor(const QString& folder)
+{
+    StartupOptions options;
+    options.programFolder = folder;
+    options.singleInstance = false;
+    return options;
+}
+
+// Members window: type one member, save, close.
+int SaveOneMember(QDialog& window)
+{
+    auto* members = qobject_cast<TForm2*>(&window);
+    if (!members)
+        return -1;
+    members->Edit1->setText(QStringLiteral("GARCIA LUIS"));
+    members->DateTime1->setDate(QDate(1980, 5, 5));
+    members->Button2->click();
+    members->Button5->click();
+    return window.result();
+}
+
+} // namespace
+
+class TestFirstRun : public QObject {
+    Q_OBJECT
+private slots:
+    void firstRunThenSecondRun();
+    void membersWindowClosedWithoutSaving();
+    void damagedMembersFileIsPurgedWithBackup();
+};
+
+void TestFirstRun::firstRunThenSecondRun()
+{
+    TestEnvironment env;
+    const QString folder = env.programFolder();
+    InstallHelpFile(folder);
+    {
+        Gral gral;
+        ModalScript modal(gral);
+        PrepareTestGral(gral);
+        MessageRecorder messages(gral);
+        bool closeRefused = false;
+        modal.push(SaveOneMember);
+        modal.push([&closeRefused](QDialog& window) {
+            auto* region = qobject_cast<TForm3*>(&window);
+            if (!region)
+                return -1;
+            window.close(); // the system close is refused until a region is confirmed
+            closeRefused = window.isVisible();
+            region->Button1->click();
+            return window.result();
+        });
+
+        std::unique_ptr<TForm1> main = StartPronos(gral, OptionsFor(folder));
+        QVERIFY(main);
+        QCOMPARE(modal.opened(), 2);
+        QVERIFY(closeRefused);
+        QCOMPARE(messages.texts().size(), 3);
+        QCOMPARE(messages.messages()[0].text, FirstRunMembersMessage);
+        QCOMPARE(messages.messages()[0].style, 64);
+        QCOMPARE(messages.messages()[1].text, TForm1::FirstRunMessage());
+        QCOMPARE(messages.messages()[1].style, 64);
+        QVERIFY(messages.messages()[2].text.startsWith("Confirme selección:"));
+        QCOMPARE(messages.messages()[2].style, 49);
+
+        QCOMPARE(QFile(folder + "Fechas.dat").size(), qint64(152));
+        QCOMPARE(gral.zoneOffset, 12);
+        QCOMPARE(gral.signCalendar.size(), 1052);
+        QCOMPARE(main->Combo1->currentText(), QString("GARCIA LUIS - 05/05/1980"));
+        QCOMPARE(main->StatusPanel1->text(), QString("Horario verano: NO"));
+        QVERIFY(main->StatusPanel0->text().startsWith("(GMT 00:00) Hora media de Greenwich"));
+        QCOMPARE(main->DateLabels[0]->text(), QString("01/01/2003"));
+        QCOMPARE(main->DateLabels[6]->text(), QString("07/01/2003"));
+        QVERIFY(main->Image1->pixel(1, 1) != QColor(192, 192, 192).rgb());
+        QVERIFY(main->Text2->text().startsWith("miércoles 1 de enero de 2003 - 00:00 hs. - Tendencias "));
+        main->close();
+    }
+    {
+        Gral gral;
+        ModalScript modal(gral);
+        PrepareTestGral(gral);
+        MessageRecorder messages(gral);
+        std::unique_ptr<TForm1> main = StartPronos(gral, OptionsFor(folder));
+        QVERIFY(main);
+        QCOMPARE(modal.opened(), 0);
+        QCOMPARE(messages.texts(), QStringList());
+        QCOMPARE(main->Combo1->currentText(), QString("GARCIA LUIS - 05/05/1980"));
+        QCOMPARE(gral.zoneOffset, 12);
+        QCOMPARE(gral.signCalendar.size(), 1052);
+    }
+}
+
+void TestFirstRun::membersWindowClosedWithoutSaving()
+{
+    TestEnvironment env;
+    const QString folder = env.programFolder();
+    InstallHelpFile(folder);
+    for (int run = 0; run < 2; ++run) {
+        Gral gral;
+        ModalScript modal(gral);
+        PrepareTestGral(gral);
+        MessageRecorder messages(gral);
+        QVERIFY(!StartPronos(gral, OptionsFor(folder)));
+        QCOMPARE(modal.opened(), 1);
+        QCOMPARE(messages.texts(), QStringList({FirstRunMembersMessage, NoMemberMessage}));
+        QVERIFY(QFile::exists(folder + "Fechas.dat"));
+        QCOMPARE(QFile(folder + "Fechas.dat").size(), qint64(0));
+    }
+}
+
+void TestFirstRun::damagedMembersFileIsPurgedWithBackup()
+{
+    TestEnvironment env;
+    const QString folder = env.programFolder();
+    InstallHelpFile(folder);
+    QByteArray record(152, '\0');
+    const double notADate = std::nan("");
+    std::memcpy(record.data(), &notADate, sizeof notADate);
+    record[8] = 4;
+    std::memcpy(record.data() + 9, "RUIZ", 4);
+    QFile file(folder + "Fechas.dat");
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(record);
+    file.close();
+
+    Gral gral;
+    ModalScript modal(gral);
+    PrepareTestGral(gral);
+    MessageRecorder messages(gral);
+    QVERIFY(!StartPronos(gral, OptionsFor(folder)));
+    QCOMPARE(modal.opened(), 0);
+    QCOMPARE(messages.texts(), QStringList({DamagedMembersFileMessage, NoMemberMessage}));
+    QCOMPARE(messages.messages()[0].style, 16);
+    QCOMPARE(QFile(folder + "Fechas.dat").size(), qint64(0));
+    QFile backup(folder + "Fechas.dat.bak");
+    QVERIFY(backup.open(QIODevice::ReadOnly));
+    QCOMPARE(backup.readAll(), record);
+}
+
+QTEST_MAIN(TestFirstRun)
+#include "tst_firstrun.moc"
