@@ -40,6 +40,20 @@ void AnswerNextBoxWith(Qt::Key key, QString* seenText, QWidget** seenOwner)
     timer->start(10);
 }
 
+// The desktop services keep a reference to the state for the rest of the
+// run, as the program's own state lives that long.
+Gral& DesktopGral()
+{
+    static Gral gral;
+    static const bool installed = [] {
+        PrepareTestGral(gral);
+        InstallDesktopPlatform(gral);
+        return true;
+    }();
+    Q_UNUSED(installed);
+    return gral;
+}
+
 } // namespace
 
 class TestDesktopPlatform : public QObject {
@@ -208,11 +222,7 @@ private slots:
         QFETCH(int, style);
         QFETCH(int, key);
         QFETCH(int, result);
-        // The desktop services keep a reference to the state for the rest of
-        // the run, as the program's own state lives that long.
-        static Gral gral;
-        PrepareTestGral(gral);
-        InstallDesktopPlatform(gral);
+        Gral& gral = DesktopGral();
         QWidget window;
         window.show();
         QApplication::setActiveWindow(&window);
@@ -223,6 +233,21 @@ private slots:
         QCOMPARE(ProgramMessage(gral, u"Uno\rDos"_qs, style), result);
         QCOMPARE(seenText, u"Uno\nDos"_qs);
         QCOMPARE(seenOwner, &window);
+    }
+
+    void busyCursorNests()
+    {
+        Gral& gral = DesktopGral();
+        QVERIFY(!QGuiApplication::overrideCursor());
+        {
+            BusyCursor outer(gral);
+            QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+            {
+                BusyCursor inner(gral);
+            }
+            QVERIFY(QGuiApplication::overrideCursor()); // the outer one still holds it
+        }
+        QVERIFY(!QGuiApplication::overrideCursor());
     }
 };
 
