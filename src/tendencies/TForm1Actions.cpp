@@ -6,12 +6,14 @@
 #include "SystemDateFormat.h"
 #include "TForm5.h"
 #include "TendencyRule.h"
+#include "WeekChart.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegion>
 #include <QSlider>
 
 #ifdef PRONOS_HAVE_MEMBERS_WINDOW
@@ -83,7 +85,12 @@ void TForm1::Barra_Change()
         return;
     DrawWeek();
     trackSelectionEnd_ = Barra->value();
-    repaint();
+    // Show the new week while the thumb is still being dragged: repaint what changed, now.
+    QRegion changed = QRegion(Panel1->geometry()) + DateTime1->geometry() + Barra->geometry() +
+                      QRect(DateLabels[0]->geometry().topLeft(), DateLabels[6]->geometry().bottomRight());
+    for (QLabel* text : {Text2, Text3, Text4, Text5})
+        changed += text->geometry();
+    centralWidget()->repaint(changed);
 }
 
 void TForm1::Barra_Enter()

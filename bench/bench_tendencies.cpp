@@ -1,0 +1,191 @@
+// Speed of the main window: one week's drawing, a sweep of the track bar over
+// the whole covered period, and the start-up to the first drawn chart measured
+// against an empty main window started the same way (a process of its own).
+//
+// `bench_tendencies --probe pronos|empty` is the started process: it builds
+// the window, shows it, lets it paint once and ends.
+#include "DemoSetup.h"
+#include "MembersStartup.h"
+#include "ProgramMessage.h"
+#include "SystemDateFormat.h"
+#include "TForm1.h"
+#include "WeekChart.h"
+#include "WeekLayout.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMainWindow>
+#include <QProcess>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <cstring>
+
+namespace {
+
+QString g_root;    // temporary folder: settings under home/, the program under program/
+QString g_folder;  // the program folder with 30 members
+QString g_program; // this executable
+
+void QuietPlatform(Gral& gral)
+{
+    gral.platform.message = [](const QString&, int) { return 1; };
+    gral.platform.runModal = [](QDialog& window) {
+        window.reject();
+        return 0;
+    };
+    gral.platform.beep = [] {};
+    gral.platform.busyCursor = [](bool) {};
+    gral.platform.showHelpTopic = [](int) {};
+    gral.platform.showHelpFinder = [] {};
+    gral.platform.openUrl = [](const QString&) {};
+    gral.platform.quit = [] {};
+}
+
+// The program's own start-up from the members file to the first drawn week.
+std::unique_ptr<TForm1> StartMainWindow(Gral& gral)
+{
+    QuietPlatform(gral);
+    gral.systemDateFormat = ReadSystemDateFormat(gral).value_or(QString());
+    gral.startDateText = DateText(gral, TodayDayNumber());
+    gral.programFolder = g_folder;
+    if (!OpenMembersFile(gral))
+        return nullptr;
+    return std::make_unique<TForm1>(gral);
+}
+
+void BM_DrawWeek(benchmark::State& state)
+{
+    Gral gral;
+    std::unique_ptr<TForm1> window = StartMainWindow(gral);
+    if (!window) {
+        state.SkipWithError("start-up failed");
+        return;
+    }
+    window->show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        gral.dayRowIndex = 1;
+        window->DrawWeek();
+    }
+}
+BENCHMARK(BM_DrawWeek)->Unit(benchmark::kMicrosecond);
+
+void BM_ComposeAndPaintWeek(benchmark::State& state)
+{
+    Gral gral;
+    std::unique_ptr<TForm1> window = StartMainWindow(gral);
+    if (!window) {
+        state.SkipWithError("start-up failed");
+        return;
+    }
+    for (auto _ : state) {
+        gral.dayRowIndex = 1;
+        const QImage image = PaintWeekImage(ComposeWeek(gral));
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_ComposeAndPaintWeek)->Unit(benchmark::kMicrosecond);
+
+// All 731 days through the track bar: change handler, drawing and repaint.
+void BM_TrackBarSweep(benchmark::State& state)
+{
+    Gral gral;
+    std::unique_ptr<TForm1> window = StartMainWindow(gral);
+    if (!window) {
+        state.SkipWithError("start-up failed");
+        return;
+    }
+    window->show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        for (int position = 1; position <= window->Barra->maximum(); ++position)
+            window->Barra->setValue(position);
+        state.PauseTiming();
+        if (window->DateLabels[0]->text() != QStringLiteral("31/12/2004"))
+            state.SkipWithError("the sweep did not reach 31/12/2004");
+        window->Barra->setValue(0);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_TrackBarSweep)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+double RunProbe(const char* kind)
+{
+    QProcess probe;
+    QElapsedTimer timer;
+    timer.start();
+    probe.start(g_program, {QStringLiteral("--probe"), QString::fromLatin1(kind), g_root});
+    if (!probe.waitForFinished(60000) || probe.exitCode() != 0)
+        return -1;
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+// Start-up of the program to its first drawn chart against an empty main window, both as processes.
+void BM_StartupRatio(benchmark::State& state)
+{
+    double pronos = 0, empty = 0;
+    int runs = 0;
+    for (auto _ : state) {
+        const double p = RunProbe("pronos");
+        const double e = RunProbe("empty");
+        if (p < 0 || e < 0) {
+            state.SkipWithError("a probe failed");
+            return;
+        }
+        pronos += p;
+        empty += e;
+        ++runs;
+    }
+    state.counters["pronos_ms"] = pronos / runs;
+    state.counters["empty_ms"] = empty / runs;
+    state.counters["ratio"] = pronos / empty;
+}
+BENCHMARK(BM_StartupRatio)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+int Probe(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    RedirectSettings(QString::fromLocal8Bit(argv[3]) + "/home");
+    g_folder = QString::fromLocal8Bit(argv[3]) + "/program/";
+    std::unique_ptr<QMainWindow> window;
+    Gral gral;
+    if (std::strcmp(argv[2], "pronos") == 0) {
+        std::unique_ptr<TForm1> main = StartMainWindow(gral);
+        if (!main || main->DateLabels[0]->text().isEmpty())
+            return 1;
+        window = std::move(main);
+    } else {
+        window = std::make_unique<QMainWindow>();
+    }
+    window->show();
+    QApplication::processEvents();
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc == 4 && std::strcmp(argv[1], "--probe") == 0)
+        return Probe(argc, argv);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir temp;
+    g_root = temp.path();
+    RedirectSettings(g_root + "/home");
+    g_folder = g_root + "/program/";
+    g_program = QCoreApplication::applicationFilePath();
+    QDir().mkpath(g_folder);
+    if (!WriteDemoMembers(g_folder, 30))
+        return 1;
+    StoreDemoRegion();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
