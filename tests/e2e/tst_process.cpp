@@ -1,0 +1,95 @@
+// The built executable as a process: a second copy started while the first
+// runs ends at once, without a window or a message, and the first one is
+// asked to come to the front.
+#include "SettingsStore.h"
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+#include <cstring>
+
+namespace {
+
+// A program folder with the executable, its help file and one member.
+void LayOutProgramFolder(const QString& folder)
+{
+    QDir().mkpath(folder);
+    QVERIFY(QFile::copy(QStringLiteral(PRONOS_PROGRAM_DIR "/pronos"), folder + "pronos"));
+    QVERIFY(QFile::copy(QStringLiteral(PRONOS_PROGRAM_DIR "/Pronos.hlp"), folder + "Pronos.hlp"));
+    QByteArray record(152, '\0');
+    const double birthDate = 29346; // 5 May 1980
+    std::memcpy(record.data(), &birthDate, sizeof birthDate);
+    record[8] = 9;
+    std::memcpy(record.data() + 9, "PEREZ ANA", 9);
+    QFile file(folder + "Fechas.dat");
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(record);
+}
+
+bool HasSocket(const QString& folder)
+{
+    return !QDir(folder).entryList(QDir::System | QDir::NoDotAndDotDot).isEmpty();
+}
+
+} // namespace
+
+class TestProcess : public QObject {
+    Q_OBJECT
+private slots:
+    void secondCopyEndsAndFirstComesForward();
+};
+
+void TestProcess::secondCopyEndsAndFirstComesForward()
+{
+    TestEnvironment env;
+    const QString folder = env.path() + "/bin/";
+    LayOutProgramFolder(folder);
+    {
+        SettingsStore store; // a configured region, so the first copy goes straight to its main window
+        store.setRegionLine(21);
+        store.setZoneIndex(12);
+        store.setZoneOffset(12);
+        store.setDaylightSaving(false);
+        store.setZoneText("(GMT 00:00) Hora media de Greenwich: Dublín, Edimburgo, Lisboa, Londres");
+    }
+    const QString socketFolder = env.path() + "/tmp";
+    QDir().mkpath(socketFolder);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_CONFIG_HOME", env.path() + "/config");
+    environment.insert("TMPDIR", socketFolder);
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("USER", "pronos-test");
+
+    QProcess first;
+    first.setProcessEnvironment(environment);
+    first.start(folder + "pronos");
+    QVERIFY(first.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(HasSocket(socketFolder), 30000);
+    QVERIFY(first.state() == QProcess::Running);
+    first.readAllStandardError();
+
+    QProcess second;
+    second.setProcessEnvironment(environment);
+    QElapsedTimer clock;
+    clock.start();
+    second.start(folder + "pronos");
+    QVERIFY(second.waitForFinished(10000));
+    const qint64 elapsedMs = clock.elapsed();
+    qInfo("second copy ended after %lld ms", elapsedMs);
+    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second.exitCode(), 0);
+    QVERIFY(elapsedMs < 5000);
+    QVERIFY(first.state() == QProcess::Running);
+    // The first copy brings its window forward; the offscreen platform says it can't raise it.
+    QByteArray firstOutput;
+    QTRY_VERIFY_WITH_TIMEOUT((firstOutput += first.readAllStandardError()).contains("raise()"), 5000);
+
+    first.kill();
+    first.waitForFinished();
+}
+
+QTEST_GUILESS_MAIN(TestProcess)
+#include "tst_process.moc"
