@@ -1,10 +1,12 @@
 // The main window as the user drives it: members, days, the track bar, chart
 // clicks, the explanation window and what is stored on closing.
+#include "HelpContext.h"
 #include "ProgramMessage.h"
 #include "SettingsStore.h"
 #include "SignCalendar.h"
 #include "TForm1.h"
 #include "TForm5.h"
+#include "TForm6.h"
 #include "TendencyRule.h"
 #include "TendencyTexts.h"
 #include "TestSupport.h"
@@ -14,8 +16,11 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDialog>
 #include <QFile>
 #include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
 #include <QSlider>
 #include <QTest>
 
@@ -48,6 +53,12 @@ private slots:
     void firstRunOpensRegionalWindow();
     void closingStoresMemberAndColours();
     void restoreColoursWritesDefaults();
+    void legendOpensColourWindow();
+    void legendOpensColourWindowAfterFormatChange();
+    void regionalWindowRedrawsOnlyWhenChanged();
+    void menuEntriesOpenTheirWindows();
+    void printCancelledLeavesWindow();
+    void helpContexts();
 
 private:
     std::unique_ptr<TForm1> makeWindow(bool configured = true);
@@ -368,6 +379,120 @@ void TestForm1::restoreColoursWritesDefaults()
     QCOMPARE(SettingsStore().levelColour(3).value_or(0), DefaultLevelColors[2]);
     QCOMPARE(w->TextCol[2]->palette().color(QPalette::Window), QColor(128, 0, 128));
     QCOMPARE(w->Image1->pixel(1, 1), ToQColor(w->HeadlineFill()).rgb());
+}
+
+void TestForm1::legendOpensColourWindow()
+{
+    auto w = makeWindow();
+    QString opened;
+    modal_->push([&](QDialog& window) {
+        opened = window.metaObject()->className();
+        gral_->levelColors[4] = 0x00A0A0; // as if "Aceptar" took a new colour for "Restrictiva"
+        return int(QDialog::Accepted);
+    });
+    QTest::mouseDClick(w->TextCol[4], Qt::LeftButton);
+    QCOMPARE(opened, QString("TForm4"));
+    QCOMPARE(w->TextCol[4]->palette().color(QPalette::Window), QColor(0xA0, 0xA0, 0));
+    // 01/01/2003 at 00:00 is "Restrictiva" for this member: the chart and the headline take the new colour.
+    QCOMPARE(w->Image1->pixel(1, 1), qRgb(0xA0, 0xA0, 0));
+    QCOMPARE(w->HeadlineFill(), ColourValue(0x00A0A0));
+}
+
+void TestForm1::legendOpensColourWindowAfterFormatChange()
+{
+    auto w = makeWindow();
+    env_->setShortDatePattern("yyyy-MM-dd");
+    QTest::mouseDClick(w->TextCol[0], Qt::LeftButton);
+    QCOMPARE(modal_->opened(), 1);
+    // The next other action notices the change and ends the program without opening anything.
+    w->Archiv_Click(w->Archiv2);
+    QCOMPARE(modal_->opened(), 1);
+    QVERIFY(gral_->quitRequested);
+}
+
+void TestForm1::regionalWindowRedrawsOnlyWhenChanged()
+{
+    auto w = makeWindow();
+    w->Image1_MouseUp(28 * 15 + 10, 22 * 2 + 10);
+    const QString clicked = w->Text2->text();
+    QString opened;
+    modal_->push([&](QDialog& window) {
+        opened = window.metaObject()->className();
+        return 0; // cancelled: nothing changed
+    });
+    QTest::mouseDClick(w->StatusPanel0, Qt::LeftButton);
+    QCOMPARE(opened, QString("TForm3"));
+    QCOMPARE(w->Text2->text(), clicked);
+    modal_->push([&](QDialog&) {
+        gral_->zoneOffset = 13;
+        BuildShiftedCalendar(*gral_);
+        gral_->showRegion("(GMT+01:00) Bruselas, Copenhague, Madrid, París, Vilnius", true);
+        gral_->regionChanged = true;
+        return int(QDialog::Accepted);
+    });
+    w->Archiv_Click(w->Archiv1);
+    QVERIFY(w->Text2->text().startsWith("miércoles 1 de enero de 2003 - 00:00 hs."));
+    QCOMPARE(w->StatusPanel1->text(), QString("Horario verano: SI"));
+    QCOMPARE(w->DateLabels[0]->text(), QString("01/01/2003"));
+}
+
+void TestForm1::menuEntriesOpenTheirWindows()
+{
+    auto w = makeWindow();
+    QStringList opened;
+    for (int i = 0; i < 3; ++i)
+        modal_->push([&](QDialog& window) {
+            opened << window.metaObject()->className();
+            return 0;
+        });
+    w->Archiv_Click(w->Archiv2);
+    w->Ayuda_Click(w->Ayuda4);
+    w->Archiv_Click(w->Archiv6);
+    QCOMPARE(opened, QStringList({"TForm4", "TForm7", "TForm2"}));
+    QList<int> topics;
+    int finder = 0;
+    gral_->platform.showHelpTopic = [&](int topic) { topics << topic; };
+    gral_->platform.showHelpFinder = [&] { ++finder; };
+    w->Ayuda_Click(w->Ayuda1);
+    w->Ayuda_Click(w->Ayuda2);
+    w->Ayuda_Click(w->Ayuda3);
+    QCOMPARE(topics, QList<int>({1, 6}));
+    QCOMPARE(finder, 1);
+}
+
+void TestForm1::printCancelledLeavesWindow()
+{
+    auto w = makeWindow();
+    apply(*w, QDate(2003, 3, 10));
+    QDate printDateSeen;
+    QString opened;
+    modal_->push([&](QDialog& window) {
+        opened = window.metaObject()->className();
+        if (auto* options = qobject_cast<TForm6*>(&window))
+            printDateSeen = options->DateTime1->date();
+        window.reject();
+        return 0;
+    });
+    const QString headline = w->Text2->text();
+    w->Archiv_Click(w->Archiv4);
+    QCOMPARE(opened, QString("TForm6"));
+    QCOMPARE(printDateSeen, QDate(2003, 3, 10)); // the options start from the shown day
+    QCOMPARE(gral_->printDate, 0.0);
+    QCOMPARE(w->Text2->text(), headline);
+    QCOMPARE(w->DateLabels[0]->text(), QString("10/03/2003"));
+    QVERIFY(messages_->messages().isEmpty());
+}
+
+void TestForm1::helpContexts()
+{
+    auto w = makeWindow();
+    const QList<QWidget*> controls = {w->Combo1, w->DateTime1, w->Button1, w->Barra,
+                                      w->Image1, w->Text2,     w->TextCol[0], w->StatusPanel0};
+    for (QWidget* control : controls)
+        QCOMPARE(HelpContextOf(control), 2);
+    QCOMPARE(HelpContextOf(w->menuBar()), 1);
+    w->Queindica_Click();
+    QCOMPARE(HelpContextOf(w->ExplanationWindow()->Text1), 8);
 }
 
 QTEST_MAIN(TestForm1)
