@@ -106,6 +106,7 @@ private:
     void RedrawAfterColours();
     void RedrawAfterRegion();
     void SetHeadline(const QString& text);
+    void PlaceExplanation();
 
     // One opener per window of another part of the program.
     void OpenMembersWindow();

@@ -157,13 +157,21 @@ void TForm1::Queindica_Click()
         return;
     }
     explanation_ = new TForm5(gral_, this);
-    // Centred over the main window, its bottom 6 pixels above the level legend.
+    PlaceExplanation();
+    explanation_->show();
+    PlaceExplanation(); // again with the frame the desktop gave it
+    explanation_->Refill();
+}
+
+void TForm1::PlaceExplanation()
+{
+    // Centred over the main window, its bottom edge 6 pixels above the level legend.
     const QRect outer = explanation_->frameGeometry();
     const int left = (frameGeometry().width() - outer.width()) / 2;
     const int top = TextCol[2]->y() - outer.height() - 6;
-    explanation_->move(centralWidget()->mapToGlobal(QPoint(left, top)));
-    explanation_->show();
-    explanation_->Refill();
+    const QPoint place = centralWidget()->mapToGlobal(QPoint(left, top));
+    if (outer.topLeft() != place)
+        explanation_->move(place);
 }
 
 TForm5* TForm1::ExplanationWindow() const

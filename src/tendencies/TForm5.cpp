@@ -8,7 +8,10 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-TForm5::TForm5(Gral& gral, QWidget* parent) : QWidget(parent, Qt::Tool), gral_(gral)
+// A tool window that can only be moved and closed.
+TForm5::TForm5(Gral& gral, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      gral_(gral)
 {
     setObjectName("TForm5");
     setAttribute(Qt::WA_DeleteOnClose);

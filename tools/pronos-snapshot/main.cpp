@@ -1,8 +1,9 @@
 // Starts the program with sample members in a temporary folder, offscreen,
 // and writes pictures of its main window and of the explanation window:
 //   pronos-snapshot OUT_DIR
-// main-window.png, explanation-window.png and desktop.png (both windows with
-// simple captions, the explanation window where the program places it).
+// main-window.png, explanation-window.png, desktop.png (both windows with
+// simple captions, the explanation window where the program places it) and
+// main-window-last-days.png (the calendar's last four days and the banner).
 #include "DemoSetup.h"
 #include "Gral.h"
 #include "MembersStartup.h"
@@ -15,8 +16,10 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -132,15 +135,23 @@ int main(int argc, char** argv)
 
     const QImage mainFramed = Framed(*window);
     const QImage explanationFramed = Framed(*explanation);
-    const QPoint offset = explanation->pos() - window->pos();
     QImage desktop(mainFramed.width() + 40, mainFramed.height() + 40, QImage::Format_RGB32);
     desktop.fill(QColor(0, 128, 128));
     QPainter p(&desktop);
     p.drawImage(20, 20, mainFramed);
-    // The explanation window is placed in the main window's coordinates; its own caption sits above it.
-    p.drawImage(20 + offset.x(), 20 + CaptionHeight + offset.y() - CaptionHeight, explanationFramed);
+    // Where the program puts it on a desktop with these captions: centred, its
+    // bottom edge 6 pixels above the level legend.
+    const QPoint legend = window->TextCol[2]->mapTo(window.get(), QPoint(0, 0));
+    p.drawImage(20 + (mainFramed.width() - explanationFramed.width()) / 2,
+                20 + CaptionHeight + legend.y() - 6 - explanationFramed.height(), explanationFramed);
     p.end();
     ok = Save(desktop, outDir + "/desktop.png") && ok;
+
+    // The calendar's last days: four rows and the banner below them.
+    explanation->close();
+    window->Barra->setValue(window->Barra->maximum() - 3);
+    QApplication::processEvents();
+    ok = Save(window->grab().toImage(), outDir + "/main-window-last-days.png") && ok;
     window->close();
     return ok ? 0 : 1;
 }
