@@ -3,7 +3,8 @@
 //   pronos-snapshot OUT_DIR
 // main-window.png, explanation-window.png, desktop.png (both windows with
 // simple captions, the explanation window where the program places it) and
-// main-window-last-days.png (the calendar's last four days and the banner).
+// main-window-last-days.png (the calendar's last four days and the banner),
+// menus.png (the two menus).
 #include "DemoSetup.h"
 #include "Gral.h"
 #include "MembersStartup.h"
@@ -18,6 +19,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QLinearGradient>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 #include <QSlider>
 #include <QTemporaryDir>
@@ -146,6 +149,24 @@ int main(int argc, char** argv)
                 20 + CaptionHeight + legend.y() - 6 - explanationFramed.height(), explanationFramed);
     p.end();
     ok = Save(desktop, outDir + "/desktop.png") && ok;
+
+    // The two menus, side by side.
+    QList<QPixmap> menus;
+    for (QAction* top : window->menuBar()->actions())
+        if (QMenu* menu = top->menu()) {
+            menu->adjustSize();
+            menus << menu->grab();
+        }
+    if (menus.size() == 2) {
+        QImage both(menus[0].width() + menus[1].width() + 30,
+                    std::max(menus[0].height(), menus[1].height()) + 20, QImage::Format_RGB32);
+        both.fill(QColor(0, 128, 128));
+        QPainter mp(&both);
+        mp.drawPixmap(10, 10, menus[0]);
+        mp.drawPixmap(20 + menus[0].width(), 10, menus[1]);
+        mp.end();
+        ok = Save(both, outDir + "/menus.png") && ok;
+    }
 
     // The calendar's last days: four rows and the banner below them.
     explanation->close();
