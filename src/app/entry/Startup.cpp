@@ -9,6 +9,9 @@
 #include "TForm1.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QPointer>
+#include <QTranslator>
 
 namespace {
 
@@ -65,16 +68,41 @@ std::unique_ptr<TForm1> StartPronos(Gral& gral, const StartupOptions& options)
     return mainWindow;
 }
 
+namespace {
+
+// Qt's own texts (date picker calendar, file dialog, edit menus) in Spanish, like the rest.
+void InstallSpanishQtTexts(QApplication& app)
+{
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+}
+
+} // namespace
+
 int RunPronos(QApplication& app, Gral& gral, const StartupOptions& options)
 {
     InstallDesktopPlatform(gral);
-    std::unique_ptr<TForm1> mainWindow = StartPronos(gral, options);
+    InstallSpanishQtTexts(app);
+
+    // Answer later copies from the very start, so that one started while the
+    // first-run windows are open brings those forward instead of running too.
+    SingleInstance instance(ApplicationTitle);
+    if (options.singleInstance && instance.anotherIsRunning())
+        return 0;
+    instance.listen();
+    QPointer<QWidget> front;
+    QObject::connect(&instance, &SingleInstance::showRequested, &app, [&front] {
+        ShowAndRaise(front ? front.data() : QApplication::activeModalWidget());
+    });
+
+    StartupOptions rest = options;
+    rest.singleInstance = false; // already checked above
+    std::unique_ptr<TForm1> mainWindow = StartPronos(gral, rest);
     if (!mainWindow)
         return 0;
-    SingleInstance instance(ApplicationTitle);
-    QObject::connect(&instance, &SingleInstance::showRequested, mainWindow.get(),
-                     [window = mainWindow.get()] { ShowAndRaise(window); });
-    instance.listen();
+    front = mainWindow.get();
     mainWindow->show();
     return app.exec();
 }
