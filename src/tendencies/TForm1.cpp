@@ -93,7 +93,7 @@ QString TForm1::FirstRunMessage()
 
 TForm1::TForm1(Gral& gral) : QMainWindow(nullptr), gral_(gral)
 {
-    // 1. Window menu and border icons: move, minimize and close only; the size is fixed.
+    // Window menu and border icons: move, minimize and close only; the size is fixed.
     setObjectName("TForm1");
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
@@ -105,21 +105,21 @@ TForm1::TForm1(Gral& gral) : QMainWindow(nullptr), gral_(gral)
     setFixedSize(ClientWidth, ClientHeight);
     gral_.showRegion = [this](const QString& zone, bool daylight) { ShowRegion(zone, daylight); };
 
-    // 2.-3. Covered period and default colours.
+    // The order below is the program's start-up: each step relies on the ones before it.
     gral_.firstCoveredDay = FirstCoveredDayNumber;
     gral_.lastCoveredDay = LastCoveredDayNumber;
     gral_.levelColors = DefaultLevelColors;
-    // 5.-6. Help file and settings (or the first-run path).
+    // Help file, then the settings (or, at the very first run, the regional window).
     CheckHelpFile(gral_);
     ReadSettings();
-    // 7.-9.
+    // Members, then the regional window is an ordinary one from now on.
     FillMemberBox(false);
     gral_.regionalFirstRun = false;
     ApplyLegendColours();
-    // 10.-11. The calendar for the region, and one track position per covered day.
+    // The calendar for the region, and one track position per covered day.
     BuildShiftedCalendar(gral_);
     Barra->setRange(0, int(std::lround(gral_.lastCoveredDay - gral_.firstCoveredDay)));
-    // 13.-15. The member's sign and the first covered day.
+    // The member's sign and the first week of the covered period.
     ComputeMemberSign(gral_);
     DateTime1->setDate(DateFromDayNumber(gral_.firstCoveredDay));
     if (CoveredPeriodCheck(1, gral_.firstCoveredDay)) {
@@ -171,7 +171,7 @@ void TForm1::BuildControls()
         label->setObjectName(QStringLiteral("Label%1").arg(r + 2));
         label->setFont(DateLabelFont(label->font()));
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        // 4. Each row's label sits 6 pixels below the one above it.
+        // Each row's label sits 6 pixels below the one above it, level with its chart row.
         label->setGeometry(11, 94 + r * (16 + 6), 64, 16);
         DateLabels[size_t(r)] = label;
     }
