@@ -88,10 +88,10 @@ void TForm1::Image1_MouseUp(int x, int y)
     const int row = y / ChartRowHeight;
     if (hour < 0 || hour > 23 || row < 0 || row >= ChartDays)
         return;
-    if (x < 0 || y < 0 || x >= ChartWidth || y >= ChartHeight)
-        return;
-    const ColourValue clicked = FromQColor(QColor(Image1->pixel(x, y)));
-    if (clicked == SilverColour)
+    // Silver is a grid line or an empty area. A release outside the picture
+    // (after a press inside) has no pixel and reads as 00:00 of its row.
+    const bool inside = x >= 0 && y >= 0 && x < ChartWidth && y < ChartHeight;
+    if (inside && FromQColor(QColor(Image1->pixel(x, y))) == SilverColour)
         return;
     const int minute = ClickMinute(x, hour);
     const QString dayText = DateLabels[size_t(row)]->text().trimmed();

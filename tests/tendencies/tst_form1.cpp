@@ -276,6 +276,9 @@ void TestForm1::chartClickHeadlineTime()
     QVERIFY2(w->Text2->text().startsWith("viernes 3 de enero - 15:21 hs. - Tendencias "), qPrintable(w->Text2->text()));
     w->Image1_MouseUp(28 * 23 + 27, 22 * 6 + 1);
     QVERIFY(w->Text2->text().startsWith("martes 7 de enero - 23:57 hs. - Tendencias "));
+    // Released left of the picture after a press inside: 00:00 of that row.
+    w->Image1_MouseUp(-6, 22 * 1 + 5);
+    QVERIFY(w->Text2->text().startsWith("jueves 2 de enero - 00:00 hs. - Tendencias "));
     // The click moves neither the shown day nor the track bar.
     QCOMPARE(w->DateLabels[0]->text(), QString("01/01/2003"));
     QCOMPARE(w->Barra->value(), 0);
