@@ -151,7 +151,8 @@ void TForm1::Archiv_Click(QAction* entry)
         close();
     } else if (entry == Archiv6) {
         OpenMembersWindow();
-        if (!DateFormatChanged(gral_))
+        // A members file that could not be read back has already ended the program.
+        if (!gral_.quitRequested && !DateFormatChanged(gral_))
             FillMemberBox(true);
     }
 }
