@@ -5,57 +5,6 @@
 
 namespace {
 
-enum class Field { Day, DayName, Month, MonthName, Year, Literal };
-
-struct Token {
-    Field field = Field::Literal;
-    int width = 0;       // pattern letters in the run
-    QString literal;
-};
-
-// Splits a pattern into tokens; consecutive literal characters form one token.
-QList<Token> Tokenize(const QString& pattern)
-{
-    QList<Token> tokens;
-    auto addLiteral = [&tokens](QChar c) {
-        if (tokens.isEmpty() || tokens.last().field != Field::Literal)
-            tokens.append(Token{Field::Literal, 0, {}});
-        tokens.last().literal.append(c);
-    };
-    for (qsizetype i = 0; i < pattern.size();) {
-        const QChar c = pattern.at(i);
-        if (c == u'"' || c == u'\'') {
-            const qsizetype close = pattern.indexOf(c, i + 1);
-            const qsizetype end = close < 0 ? pattern.size() : close;
-            for (qsizetype k = i + 1; k < end; ++k)
-                addLiteral(pattern.at(k));
-            i = end + 1;
-            continue;
-        }
-        const QChar lower = c.toLower();
-        if (c == u'd' || c == u'M' || c == u'm' || lower == u'y') {
-            qsizetype run = 1;
-            while (i + run < pattern.size() && pattern.at(i + run).toLower() == lower
-                   && (lower != u'd' || pattern.at(i + run) == u'd'))
-                ++run;
-            Token t;
-            t.width = int(run);
-            if (c == u'd')
-                t.field = run >= 3 ? Field::DayName : Field::Day;
-            else if (lower == u'm')
-                t.field = run >= 3 ? Field::MonthName : Field::Month;
-            else
-                t.field = Field::Year;
-            tokens.append(t);
-            i += run;
-            continue;
-        }
-        addLiteral(c);
-        ++i;
-    }
-    return tokens;
-}
-
 QString TwoDigits(int v) { return QString::number(v).rightJustified(2, u'0'); }
 
 // Reads 1..maxDigits digits (exactly `exact` when given) at pos.
@@ -92,6 +41,48 @@ std::optional<int> ReadName(const QString& text, qsizetype& pos, const QString* 
 }
 
 } // namespace
+
+QList<DatePatternToken> TokenizeDatePattern(const QString& pattern)
+{
+    QList<DatePatternToken> tokens;
+    auto addLiteral = [&tokens](QChar c) {
+        if (tokens.isEmpty() || tokens.last().field != DateField::Literal)
+            tokens.append(DatePatternToken{DateField::Literal, 0, {}});
+        tokens.last().literal.append(c);
+    };
+    for (qsizetype i = 0; i < pattern.size();) {
+        const QChar c = pattern.at(i);
+        if (c == u'"' || c == u'\'') {
+            const qsizetype close = pattern.indexOf(c, i + 1);
+            const qsizetype end = close < 0 ? pattern.size() : close;
+            for (qsizetype k = i + 1; k < end; ++k)
+                addLiteral(pattern.at(k));
+            i = end + 1;
+            continue;
+        }
+        const QChar lower = c.toLower();
+        if (c == u'd' || c == u'M' || c == u'm' || lower == u'y') {
+            qsizetype run = 1;
+            while (i + run < pattern.size() && pattern.at(i + run).toLower() == lower
+                   && (lower != u'd' || pattern.at(i + run) == u'd'))
+                ++run;
+            DatePatternToken t;
+            t.width = int(run);
+            if (c == u'd')
+                t.field = run >= 3 ? DateField::DayName : DateField::Day;
+            else if (lower == u'm')
+                t.field = run >= 3 ? DateField::MonthName : DateField::Month;
+            else
+                t.field = DateField::Year;
+            tokens.append(t);
+            i += run;
+            continue;
+        }
+        addLiteral(c);
+        ++i;
+    }
+    return tokens;
+}
 
 DateNames DateNames::Spanish()
 {
@@ -132,18 +123,18 @@ QString FormatDate(double dayNumber, const QString& pattern, const DateNames& na
     if (!date.isValid())
         return {};
     QString out;
-    for (const Token& t : Tokenize(pattern)) {
+    for (const DatePatternToken& t : TokenizeDatePattern(pattern)) {
         switch (t.field) {
-        case Field::Literal: out += t.literal; break;
-        case Field::Day: out += t.width == 1 ? QString::number(date.day()) : TwoDigits(date.day()); break;
-        case Field::DayName:
+        case DateField::Literal: out += t.literal; break;
+        case DateField::Day: out += t.width == 1 ? QString::number(date.day()) : TwoDigits(date.day()); break;
+        case DateField::DayName:
             out += (t.width == 3 ? names.shortDays : names.longDays)[date.dayOfWeek() - 1];
             break;
-        case Field::Month: out += t.width == 1 ? QString::number(date.month()) : TwoDigits(date.month()); break;
-        case Field::MonthName:
+        case DateField::Month: out += t.width == 1 ? QString::number(date.month()) : TwoDigits(date.month()); break;
+        case DateField::MonthName:
             out += (t.width == 3 ? names.shortMonths : names.longMonths)[date.month() - 1];
             break;
-        case Field::Year:
+        case DateField::Year:
             if (t.width <= 2) {
                 const int yy = date.year() % 100;
                 out += t.width == 1 ? QString::number(yy) : TwoDigits(yy);
@@ -163,34 +154,34 @@ std::optional<double> ParseDate(const QString& rawText, const QString& pattern, 
         return std::nullopt;
     int day = -1, month = -1, year = -1;
     qsizetype pos = 0;
-    for (const Token& t : Tokenize(pattern)) {
+    for (const DatePatternToken& t : TokenizeDatePattern(pattern)) {
         std::optional<int> v;
         switch (t.field) {
-        case Field::Literal:
+        case DateField::Literal:
             if (QStringView(text).mid(pos, t.literal.size()).compare(t.literal, Qt::CaseInsensitive) != 0)
                 return std::nullopt;
             pos += t.literal.size();
             continue;
-        case Field::Day:
+        case DateField::Day:
             if (!(v = ReadNumber(text, pos, t.width, 2)))
                 return std::nullopt;
             day = *v;
             break;
-        case Field::DayName:
+        case DateField::DayName:
             if (!ReadName(text, pos, (t.width == 3 ? names.shortDays : names.longDays).data(), 7))
                 return std::nullopt;
             break;
-        case Field::Month:
+        case DateField::Month:
             if (!(v = ReadNumber(text, pos, t.width, 2)))
                 return std::nullopt;
             month = *v;
             break;
-        case Field::MonthName:
+        case DateField::MonthName:
             if (!(v = ReadName(text, pos, (t.width == 3 ? names.shortMonths : names.longMonths).data(), 12)))
                 return std::nullopt;
             month = *v + 1;
             break;
-        case Field::Year:
+        case DateField::Year:
             if (t.width <= 2) {
                 if (!(v = ReadNumber(text, pos, t.width, 2)))
                     return std::nullopt;

@@ -3,6 +3,7 @@
 // setting's letters): d dd ddd dddd, M MM MMM MMMM (m is read as M: the
 // patterns are date-only), y yy yyyy, text in single or double quotes
 // literal, every other character literal.
+#include <QList>
 #include <QString>
 #include <array>
 #include <optional>
@@ -17,6 +18,20 @@ struct DateNames {
     // The system locale's names; Spanish when the system locale is C/POSIX.
     static const DateNames& System();
 };
+
+// One piece of a pattern: a run of one pattern letter, or literal text.
+enum class DateField { Day, DayName, Month, MonthName, Year, Literal };
+
+struct DatePatternToken {
+    DateField field = DateField::Literal;
+    int width = 0;       // pattern letters in the run
+    QString literal;
+};
+
+// Splits a pattern into tokens; consecutive literal characters form one token.
+// FormatDate, ParseDate and the calendar's date writer all read patterns
+// through this, so a letter means the same everywhere.
+QList<DatePatternToken> TokenizeDatePattern(const QString& pattern);
 
 // Writes the date part of a day number. Returns an empty text when the day
 // number is not a date (NaN, infinite, far out of range).

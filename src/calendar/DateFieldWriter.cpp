@@ -16,46 +16,21 @@ DateFieldWriter::DateFieldWriter(const QString& pattern) : pattern_(pattern)
     }
 }
 
-// Same reading of the pattern as FormatDate: d/dd, M/MM (m as M), y/yy/yyyy,
-// quoted text and any other character literal; names are not handled here.
+// Numbers and literal text are written here; names are left to FormatDate.
 bool DateFieldWriter::compile()
 {
-    auto addLiteral = [this](QChar c) {
-        if (pieces_.empty() || pieces_.back().kind != Kind::Literal)
-            pieces_.push_back(Piece{});
-        pieces_.back().literal.append(c);
-    };
-    for (qsizetype i = 0; i < pattern_.size();) {
-        const QChar c = pattern_.at(i);
-        if (c == u'"' || c == u'\'') {
-            const qsizetype close = pattern_.indexOf(c, i + 1);
-            const qsizetype end = close < 0 ? pattern_.size() : close;
-            for (qsizetype k = i + 1; k < end; ++k)
-                addLiteral(pattern_.at(k));
-            i = end + 1;
-            continue;
+    for (const DatePatternToken& token : TokenizeDatePattern(pattern_)) {
+        const bool one = token.width == 1;
+        switch (token.field) {
+        case DateField::Literal: pieces_.push_back(Piece{Kind::Literal, token.literal}); break;
+        case DateField::Day: pieces_.push_back(Piece{one ? Kind::Day : Kind::Day2, {}}); break;
+        case DateField::Month: pieces_.push_back(Piece{one ? Kind::Month : Kind::Month2, {}}); break;
+        case DateField::Year:
+            pieces_.push_back(Piece{one ? Kind::Year : token.width == 2 ? Kind::Year2 : Kind::Year4, {}});
+            break;
+        case DateField::DayName:
+        case DateField::MonthName: return false;
         }
-        const QChar lower = c.toLower();
-        if (c == u'd' || c == u'M' || c == u'm' || lower == u'y') {
-            qsizetype run = 1;
-            while (i + run < pattern_.size() && pattern_.at(i + run).toLower() == lower
-                   && (lower != u'd' || pattern_.at(i + run) == u'd'))
-                ++run;
-            Piece piece;
-            if (lower == u'y')
-                piece.kind = run == 1 ? Kind::Year : run == 2 ? Kind::Year2 : Kind::Year4;
-            else if (run >= 3)
-                return false; // day or month names
-            else if (c == u'd')
-                piece.kind = run == 1 ? Kind::Day : Kind::Day2;
-            else
-                piece.kind = run == 1 ? Kind::Month : Kind::Month2;
-            pieces_.push_back(piece);
-            i += run;
-            continue;
-        }
-        addLiteral(c);
-        ++i;
     }
     return true;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Writes the date fields of the calendar's lines. A rebuild writes some 730
-// dates, so the pattern is read once here instead of at every date; patterns
-// with day or month names go through FormatDate.
+// dates, so the pattern is read once here (with the same tokenizer as
+// FormatDate) instead of at every date; patterns with day or month names go
+// through FormatDate.
 #include <QString>
 #include <vector>
 
@@ -13,6 +14,7 @@ public:
     bool usesFastPath() const { return fast_; }
 
 private:
+    // The pattern's tokens as the fast path writes them.
     enum class Kind { Literal, Day, Day2, Month, Month2, Year, Year2, Year4 };
     struct Piece {
         Kind kind = Kind::Literal;
