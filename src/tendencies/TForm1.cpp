@@ -122,13 +122,8 @@ TForm1::TForm1(Gral& gral) : QMainWindow(nullptr), gral_(gral)
     // The member's sign and the first week of the covered period.
     ComputeMemberSign(gral_);
     DateTime1->setDate(DateFromDayNumber(gral_.firstCoveredDay));
-    if (CoveredPeriodCheck(1, gral_.firstCoveredDay)) {
-        gral_.dayRowIndex = DayLookup(gral_, PickerDate());
-        if (gral_.dayRowIndex > 0) {
-            SetTrackPosition(int(PickerDate() - gral_.firstCoveredDay));
-            DrawWeek();
-        }
-    }
+    if (CoveredPeriodCheck(1, gral_.firstCoveredDay))
+        ShowPickerDay();
 }
 
 TForm1::~TForm1()
@@ -361,6 +356,11 @@ void TForm1::FillMemberBox(bool refresh)
     ComputeMemberSign(gral_);
     if (!CoveredPeriodCheck(1, PickerDate()))
         return;
+    ShowPickerDay();
+}
+
+void TForm1::ShowPickerDay()
+{
     gral_.dayRowIndex = DayLookup(gral_, PickerDate());
     if (gral_.dayRowIndex > 0) {
         SetTrackPosition(int(PickerDate() - gral_.firstCoveredDay));

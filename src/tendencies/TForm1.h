@@ -102,6 +102,9 @@ private:
     void ShowRegion(const QString& zone, bool daylightSaving);
     // Moves the track bar to a day's position without running its change handler.
     void SetTrackPosition(int position);
+    // Looks up the picker's day and, when the calendar has it, moves the track
+    // bar there and draws its week.
+    void ShowPickerDay();
     // After the colours changed: redraw the shown day and recolour the legend.
     void RedrawAfterColours();
     void RedrawAfterRegion();

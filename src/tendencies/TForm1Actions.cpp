@@ -43,11 +43,7 @@ void TForm1::Combo1_Click()
     ComputeMemberSign(gral_);
     if (!CoveredPeriodCheck(1, PickerDate()))
         return;
-    gral_.dayRowIndex = DayLookup(gral_, PickerDate());
-    if (gral_.dayRowIndex > 0) {
-        SetTrackPosition(int(PickerDate() - gral_.firstCoveredDay));
-        DrawWeek();
-    }
+    ShowPickerDay();
 }
 
 void TForm1::Button1_Click()
@@ -104,6 +100,8 @@ void TForm1::Barra_Enter()
 
 void TForm1::RedrawAfterColours()
 {
+    // Not ShowPickerDay: the week is drawn first, and the track then follows
+    // the day the drawing left in the picker.
     gral_.dayRowIndex = DayLookup(gral_, PickerDate());
     if (gral_.dayRowIndex > 0) {
         DrawWeek();
@@ -116,11 +114,7 @@ void TForm1::RedrawAfterRegion()
 {
     if (DateFormatChanged(gral_) || !gral_.regionChanged)
         return;
-    gral_.dayRowIndex = DayLookup(gral_, PickerDate());
-    if (gral_.dayRowIndex > 0) {
-        SetTrackPosition(int(PickerDate() - gral_.firstCoveredDay));
-        DrawWeek();
-    }
+    ShowPickerDay();
 }
 
 void TForm1::TextCol_DblClick(int level)
