@@ -3,7 +3,7 @@
 #include "TForm6.h"
 #include "HelpContext.h"
 #include "ProgramMessage.h"
-#include "TestSupport.h"
+#include "TendencyTestSupport.h"
 
 #include <QDir>
 #include <QDateEdit>
@@ -13,20 +13,13 @@
 #include <QRadioButton>
 #include <QTest>
 
-namespace {
-double Day(int y, int m, int d) { return DayNumberFromDate(QDate(y, m, d)); }
-}
-
-class TestForm6 : public QObject {
+class TestForm6 : public QObject, private PrintTestFixture {
     Q_OBJECT
 
 private slots:
     void init()
     {
-        env_ = std::make_unique<TestEnvironment>();
-        gral_ = Gral();
-        PrepareTestGral(gral_);
-        recorder_ = std::make_unique<MessageRecorder>(gral_);
+        ResetFixture();
         helpTopics_.clear();
         gral_.platform.showHelpTopic = [this](int context) { helpTopics_ << context; };
         gral_.printDate = Day(2004, 3, 17); // the main window's shown day
@@ -183,9 +176,6 @@ private slots:
     }
 
 private:
-    std::unique_ptr<TestEnvironment> env_;
-    Gral gral_;
-    std::unique_ptr<MessageRecorder> recorder_;
     QList<int> helpTopics_;
     bool stillOpen_ = true;
     bool closedByItself_ = false;

@@ -2,14 +2,12 @@
 #include "PrintComposition.h"
 #include "RecordingCanvas.h"
 #include "SignCalendar.h"
-#include "TestSupport.h"
+#include "TendencyTestSupport.h"
 
 #include <QTest>
 #include <map>
 
 namespace {
-
-double Day(int y, int m, int d) { return DayNumberFromDate(QDate(y, m, d)); }
 
 // The last week of the period, with sign changes on 25/12, 28/12 and 31/12.
 const QStringList LastWeek = {
@@ -18,14 +16,6 @@ const QStringList LastWeek = {
     "28/12/2004 05:34 23:59 05", "29/12/2004 00:00 23:59 05", "30/12/2004 00:00 23:59 05",
     "31/12/2004 00:00 16:33 05", "31/12/2004 16:34 23:59 06",
 };
-
-void UseCalendar(Gral& gral, const QStringList& lines)
-{
-    gral.signCalendar = lines;
-    gral.dateIndex.clear();
-    for (const QString& line : lines)
-        gral.dateIndex << line.left(10);
-}
 
 // The four texts of a span for a member of sign 2, written out here from the tables.
 QStringList SpanTexts(int sign)
@@ -80,16 +70,13 @@ QStringList Body(const QStringList& texts)
 
 } // namespace
 
-class TestPrintComposition : public QObject {
+class TestPrintComposition : public QObject, private PrintTestFixture {
     Q_OBJECT
 
 private slots:
     void init()
     {
-        env_ = std::make_unique<TestEnvironment>();
-        gral_ = Gral();
-        PrepareTestGral(gral_);
-        recorder_ = std::make_unique<MessageRecorder>(gral_);
+        ResetFixture();
         gral_.memberSign = 2;
         UseCalendar(gral_, LastWeek);
     }
@@ -314,11 +301,6 @@ private slots:
         QCOMPARE(all.mid(all.size() - 2), EndLines.mid(1));
         QCOMPARE(fromThreeBefore.items.at(fromThreeBefore.items.size() - 3).text, QString()); // an empty line before them
     }
-
-private:
-    std::unique_ptr<TestEnvironment> env_;
-    Gral gral_;
-    std::unique_ptr<MessageRecorder> recorder_;
 };
 
 QTEST_GUILESS_MAIN(TestPrintComposition)

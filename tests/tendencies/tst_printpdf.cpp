@@ -4,7 +4,7 @@
 #include "PrintTendencies.h"
 #include "PrinterCanvas.h"
 #include "RecordingCanvas.h"
-#include "TestSupport.h"
+#include "TendencyTestSupport.h"
 
 #include <QFile>
 #include <QFontInfo>
@@ -62,21 +62,15 @@ QStringList Trimmed(const QStringList& texts)
 
 } // namespace
 
-class TestPrintPdf : public QObject {
+class TestPrintPdf : public QObject, private PrintTestFixture {
     Q_OBJECT
 
 private slots:
     void init()
     {
-        env_ = std::make_unique<TestEnvironment>();
-        gral_ = Gral();
-        PrepareTestGral(gral_);
-        recorder_ = std::make_unique<MessageRecorder>(gral_);
+        ResetFixture();
         gral_.memberSign = 5;
-        gral_.signCalendar = BusyWeek();
-        gral_.dateIndex.clear();
-        for (const QString& line : gral_.signCalendar)
-            gral_.dateIndex << line.left(10);
+        UseCalendar(gral_, BusyWeek());
         chosen_.clear();
         PrintTendenciesSeams().hasDefaultPrinter = [] { return false; };
         PrintTendenciesSeams().choosePdfFile = [this](const QString& suggested) {
@@ -191,9 +185,6 @@ private slots:
     }
 
 private:
-    std::unique_ptr<TestEnvironment> env_;
-    Gral gral_;
-    std::unique_ptr<MessageRecorder> recorder_;
     QStringList chosen_;
     QString answerPath_;
 };

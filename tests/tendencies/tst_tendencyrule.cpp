@@ -1,6 +1,6 @@
 #include "TendencyRule.h"
 #include "TendencyTexts.h"
-#include "TestSupport.h"
+#include "TendencyTestSupport.h"
 
 #include <QTest>
 
@@ -21,8 +21,6 @@ private slots:
     void explanations();
     void dayLookup();
 };
-
-static double Day(int y, int m, int d) { return DayNumberFromDate(QDate(y, m, d)); }
 
 void TestTendencyRule::memberSignRangeEdges_data()
 {

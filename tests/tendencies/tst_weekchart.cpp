@@ -2,7 +2,7 @@
 // reads the time by the same scale the picture was painted with.
 #include "SignCalendar.h"
 #include "TendencyRule.h"
-#include "TestSupport.h"
+#include "TendencyTestSupport.h"
 #include "WeekChart.h"
 #include "WeekLayout.h"
 
@@ -49,14 +49,9 @@ void TestWeekChart::init()
 void TestWeekChart::useTwoDays(int hour, int minute)
 {
     const int end = hour * 60 + minute - 1;
-    gral_.signCalendar = {
-        "01/03/2004 00:00 23:59 03",
-        "02/03/2004 00:00 " + FormatHourMinute(end) + " 03",
-        "02/03/2004 " + FormatHourMinute(end + 1) + " 23:59 04",
-    };
-    gral_.dateIndex.clear();
-    for (const QString& line : std::as_const(gral_.signCalendar))
-        gral_.dateIndex << line.left(10);
+    UseCalendar(gral_, {"01/03/2004 00:00 23:59 03",
+                        "02/03/2004 00:00 " + FormatHourMinute(end) + " 03",
+                        "02/03/2004 " + FormatHourMinute(end + 1) + " 23:59 04"});
     gral_.dayRowIndex = 1;
 }
 

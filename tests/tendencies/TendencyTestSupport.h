@@ -1,0 +1,38 @@
+#pragma once
+// Helpers the tendency and print tests share: day numbers, a calendar put
+// straight into Gral, and the state each print test case starts from.
+#include "DayNumber.h"
+#include "Gral.h"
+#include "TestSupport.h"
+
+#include <QDate>
+#include <QStringList>
+#include <memory>
+
+inline double Day(int y, int m, int d) { return DayNumberFromDate(QDate(y, m, d)); }
+
+// Uses the lines as the sign calendar, with the date index the build would give.
+inline void UseCalendar(Gral& gral, const QStringList& lines)
+{
+    gral.signCalendar = lines;
+    gral.dateIndex.clear();
+    for (const QString& line : lines)
+        gral.dateIndex << line.left(10);
+}
+
+// A private settings folder, a prepared Gral and its recorded messages; call
+// ResetFixture() from init() so every case starts afresh.
+class PrintTestFixture {
+protected:
+    void ResetFixture()
+    {
+        env_ = std::make_unique<TestEnvironment>();
+        gral_ = Gral();
+        PrepareTestGral(gral_);
+        recorder_ = std::make_unique<MessageRecorder>(gral_);
+    }
+
+    std::unique_ptr<TestEnvironment> env_;
+    Gral gral_;
+    std::unique_ptr<MessageRecorder> recorder_;
+};
