@@ -2,6 +2,7 @@
 #include "MemberList.h"
 #include "MembersFile.h"
 #include "MembersTestFiles.h"
+#include "MembersTestFixture.h"
 #include "TestSupport.h"
 
 #include <QTest>
@@ -10,7 +11,7 @@
 #include <limits>
 
 // The members file: record layout, 1252 texts, MemberList, record operations, purge.
-class TestMembersFile : public QObject {
+class TestMembersFile : public QObject, private MembersTestFixture {
     Q_OBJECT
 private slots:
     void init();
@@ -36,21 +37,11 @@ private slots:
 private:
     QString path() const { return folder_ + MembersFileName; }
     bool load(MembersFile& file) { return LoadMemberList(gral_, file); }
-
-    std::unique_ptr<TestEnvironment> env_;
-    Gral gral_;
-    std::unique_ptr<MessageRecorder> messages_;
-    QString folder_;
 };
 
 void TestMembersFile::init()
 {
-    env_ = std::make_unique<TestEnvironment>();
-    gral_ = Gral{};
-    messages_ = std::make_unique<MessageRecorder>(gral_);
-    PrepareTestGral(gral_);
-    folder_ = env_->programFolder();
-    gral_.programFolder = folder_;
+    ResetFixture();
 }
 
 void TestMembersFile::cp1252RoundTrip_data()

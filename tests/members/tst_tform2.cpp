@@ -3,6 +3,7 @@
 #include "MemberListView.h"
 #include "MembersFile.h"
 #include "MembersTestFiles.h"
+#include "MembersTestFixture.h"
 #include "SettingsStore.h"
 #include "TForm2.h"
 #include "TestSupport.h"
@@ -27,7 +28,7 @@ void Type(QWidget* widget, const QString& text)
 }
 
 // The members window driven as a user would, with messages answered by the recorder.
-class TestTForm2 : public QObject {
+class TestTForm2 : public QObject, private MembersTestFixture {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -57,11 +58,6 @@ private:
     QString path() const { return folder_ + MembersFileName; }
     QStringList captions(const TForm2& w) const;
     QString storedMember() const { return SettingsStore().member().value_or(QString()); }
-
-    std::unique_ptr<TestEnvironment> env_;
-    Gral gral_;
-    std::unique_ptr<MessageRecorder> messages_;
-    QString folder_;
 };
 
 void TestTForm2::initTestCase()
@@ -72,12 +68,7 @@ void TestTForm2::initTestCase()
 
 void TestTForm2::init()
 {
-    env_ = std::make_unique<TestEnvironment>();
-    gral_ = Gral{};
-    messages_ = std::make_unique<MessageRecorder>(gral_);
-    PrepareTestGral(gral_);
-    folder_ = env_->programFolder();
-    gral_.programFolder = folder_;
+    ResetFixture();
     gral_.helpFile = folder_ + u"Pronos.hlp"_qs; // checked once already
 }
 

@@ -1,0 +1,27 @@
+#pragma once
+// The state each members test case starts from: a private settings folder, a
+// prepared Gral with its messages recorded, and an empty program folder.
+#include "Gral.h"
+#include "TestSupport.h"
+
+#include <QString>
+#include <memory>
+
+class MembersTestFixture {
+protected:
+    // Call from init() so every case starts afresh.
+    void ResetFixture()
+    {
+        env_ = std::make_unique<TestEnvironment>();
+        gral_ = Gral{};
+        messages_ = std::make_unique<MessageRecorder>(gral_);
+        PrepareTestGral(gral_);
+        folder_ = env_->programFolder();
+        gral_.programFolder = folder_;
+    }
+
+    std::unique_ptr<TestEnvironment> env_;
+    Gral gral_;
+    std::unique_ptr<MessageRecorder> messages_;
+    QString folder_;
+};
