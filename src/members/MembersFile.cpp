@@ -8,6 +8,21 @@ namespace {
 constexpr qint64 RecordsPerRead = 256;
 constexpr QIODevice::OpenMode HandleMode = QIODevice::ReadWrite | QIODevice::Unbuffered;
 
+// The number of the first record `accept(number, record)` takes: 0 when it
+// takes none, -1 when the file could not be read.
+template <typename Accept>
+qint64 FirstRecordWhere(MembersFile& file, Accept accept)
+{
+    qint64 found = 0;
+    const bool ok = file.forEachRecord([&](qint64 number, const char* bytes) {
+        if (!accept(number, DecodeMemberRecord(bytes)))
+            return true;
+        found = number;
+        return false;
+    });
+    return ok ? found : -1;
+}
+
 } // namespace
 
 void MembersFile::bind(const QString& path)
@@ -67,29 +82,15 @@ qint64 FindMemberRecord(MembersFile& file, const Gral& gral, const QString& name
     const QString key = TrimName(name);
     if (key.isEmpty())
         return 0; // a free slot is nobody's record
-    qint64 found = 0;
-    const bool ok = file.forEachRecord([&](qint64 number, const char* bytes) {
-        const MemberRecord r = DecodeMemberRecord(bytes);
-        if (TrimName(r.fullName) == key && DateText(gral, r.birthDate) == dateText) {
-            found = number;
-            return false;
-        }
-        return true;
+    return FirstRecordWhere(file, [&](qint64, const MemberRecord& r) {
+        return TrimName(r.fullName) == key && DateText(gral, r.birthDate) == dateText;
     });
-    return ok ? found : -1;
 }
 
 qint64 StoreNewMember(MembersFile& file, const MemberRecord& record)
 {
-    qint64 slot = 0;
-    const bool ok = file.forEachRecord([&](qint64 number, const char* bytes) {
-        if (IsFreeSlot(DecodeMemberRecord(bytes))) {
-            slot = number;
-            return false;
-        }
-        return true;
-    });
-    if (!ok)
+    qint64 slot = FirstRecordWhere(file, [](qint64, const MemberRecord& r) { return IsFreeSlot(r); });
+    if (slot < 0)
         return -1;
     if (slot == 0)
         slot = file.recordCount() + 1;
@@ -100,31 +101,15 @@ bool FreeMemberRecord(MembersFile& file, qint64 number) { return file.write(numb
 
 qint64 FindDuplicateOfNew(MembersFile& file, const QString& name, double birthDate)
 {
-    qint64 found = 0;
-    const bool ok = file.forEachRecord([&](qint64 number, const char* bytes) {
-        const MemberRecord r = DecodeMemberRecord(bytes);
-        if (TrimName(r.fullName) == name && r.birthDate == birthDate) {
-            found = number;
-            return false;
-        }
-        return true;
+    return FirstRecordWhere(file, [&](qint64, const MemberRecord& r) {
+        return TrimName(r.fullName) == name && r.birthDate == birthDate;
     });
-    return ok ? found : -1;
 }
 
 qint64 FindDuplicateOfChanged(MembersFile& file, const Gral& gral, const QString& name, const QString& dateText,
                               qint64 own)
 {
-    qint64 found = 0;
-    const bool ok = file.forEachRecord([&](qint64 number, const char* bytes) {
-        if (number == own)
-            return true;
-        const MemberRecord r = DecodeMemberRecord(bytes);
-        if (TrimName(r.fullName) == name && DateText(gral, r.birthDate) == dateText) {
-            found = number;
-            return false;
-        }
-        return true;
+    return FirstRecordWhere(file, [&](qint64 number, const MemberRecord& r) {
+        return number != own && TrimName(r.fullName) == name && DateText(gral, r.birthDate) == dateText;
     });
-    return ok ? found : -1;
 }
