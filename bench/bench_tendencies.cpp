@@ -57,16 +57,28 @@ std::unique_ptr<TForm1> StartMainWindow(Gral& gral)
     return std::make_unique<TForm1>(gral);
 }
 
-void BM_DrawWeek(benchmark::State& state)
+// The started main window for one benchmark, shown and painted when asked;
+// null, with the benchmark marked as failed, when the start-up failed.
+std::unique_ptr<TForm1> BenchWindow(Gral& gral, benchmark::State& state, bool shown)
 {
-    Gral gral;
     std::unique_ptr<TForm1> window = StartMainWindow(gral);
     if (!window) {
         state.SkipWithError("start-up failed");
-        return;
+        return nullptr;
     }
-    window->show();
-    QApplication::processEvents();
+    if (shown) {
+        window->show();
+        QApplication::processEvents();
+    }
+    return window;
+}
+
+void BM_DrawWeek(benchmark::State& state)
+{
+    Gral gral;
+    const std::unique_ptr<TForm1> window = BenchWindow(gral, state, true);
+    if (!window)
+        return;
     for (auto _ : state) {
         gral.dayRowIndex = 1;
         window->DrawWeek();
@@ -77,11 +89,9 @@ BENCHMARK(BM_DrawWeek)->Unit(benchmark::kMicrosecond);
 void BM_ComposeAndPaintWeek(benchmark::State& state)
 {
     Gral gral;
-    std::unique_ptr<TForm1> window = StartMainWindow(gral);
-    if (!window) {
-        state.SkipWithError("start-up failed");
+    const std::unique_ptr<TForm1> window = BenchWindow(gral, state, false);
+    if (!window)
         return;
-    }
     for (auto _ : state) {
         gral.dayRowIndex = 1;
         const QImage image = PaintWeekImage(ComposeWeek(gral));
@@ -94,13 +104,9 @@ BENCHMARK(BM_ComposeAndPaintWeek)->Unit(benchmark::kMicrosecond);
 void BM_TrackBarSweep(benchmark::State& state)
 {
     Gral gral;
-    std::unique_ptr<TForm1> window = StartMainWindow(gral);
-    if (!window) {
-        state.SkipWithError("start-up failed");
+    const std::unique_ptr<TForm1> window = BenchWindow(gral, state, true);
+    if (!window)
         return;
-    }
-    window->show();
-    QApplication::processEvents();
     for (auto _ : state) {
         for (int position = 1; position <= window->Barra->maximum(); ++position)
             window->Barra->setValue(position);
