@@ -88,9 +88,18 @@ std::vector<SignChange> ComputeSignChanges(int firstDay, int lastDay)
     return changes;
 }
 
-const std::vector<SignChange>& CalendarSignChanges()
+const std::vector<SignChange>& TheorySignChanges()
 {
     static const std::vector<SignChange> changes =
         ComputeSignChanges(int(FirstCoveredDayNumber), int(LastCoveredDayNumber));
+    return changes;
+}
+
+const std::vector<SignChange>& CalendarSignChanges()
+{
+    // {jdUT, base-zone day number, base-zone minute, new sign}
+    static const std::vector<SignChange> changes = {
+#include "SignChangeTable.inc"
+    };
     return changes;
 }

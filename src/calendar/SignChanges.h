@@ -25,5 +25,10 @@ void PlaceInBaseZone(double jdUT, int& baseDay, int& baseMinute);
 std::vector<SignChange> ComputeSignChanges(int firstDay, int lastDay);
 
 // The changes of the calendar's two years (1 January 2003 to 31 December
-// 2004), computed once per process on first use.
+// 2004) as the program carries them: generated once from the lunar theory
+// (`pronos-calendar --table`) and kept as data, so start-up does not spend
+// milliseconds on the series. A test recomputes them and compares every row.
 const std::vector<SignChange>& CalendarSignChanges();
+
+// The same two years computed from the lunar theory (once per process).
+const std::vector<SignChange>& TheorySignChanges();

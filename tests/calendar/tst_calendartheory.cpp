@@ -7,6 +7,7 @@
 #include "YearTable.h"
 
 #include <QTest>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -59,6 +60,7 @@ private slots:
     void baseZoneMinuteRule_data();
     void baseZoneMinuteRule();
     void yearTablesMatchTheory();
+    void builtInChangesMatchTheory();
 };
 
 void TestCalendarTheory::outsideReferenceValues()
@@ -214,6 +216,24 @@ void TestCalendarTheory::yearTablesMatchTheory()
         }
         QCOMPARE(stored, year.year == 2003 ? 322 : 320);
     }
+}
+
+// The changes the program carries as data are the theory's, row for row.
+void TestCalendarTheory::builtInChangesMatchTheory()
+{
+    const std::vector<SignChange>& carried = CalendarSignChanges();
+    const std::vector<SignChange>& theory = TheorySignChanges();
+    QCOMPARE(carried.size(), theory.size());
+    double largestGapSeconds = 0;
+    for (size_t i = 0; i < carried.size(); ++i) {
+        const QByteArray where = "row " + QByteArray::number(qulonglong(i));
+        QVERIFY2(carried[i].baseDay == theory[i].baseDay, where);
+        QVERIFY2(carried[i].baseMinute == theory[i].baseMinute, where);
+        QVERIFY2(carried[i].newSign == theory[i].newSign, where);
+        largestGapSeconds = std::max(largestGapSeconds, std::fabs(carried[i].jdUT - theory[i].jdUT) * 86400.0);
+    }
+    qInfo("largest difference between carried and computed instants: %.6f s", largestGapSeconds);
+    QVERIFY(largestGapSeconds < 0.01);
 }
 
 QTEST_GUILESS_MAIN(TestCalendarTheory)
