@@ -59,6 +59,7 @@ private slots:
     void menuEntriesOpenTheirWindows();
     void printCancelledLeavesWindow();
     void helpContexts();
+    void menusAndFixedTexts();
 
 private:
     std::unique_ptr<TForm1> makeWindow(bool configured = true);
@@ -496,6 +497,36 @@ void TestForm1::helpContexts()
     QCOMPARE(HelpContextOf(w->menuBar()), 1);
     w->Queindica_Click();
     QCOMPARE(HelpContextOf(w->ExplanationWindow()->Text1), 8);
+}
+
+// Menu entries in order with their mnemonics; "-" stands for a separator.
+void TestForm1::menusAndFixedTexts()
+{
+    auto w = makeWindow();
+    QStringList menus;
+    for (QAction* top : w->menuBar()->actions()) {
+        menus << top->text();
+        for (QAction* entry : top->menu()->actions())
+            menus << (entry->isSeparator() ? QString("-") : "  " + entry->text());
+    }
+    QCOMPARE(menus, QStringList({u"&Pronos"_qs, u"  &Gestión de Integrantes"_qs, "-", u"  C&onfiguración regional"_qs,
+                                 "-", "  &Cambiar colores", "  &Restaurar colores", "-", "  &Imprimir tendencias", "-",
+                                 "  &Salir", "&Ayuda", "  &Contenido", "  &Buscar temas de ayuda", "-",
+                                 "  C&onceptos generales", "-", "  &Acerca de...."}));
+    QCOMPARE(w->Quindica1->text(), u"¿Qué indica?"_qs);
+    QCOMPARE(w->windowTitle(), QString("Zeltmark - Pronos  'DEMO'"));
+    QCOMPARE(w->Label13->text(), QString("Integrantes"));
+    QCOMPARE(w->Label9->text(), QString("Fecha"));
+    QCOMPARE(w->Button1->text(), QString("Aplicar fecha"));
+    QCOMPARE(w->Label12->text(), QString("Hora->"));
+    QStringList legend;
+    for (QLabel* box : w->TextCol) {
+        legend << box->text();
+        QCOMPARE(box->toolTip(), QString("Doble click para cambiar color"));
+    }
+    QCOMPARE(legend, QStringList({"Excelente", "Buena", "Normal", "Complicada", "Restrictiva"}));
+    QCOMPARE(w->StatusPanel1->text(), QString("Horario verano: NO"));
+    QCOMPARE(w->StatusPanel0->toolTip(), QString("Doble click para abrir Config. regional"));
 }
 
 QTEST_MAIN(TestForm1)
