@@ -283,7 +283,9 @@ void TestMembersFile::nanDatePurgesWithBackup()
     QVERIFY(!load(file));
     QVERIFY(!file.isOpen());
     QCOMPARE(messages_->messages().size(), 1);
-    QCOMPARE(messages_->messages()[0].text, DamagedMembersFileMessage);
+    QCOMPARE(messages_->messages()[0].text,
+             u"Existe un valor erroneo en el archivo que guarda los datos de integrantes.\r\rA continuación dicho "
+             u"archivo será depurado, y el programa se cerrará.\r\rLuego vuelva a ejecutar \"Zeltmark - Pronos\"."_qs);
     QCOMPARE(messages_->messages()[0].style, 16);
     QCOMPARE(QFileInfo(path()).size(), qint64(0));
     QCOMPARE(ReadBytes(path() + u".bak"_qs), bytes);

@@ -101,6 +101,8 @@ void TestTForm2::layout()
     QCOMPARE(w.Edit2->maxLength(), 80);
     QCOMPARE(w.DateTime1->minimumDate(), QDate(1800, 1, 1));
     QCOMPARE(w.Label1->text(), u"N&ombres y Apellidos (Solo letras mayusculas sin acentos) (Max. 60 caracteres):"_qs);
+    QCOMPARE(w.Label2->text(), u"&Fecha de Nacimiento:"_qs);
+    QCOMPARE(w.Label3->text(), u"O&bservaciones:"_qs);
     QCOMPARE(w.Label1->buddy(), w.Edit1);
     QCOMPARE(w.Label2->buddy(), w.DateTime1);
     QCOMPARE(w.Label3->buddy(), w.Edit2);
@@ -141,6 +143,15 @@ void TestTForm2::firstRunAddsAndSelects()
     QVERIFY(w.Edit1->text().isEmpty());
     QCOMPARE(w.DateTime1->date(), QDate::currentDate());
     QCOMPARE(w.List1->topLevelItemCount(), 0);
+
+    w.Edit1->setText(u"   "_qs); // a name of blanks only is no name
+    w.Button2->click();
+    QCOMPARE(messages_->texts(), QStringList{u"No se ingresó \"Nombre y Apellido\"."_qs});
+    QCOMPARE(messages_->messages()[0].style, 48);
+    QVERIFY(!gral_.memberSaved);
+    QCOMPARE(QFileInfo(path()).size(), qint64(0));
+    messages_->clear();
+    w.Edit1->clear();
 
     Type(w.Edit1, u"garcía luis"_qs);
     w.DateTime1->setDate(QDate(1980, 5, 5));

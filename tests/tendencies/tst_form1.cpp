@@ -352,7 +352,10 @@ void TestForm1::firstRunOpensRegionalWindow()
     QVERIFY(firstRunMode);
     QVERIFY(!gral_->regionalFirstRun);
     QVERIFY(!messages_->messages().isEmpty());
-    QCOMPARE(messages_->messages()[0].text, TForm1::FirstRunMessage());
+    QCOMPARE(messages_->messages()[0].text,
+             u"Dado que es la primera vez que se ejecuta \"Zeltmark - Pronos\" , el programa requiere de la "
+             u"configuración regional.\r\rA continuación se abrirá la ventana correspondiente. Ante cualquier "
+             u"duda recurra a la ayuda."_qs);
     QCOMPARE(messages_->messages()[0].style, 64);
     QCOMPARE(w->StatusPanel0->text(), QString("Zona Horaria"));
 }
