@@ -143,8 +143,11 @@ void TestDatePattern::changeDetection()
     QCOMPARE(messages.messages().size(), detected ? 1 : 0);
     if (detected) {
         QCOMPARE(messages.messages().first().style, 48);
-        QVERIFY(messages.messages().first().text.startsWith(
-            "Se han detectado cambios en el \"Formato de fecha corta\" del sistema\r\r"));
+        QCOMPARE(messages.messages().first().text,
+                 QStringLiteral("Se han detectado cambios en el \"Formato de fecha corta\" del sistema\r\r"
+                                "Luego de pulsar el botón \"Aceptar\" el programa se cerrará. Finalizado esto, por "
+                                "favor vuelva a ejecutar \"Zeltmark - Pronos\".\r\r"
+                                "Si el error continúa, deberá reiniciar el sistema."));
         QVERIFY(gral.systemDateFormat.isEmpty());
     }
 }

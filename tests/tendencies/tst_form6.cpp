@@ -35,6 +35,12 @@ private slots:
         QVERIFY(!form.DateTime1->isEnabled());
         QVERIFY(!form.sevenDays());
         QCOMPARE(HelpContextOf(form.DateTime1), 7); // F1 anywhere in the window
+        QCOMPARE(form.windowTitle(), QStringLiteral("Imprimir Tendencias"));
+        QCOMPARE(form.Label1->text(), QStringLiteral("Seleccione una opción:"));
+        QCOMPARE(form.Option1->text(), QStringLiteral("Imprimir solo fecha actual"));
+        QCOMPARE(form.Option2->text(), QStringLiteral("Imprimir 7 días a partir de fecha >>"));
+        QCOMPARE(QStringList({form.Button1->text(), form.Button2->text(), form.Button3->text()}),
+                 QStringList({"Imprimir", "Cancelar", "Ayuda"}));
     }
 
     void options()
