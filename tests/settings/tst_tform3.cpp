@@ -109,6 +109,14 @@ void TestTForm3::firstRun()
     QVERIFY(form.Button1->isEnabled());
     QVERIFY(!form.Button2->isEnabled());
     QVERIFY(!form.Check1->isChecked());
+    QCOMPARE(form.windowTitle(), QStringLiteral("Configuración regional"));
+    QCOMPARE(form.Check1->text(), QStringLiteral("Horario de verano"));
+    QCOMPARE(form.StaticText1->text(),
+             QStringLiteral("Si la región seleccionada se encuentra con horario de verano (1 hora adelantada), marque la "
+                            "casilla de más abajo. Por el contrario, si la casilla se encuentra activada pero la región "
+                            "no tiene adelanto en su hora, desactivela."));
+    QCOMPARE(QStringList({form.Button1->text(), form.Button2->text(), form.Button3->text()}),
+             QStringList({"Aceptar", "Cancelar", "Ayuda"}));
 
     form.close();
     QVERIFY(form.isVisible());

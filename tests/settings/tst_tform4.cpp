@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QFrame>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -126,6 +127,11 @@ void TestTForm4::windowLayout()
     for (int i = 0; i < 15; ++i)
         QCOMPARE(FillOf(child(QStringLiteral("Panel%1").arg(i + 1))), BasicColours[size_t(i)]);
     QCOMPARE(FillOf(child(QStringLiteral("Panel17"))), ColourValue(0x0000FF)); // red at first
+    QCOMPARE(static_cast<QGroupBox*>(child(QStringLiteral("GroupBox1")))->title(), QStringLiteral(" Colores Básicos "));
+    QStringList buttons;
+    for (int i = 1; i <= 3; ++i)
+        buttons << static_cast<QPushButton*>(child(QStringLiteral("Button%1").arg(i)))->text();
+    QCOMPARE(buttons, QStringList({"Aceptar", "Cancelar", "Ayuda"}));
 }
 
 void TestTForm4::opensWithLevelColoursAndFramesPreselectedLevel_data()
