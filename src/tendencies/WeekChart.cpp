@@ -1,6 +1,7 @@
 #include "WeekChart.h"
 #include "QtColour.h"
 
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -54,8 +55,28 @@ void ChartImage::paintEvent(QPaintEvent*)
     painter.drawImage(0, 0, image_);
 }
 
+bool ChartImage::event(QEvent* event)
+{
+    // Where the pop-up opens on the right button's press, the pop-up takes the
+    // release: report the click now, so "¿Qué indica?" speaks of the moment
+    // under the pointer. (Where it opens on the release, that came first.)
+    if (event->type() == QEvent::ContextMenu && rightButtonDown_) {
+        rightButtonDown_ = false;
+        const QPoint p = static_cast<QContextMenuEvent*>(event)->pos();
+        emit released(p.x(), p.y());
+    }
+    return QWidget::event(event);
+}
+
+void ChartImage::mousePressEvent(QMouseEvent* event)
+{
+    rightButtonDown_ = event->button() == Qt::RightButton;
+    QWidget::mousePressEvent(event);
+}
+
 void ChartImage::mouseReleaseEvent(QMouseEvent* event)
 {
+    rightButtonDown_ = false;
     const QPoint p = event->position().toPoint();
     emit released(p.x(), p.y());
 }

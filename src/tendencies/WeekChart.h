@@ -25,11 +25,14 @@ signals:
     void released(int x, int y);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     QImage image_;
+    bool rightButtonDown_ = false;
 };
 
 // Panel1: lowered frame of 676 x 158 with Image1 at 1,1 and the banner.

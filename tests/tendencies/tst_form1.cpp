@@ -19,10 +19,12 @@
 #include <QDialog>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 QString MemberLine(const QString& date, const QString& name)
@@ -49,6 +51,7 @@ private slots:
     void chartClickTextsFollowColour();
     void chartClickHeadlineTime();
     void silverAndBannerIgnored();
+    void rightClickExplainsTheMomentUnderThePointer();
     void explanationFollowsAndReopens();
     void firstRunOpensRegionalWindow();
     void closingStoresMemberAndColours();
@@ -302,6 +305,51 @@ void TestForm1::silverAndBannerIgnored()
     QCOMPARE(w->Panel1->childAt(300, 100), static_cast<QWidget*>(w->Image2));
     QTest::mouseClick(w->Image2, Qt::LeftButton, {}, QPoint(100, 20));
     QCOMPARE(w->Text2->text(), headline);
+}
+
+void TestForm1::rightClickExplainsTheMomentUnderThePointer()
+{
+    auto w = makeWindow();
+    // A point of another level than the headline's (00:00 of the shown day).
+    QPoint point;
+    QRgb pixel = 0;
+    for (int x = 1; x < 672 && point.isNull(); x += 3) {
+        for (int row = 0; row < 7 && point.isNull(); ++row) {
+            const QRgb p = w->Image1->pixel(x, 22 * row + 11);
+            if (p != qRgb(192, 192, 192) && p != ToQColor(w->HeadlineFill()).rgb()) {
+                point = QPoint(x, 22 * row + 11);
+                pixel = p;
+            }
+        }
+    }
+    QVERIFY(!point.isNull());
+    int expected = 0;
+    for (int level = 5; level >= 1; --level)
+        if (ToQColor(gral_->levelColors[size_t(level - 1)]).rgb() == pixel)
+            expected = level;
+    QVERIFY(expected > 0);
+
+    // The right button opens the pop-up, which takes the button's release;
+    // the user then chooses "¿Qué indica?". Sent through the window, as the
+    // desktop delivers it, so the pop-up opens when it would.
+    const QPoint inWindow = w->Image1->mapTo(w.get(), point);
+    bool menuSeen = false;
+    int explainedOnChoice = 0;
+    QTimer::singleShot(0, this, [&] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            menuSeen = menu->actions().contains(w->Quindica1);
+            QTest::mouseRelease(w->windowHandle(), Qt::RightButton, {}, inWindow);
+            w->Quindica1->trigger();
+            explainedOnChoice = gral_->explainedLevel;
+            menu->close();
+        }
+    });
+    QTest::mousePress(w->windowHandle(), Qt::RightButton, {}, inWindow);
+    QVERIFY(menuSeen);
+    QCOMPARE(explainedOnChoice, expected);
+    QCOMPARE(ToQColor(w->HeadlineFill()).rgb(), pixel);
+    QVERIFY(w->ExplanationWindow());
+    QCOMPARE(w->ExplanationWindow()->windowTitle(), ExplanationCaption(expected));
 }
 
 void TestForm1::explanationFollowsAndReopens()
