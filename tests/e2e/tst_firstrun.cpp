@@ -53,6 +53,14 @@ int SaveOneMember(QDialog& window)
     return window.result();
 }
 
+// A start-up with its messages recorded and its modal windows scripted.
+struct ScriptedStart {
+    Gral gral;
+    ModalScript modal{gral};
+    MessageRecorder messages{gral};
+    ScriptedStart() { PrepareTestGral(gral); }
+};
+
 } // namespace
 
 class TestFirstRun : public QObject {
@@ -69,10 +77,10 @@ void TestFirstRun::firstRunThenSecondRun()
     const QString folder = env.programFolder();
     InstallHelpFile(folder);
     {
-        Gral gral;
-        ModalScript modal(gral);
-        PrepareTestGral(gral);
-        MessageRecorder messages(gral);
+        ScriptedStart start;
+        Gral& gral = start.gral;
+        ModalScript& modal = start.modal;
+        MessageRecorder& messages = start.messages;
         bool closeRefused = false;
         modal.push(SaveOneMember);
         modal.push([&closeRefused](QDialog& window) {
@@ -110,10 +118,10 @@ void TestFirstRun::firstRunThenSecondRun()
         main->close();
     }
     {
-        Gral gral;
-        ModalScript modal(gral);
-        PrepareTestGral(gral);
-        MessageRecorder messages(gral);
+        ScriptedStart start;
+        Gral& gral = start.gral;
+        ModalScript& modal = start.modal;
+        MessageRecorder& messages = start.messages;
         std::unique_ptr<TForm1> main = StartPronos(gral, OptionsFor(folder));
         QVERIFY(main);
         QCOMPARE(modal.opened(), 0);
@@ -130,10 +138,10 @@ void TestFirstRun::membersWindowClosedWithoutSaving()
     const QString folder = env.programFolder();
     InstallHelpFile(folder);
     for (int run = 0; run < 2; ++run) {
-        Gral gral;
-        ModalScript modal(gral);
-        PrepareTestGral(gral);
-        MessageRecorder messages(gral);
+        ScriptedStart start;
+        Gral& gral = start.gral;
+        ModalScript& modal = start.modal;
+        MessageRecorder& messages = start.messages;
         QVERIFY(!StartPronos(gral, OptionsFor(folder)));
         QCOMPARE(modal.opened(), 1);
         QCOMPARE(messages.texts(), QStringList({FirstRunMembersMessage, NoMemberMessage}));
@@ -157,10 +165,10 @@ void TestFirstRun::damagedMembersFileIsPurgedWithBackup()
     file.write(record);
     file.close();
 
-    Gral gral;
-    ModalScript modal(gral);
-    PrepareTestGral(gral);
-    MessageRecorder messages(gral);
+    ScriptedStart start;
+    Gral& gral = start.gral;
+    ModalScript& modal = start.modal;
+    MessageRecorder& messages = start.messages;
     QVERIFY(!StartPronos(gral, OptionsFor(folder)));
     QCOMPARE(modal.opened(), 0);
     QCOMPARE(messages.texts(), QStringList({DamagedMembersFileMessage, NoMemberMessage}));
