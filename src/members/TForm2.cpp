@@ -11,6 +11,8 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -59,6 +61,22 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, QWidget* buddy, const ch
     label->setFont(font);
     label->setBuddy(buddy);
     return label;
+}
+
+// The labels keep one size, a little below 10 points where the system's face
+// is wider than the one the layout was drawn for, so that the right-aligned
+// "Fecha de Nacimiento:" is not cut at the window's left edge.
+void FitLabelFont(std::initializer_list<QLabel*> labels, const QLabel* widest)
+{
+    QFont font = widest->font();
+    for (qreal size = font.pointSizeF(); size > 7; size -= 0.5) {
+        font.setPointSizeF(size);
+        const QString shown = QString(widest->text()).remove(u'&');
+        if (QFontMetrics(font).horizontalAdvance(shown) <= widest->width())
+            break;
+    }
+    for (QLabel* label : labels)
+        label->setFont(font);
 }
 
 QPushButton* MakeButton(QWidget* parent, const QString& text, const QRect& geometry, const char* name)
@@ -124,6 +142,8 @@ void TForm2::buildLayout()
     Label3 = MakeLabel(this, QStringLiteral("O&bservaciones:"), Edit2, "Label3");
     Label3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Label3->setGeometry(6, 291, 104, 19);
+    FitLabelFont({Label1, Label2, Label3}, Label2);
+    Label1->adjustSize();
 
     Button1 = MakeButton(this, QStringLiteral("&Nuevo Integrante"), {582, 196, 115, 23}, "Button1");
     Button2 = MakeButton(this, QStringLiteral("&Guardar"), {582, 226, 115, 23}, "Button2");
@@ -179,7 +199,22 @@ void TForm2::Form2_Create()
         fillList();
         newMemberMode_ = false;
     }
+    // With nobody listed, the name field (first in the tab order) takes the typing.
+    if (List1->topLevelItemCount() == 0)
+        Edit1->setFocus();
     CheckHelpFile(gral_);
+}
+
+// Enter presses the focused button, as on the desktop's own dialogs; in the
+// fields it does nothing, since the window has no default button.
+void TForm2::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
+            button->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void TForm2::done(int result)

@@ -35,6 +35,7 @@ private slots:
     void init();
     void layout();
     void tabOrder();
+    void firstRunTypingAndEnter();
     void firstRunAddsAndSelects();
     void freeSlotsNeedNewMember();
     void duplicateOfNew_data();
@@ -115,6 +116,11 @@ void TestTForm2::layout()
                                                      w.Button3, w.Button4, w.Button5})
         QCOMPARE(HelpContextOf(c), 3);
 
+    // The right-aligned labels show their whole text inside their place.
+    for (QLabel* label : {w.Label2, w.Label3})
+        QVERIFY2(label->sizeHint().width() <= label->width(), qPrintable(label->text()));
+    QVERIFY(w.Label2->geometry().right() < w.DateTime1->x());
+
     Type(w.Edit1, u"pérez juan ñ1"_qs);
     QCOMPARE(w.Edit1->text(), u"PÉREZ JUAN Ñ1"_qs);
 }
@@ -132,6 +138,26 @@ void TestTForm2::tabOrder()
         QWidget* focus = QApplication::focusWidget();
         QVERIFY2(focus == next || next->isAncestorOf(focus), qPrintable(next->objectName()));
     }
+}
+
+void TestTForm2::firstRunTypingAndEnter()
+{
+    TForm2 w(gral_);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QCOMPARE(QApplication::focusWidget(), w.Edit1); // nobody listed: the name is typed at once
+
+    QTest::keyClicks(QApplication::focusWidget(), "ROJAS ANA");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // no default button: nothing
+    QVERIFY(!gral_.memberSaved);
+    QCOMPARE(w.List1->topLevelItemCount(), 0);
+
+    w.Button2->setFocus();
+    QTest::keyClick(w.Button2, Qt::Key_Return); // Enter presses the focused button
+    QVERIFY(messages_->messages().isEmpty());
+    QVERIFY(gral_.memberSaved);
+    QCOMPARE(captions(w), QStringList{u"ROJAS ANA"_qs});
+    QVERIFY(w.isVisible());
 }
 
 void TestTForm2::firstRunAddsAndSelects()
