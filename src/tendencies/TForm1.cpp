@@ -413,6 +413,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
         }
     } else if (event->type() == QEvent::FocusIn && watched == Barra) {
         Barra_Enter();
+    } else if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) && watched == explanation_) {
+        ExplanationFrameKnown();
     }
     return QMainWindow::eventFilter(watched, event);
 }

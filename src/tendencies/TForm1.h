@@ -110,6 +110,7 @@ private:
     void RedrawAfterRegion();
     void SetHeadline(const QString& text);
     void PlaceExplanation();
+    void ExplanationFrameKnown();
 
     // One opener per window of another part of the program.
     void OpenMembersWindow();
@@ -123,4 +124,5 @@ private:
     int trackSelectionEnd_ = 0; // position of the shown day
     ColourValue headlineFill_ = 0;
     QPointer<TForm5> explanation_;
+    bool explanationFramed_ = false; // placed again once its frame was known
 };

@@ -157,10 +157,28 @@ void TForm1::Queindica_Click()
         return;
     }
     explanation_ = new TForm5(gral_, this);
+    explanationFramed_ = false;
+    explanation_->installEventFilter(this);
     PlaceExplanation();
     explanation_->show();
     PlaceExplanation(); // again with the frame the desktop gave it
     explanation_->Refill();
+    // Opened to be read and closed with Esc, so it takes the keyboard.
+    explanation_->activateWindow();
+}
+
+// Many desktops frame a new window only after it is shown; the first move or
+// resize that reveals the frame places the window once more, so that its
+// bottom edge, caption included, stays above the legend. Later moves are the
+// user's own.
+void TForm1::ExplanationFrameKnown()
+{
+    if (explanationFramed_ || !explanation_)
+        return;
+    if (explanation_->frameGeometry().height() <= explanation_->height())
+        return;
+    explanationFramed_ = true;
+    PlaceExplanation();
 }
 
 void TForm1::PlaceExplanation()
