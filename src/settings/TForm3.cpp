@@ -63,6 +63,9 @@ void TForm3::buildControls()
     Combo1->setEditable(false);
     Combo1->addItems(RegionLines());
     Combo1->setMaxVisibleItems(16);
+    // A list that drops below the box, as the desktop's own do, rather than a
+    // menu of all 61 lines over the whole screen (some styles' way).
+    Combo1->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     // The longest lines do not fit the box; the open list shows them whole.
     Combo1->view()->setMinimumWidth(Combo1->view()->sizeHintForColumn(0) + 24);
 

@@ -5,6 +5,7 @@
 #include "TestSupport.h"
 #include "ZoneTable.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -83,6 +84,7 @@ private slots:
     void mapPress();
     void pressOnTheShownZoneKeepsAceptarOff();
     void handCursorOverTheStrip();
+    void regionListDropsBelowTheBox();
     void listChoice_data();
     void listChoice();
     void cancelledConfirmation();
@@ -263,6 +265,22 @@ void TestTForm3::handCursorOverTheStrip()
     QCOMPARE(form.Image1->cursor().shape(), Qt::PointingHandCursor);
     MoveOverMap(form, 100, 184);
     QCOMPARE(form.Image1->cursor().shape(), Qt::ArrowCursor);
+}
+
+// The open list hangs below the box with a limited number of lines.
+void TestTForm3::regionListDropsBelowTheBox()
+{
+    Fixture f;
+    TForm3 form(f.gral);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.Combo1->showPopup();
+    QWidget* popup = form.Combo1->view()->window();
+    QTRY_VERIFY(popup->isVisible());
+    const int boxBottom = form.Combo1->mapToGlobal(QPoint(0, form.Combo1->height())).y();
+    QVERIFY2(popup->geometry().top() >= boxBottom - 1, qPrintable(QString::number(popup->geometry().top())));
+    QVERIFY(popup->height() <= (form.Combo1->maxVisibleItems() + 1) * form.Combo1->view()->sizeHintForRow(0));
+    form.Combo1->hidePopup();
 }
 
 void TestTForm3::listChoice_data()
