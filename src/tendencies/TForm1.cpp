@@ -144,6 +144,9 @@ void TForm1::BuildControls()
     Combo1->setObjectName("Combo1");
     Combo1->setEditable(false);
     Combo1->setGeometry(96, 14, 565, 21);
+    // The list drops below the box, however many members there are, instead of
+    // a menu laid over the window (some styles' way).
+    Combo1->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
 
     Label9 = MakeLabel(client, "Label9", QStringLiteral("Fecha"), 82, 59, true);

@@ -13,6 +13,7 @@
 #include "QtColour.h"
 #include "WeekChart.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
@@ -43,6 +44,7 @@ private slots:
     void headlineAfterDrawing();
     void trackBarOneStepDownAndEnd();
     void enterInMemberBoxDoesNothing();
+    void memberListDropsBelowTheBox();
     void applyingShownDayDoesNotRedraw();
     void outsideCoveredPeriod_data();
     void outsideCoveredPeriod();
@@ -182,6 +184,17 @@ void TestForm1::enterInMemberBoxDoesNothing()
     QTest::keyClick(w->DateTime1, Qt::Key_Return);
     QCOMPARE(w->DateLabels[0]->text(), QString("01/06/2003"));
     QCOMPARE(w->Barra->value(), 151);
+}
+
+void TestForm1::memberListDropsBelowTheBox()
+{
+    auto w = makeWindow();
+    w->Combo1->showPopup();
+    QWidget* popup = w->Combo1->view()->window();
+    QTRY_VERIFY(popup->isVisible());
+    const int boxBottom = w->Combo1->mapToGlobal(QPoint(0, w->Combo1->height())).y();
+    QVERIFY2(popup->geometry().top() >= boxBottom - 1, qPrintable(QString::number(popup->geometry().top())));
+    w->Combo1->hidePopup();
 }
 
 void TestForm1::applyingShownDayDoesNotRedraw()
