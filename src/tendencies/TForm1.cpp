@@ -154,7 +154,8 @@ void TForm1::BuildControls()
     DateTime1->setObjectName("DateTime1");
     DateTime1->setGeometry(137, 58, 248, 24);
     DateTime1->setLocale(PickerLocale());
-    DateTime1->setDisplayFormat(PickerLocale().dateFormat(QLocale::LongFormat));
+    // The long date as the headline and the program's other pickers write it.
+    DateTime1->setDisplayFormat(QStringLiteral("dddd d 'de' MMMM 'de' yyyy"));
     DateTime1->setMinimumDate(QDate(1900, 1, 1));
     DateTime1->setCalendarPopup(true);
 
