@@ -1,5 +1,6 @@
 #include "HelpViewer.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,6 +11,7 @@
 #include <QStackedWidget>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace {
 
@@ -68,6 +70,7 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window)
     contentsButton = new QPushButton(QStringLiteral("&Contenido"));
     finderButton = new QPushButton(QStringLiteral("&Buscar temas"));
     auto* closeTopic = new QPushButton(QStringLiteral("C&errar"));
+    closeTopic->setObjectName(QStringLiteral("closeTopic"));
     auto* topicButtons = new QHBoxLayout;
     topicButtons->addWidget(contentsButton);
     topicButtons->addWidget(finderButton);
@@ -224,6 +227,13 @@ void HelpViewer::present()
 {
     if (isMinimized())
         setWindowState(windowState() & ~Qt::WindowMinimized);
+    // Asked for from a modal window, help belongs to that window: it stays in
+    // front of it and takes clicks and keys while the window waits.
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == this)
+        modal = nullptr;
+    winId();
+    windowHandle()->setTransientParent(modal ? modal->windowHandle() : nullptr);
     show();
     raise();
     activateWindow();

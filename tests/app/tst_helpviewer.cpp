@@ -3,6 +3,7 @@
 #include "HelpViewer.h"
 #include "TestSupport.h"
 
+#include <QDialog>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -96,6 +97,30 @@ private slots:
         QCOMPARE(viewer.shownTopic(), 1);
         emit viewer.topicView->anchorClicked(QUrl(u"#5"_qs));
         QCOMPARE(viewer.shownTopic(), 5);
+    }
+
+    // Help asked for from a modal window (its "Ayuda" button, F1) can be read,
+    // scrolled and closed while that window stays open.
+    void usableBesideAModalWindow()
+    {
+        TestEnvironment env;
+        HelpViewer viewer;
+        viewer.setHelpFile(WriteHelp(env, SampleHelp));
+        QDialog dialog;
+        bool closedByClick = false;
+        QTimer::singleShot(0, &dialog, [&] {
+            viewer.showTopic(3);
+            if (QTest::qWaitForWindowExposed(&viewer)) {
+                auto* close = viewer.findChildren<QPushButton*>(u"closeTopic"_qs).value(0);
+                if (close) // through the window, as the desktop delivers a click
+                    QTest::mouseClick(viewer.windowHandle(), Qt::LeftButton, {},
+                                      close->mapTo(&viewer, close->rect().center()));
+                closedByClick = !viewer.isVisible();
+            }
+            dialog.reject();
+        });
+        dialog.exec();
+        QVERIFY(closedByClick);
     }
 
     void unknownTopicSaysSo()
