@@ -1,5 +1,6 @@
 #include "TForm2.h"
 #include "DatePattern.h"
+#include "DatePicker.h"
 #include "HelpContext.h"
 #include "HelpFile.h"
 #include "MemberList.h"
@@ -33,16 +34,6 @@ public:
         input = UpperCaseName(input);
         return Acceptable;
     }
-};
-
-// The date picker as a stop of the tab order: Tab leaves it instead of
-// walking its day, month and year (arrows and typing move within it).
-class DatePicker : public QDateEdit {
-public:
-    using QDateEdit::QDateEdit;
-
-protected:
-    bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
 };
 
 // Day and month names as the rest of the program writes them.

@@ -6,6 +6,7 @@
 #include "SignCalendar.h"
 #include "SystemDateFormat.h"
 #include "DatePattern.h"
+#include "DatePicker.h"
 #include "TForm5.h"
 #include "TendencyRule.h"
 #include "WeekChart.h"
@@ -150,7 +151,7 @@ void TForm1::BuildControls()
     connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
 
     Label9 = MakeLabel(client, "Label9", QStringLiteral("Fecha"), 82, 59, true);
-    DateTime1 = new QDateEdit(client);
+    DateTime1 = new DatePicker(client);
     DateTime1->setObjectName("DateTime1");
     DateTime1->setGeometry(137, 58, 248, 24);
     DateTime1->setLocale(PickerLocale());

@@ -1,5 +1,6 @@
 #include "TForm6.h"
 
+#include "DatePicker.h"
 #include "HelpContext.h"
 #include "PrintComposition.h"
 #include "ProgramMessage.h"
@@ -36,7 +37,7 @@ TForm6::TForm6(Gral& gral, QWidget* parent) : QDialog(parent), gral_(gral)
     Option2 = new QRadioButton(QStringLiteral("Imprimir 7 días a partir de fecha >>"), this);
     Option2->setGeometry(18, 54, 229, 17);
 
-    DateTime1 = new QDateEdit(this);
+    DateTime1 = new DatePicker(this);
     DateTime1->setGeometry(246, 52, 205, 21);
     DateTime1->setCalendarPopup(true);
     DateTime1->setLocale(QLocale(QLocale::Spanish, QLocale::Argentina));

@@ -179,6 +179,10 @@ void TestForm1::enterInMemberBoxDoesNothing()
     QVERIFY(w->Combo1->hasFocus());
     QTest::keyClick(w->Combo1, Qt::Key_Return);
     QCOMPARE(w->DateLabels[0]->text(), QString("01/01/2003"));
+    // Tab from the picker reaches "Aplicar fecha" at once.
+    w->DateTime1->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), w->Button1);
     // The same key with the picker focused applies its date.
     w->DateTime1->setFocus();
     QTest::keyClick(w->DateTime1, Qt::Key_Return);

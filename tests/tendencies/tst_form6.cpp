@@ -167,6 +167,18 @@ private slots:
             QVERIFY(gral_.quitRequested);
     }
 
+    // Tab leaves the picker at once for "Imprimir", rather than walking its fields.
+    void tabLeavesThePicker()
+    {
+        TForm6 form(gral_);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QTest::mouseClick(form.Option2, Qt::LeftButton);
+        form.DateTime1->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), form.Button1);
+    }
+
     void longestDateFits()
     {
         TForm6 form(gral_);
