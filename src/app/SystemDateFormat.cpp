@@ -32,7 +32,7 @@ QString ReadPlatformPattern()
 // reads of a chart stay cheap while a change is still seen at the next read.
 QString ReadPlatformPattern()
 {
-    QSettings probe(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Control Panel"),
+    QSettings probe(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Control Panel"),
                     QStringLiteral("International"));
     static QString cachedPath;
     static QByteArray cachedBytes;

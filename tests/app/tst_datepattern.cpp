@@ -5,6 +5,7 @@
 #include "SystemDateFormat.h"
 #include "TestSupport.h"
 
+#include <QFile>
 #include <QTest>
 #include <cmath>
 
@@ -23,6 +24,7 @@ private slots:
     void changeDetection();
     void changeIsReportedOnce();
     void readSystemDateFormatFallsBack();
+    void shortDateSettingFile();
 };
 
 void TestDatePattern::roundTrip_data()
@@ -180,6 +182,19 @@ void TestDatePattern::readSystemDateFormatFallsBack()
     QCOMPARE(messages.messages().first().style, 16);
     QCOMPARE(messages.messages().first().text,
              QString("Error en formato de fecha de sistema.\r\r\"Zeltmark - Pronos\" se cerrará."));
+}
+
+// The pattern lives in "Control Panel/International.conf" in the user's config folder.
+void TestDatePattern::shortDateSettingFile()
+{
+    TestEnvironment env;
+    QFile file(env.path() + "/config/Control Panel/International.conf");
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("[General]\nsShortDate=yyyy-MM-dd\n");
+    file.close();
+    QCOMPARE(CurrentShortDatePattern(), QString("yyyy-MM-dd"));
+    QVERIFY(file.remove());
+    QCOMPARE(CurrentShortDatePattern(), QString("dd/mm/yyyy"));
 }
 
 QTEST_GUILESS_MAIN(TestDatePattern)

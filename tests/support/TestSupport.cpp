@@ -18,7 +18,7 @@ TestEnvironment::~TestEnvironment() = default;
 
 void TestEnvironment::setShortDatePattern(const QString& pattern)
 {
-    QSettings international(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Control Panel"),
+    QSettings international(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Control Panel"),
                             QStringLiteral("International"));
     if (pattern.isEmpty())
         international.remove(QStringLiteral("sShortDate"));

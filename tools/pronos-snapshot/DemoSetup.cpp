@@ -53,7 +53,7 @@ void RedirectSettings(const QString& folder)
 {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder + "/config");
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder + "/config");
-    QSettings international(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Control Panel"),
+    QSettings international(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Control Panel"),
                             QStringLiteral("International"));
     international.setValue(QStringLiteral("sShortDate"), QStringLiteral("dd/MM/yyyy"));
     international.sync();
