@@ -190,9 +190,11 @@ void TestDatePattern::shortDateSettingFile()
     TestEnvironment env;
     QFile file(env.path() + "/config/Control Panel/International.conf");
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write("[General]\nsShortDate=yyyy-MM-dd\n");
+    // A length other than the pattern already there, so the settings cache can't take the
+    // hand-written file for the one it wrote a moment ago.
+    file.write("[General]\nsShortDate=d.M.yyyy\n");
     file.close();
-    QCOMPARE(CurrentShortDatePattern(), QString("yyyy-MM-dd"));
+    QCOMPARE(CurrentShortDatePattern(), QString("d.M.yyyy"));
     QVERIFY(file.remove());
     QCOMPARE(CurrentShortDatePattern(), QString("dd/mm/yyyy"));
 }
