@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QKeyEvent>
+#include <QFocusEvent>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMenuBar>
@@ -417,7 +418,10 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
     } else if (event->type() == QEvent::FocusIn && watched == Barra) {
-        Barra_Enter();
+        // Entering the track bar, not the window coming back to the front with it focused.
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            Barra_Enter();
     } else if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) && watched == explanation_) {
         ExplanationFrameKnown();
     }

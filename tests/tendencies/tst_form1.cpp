@@ -24,6 +24,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSlider>
+#include <QFocusEvent>
 #include <QTest>
 #include <QTimer>
 
@@ -43,6 +44,7 @@ private slots:
     void startShowsFirstCoveredWeek();
     void headlineAfterDrawing();
     void trackBarOneStepDownAndEnd();
+    void enteringTrackBarDropsUnappliedDate();
     void enterInMemberBoxDoesNothing();
     void memberListDropsBelowTheBox();
     void applyingShownDayDoesNotRedraw();
@@ -169,6 +171,21 @@ void TestForm1::trackBarOneStepDownAndEnd()
     QCOMPARE(w->Image2->y(), 26);
     QTest::keyClick(w->Barra, Qt::Key_Up);
     QCOMPARE(w->DateLabels[0]->text(), QString("30/12/2004"));
+}
+
+// Entering the track bar gives the shown day back to the picker; the window
+// returning to the front with the track bar focused is no entry.
+void TestForm1::enteringTrackBarDropsUnappliedDate()
+{
+    auto w = makeWindow();
+    w->DateTime1->setDate(QDate(2003, 6, 1));
+    QFocusEvent returning(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(w->Barra, &returning);
+    QCOMPARE(PickerOf(*w), QDate(2003, 6, 1));
+    QFocusEvent entering(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(w->Barra, &entering);
+    QCOMPARE(PickerOf(*w), QDate(2003, 1, 1));
+    QCOMPARE(w->DateLabels[0]->text(), QString("01/01/2003"));
 }
 
 void TestForm1::enterInMemberBoxDoesNothing()
