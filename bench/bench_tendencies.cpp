@@ -5,6 +5,7 @@
 // `bench_tendencies --probe pronos|empty` is the started process: it builds
 // the window, shows it, lets it paint once and ends.
 #include "DemoSetup.h"
+#include "DesktopPlatform.h"
 #include "MembersStartup.h"
 #include "ProgramMessage.h"
 #include "SystemDateFormat.h"
@@ -30,25 +31,10 @@ QString g_root;    // temporary folder: settings under home/, the program under 
 QString g_folder;  // the program folder with 30 members
 QString g_program; // this executable
 
-void QuietPlatform(Gral& gral)
-{
-    gral.platform.message = [](const QString&, int) { return 1; };
-    gral.platform.runModal = [](QDialog& window) {
-        window.reject();
-        return 0;
-    };
-    gral.platform.beep = [] {};
-    gral.platform.busyCursor = [](bool) {};
-    gral.platform.showHelpTopic = [](int) {};
-    gral.platform.showHelpFinder = [] {};
-    gral.platform.openUrl = [](const QString&) {};
-    gral.platform.quit = [] {};
-}
-
 // The program's own start-up from the members file to the first drawn week.
 std::unique_ptr<TForm1> StartMainWindow(Gral& gral)
 {
-    QuietPlatform(gral);
+    InstallUnattendedPlatform(gral);
     gral.systemDateFormat = ReadSystemDateFormat(gral).value_or(QString());
     gral.startDateText = DateText(gral, TodayDayNumber());
     gral.programFolder = g_folder;

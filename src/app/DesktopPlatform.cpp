@@ -135,3 +135,22 @@ void InstallDesktopPlatform(Gral& gral)
     delete helpKey.data(); // installed again: one F1 handler only
     helpKey = InstallHelpKey(gral);
 }
+
+void InstallUnattendedPlatform(Gral& gral, std::function<void(const QString& text)> messageSink)
+{
+    gral.platform.message = [sink = std::move(messageSink)](const QString& text, int) {
+        if (sink)
+            sink(text);
+        return int(ResultOk);
+    };
+    gral.platform.runModal = [](QDialog& window) {
+        window.reject();
+        return int(QDialog::Rejected);
+    };
+    gral.platform.beep = [] {};
+    gral.platform.busyCursor = [](bool) {};
+    gral.platform.showHelpTopic = [](int) {};
+    gral.platform.showHelpFinder = [] {};
+    gral.platform.openUrl = [](const QString&) {};
+    gral.platform.quit = [] {};
+}

@@ -31,3 +31,8 @@ QString MessageBoxText(const QString& text);
 std::unique_ptr<QMessageBox> CreateMessageBox(const QString& text, int style, QWidget* owner);
 
 void InstallDesktopPlatform(Gral& gral);
+
+// Services for a run nobody watches (demo pictures, benchmarks): every other
+// window is closed at once as if cancelled, help, web, beep, busy cursor and
+// quit do nothing. Messages answer OK and go to `messageSink` when given.
+void InstallUnattendedPlatform(Gral& gral, std::function<void(const QString& text)> messageSink = {});

@@ -6,6 +6,7 @@
 // main-window-last-days.png (the calendar's last four days and the banner),
 // menus.png (the two menus).
 #include "DemoSetup.h"
+#include "DesktopPlatform.h"
 #include "Gral.h"
 #include "MembersStartup.h"
 #include "ProgramMessage.h"
@@ -92,20 +93,9 @@ int main(int argc, char** argv)
 
     // Nothing may wait for a person: messages go to the terminal, other windows close at once.
     Gral gral;
-    gral.platform.message = [](const QString& text, int) {
+    InstallUnattendedPlatform(gral, [](const QString& text) {
         std::fprintf(stderr, "pronos-snapshot: message: %s\n", qPrintable(QString(text).replace(u'\r', u' ')));
-        return 1;
-    };
-    gral.platform.runModal = [](QDialog& window) {
-        window.reject();
-        return int(QDialog::Rejected);
-    };
-    gral.platform.beep = [] {};
-    gral.platform.busyCursor = [](bool) {};
-    gral.platform.showHelpTopic = [](int) {};
-    gral.platform.showHelpFinder = [] {};
-    gral.platform.openUrl = [](const QString&) {};
-    gral.platform.quit = [] {};
+    });
 
     // The program's own start-up: date pattern, start date, folder, members, main window.
     gral.systemDateFormat = ReadSystemDateFormat(gral).value_or(QString());
