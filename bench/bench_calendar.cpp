@@ -1,5 +1,7 @@
 // Speed of the sign calendar: the rebuild done at start-up and on each change
 // of region, the lunar theory behind it, and the lookup a chart click makes.
+#include "DateFieldWriter.h"
+#include "DatePattern.h"
 #include "DayNumber.h"
 #include "SignCalendar.h"
 #include "SignChanges.h"
@@ -52,6 +54,21 @@ void BM_FindSignRow(benchmark::State& state)
     }
 }
 BENCHMARK(BM_FindSignRow)->Unit(benchmark::kMicrosecond);
+
+// The date fields of one calendar build: 1052 lines, written with the system's pattern.
+void BM_FormatCalendarDates(benchmark::State& state)
+{
+    const DateFieldWriter writer(QStringLiteral("dd/MM/yyyy"));
+    for (auto _ : state) {
+        qsizetype chars = 0;
+        for (int i = 0; i < 1052; ++i)
+            chars += writer.write(int(FirstCoveredDayNumber) + i % 731).size();
+        benchmark::DoNotOptimize(chars);
+        if (chars != 1052 * 10)
+            state.SkipWithError("every date must be 10 characters");
+    }
+}
+BENCHMARK(BM_FormatCalendarDates)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
