@@ -25,30 +25,8 @@ public:
     explicit TForm1(Gral& gral);
     ~TForm1() override;
 
-    // Fills the member box from gral.memberList and selects the stored member;
-    // with refresh also recomputes and redraws.
-    void FillMemberBox(bool refresh);
-    // Headline and the three texts for calendar sign 1..12.
-    void ShowMomentTexts(int sign);
-    void ApplyLegendColours();
     // Repaints the chart from gral.dayRowIndex and everything that follows the shown day.
     void DrawWeek();
-    // True when the date may be shown; otherwise says why and moves to the nearest end.
-    bool CoveredPeriodCheck(int kind, double date);
-
-    // Event handlers.
-    void Combo1_Click();
-    void Button1_Click();
-    void Barra_Change();
-    void Barra_Enter();
-    void TextCol_DblClick(int level);
-    void Archiv_Click(QAction* entry);
-    void Ayuda_Click(QAction* entry);
-    void StatusBar1_DblClick();
-    void Queindica_Click();
-    void Image1_MouseUp(int x, int y);
-
-    double PickerDate() const;
     // The message shown before the regional window at the very first run.
     static QString FirstRunMessage();
     ColourValue HeadlineFill() const { return headlineFill_; }
@@ -94,6 +72,28 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Event handlers, each wired to its control in BuildControls, BuildMenus or eventFilter.
+    void Combo1_Click();
+    void Button1_Click();
+    void Barra_Change();
+    void Barra_Enter();
+    void TextCol_DblClick(int level);
+    void Archiv_Click(QAction* entry);
+    void Ayuda_Click(QAction* entry);
+    void StatusBar1_DblClick();
+    void Queindica_Click();
+    void Image1_MouseUp(int x, int y);
+
+    // Fills the member box from gral.memberList and selects the stored member;
+    // with refresh also recomputes and redraws.
+    void FillMemberBox(bool refresh);
+    // Headline and the three texts for calendar sign 1..12.
+    void ShowMomentTexts(int sign);
+    void ApplyLegendColours();
+    // True when the date may be shown; otherwise says why and moves to the nearest end.
+    bool CoveredPeriodCheck(int kind, double date);
+    double PickerDate() const;
+
     void BuildControls();
     void BuildMenus();
     void BuildStatusBar();

@@ -14,6 +14,7 @@
 #include "WeekChart.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
@@ -34,6 +35,20 @@ QString MemberLine(const QString& date, const QString& name)
     return date + name.leftJustified(60, u' ');
 }
 QDate PickerOf(const TForm1& w) { return w.DateTime1->date(); }
+
+// A click (press and release) on the chart's picture at a pixel.
+void ClickChart(TForm1& w, int x, int y)
+{
+    QTest::mouseClick(w.Image1, Qt::LeftButton, {}, QPoint(x, y));
+}
+
+// A menu entry of the main window, found by its name as the user's menus hold it.
+void Choose(TForm1& w, const char* entry)
+{
+    auto* action = w.findChild<QAction*>(entry);
+    QVERIFY2(action, entry);
+    action->trigger();
+}
 } // namespace
 
 class TestForm1 : public QObject {
@@ -121,8 +136,7 @@ std::unique_ptr<TForm1> TestForm1::makeWindow(bool configured)
 void TestForm1::apply(TForm1& w, QDate date)
 {
     w.DateTime1->setDate(date);
-    w.DateTime1->setFocus();
-    w.Button1_Click();
+    QTest::mouseClick(w.Button1, Qt::LeftButton);
 }
 
 void TestForm1::startShowsFirstCoveredWeek()
@@ -221,7 +235,7 @@ void TestForm1::memberListDropsBelowTheBox()
 void TestForm1::applyingShownDayDoesNotRedraw()
 {
     auto w = makeWindow();
-    w->Image1_MouseUp(28 * 15 + 10, 22 * 2 + 10);
+    ClickChart(*w, 28 * 15 + 10, 22 * 2 + 10);
     const QString clicked = w->Text2->text();
     QVERIFY(clicked.contains("15:21 hs."));
     apply(*w, QDate(2003, 1, 1));
@@ -298,7 +312,7 @@ void TestForm1::chartClickTextsFollowColour()
             const QRgb pixel = w->Image1->pixel(x, y);
             if (pixel == qRgb(192, 192, 192))
                 continue;
-            w->Image1_MouseUp(x, y);
+            ClickChart(*w, x, y);
             QCOMPARE(ToQColor(w->HeadlineFill()).rgb(), pixel);
             if (x > 1 && w->Image1->pixel(x - 1, y) == qRgb(192, 192, 192) && x % 28 != 1)
                 ++changes;
@@ -310,12 +324,13 @@ void TestForm1::chartClickTextsFollowColour()
 void TestForm1::chartClickHeadlineTime()
 {
     auto w = makeWindow();
-    w->Image1_MouseUp(28 * 15 + 10, 22 * 2 + 10);
+    ClickChart(*w, 28 * 15 + 10, 22 * 2 + 10);
     QVERIFY2(w->Text2->text().startsWith("viernes 3 de enero - 15:21 hs. - Tendencias "), qPrintable(w->Text2->text()));
-    w->Image1_MouseUp(28 * 23 + 27, 22 * 6 + 1);
+    ClickChart(*w, 28 * 23 + 27, 22 * 6 + 1);
     QVERIFY(w->Text2->text().startsWith("martes 7 de enero - 23:57 hs. - Tendencias "));
     // Released left of the picture after a press inside: 00:00 of that row.
-    w->Image1_MouseUp(-6, 22 * 1 + 5);
+    QTest::mousePress(w->Image1, Qt::LeftButton, {}, QPoint(3, 22 * 1 + 5));
+    QTest::mouseRelease(w->Image1, Qt::LeftButton, {}, QPoint(-6, 22 * 1 + 5));
     QVERIFY(w->Text2->text().startsWith("jueves 2 de enero - 00:00 hs. - Tendencias "));
     // The click moves neither the shown day nor the track bar.
     QCOMPARE(w->DateLabels[0]->text(), QString("01/01/2003"));
@@ -331,9 +346,9 @@ void TestForm1::silverAndBannerIgnored()
     QVERIFY(!w->Image2->isHidden());
     QCOMPARE(w->Image2->y(), 92);
     const QString headline = w->Text2->text();
-    w->Image1_MouseUp(28 * 5, 30);  // grid line
-    w->Image1_MouseUp(300, 22 * 4); // outline of the empty area
-    w->Image1_MouseUp(300, 120);    // silver below the last day
+    ClickChart(*w, 28 * 5, 30);  // grid line
+    ClickChart(*w, 300, 22 * 4); // outline of the empty area
+    ClickChart(*w, 300, 120);    // silver below the last day
     QCOMPARE(w->Text2->text(), headline);
     // The banner lies over the chart: a press there never reaches the picture.
     QCOMPARE(w->Panel1->childAt(300, 100), static_cast<QWidget*>(w->Image2));
@@ -389,7 +404,7 @@ void TestForm1::rightClickExplainsTheMomentUnderThePointer()
 void TestForm1::explanationFollowsAndReopens()
 {
     auto w = makeWindow();
-    w->Queindica_Click();
+    w->Quindica1->trigger();
     QPointer<TForm5> first = w->ExplanationWindow();
     QVERIFY(first);
     QVERIFY(gral_->explanationOpen);
@@ -403,7 +418,7 @@ void TestForm1::explanationFollowsAndReopens()
         for (int row = 0; row < 7 && !moved; ++row) {
             const QRgb pixel = w->Image1->pixel(x, 22 * row + 11);
             if (pixel != qRgb(192, 192, 192) && pixel != ToQColor(gral_->levelColors[size_t(level - 1)]).rgb()) {
-                w->Image1_MouseUp(x, 22 * row + 11);
+                ClickChart(*w, x, 22 * row + 11);
                 moved = true;
             }
         }
@@ -417,7 +432,7 @@ void TestForm1::explanationFollowsAndReopens()
     QTest::keyRelease(first.data(), Qt::Key_Escape);
     QTRY_VERIFY(first.isNull());
     QVERIFY(!gral_->explanationOpen);
-    w->Queindica_Click();
+    w->Quindica1->trigger();
     QVERIFY(w->ExplanationWindow());
     QCOMPARE(w->ExplanationWindow()->pos(), place);
 }
@@ -445,11 +460,11 @@ void TestForm1::firstRunOpensRegionalWindow()
 void TestForm1::closingStoresMemberAndColours()
 {
     auto w = makeWindow();
-    w->Combo1->setCurrentIndex(2);
-    w->Combo1_Click();
+    w->Combo1->setFocus();
+    QTest::keyClick(w->Combo1, Qt::Key_End); // the last member, chosen with the keyboard
     QCOMPARE(gral_->memberSign, 2);
     gral_->levelColors[0] = 0x123456;
-    w->close();
+    Choose(*w, "Archiv5");
     SettingsStore store;
     QCOMPARE(store.member().value_or(""), QString("GÓMEZ & HIJOS, RAÚL - 21/04/1985"));
     QCOMPARE(store.levelColour(1).value_or(0), ColourValue(0x123456));
@@ -463,7 +478,7 @@ void TestForm1::restoreColoursWritesDefaults()
     SettingsStore().setZoneOffset(12);
     auto w = makeWindow();
     QCOMPARE(gral_->levelColors[2], ColourValue(3));
-    w->Archiv_Click(w->Archiv3);
+    Choose(*w, "Archiv3");
     QCOMPARE(gral_->levelColors, DefaultLevelColors);
     QCOMPARE(SettingsStore().levelColour(3).value_or(0), DefaultLevelColors[2]);
     QCOMPARE(w->TextCol[2]->palette().color(QPalette::Window), QColor(128, 0, 128));
@@ -494,7 +509,7 @@ void TestForm1::legendOpensColourWindowAfterFormatChange()
     QTest::mouseDClick(w->TextCol[0], Qt::LeftButton);
     QCOMPARE(modal_->opened(), 1);
     // The next other action notices the change and ends the program without opening anything.
-    w->Archiv_Click(w->Archiv2);
+    Choose(*w, "Archiv2");
     QCOMPARE(modal_->opened(), 1);
     QVERIFY(gral_->quitRequested);
 }
@@ -502,7 +517,7 @@ void TestForm1::legendOpensColourWindowAfterFormatChange()
 void TestForm1::regionalWindowRedrawsOnlyWhenChanged()
 {
     auto w = makeWindow();
-    w->Image1_MouseUp(28 * 15 + 10, 22 * 2 + 10);
+    ClickChart(*w, 28 * 15 + 10, 22 * 2 + 10);
     const QString clicked = w->Text2->text();
     QString opened;
     modal_->push([&](QDialog& window) {
@@ -519,7 +534,7 @@ void TestForm1::regionalWindowRedrawsOnlyWhenChanged()
         gral_->regionChanged = true;
         return int(QDialog::Accepted);
     });
-    w->Archiv_Click(w->Archiv1);
+    Choose(*w, "Archiv1");
     QVERIFY(w->Text2->text().startsWith("miércoles 1 de enero de 2003 - 00:00 hs."));
     QCOMPARE(w->DateTime1->text(), "miércoles 1 de enero de 2003"); // the picker writes the day alike
     QCOMPARE(w->StatusPanel1->text(), QString("Horario verano: SI"));
@@ -535,17 +550,17 @@ void TestForm1::menuEntriesOpenTheirWindows()
             opened << window.metaObject()->className();
             return 0;
         });
-    w->Archiv_Click(w->Archiv2);
-    w->Ayuda_Click(w->Ayuda4);
-    w->Archiv_Click(w->Archiv6);
+    Choose(*w, "Archiv2");
+    Choose(*w, "Ayuda4");
+    Choose(*w, "Archiv6");
     QCOMPARE(opened, QStringList({"TForm4", "TForm7", "TForm2"}));
     QList<int> topics;
     int finder = 0;
     gral_->platform.showHelpTopic = [&](int topic) { topics << topic; };
     gral_->platform.showHelpFinder = [&] { ++finder; };
-    w->Ayuda_Click(w->Ayuda1);
-    w->Ayuda_Click(w->Ayuda2);
-    w->Ayuda_Click(w->Ayuda3);
+    Choose(*w, "Ayuda1");
+    Choose(*w, "Ayuda2");
+    Choose(*w, "Ayuda3");
     QCOMPARE(topics, QList<int>({1, 6}));
     QCOMPARE(finder, 1);
 }
@@ -564,7 +579,7 @@ void TestForm1::printCancelledLeavesWindow()
         return 0;
     });
     const QString headline = w->Text2->text();
-    w->Archiv_Click(w->Archiv4);
+    Choose(*w, "Archiv4");
     QCOMPARE(opened, QString("TForm6"));
     QCOMPARE(printDateSeen, QDate(2003, 3, 10)); // the options start from the shown day
     QCOMPARE(gral_->printDate, 0.0);
@@ -581,7 +596,7 @@ void TestForm1::helpContexts()
     for (QWidget* control : controls)
         QCOMPARE(HelpContextOf(control), 2);
     QCOMPARE(HelpContextOf(w->menuBar()), 1);
-    w->Queindica_Click();
+    w->Quindica1->trigger();
     QCOMPARE(HelpContextOf(w->ExplanationWindow()->Text1), 8);
 }
 

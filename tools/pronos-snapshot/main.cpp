@@ -13,6 +13,7 @@
 #include "SystemDateFormat.h"
 #include "TForm1.h"
 #include "TForm5.h"
+#include "WeekChart.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -22,6 +23,7 @@
 #include <QLinearGradient>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QSlider>
 #include <QTemporaryDir>
@@ -60,6 +62,16 @@ bool Save(const QImage& image, const QString& path)
     }
     std::printf("%s\n", qPrintable(path));
     return true;
+}
+
+// A left click at a point of a control, delivered as the desktop would.
+void ClickAt(QWidget* control, QPoint at)
+{
+    const QPointF global = control->mapToGlobal(QPointF(at));
+    QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, {});
+    QApplication::sendEvent(control, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, {});
+    QApplication::sendEvent(control, &release);
 }
 
 } // namespace
@@ -116,8 +128,8 @@ int main(int argc, char** argv)
     bool ok = Save(window->grab().toImage(), outDir + "/main-window.png");
 
     // A moment in the afternoon of the third day, then "¿Qué indica?".
-    window->Image1_MouseUp(28 * 15 + 10, 22 * 2 + 10);
-    window->Queindica_Click();
+    ClickAt(window->Image1, QPoint(28 * 15 + 10, 22 * 2 + 10));
+    window->Quindica1->trigger();
     QApplication::processEvents();
     TForm5* explanation = window->ExplanationWindow();
     if (!explanation) {
