@@ -133,6 +133,40 @@ private slots:
         QVERIFY(viewer.topicView->toPlainText().contains(u"no contiene el tema 8"_qs));
     }
 
+    // The buttons of both pages, clicked: topic -> finder -> "Mostrar",
+    // finder -> "Contenido", finder -> "Cerrar".
+    void buttonsMoveBetweenPages()
+    {
+        TestEnvironment env;
+        HelpViewer viewer;
+        viewer.setHelpFile(WriteHelp(env, SampleHelp));
+        viewer.showTopic(2);
+        QTest::mouseClick(viewer.finderButton, Qt::LeftButton);
+        QVERIFY(viewer.finderShown());
+        viewer.topicList->setCurrentRow(2);
+        QTest::mouseClick(viewer.showButton, Qt::LeftButton);
+        QCOMPARE(viewer.shownTopic(), 3);
+
+        auto finderButton = [&viewer](const QString& text) {
+            for (auto* button : viewer.pages->widget(1)->findChildren<QPushButton*>())
+                if (button->text() == text)
+                    return button;
+            return static_cast<QPushButton*>(nullptr);
+        };
+        QTest::mouseClick(viewer.finderButton, Qt::LeftButton);
+        QPushButton* contents = finderButton(u"&Contenido"_qs);
+        QVERIFY(contents);
+        QTest::mouseClick(contents, Qt::LeftButton);
+        QCOMPARE(viewer.shownTopic(), 1);
+        QVERIFY(!viewer.finderShown());
+
+        QTest::mouseClick(viewer.finderButton, Qt::LeftButton);
+        QPushButton* close = finderButton(u"C&errar"_qs);
+        QVERIFY(close);
+        QTest::mouseClick(close, Qt::LeftButton);
+        QVERIFY(!viewer.isVisible());
+    }
+
     void finderListsAndFilters()
     {
         TestEnvironment env;

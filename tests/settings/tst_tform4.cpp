@@ -242,6 +242,7 @@ void TestTForm4::cancelAfterChangesLeavesColours()
     click(QStringLiteral("Panel15"));
     QCOMPARE(form_->workingColour(1), ColourValue(0x00FF00));
     click(QStringLiteral("Button2"));
+    QVERIFY(!form_->isVisible());
     QCOMPARE(form_->result(), int(QDialog::Rejected));
     QVERIFY(gral_->levelColors == DefaultLevelColors);
 }
