@@ -16,22 +16,12 @@
 #include <QRegion>
 #include <QSlider>
 
-#ifdef PRONOS_HAVE_MEMBERS_WINDOW
 #include "TForm2.h"
-#endif
-#ifdef PRONOS_HAVE_REGIONAL_WINDOW
 #include "TForm3.h"
-#endif
-#ifdef PRONOS_HAVE_COLOUR_WINDOW
 #include "TForm4.h"
-#endif
-#ifdef PRONOS_HAVE_PRINTING
 #include "PrintTendencies.h"
 #include "TForm6.h"
-#endif
-#ifdef PRONOS_HAVE_ABOUT_WINDOW
 #include "TForm7.h"
-#endif
 
 void TForm1::Combo1_Click()
 {
@@ -181,34 +171,25 @@ void TForm1::FirstRunPath()
 
 void TForm1::OpenMembersWindow()
 {
-#ifdef PRONOS_HAVE_MEMBERS_WINDOW
     TForm2 window(gral_, this);
     RunModal(gral_, window);
-#endif
 }
 
 void TForm1::OpenRegionalWindow()
 {
     gral_.regionChanged = false;
-#ifdef PRONOS_HAVE_REGIONAL_WINDOW
     TForm3 window(gral_, this);
     RunModal(gral_, window);
-#endif
 }
 
 void TForm1::OpenColourWindow(int level)
 {
-#ifdef PRONOS_HAVE_COLOUR_WINDOW
     TForm4 window(gral_, level, this);
     RunModal(gral_, window);
-#else
-    Q_UNUSED(level);
-#endif
 }
 
 void TForm1::OpenPrintWindow()
 {
-#ifdef PRONOS_HAVE_PRINTING
     bool sevenDays = false;
     {
         TForm6 window(gral_, this);
@@ -218,13 +199,10 @@ void TForm1::OpenPrintWindow()
     if (DateFormatChanged(gral_) || gral_.printDate == 0)
         return;
     PrintTendencies(gral_, sevenDays, gral_.printDate);
-#endif
 }
 
 void TForm1::OpenAboutWindow()
 {
-#ifdef PRONOS_HAVE_ABOUT_WINDOW
     TForm7 window(gral_, this);
     RunModal(gral_, window);
-#endif
 }
