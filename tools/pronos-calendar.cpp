@@ -1,7 +1,10 @@
 // pronos-calendar: prints the sign calendar the program uses, so it can be
 // checked against another ephemeris.
 //   pronos-calendar [--offset N] [--pattern P]   the region's list, one line per row
+//   pronos-calendar --years A-B [--offset N] [--pattern P]
+//                                                the same for the whole years A..B of 1900-2100
 //   pronos-calendar --changes [--pattern P]      every sign change: UT instant and base-zone minute
+#include "CalendarWindow.h"
 #include "DatePattern.h"
 #include "DayNumber.h"
 #include "LunarTheory.h"
@@ -12,6 +15,7 @@
 #include <QCommandLineParser>
 #include <QTextStream>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -28,6 +32,21 @@ QString UtInstantText(double jdUT)
         .arg(second % 60, 2, 10, QLatin1Char('0'));
 }
 
+// "A-B" (or a single year "A") within the full edition's years.
+std::optional<CalendarYears> ReadYears(const QString& text)
+{
+    const QStringList parts = text.split(u'-');
+    if (parts.size() > 2)
+        return std::nullopt;
+    bool firstOk = false, lastOk = false;
+    const int first = parts.front().trimmed().toInt(&firstOk);
+    const int last = parts.back().trimmed().toInt(&lastOk);
+    const int minYear = YearOfDay(FullFirstDayNumber), maxYear = YearOfDay(FullLastDayNumber);
+    if (!firstOk || !lastOk || first < minYear || last > maxYear || first > last)
+        return std::nullopt;
+    return CalendarYears{first, last};
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -40,7 +59,8 @@ int main(int argc, char* argv[])
     const QCommandLineOption patternOption(QStringLiteral("pattern"), QStringLiteral("Short-date pattern of the date fields (default dd/MM/yyyy)."), QStringLiteral("P"), QStringLiteral("dd/MM/yyyy"));
     const QCommandLineOption changesOption(QStringLiteral("changes"), QStringLiteral("Print every sign change of the base calendar instead."));
     const QCommandLineOption tableOption(QStringLiteral("table"), QStringLiteral("Print the sign changes computed from the lunar theory as the rows of src/calendar/SignChangeTable.inc."));
-    parser.addOptions({offsetOption, patternOption, changesOption, tableOption});
+    const QCommandLineOption yearsOption(QStringLiteral("years"), QStringLiteral("Print the whole years A..B (within 1900-2100) instead of 2003-2004."), QStringLiteral("A-B"));
+    parser.addOptions({offsetOption, patternOption, changesOption, tableOption, yearsOption});
     parser.process(app);
 
     QTextStream out(stdout);
@@ -78,7 +98,18 @@ int main(int argc, char* argv[])
         return 2;
     }
     gral.zoneOffset = offset;
-    BuildShiftedCalendar(gral);
+    if (parser.isSet(yearsOption)) {
+        const std::optional<CalendarYears> years = ReadYears(parser.value(yearsOption));
+        if (!years) {
+            err << "pronos-calendar: --years takes two years A-B with 1900 <= A <= B <= 2100" << Qt::endl;
+            return 2;
+        }
+        gral.firstCoveredDay = FullFirstDayNumber;
+        gral.lastCoveredDay = FullLastDayNumber;
+        BuildShiftedCalendarYears(gral, years->first, years->last);
+    } else {
+        BuildShiftedCalendar(gral);
+    }
     for (const QString& line : gral.signCalendar)
         out << line << '\n';
     return gral.dateIndex.isEmpty() ? 1 : 0;

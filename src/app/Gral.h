@@ -2,7 +2,9 @@
 // The state every window and routine of the program shares. One plain object,
 // created by the entry point (or by a test) and handed to whoever needs it.
 #include "Colour.h"
+#include "CoveredPeriod.h"
 #include "DayNumber.h"
+#include "DayRowTable.h"
 #include "Platform.h"
 
 #include <QString>
@@ -29,6 +31,9 @@ struct Gral {
     // Sign calendar (zone-shifted) and its lookups
     QStringList signCalendar;
     QStringList dateIndex;
+    DayRowTable dayRows;      // the first row of each day in signCalendar, built with dateIndex
+    int calendarFirstYear = 0; // the whole years signCalendar was built for; 0 before the first build
+    int calendarLastYear = 0;
     int zoneOffset = 12;      // hours added to the base zone (UTC-12): 0..24
     CurrentSignRow currentSignRow;
     int dayRowIndex = -1;     // 1-based row of the shown day's first span; -1 when not found
@@ -42,6 +47,7 @@ struct Gral {
     int memberSign = 1;       // 1..12
     double firstCoveredDay = FirstCoveredDayNumber;
     double lastCoveredDay = LastCoveredDayNumber;
+    CoveredPeriod coveredPeriod = DemoPeriod; // handed over by the start-up; the main window takes its days from it
     LevelColorTable levelColors = DefaultLevelColors;
     double printDate = 0;     // start date chosen for printing; 0 = nothing to print
     int explainedLevel = 0;   // level shown by the explanation window, 0 = none yet

@@ -1,11 +1,14 @@
 // The region's calendar: the base calendar (UTC-12) moved by ZoneOffset whole
 // hours, a change that passes midnight carried into the next day.
+#include "CalendarWindow.h"
 #include "ProgramMessage.h"
 #include "SignCalendar.h"
 #include "SignRowText.h"
 #include "YearTable.h"
 
+#include <QDate>
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace {
@@ -21,9 +24,10 @@ std::optional<int> ShiftedMinute(int hour, int minute, QString& failure)
     return hour * 60 + minute;
 }
 
-// Shifts every base line into gral.signCalendar (and their date fields into
-// `dates`). Returns the failure text, empty when the whole list was built.
-QString ShiftLines(Gral& gral, const BaseCalendarRows& base, QStringList& dates)
+// Shifts every base line up to lastDay into gral.signCalendar (their date
+// fields into `dates`, their days into `days`). Returns the failure text,
+// empty when the whole list was built.
+QString ShiftLines(Gral& gral, const BaseCalendarRows& base, int lastDay, QStringList& dates, std::vector<int>& days)
 {
     static const QString WholeDayFrom = QStringLiteral("00:00");
     static const QString WholeDayTo = QStringLiteral("23:59");
@@ -31,21 +35,22 @@ QString ShiftLines(Gral& gral, const BaseCalendarRows& base, QStringList& dates)
     const int offset = gral.zoneOffset;
     QString carriedDateText;
     QString failure;
-    auto append = [&](QString line, const QString& dateText) {
+    auto append = [&](QString line, const QString& dateText, int day) {
         shifted.append(std::move(line));
         dates.append(dateText);
+        days.push_back(day);
     };
     for (qsizetype i = 0; i < base.lines.size(); ++i) {
         const QString& line = base.lines[i];
         const QString& dateText = base.dateTexts[i];
-        if (base.days[i] > gral.lastCoveredDay)
+        if (base.days[i] > lastDay)
             break;
         const QStringView from = FromField(line);
         const QStringView to = ToField(line);
         const bool startsAtMidnight = from == WholeDayFrom;
         const bool endsAtMidnight = to == WholeDayTo;
         if (startsAtMidnight && endsAtMidnight && dateText != carriedDateText) {
-            append(line, dateText); // a whole day into which no change was carried
+            append(line, dateText, base.days[i]); // a whole day into which no change was carried
             continue;
         }
         if (!startsAtMidnight || endsAtMidnight)
@@ -59,10 +64,12 @@ QString ShiftLines(Gral& gral, const BaseCalendarRows& base, QStringList& dates)
         // The sign field was read as two digits 01..12, so writing the sign back gives the same field.
         const int nextSign = *sign == 12 ? 1 : *sign + 1;
         QString changeDateText = dateText;
+        int changeDay = base.days[i];
         int hour = h + offset;
         if (hour > 23) {
-            append(SignRowLine(dateText, 0, LastMinuteOfDay, *sign), dateText);
             const int day = base.days[i];
+            append(SignRowLine(dateText, 0, LastMinuteOfDay, *sign), dateText, day);
+            changeDay = day + 1;
             // The next day's date field is already written on one of the next two base lines
             // (after this day's second row); written afresh only past the list's end.
             changeDateText.clear();
@@ -80,39 +87,86 @@ QString ShiftLines(Gral& gral, const BaseCalendarRows& base, QStringList& dates)
         if (!after)
             return failure;
         carriedDateText = changeDateText;
-        append(SignRowLine(changeDateText, 0, *before, *sign), changeDateText);
-        append(SignRowLine(changeDateText, *after, LastMinuteOfDay, nextSign), changeDateText);
+        append(SignRowLine(changeDateText, 0, *before, *sign), changeDateText, changeDay);
+        append(SignRowLine(changeDateText, *after, LastMinuteOfDay, nextSign), changeDateText, changeDay);
     }
     return {};
 }
 
+// Keeps only the rows dated firstDay..lastDay: the day before the years, read
+// for what the shift carries out of it, and a change carried past the last
+// day leave no rows of their own.
+void KeepDays(int firstDay, int lastDay, QStringList& lines, QStringList& dates, std::vector<int>& days)
+{
+    qsizetype begin = 0, end = qsizetype(days.size());
+    while (begin < end && days[size_t(begin)] < firstDay)
+        ++begin;
+    while (end > begin && days[size_t(end - 1)] > lastDay)
+        --end;
+    if (end < qsizetype(days.size())) {
+        lines.resize(std::min(end, lines.size()));
+        dates.resize(std::min(end, dates.size()));
+        days.resize(size_t(end));
+    }
+    if (begin > 0) {
+        lines.remove(0, std::min(begin, lines.size()));
+        dates.remove(0, std::min(begin, dates.size()));
+        days.erase(days.begin(), days.begin() + begin);
+    }
+}
+
 } // namespace
 
-void BuildShiftedCalendar(Gral& gral)
+void BuildShiftedCalendarYears(Gral& gral, int firstYear, int lastYear)
 {
+    // The days to hold: the whole years, within the covered period.
+    const int firstDay =
+        int(std::max(DayNumberFromDate(QDate(firstYear, 1, 1)), std::floor(gral.firstCoveredDay)));
+    const int lastDay = int(std::min(DayNumberFromDate(QDate(lastYear, 12, 31)), std::floor(gral.lastCoveredDay)));
     QString failure;
     {
         BusyCursor busy(gral);
         BaseCalendarRows base;
-        BuildBaseCalendarRows(gral, base);
+        BuildBaseCalendarRows(gral, firstYear, lastYear, true, base);
         if (base.lines.isEmpty())
             return;
         gral.signCalendar.clear();
         gral.dateIndex.clear();
+        gral.dayRows = DayRowTable{};
+        gral.calendarFirstYear = firstYear;
+        gral.calendarLastYear = lastYear;
+        QStringList dates;
+        std::vector<int> days;
         if (gral.zoneOffset == 0 || gral.zoneOffset > 23) {
             gral.signCalendar = std::move(base.lines);
-            gral.dateIndex = std::move(base.dateTexts);
-            return;
+            dates = std::move(base.dateTexts);
+            days = std::move(base.days);
+        } else {
+            dates.reserve(base.lines.size());
+            days.reserve(base.days.size());
+            gral.signCalendar.reserve(base.lines.size());
+            failure = ShiftLines(gral, base, lastDay, dates, days);
         }
-        QStringList dates;
-        dates.reserve(base.lines.size());
-        gral.signCalendar.reserve(base.lines.size());
-        failure = ShiftLines(gral, base, dates);
+        KeepDays(firstDay, lastDay, gral.signCalendar, dates, days);
         if (failure.isEmpty()) {
             gral.dateIndex = std::move(dates);
+            gral.dayRows = DayRowTable::FromDays(days);
             return;
         }
     }
     // The cursor is back to normal before the message; the lines built so far stay.
     ProgramMessage(gral, failure, StyleError);
+}
+
+void BuildShiftedCalendar(Gral& gral)
+{
+    // Again for the years already held (a new region), else around the day shown at start.
+    const int firstYear = YearOfDay(gral.firstCoveredDay), lastYear = YearOfDay(gral.lastCoveredDay);
+    if (gral.calendarFirstYear >= firstYear && gral.calendarLastYear <= lastYear && gral.calendarFirstYear != 0) {
+        BuildShiftedCalendarYears(gral, gral.calendarFirstYear, gral.calendarLastYear);
+        return;
+    }
+    const CalendarYears years = CalendarYearsAround(gral.firstCoveredDay, gral.lastCoveredDay,
+                                                    gral.coveredPeriod.startDay);
+    BuildShiftedCalendarYears(gral, years.first, years.last);
 }

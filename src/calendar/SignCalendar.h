@@ -1,6 +1,6 @@
 #pragma once
-// The sign calendar: for every minute of 2003-2004 the tropical sign (1..12)
-// that holds the Moon. Rows are 25-character lines
+// The sign calendar: for every minute of the covered period the tropical sign
+// (1..12) that holds the Moon. Rows are 25-character lines
 //   "dd/MM/yyyy hh:nn hh:nn ss"  (date with the short-date pattern read at start)
 // The base calendar is stated in the fixed zone UTC-12; the shifted calendar
 // (Gral::signCalendar) is the one every other part of the program reads.
@@ -9,8 +9,14 @@
 // Fills `base` with the 1052 lines of the base calendar, 2003 then 2004.
 void BuildBaseCalendar(const Gral& gral, QStringList& base);
 
-// Rebuilds gral.signCalendar and gral.dateIndex for gral.zoneOffset.
+// Rebuilds gral.signCalendar, gral.dateIndex and gral.dayRows for
+// gral.zoneOffset: for the years it already holds, or, at the first build,
+// for the years around the covered period's start day (CalendarWindow.h).
 void BuildShiftedCalendar(Gral& gral);
+
+// Builds them for the whole years firstYear..lastYear, within the covered
+// period (gral.firstCoveredDay..gral.lastCoveredDay).
+void BuildShiftedCalendarYears(Gral& gral, int firstYear, int lastYear);
 
 // Parses line `rowNumber` (1-based) of the shifted calendar into
 // gral.currentSignRow. Returns false, reading nothing, when the row does not exist.
@@ -21,6 +27,10 @@ constexpr int SignRowNotFound = -1;
 // Returns the row's sign minus one (0..11), or SignRowNotFound when the date
 // is not in the calendar. Sets gral.dayRowIndex to the date's first row.
 int FindSignRow(Gral& gral, int mode, double date, int minuteOfDay);
+
+// Rebuilds gral.dayRows from gral.dateIndex, for a calendar put together
+// otherwise than by the build (the build makes both together).
+void IndexCalendarDays(Gral& gral);
 
 // The day after `date`, written with the short-date pattern read at start.
 QString NextDateText(const Gral& gral, double date);

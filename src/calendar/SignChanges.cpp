@@ -91,7 +91,18 @@ std::vector<SignChange> ComputeSignChanges(int firstDay, int lastDay)
 const std::vector<SignChange>& TheorySignChanges()
 {
     static const std::vector<SignChange> changes =
-        ComputeSignChanges(int(FirstCoveredDayNumber), int(LastCoveredDayNumber));
+        ComputeSignChanges(CarriedFirstDay, CarriedLastDay);
+    return changes;
+}
+
+std::vector<SignChange> SignChangesBetween(int firstDay, int lastDay)
+{
+    if (firstDay < CarriedFirstDay || lastDay > CarriedLastDay)
+        return ComputeSignChanges(firstDay, lastDay);
+    std::vector<SignChange> changes;
+    for (const SignChange& change : CalendarSignChanges())
+        if (change.baseDay >= firstDay && change.baseDay <= lastDay)
+            changes.push_back(change);
     return changes;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // The instants at which the Moon enters a new tropical sign, and their place
 // in the calendar's base zone (UTC-12) to the minute.
+#include "DayNumber.h"
+
 #include <vector>
 
 constexpr double BaseZoneHoursBehindUtc = 12.0;
@@ -24,11 +26,21 @@ void PlaceInBaseZone(double jdUT, int& baseDay, int& baseMinute);
 // numbers), in time order, computed from the lunar theory.
 std::vector<SignChange> ComputeSignChanges(int firstDay, int lastDay);
 
+// The days the carried changes cover: the DEMO's two years and the day
+// before them, whose changes the zone shift could carry into 1 January 2003.
+constexpr int CarriedFirstDay = int(FirstCoveredDayNumber) - 1;
+constexpr int CarriedLastDay = int(LastCoveredDayNumber);
+
 // The changes of the calendar's two years (1 January 2003 to 31 December
-// 2004) as the program carries them: generated once from the lunar theory
+// 2004, and the day before) as the program carries them: generated once from the lunar theory
 // (`pronos-calendar --table`) and kept as data, so start-up does not spend
 // milliseconds on the series. A test recomputes them and compares every row.
 const std::vector<SignChange>& CalendarSignChanges();
 
-// The same two years computed from the lunar theory (once per process).
+// The same days computed from the lunar theory (once per process).
 const std::vector<SignChange>& TheorySignChanges();
+
+// The changes whose base-zone date lies in firstDay..lastDay: the carried ones
+// when they cover those days, otherwise computed from the lunar theory (about
+// 2 ms a year).
+std::vector<SignChange> SignChangesBetween(int firstDay, int lastDay);

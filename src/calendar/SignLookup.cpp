@@ -1,5 +1,6 @@
 // Reading the region's calendar: a row by number, the row of a date and time,
 // the next date's text.
+#include "CalendarWindow.h"
 #include "DatePattern.h"
 #include "SignCalendar.h"
 #include "SignRowText.h"
@@ -26,9 +27,8 @@ bool LoadSignRow(Gral& gral, int rowNumber)
 
 int FindSignRow(Gral& gral, int mode, double date, int minuteOfDay)
 {
-    const QString dateText = FormatDate(std::floor(date), gral.systemDateFormat);
-    const qsizetype k = dateText.isEmpty() ? -1 : gral.dateIndex.indexOf(dateText);
-    if (k < 0 || !LoadSignRow(gral, int(k) + 1)) {
+    const int k = CalendarDayRow(gral, date, 0) - 1;
+    if (k < 0 || !LoadSignRow(gral, k + 1)) {
         // A date outside the calendar: nothing is read and no row is current.
         gral.dayRowIndex = SignRowNotFound;
         return SignRowNotFound;
@@ -49,6 +49,17 @@ int FindSignRow(Gral& gral, int mode, double date, int minuteOfDay)
         return gral.currentSignRow.sign - 1;
     }
     return 0; // before the first row's start: a first row always begins at 00:00, so unreachable
+}
+
+void IndexCalendarDays(Gral& gral)
+{
+    std::vector<int> days;
+    days.reserve(size_t(gral.dateIndex.size()));
+    for (const QString& text : std::as_const(gral.dateIndex)) {
+        const std::optional<double> day = ParseDate(text, gral.systemDateFormat);
+        days.push_back(day ? int(*day) : -1);
+    }
+    gral.dayRows = DayRowTable::FromDays(days);
 }
 
 QString NextDateText(const Gral& gral, double date)

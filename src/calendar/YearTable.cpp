@@ -1,6 +1,7 @@
 #include "YearTable.h"
 #include "DateFieldWriter.h"
 #include "DayNumber.h"
+#include "LunarTheory.h"
 #include "SignCalendar.h"
 #include "SignRowText.h"
 
@@ -86,24 +87,74 @@ void ExpandYearTable(const Gral& gral, const YearTable& table, quint8 startSign,
     base = std::move(rows.lines);
 }
 
-void BuildBaseCalendarRows(const Gral& gral, BaseCalendarRows& rows)
+YearTableArguments DeriveYearTable(int year, const std::vector<SignChange>& changes)
+{
+    const int firstDay = int(DayNumberFromDate(QDate(year, 1, 1)));
+    const int lastDay = int(DayNumberFromDate(QDate(year, 12, 31)));
+    int changeDays = 0;
+    int startSign = 0;
+    for (const SignChange& change : changes) {
+        if (change.baseDay < firstDay || change.baseDay > lastDay)
+            continue;
+        if (changeDays++ == 0)
+            startSign = change.newSign == 1 ? 12 : change.newSign - 1;
+    }
+    if (startSign == 0) // no change known in the year: the theory's sign at its first minute
+        startSign = SignAtJulianDay(JulianDayOfDayNumber(firstDay + BaseZoneHoursBehindUtc / 24.0));
+    const int rows = lastDay - firstDay + 1 + changeDays;
+    return {year, quint8(startSign), quint16(rows - 1), double(firstDay)};
+}
+
+namespace {
+
+// The one or two rows of a single base-zone day.
+void AppendDayRows(int day, const std::vector<SignChange>& changes, int signWithoutChange,
+                   const DateFieldWriter& writer, BaseCalendarRows& rows)
+{
+    const QString dateText = writer.write(day);
+    auto append = [&](int from, int to, int sign) {
+        rows.lines.append(SignRowLine(dateText, from, to, sign));
+        rows.dateTexts.append(dateText);
+        rows.days.push_back(day);
+    };
+    for (const SignChange& change : changes) {
+        if (change.baseDay == day) {
+            append(0, change.baseMinute - 1, change.newSign == 1 ? 12 : change.newSign - 1);
+            append(change.baseMinute, LastMinuteOfDay, change.newSign);
+            return;
+        }
+    }
+    append(0, LastMinuteOfDay, signWithoutChange);
+}
+
+} // namespace
+
+void BuildBaseCalendarRows(const Gral& gral, int firstYear, int lastYear, bool withDayBefore, BaseCalendarRows& rows)
 {
     rows = BaseCalendarRows{};
-    rows.lines.reserve(2 * YearTableRows);
-    rows.dateTexts.reserve(2 * YearTableRows);
-    rows.days.reserve(2 * YearTableRows);
+    if (lastYear < firstYear)
+        return;
+    const int firstDay = int(DayNumberFromDate(QDate(firstYear, 1, 1)));
+    const int lastDay = int(DayNumberFromDate(QDate(lastYear, 12, 31)));
+    const qsizetype expected = qsizetype(lastYear - firstYear + 1) * YearTableRows + 2;
+    rows.lines.reserve(expected);
+    rows.dateTexts.reserve(expected);
+    rows.days.reserve(size_t(expected));
     const DateFieldWriter writer(gral.systemDateFormat);
-    const std::vector<SignChange>& changes = CalendarSignChanges();
+    const std::vector<SignChange> changes = SignChangesBetween(firstDay - 1, lastDay);
     YearTable table;
-    for (const YearTableArguments& year : {Year2003Table, Year2004Table}) {
-        FillYearTable(table, year.year, changes);
-        ExpandYearTableRows(table, year.startSign, year.lastIndex, year.baseDate, writer, rows);
+    for (int year = firstYear; year <= lastYear; ++year) {
+        const YearTableArguments arguments = DeriveYearTable(year, changes);
+        if (year == firstYear && withDayBefore)
+            AppendDayRows(firstDay - 1, changes, arguments.startSign, writer, rows);
+        FillYearTable(table, year, changes);
+        ExpandYearTableRows(table, arguments.startSign, arguments.lastIndex, arguments.baseDate, writer, rows);
     }
 }
 
 void BuildBaseCalendar(const Gral& gral, QStringList& base)
 {
     BaseCalendarRows rows;
-    BuildBaseCalendarRows(gral, rows);
+    BuildBaseCalendarRows(gral, int(Year2003Table.year), int(Year2004Table.year), false, rows);
     base = std::move(rows.lines);
 }

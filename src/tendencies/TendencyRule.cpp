@@ -1,4 +1,5 @@
 #include "TendencyRule.h"
+#include "CalendarWindow.h"
 #include "SystemDateFormat.h"
 
 #include <QDate>
@@ -97,6 +98,6 @@ int DayLookup(Gral& gral, double date)
 {
     if (DateFormatChanged(gral))
         return 0;
-    const int position = int(gral.dateIndex.indexOf(DateText(gral, date)));
-    return position < 0 ? -1 : position + 1;
+    // The shown day and the six after it: the window of the calendar moves if it must.
+    return CalendarDayRow(gral, date, 6);
 }

@@ -22,6 +22,7 @@ QString LevelPlural(int level);
 // Plural level name of a step 1..12; empty for any other step.
 QString PluralForStep(int step);
 
-// The 1-based row of the date's first span in gral.dateIndex, -1 when it is
+// The 1-based row of the date's first span in the shifted calendar (whose
+// window moves to hold the date and the six days after it), -1 when it is
 // not there, 0 when the date-format check fired (the program is ending).
 int DayLookup(Gral& gral, double date);

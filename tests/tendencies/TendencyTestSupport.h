@@ -3,6 +3,7 @@
 // straight into Gral, and the state each print test case starts from.
 #include "DayNumber.h"
 #include "Gral.h"
+#include "SignCalendar.h"
 #include "TestSupport.h"
 
 #include <QDate>
@@ -18,6 +19,7 @@ inline void UseCalendar(Gral& gral, const QStringList& lines)
     gral.dateIndex.clear();
     for (const QString& line : lines)
         gral.dateIndex << line.left(10);
+    IndexCalendarDays(gral);
 }
 
 // A private settings folder, a prepared Gral and its recorded messages; call

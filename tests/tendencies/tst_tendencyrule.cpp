@@ -218,6 +218,7 @@ void TestTendencyRule::dayLookup()
     PrepareTestGral(gral);
     MessageRecorder messages(gral);
     gral.dateIndex = {"01/01/2003", "01/01/2003", "02/01/2003", "03/01/2003", "03/01/2003", "04/01/2003"};
+    IndexCalendarDays(gral);
     QCOMPARE(DayLookup(gral, Day(2003, 1, 1)), 1);
     QCOMPARE(DayLookup(gral, Day(2003, 1, 3) + 0.75), 4); // the time of day plays no part
     QCOMPARE(DayLookup(gral, Day(2003, 1, 4)), 6);

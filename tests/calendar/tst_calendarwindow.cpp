@@ -1,0 +1,386 @@
+// The calendar for any years of 1900-2100: the DEMO's lists unchanged to the
+// byte, year tables derived from the sign changes, every row of sample years
+// (the period's two ends among them) against a plain model of the zone shift,
+// the window of years that moves with the shown day, and the day table.
+#include "CalendarWindow.h"
+#include "DatePattern.h"
+#include "DayNumber.h"
+#include "LunarTheory.h"
+#include "SignCalendar.h"
+#include "SignChanges.h"
+#include "SignRowText.h"
+#include "TestSupport.h"
+#include "YearTable.h"
+
+#include <QCryptographicHash>
+#include <QTest>
+#include <algorithm>
+
+namespace {
+
+int Day(int year, int month, int day) { return int(DayNumberFromDate(QDate(year, month, day))); }
+
+const QString Dmy = QStringLiteral("dd/MM/yyyy");
+
+// The first 16 hexadecimal digits of the SHA-1 of the lines, each ended by '\n'
+// (the same as `pronos-calendar ... | sha1sum`).
+QByteArray ListHash(const QStringList& lines)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    for (const QString& line : lines) {
+        hash.addData(line.toUtf8());
+        hash.addData(QByteArrayView("\n"));
+    }
+    return hash.result().toHex().left(16);
+}
+
+// The region's rows of days firstDay..lastDay worked out directly from the
+// sign changes: a change at base-zone minute M of day B is at minute
+// B*1440 + M + 60*hours on the region's time line. `changes` must begin
+// before firstDay. Empty when a day would hold two changes.
+QStringList ModelRows(int firstDay, int lastDay, int offset, const std::vector<SignChange>& changes)
+{
+    const int hours = (offset == 0 || offset > 23) ? 0 : offset;
+    std::vector<std::pair<qint64, int>> timeline; // minute, new sign
+    for (const SignChange& c : changes)
+        timeline.emplace_back(qint64(c.baseDay) * 1440 + c.baseMinute + 60 * hours, c.newSign);
+    size_t next = 0;
+    while (next < timeline.size() && timeline[next].first < qint64(firstDay) * 1440)
+        ++next;
+    if (next == 0 || next == timeline.size())
+        return {};
+    int sign = timeline[next - 1].second;
+    QStringList rows;
+    for (int day = firstDay; day <= lastDay; ++day) {
+        const QString date = FormatDate(day, Dmy);
+        const qint64 dayEnd = qint64(day + 1) * 1440;
+        if (next < timeline.size() && timeline[next].first < dayEnd) {
+            const int minute = int(timeline[next].first - qint64(day) * 1440);
+            rows << SignRowLine(date, 0, minute - 1, sign) << SignRowLine(date, minute, LastMinuteOfDay, timeline[next].second);
+            sign = timeline[next].second;
+            if (++next < timeline.size() && timeline[next].first < dayEnd)
+                return {};
+        } else {
+            rows << SignRowLine(date, 0, LastMinuteOfDay, sign);
+        }
+    }
+    return rows;
+}
+
+// The invariants every calendar list keeps; an empty text when it keeps them.
+QString BrokenInvariant(const QStringList& rows, int firstDay, int lastDay)
+{
+    int previousDay = firstDay - 1, previousTo = LastMinuteOfDay, previousSign = 0, rowsOfDay = 0;
+    qint64 previousChange = -1;
+    for (const QString& line : rows) {
+        const int day = int(ParseDate(line.left(10), Dmy).value_or(-1));
+        const int from = *ReadHourMinute(FromField(line));
+        const int to = *ReadHourMinute(ToField(line));
+        const int sign = *ReadTwoDigits(SignField(line));
+        if (line.size() != 25 || sign < 1 || sign > 12)
+            return "malformed: " + line;
+        if (day == previousDay) {
+            if (++rowsOfDay > 2)
+                return "third row: " + line;
+            if (from != previousTo + 1 || sign != previousSign % 12 + 1)
+                return "no change continuity: " + line;
+            if (from % 60 >= 58 || from % 60 <= 1)
+                return "change on :58..:01: " + line;
+            const qint64 change = qint64(day) * 1440 + from;
+            if (previousChange >= 0 && (change - previousChange < 1.9 * 1440 || change - previousChange > 2.6 * 1440))
+                return "changes too close or too far: " + line;
+            previousChange = change;
+        } else {
+            if (day != previousDay + 1 || from != 0 || previousTo != LastMinuteOfDay)
+                return "gap between days: " + line;
+            if (previousSign != 0 && sign != previousSign)
+                return "sign changed at midnight: " + line;
+            rowsOfDay = 1;
+        }
+        previousDay = day;
+        previousTo = to;
+        previousSign = sign;
+    }
+    if (previousDay != lastDay || previousTo != LastMinuteOfDay)
+        return QStringLiteral("ends on day %1, not %2").arg(previousDay).arg(lastDay);
+    return {};
+}
+
+void UseFullPeriod(Gral& gral)
+{
+    gral.firstCoveredDay = FullFirstDayNumber;
+    gral.lastCoveredDay = FullLastDayNumber;
+    gral.coveredPeriod = FullPeriod(Day(2025, 6, 15));
+}
+
+// Every change of 1900-2100 (and the days before), computed once.
+const std::vector<SignChange>& AllChanges()
+{
+    static const std::vector<SignChange> changes = ComputeSignChanges(int(FullFirstDayNumber) - 5, int(FullLastDayNumber));
+    return changes;
+}
+
+} // namespace
+
+class TestCalendarWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void demoListsUnchanged_data();
+    void demoListsUnchanged();
+    void demoYearTablesDerived();
+    void yearRowCountsOverThePeriod();
+    void yearsAgainstModel_data();
+    void yearsAgainstModel();
+    void windowsAgreeAcrossYearEnds();
+    void yearStartsMeetingAnEdge();
+    void windowYears_data();
+    void windowYears();
+    void windowMovesWithTheShownDay();
+    void dayTableMatchesDateIndex();
+
+private:
+    Gral gral_;
+    std::unique_ptr<MessageRecorder> messages_;
+};
+
+void TestCalendarWindow::init()
+{
+    gral_ = Gral{};
+    PrepareTestGral(gral_);
+    messages_ = std::make_unique<MessageRecorder>(gral_);
+}
+
+void TestCalendarWindow::demoListsUnchanged_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<QByteArray>("hash");
+    // `pronos-calendar --offset N --pattern P | sha1sum` of the DEMO as it has always been.
+    const struct {
+        const char* pattern;
+        std::array<const char*, 25> hashes;
+    } expected[] = {
+        {"dd/MM/yyyy",
+        {"90d1e98f97da0af4", "8ab420b700a29c16", "a0e015f8e35ce574", "998eed8fd786dff1", "179e0b4e63ac98a4",
+         "2914b56f6794a50d", "82c89f30d85364a9", "86e8c3082f0de781", "b28e7f90f4d958be", "3d7d81a62a1f171e",
+         "2cb0300ccfdfa05a", "5408939814942b7a", "803a52f40884efb5", "539a4cbcdaa4602b", "4caea517eccc2c76",
+         "a2cd61fbc50452b3", "35795bce81ce8cb4", "d811ed1397a3a31c", "81466bfa089dd965", "aa7a47654e77c35f",
+         "ff75ed6d75fc6695", "1a3c5a02dcce6c85", "a6d454d6f5cd6146", "4fecea618119f46e", "90d1e98f97da0af4"}},
+        {"MM/dd/yyyy",
+        {"32528d1be51161eb", "164ec3452f89aa6e", "b162843b5a63333d", "6b4bee33b7549751", "185b014cc69f1d62",
+         "14e6011f2dbd91a3", "0752fba9c496039b", "791cbbcee1f94196", "f3bedbeb4e23b02a", "fb4b05ce19d703d7",
+         "cae5f525675f9e1e", "9d3ca7995f8b4437", "4c5ca7ec0c991834", "d1314cb2d95c6782", "63bc85e56a96766b",
+         "e53b54138fd31fb1", "f5ea5f0ff47170dd", "6964ec8efc56300f", "77da8642facd4fb0", "7fd4552b4df17ef8",
+         "da165e4870e7c99d", "6bce5a1e7ceedb71", "1c60f1cbee70c48c", "6836d6522a6bca81", "32528d1be51161eb"}},
+        {"yyyy-MM-dd",
+        {"d0303556749be3e4", "cf3f181435ae0318", "89e70a3466b2fa6d", "9a9200f00bafee37", "07bf6fc73005a4ac",
+         "b82eb41ede69bbe8", "f97b35f11c3039f0", "545f5e264efb0db9", "67dd561b4d8906a2", "977d9d421dce82e4",
+         "8ede2f3455f49f9f", "77558bb69b1a99ce", "1ec32f917d070479", "369692fbf88c8dc4", "7e91d3a64a2f8b80",
+         "a7f1ece486f6b4fa", "ca8786f86a8f7d93", "855b03699dd76ac0", "a34a486990ed0411", "7fffe21563830f31",
+         "911d43c4c508643e", "11c546cbbcce749c", "8aef78716594fe81", "657f3b3777b929f0", "d0303556749be3e4"}},
+        {"dd.MM.yyyy",
+        {"e0a37fa1a5f7a229", "058473ad96aa8ad0", "7232fe951ca98c5d", "a8fbcc29c0f45522", "3e4bc9b642f95971",
+         "a47862f5414541f1", "bc42cb01d2450e71", "1d99c4fa6ce4c2e6", "c6683f6c74661248", "b2cf61fad96f2f52",
+         "efac117df2f6c5cd", "721db0474ba7c9e3", "a385d79adb520b55", "8ab052b1e559f352", "9f8b4827d224d7e7",
+         "d59b7911179ce542", "0f95058dc686ec1a", "5c2c6270c22b6515", "884cc29bf99ae0bd", "6352bcf5a809df69",
+         "43336b41723890e5", "bd19527980dd00c5", "112f612ae426f5e7", "2b5c7f699638a482", "e0a37fa1a5f7a229"}},
+    };
+    for (const auto& [pattern, hashes] : expected)
+        for (int offset = 0; offset <= 24; ++offset)
+            QTest::addRow("%s offset %d", pattern, offset)
+                << QString::fromLatin1(pattern) << offset << QByteArray(hashes[size_t(offset)]);
+}
+
+void TestCalendarWindow::demoListsUnchanged()
+{
+    QFETCH(QString, pattern);
+    QFETCH(int, offset);
+    QFETCH(QByteArray, hash);
+    gral_.systemDateFormat = pattern;
+    gral_.zoneOffset = offset;
+    BuildShiftedCalendar(gral_);
+    QCOMPARE(gral_.signCalendar.size(), 1052);
+    QCOMPARE(ListHash(gral_.signCalendar), hash);
+    // Asked for by years, 2003-2004 are the same list.
+    gral_.firstCoveredDay = FullFirstDayNumber;
+    gral_.lastCoveredDay = FullLastDayNumber;
+    const QStringList demo = gral_.signCalendar;
+    BuildShiftedCalendarYears(gral_, 2003, 2004);
+    QCOMPARE(gral_.signCalendar, demo);
+}
+
+void TestCalendarWindow::demoYearTablesDerived()
+{
+    const std::vector<SignChange>& changes = CalendarSignChanges();
+    for (const YearTableArguments& demo : {Year2003Table, Year2004Table}) {
+        const YearTableArguments derived = DeriveYearTable(demo.year, changes);
+        QCOMPARE(derived.year, demo.year);
+        QCOMPARE(derived.startSign, demo.startSign);
+        QCOMPARE(derived.lastIndex, demo.lastIndex);
+        QCOMPARE(derived.baseDate, demo.baseDate);
+    }
+}
+
+void TestCalendarWindow::yearRowCountsOverThePeriod()
+{
+    int fewest = 1000, most = 0;
+    for (int year = 1900; year <= 2100; ++year) {
+        const YearTableArguments arguments = DeriveYearTable(year, AllChanges());
+        const int rows = arguments.lastIndex + 1;
+        fewest = std::min(fewest, rows);
+        most = std::max(most, rows);
+        QVERIFY2(rows < YearTableSlots, qPrintable(QString::number(year)));
+        // The start sign is the theory's sign at the year's first instant (the
+        // minute rule keeps a change from falling on midnight).
+        QCOMPARE(int(arguments.startSign),
+                 SignAtJulianDay(JulianDayOfDayNumber(arguments.baseDate + BaseZoneHoursBehindUtc / 24.0)));
+    }
+    QCOMPARE(fewest, 525);
+    QCOMPARE(most, 528);
+}
+
+void TestCalendarWindow::yearsAgainstModel_data()
+{
+    QTest::addColumn<int>("firstYear");
+    QTest::addColumn<int>("lastYear");
+    QTest::addColumn<int>("offset");
+    const std::pair<int, int> windows[] = {{1900, 1901}, {1950, 1951}, {2025, 2026}, {2099, 2100}};
+    for (const auto& [first, last] : windows)
+        for (int offset = 0; offset <= 24; ++offset)
+            QTest::addRow("%d-%d offset %d", first, last, offset) << first << last << offset;
+}
+
+void TestCalendarWindow::yearsAgainstModel()
+{
+    QFETCH(int, firstYear);
+    QFETCH(int, lastYear);
+    QFETCH(int, offset);
+    UseFullPeriod(gral_);
+    gral_.zoneOffset = offset;
+    BuildShiftedCalendarYears(gral_, firstYear, lastYear);
+    const int firstDay = Day(firstYear, 1, 1), lastDay = Day(lastYear, 12, 31);
+    const QString broken = BrokenInvariant(gral_.signCalendar, firstDay, lastDay);
+    QVERIFY2(broken.isEmpty(), qPrintable(broken));
+    const QStringList model = ModelRows(firstDay, lastDay, offset, AllChanges());
+    QVERIFY(!model.isEmpty());
+    QCOMPARE(gral_.signCalendar.size(), model.size());
+    for (qsizetype i = 0; i < model.size(); ++i)
+        QVERIFY2(gral_.signCalendar[i] == model[i], qPrintable(gral_.signCalendar[i] + " / " + model[i]));
+    QCOMPARE(gral_.dateIndex.size(), gral_.signCalendar.size());
+    QVERIFY(messages_->messages().isEmpty());
+}
+
+void TestCalendarWindow::windowsAgreeAcrossYearEnds()
+{
+    // A year's rows do not depend on the window it was built in.
+    UseFullPeriod(gral_);
+    for (int offset : {1, 12, 13, 23}) {
+        gral_.zoneOffset = offset;
+        BuildShiftedCalendarYears(gral_, 2040, 2041);
+        const QStringList early = gral_.signCalendar.mid(gral_.dayRows.rowOf(Day(2041, 1, 1)) - 1);
+        BuildShiftedCalendarYears(gral_, 2041, 2042);
+        const QStringList late = gral_.signCalendar.mid(0, gral_.dayRows.rowOf(Day(2042, 1, 1)) - 1);
+        QCOMPARE(early, late);
+    }
+}
+
+void TestCalendarWindow::yearStartsMeetingAnEdge()
+{
+    // A change on 31 December (base zone) that some offset carries into
+    // 1 January: the years whose first day takes its split from the year before.
+    int meeting = 0;
+    for (int year = 1900; year <= 2100; ++year) {
+        const int dayBefore = Day(year, 1, 1) - 1;
+        meeting += int(std::count_if(AllChanges().begin(), AllChanges().end(), [&](const SignChange& c) {
+            return c.baseDay == dayBefore && c.baseMinute + 23 * 60 >= 1440;
+        }));
+    }
+    qInfo("year starts meeting a change carried from the day before: %d of 201", meeting);
+    QCOMPARE(meeting, 87);
+}
+
+void TestCalendarWindow::windowYears_data()
+{
+    QTest::addColumn<int>("day");
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("last");
+    QTest::newRow("first half: the year before") << Day(2025, 6, 15) << 2024 << 2025;
+    QTest::newRow("second half: the year after") << Day(2025, 7, 3) << 2025 << 2026;
+    QTest::newRow("last days of a year") << Day(2025, 12, 28) << 2025 << 2026;
+    QTest::newRow("period start") << Day(1900, 1, 1) << 1900 << 1901;
+    QTest::newRow("period end") << Day(2100, 12, 31) << 2099 << 2100;
+    QTest::newRow("before the period") << Day(1850, 3, 1) << 1900 << 1901;
+    QTest::newRow("after the period") << Day(2150, 3, 1) << 2099 << 2100;
+}
+
+void TestCalendarWindow::windowYears()
+{
+    QFETCH(int, day);
+    QFETCH(int, first);
+    QFETCH(int, last);
+    QCOMPARE(CalendarYearsAround(FullFirstDayNumber, FullLastDayNumber, day), (CalendarYears{first, last}));
+    // The DEMO's two years are always held whole.
+    QCOMPARE(CalendarYearsAround(FirstCoveredDayNumber, LastCoveredDayNumber, day), (CalendarYears{2003, 2004}));
+}
+
+void TestCalendarWindow::windowMovesWithTheShownDay()
+{
+    UseFullPeriod(gral_);
+    gral_.zoneOffset = 13;
+    int busy = 0;
+    gral_.platform.busyCursor = [&busy](bool on) { busy += on ? 1 : 0; };
+    BuildShiftedCalendar(gral_); // around the period's start day, 15 June 2025
+    QCOMPARE(gral_.calendarFirstYear, 2024);
+    QCOMPARE(gral_.calendarLastYear, 2025);
+    QCOMPARE(busy, 1);
+
+    // Inside the window: looked up, nothing built.
+    QVERIFY(CalendarDayRow(gral_, Day(2025, 12, 24), 6) > 0);
+    QCOMPARE(busy, 1);
+    // A week that reaches into 2026 moves the window forward...
+    const int row = CalendarDayRow(gral_, Day(2025, 12, 28), 6);
+    QCOMPARE(busy, 2);
+    QCOMPARE(gral_.calendarFirstYear, 2025);
+    QCOMPARE(gral_.calendarLastYear, 2026);
+    QVERIFY(gral_.signCalendar.at(row - 1).startsWith("28/12/2025 00:00"));
+    QVERIFY(CalendarDayRow(gral_, Day(2026, 1, 3), 0) > 0);
+    // ...and a day of 2024 moves it back.
+    QVERIFY(CalendarDayRow(gral_, Day(2024, 12, 31), 6) > 0);
+    QCOMPARE(gral_.calendarFirstYear, 2024);
+    QCOMPARE(gral_.calendarLastYear, 2025);
+    // A rebuild for a new region keeps the years.
+    gral_.zoneOffset = 2;
+    BuildShiftedCalendar(gral_);
+    QCOMPARE(gral_.calendarFirstYear, 2024);
+
+    // The period's end: the window's last row is the period's last, and
+    // nothing after it is built or found.
+    const int last = CalendarDayRow(gral_, Day(2100, 12, 28), 6);
+    QVERIFY(last > 0);
+    QCOMPARE(gral_.calendarLastYear, 2100);
+    QVERIFY(gral_.signCalendar.constLast().startsWith("31/12/2100"));
+    QCOMPARE(CalendarDayRow(gral_, Day(2101, 1, 1), 0), -1);
+    QCOMPARE(CalendarDayRow(gral_, Day(1899, 12, 31), 0), -1);
+    QCOMPARE(gral_.calendarLastYear, 2100);
+    // FindSignRow reads the window as well: the shown day's first row.
+    QVERIFY(FindSignRow(gral_, 1, Day(2100, 12, 31), 0) >= 0);
+    QCOMPARE(gral_.currentSignRow.date, double(Day(2100, 12, 31)));
+    QVERIFY(messages_->messages().isEmpty());
+}
+
+void TestCalendarWindow::dayTableMatchesDateIndex()
+{
+    for (int offset : {0, 12, 13, 23}) {
+        gral_.zoneOffset = offset;
+        BuildShiftedCalendar(gral_);
+        for (int day = int(FirstCoveredDayNumber) - 1; day <= int(LastCoveredDayNumber) + 1; ++day) {
+            const qsizetype position = gral_.dateIndex.indexOf(FormatDate(day, Dmy));
+            QCOMPARE(gral_.dayRows.rowOf(day), position < 0 ? -1 : int(position) + 1);
+        }
+        QCOMPARE(gral_.dayRows.rowOf(FirstCoveredDayNumber + 0.99), 1);
+    }
+}
+
+QTEST_GUILESS_MAIN(TestCalendarWindow)
+#include "tst_calendarwindow.moc"
