@@ -1,6 +1,7 @@
 #include "TForm7.h"
 #include "AboutPictures.h"
 #include "AboutTexts.h"
+#include "Edition.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -124,10 +125,12 @@ void TForm7::Form7_Create()
     Image1->resize(Bevel3->width() - 5, Bevel3->height() - 5);
 
     Label1->setText(DecodeCharacterCodes(Label1Codes));
-    Label2->setText(DecodeCharacterCodes(Label2Codes));
+    // The full edition names itself and its period where the DEMO's stored texts name theirs.
+    const Edition& edition = CurrentEdition();
+    Label2->setText(edition.aboutVersion.isEmpty() ? DecodeCharacterCodes(Label2Codes) : edition.aboutVersion);
     Label3->setText(DecodeCharacterCodes(Label3Codes));
     Label4->setText(DecodeCharacterCodes(Label4FirstCodes) + QStringLiteral("\n\r") +
-                    DecodeCharacterCodes(Label4SecondCodes));
+                    (edition.aboutCalendar.isEmpty() ? DecodeCharacterCodes(Label4SecondCodes) : edition.aboutCalendar));
     for (QLabel* label : {Label1, Label2, Label3})
         label->adjustSize();
 

@@ -1,6 +1,7 @@
 #include "DesktopPlatform.h"
 #include "HelpContext.h"
 #include "HelpViewer.h"
+#include "Edition.h"
 #include "ProgramMessage.h"
 
 #include <QApplication>
@@ -74,7 +75,7 @@ std::unique_ptr<QMessageBox> CreateMessageBox(const QString& text, int style, QW
 {
     const MessageBoxLayout layout = MessageBoxLayoutFor(style);
     auto box = std::make_unique<QMessageBox>(owner);
-    box->setWindowTitle(MessageCaption);
+    box->setWindowTitle(CurrentEdition().messageCaption);
     box->setTextFormat(Qt::PlainText);
     box->setText(MessageBoxText(text));
     box->setIcon(layout.icon);

@@ -1,4 +1,5 @@
 #include "HelpFile.h"
+#include "Edition.h"
 #include "ProgramMessage.h"
 
 #include <QFile>
@@ -75,13 +76,14 @@ void CheckHelpFile(Gral& gral)
 {
     if (!gral.helpFile.isEmpty())
         return;
-    const QString path = gral.programFolder + HelpFileName;
+    const QString path = gral.programFolder + CurrentEdition().helpFileName;
     if (QFileInfo(path).isFile()) {
         gral.helpFile = path;
         return;
     }
     ProgramMessage(gral,
-                   QStringLiteral("No se puede hallar el archivo de ayuda \"Pronos.hlp\".\r"
-                                  "Compruebe si existe en su disco; de lo contrario necesitará instalarlo nuevamente."),
+                   QStringLiteral("No se puede hallar el archivo de ayuda \"%1\".\r"
+                                  "Compruebe si existe en su disco; de lo contrario necesitará instalarlo nuevamente.")
+                       .arg(CurrentEdition().helpFileName),
                    StyleInformation);
 }

@@ -1,4 +1,5 @@
 #include "HelpViewer.h"
+#include "Edition.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -161,9 +162,11 @@ void HelpViewer::showTopic(int context)
     shownTopic_ = 0;
     if (topics_.isEmpty()) {
         titleLabel->setText(QStringLiteral("Ayuda no disponible"));
-        topicView->setPlainText(QStringLiteral(
-            "No se encontró el archivo de ayuda \"Pronos.hlp\" en la carpeta del programa, o no se pudo leer.\n\n"
-            "Para disponer de la ayuda, instale nuevamente \"Zeltmark - Pronos\"."));
+        topicView->setPlainText(
+            QStringLiteral(
+                "No se encontró el archivo de ayuda \"%1\" en la carpeta del programa, o no se pudo leer.\n\n"
+                "Para disponer de la ayuda, instale nuevamente \"Zeltmark - Pronos\".")
+                .arg(CurrentEdition().helpFileName));
     } else if (const HelpTopic* topic = FindHelpTopic(topics_, context)) {
         shownTopic_ = topic->number;
         titleLabel->setText(TopicCaption(*topic));

@@ -1,10 +1,12 @@
 #include "SettingsStore.h"
+#include "Edition.h"
 
 #include <QSettings>
 
 struct SettingsStore::Private {
+    // Each edition keeps its own settings ("Pronos.Demo", "Pronos").
     QSettings settings{QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Zeltmark"),
-                       QStringLiteral("Pronos.Demo")};
+                       CurrentEdition().settingsName};
 };
 
 namespace {

@@ -1,7 +1,8 @@
 #pragma once
 // The program's settings, kept between runs: on Windows the registry key
 // HKCU\Software\Zeltmark\Pronos.Demo, elsewhere an INI file
-// "Zeltmark/Pronos.Demo.conf" in the user's config folder. Each access opens
+// "Zeltmark/Pronos.Demo.conf" in the user's config folder (the full edition:
+// "Pronos" instead of "Pronos.Demo"). Each access opens
 // the store, reads or writes, and closes it again.
 //
 // A value that is absent, of the wrong type or out of range reads as absent.

@@ -7,8 +7,10 @@
 #include "SystemDateFormat.h"
 #include "DatePattern.h"
 #include "DatePicker.h"
+#include "Edition.h"
 #include "TForm5.h"
 #include "TendencyRule.h"
+#include "TrackSpan.h"
 #include "WeekChart.h"
 
 #include <QAction>
@@ -16,6 +18,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QKeyEvent>
+#include <QWheelEvent>
 #include <QFocusEvent>
 #include <QFontMetrics>
 #include <QLabel>
@@ -99,7 +102,7 @@ TForm1::TForm1(Gral& gral) : QMainWindow(nullptr), gral_(gral)
     setObjectName("TForm1");
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
-    setWindowTitle(MainWindowCaption);
+    setWindowTitle(CurrentEdition().mainWindowCaption);
     setWindowIcon(QIcon(":/tendencies/pronos.png"));
     BuildControls();
     BuildMenus();
@@ -108,8 +111,8 @@ TForm1::TForm1(Gral& gral) : QMainWindow(nullptr), gral_(gral)
     gral_.showRegion = [this](const QString& zone, bool daylight) { ShowRegion(zone, daylight); };
 
     // The order below is the program's start-up: each step relies on the ones before it.
-    gral_.firstCoveredDay = FirstCoveredDayNumber;
-    gral_.lastCoveredDay = LastCoveredDayNumber;
+    gral_.firstCoveredDay = gral_.coveredPeriod.firstDay;
+    gral_.lastCoveredDay = gral_.coveredPeriod.lastDay;
     gral_.levelColors = DefaultLevelColors;
     // Help file, then the settings (or, at the very first run, the regional window).
     CheckHelpFile(gral_);
@@ -118,13 +121,15 @@ TForm1::TForm1(Gral& gral) : QMainWindow(nullptr), gral_(gral)
     FillMemberBox(false);
     gral_.regionalFirstRun = false;
     ApplyLegendColours();
-    // The calendar for the region, and one track position per covered day.
+    // The calendar for the region, and one track position per day (of the period, or of the shown year).
     BuildShiftedCalendar(gral_);
-    Barra->setRange(0, int(std::lround(gral_.lastCoveredDay - gral_.firstCoveredDay)));
-    // The member's sign and the first week of the covered period.
+    ApplyTrackSpan(gral_.coveredPeriod.startDay);
+    // The member's sign and the first week shown: the period's first day, or
+    // today in the full edition (a today outside the period is said and
+    // replaced by the nearer end).
     ComputeMemberSign(gral_);
-    DateTime1->setDate(DateFromDayNumber(gral_.firstCoveredDay));
-    if (CoveredPeriodCheck(1, gral_.firstCoveredDay))
+    DateTime1->setDate(DateFromDayNumber(gral_.coveredPeriod.startDay));
+    if (CoveredPeriodCheck(1, gral_.coveredPeriod.startDay))
         ShowPickerDay();
 }
 
@@ -196,6 +201,15 @@ void TForm1::BuildControls()
     Barra->setFocusPolicy(Qt::StrongFocus);
     Barra->installEventFilter(this);
     connect(Barra, &QSlider::valueChanged, this, [this] { Barra_Change(); });
+    // A step (key or click) past either end: the slider cannot move, the shown day can.
+    connect(Barra, &QSlider::actionTriggered, this, [this](int action) {
+        const bool later = action == QAbstractSlider::SliderSingleStepAdd || action == QAbstractSlider::SliderPageStepAdd;
+        const bool earlier = action == QAbstractSlider::SliderSingleStepSub || action == QAbstractSlider::SliderPageStepSub;
+        if (later && Barra->value() == Barra->maximum())
+            Barra_PastEnd(1);
+        else if (earlier && Barra->value() == Barra->minimum())
+            Barra_PastEnd(-1);
+    });
 
     Label12 = new QLabel(QStringLiteral("Hora->"), client);
     Label12->setObjectName("Label12");
@@ -369,13 +383,25 @@ void TForm1::ShowPickerDay()
 {
     gral_.dayRowIndex = DayLookup(gral_, PickerDate());
     if (gral_.dayRowIndex > 0) {
-        SetTrackPosition(int(PickerDate() - gral_.firstCoveredDay));
+        SetTrackDay(PickerDate());
         DrawWeek();
     }
 }
 
-void TForm1::SetTrackPosition(int position)
+void TForm1::ApplyTrackSpan(double day)
 {
+    const TrackSpan span = TrackSpanFor(gral_.firstCoveredDay, gral_.lastCoveredDay, day);
+    trackOrigin_ = span.origin;
+    const bool previous = suppressTrackChange_;
+    suppressTrackChange_ = true;
+    Barra->setRange(0, span.maximum);
+    suppressTrackChange_ = previous;
+}
+
+void TForm1::SetTrackDay(double day)
+{
+    ApplyTrackSpan(day);
+    const int position = int(std::lround(std::floor(day) - trackOrigin_));
     const bool previous = suppressTrackChange_;
     suppressTrackChange_ = true;
     Barra->setValue(position);
@@ -417,6 +443,13 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
             StatusBar1_DblClick();
             return true;
         }
+    } else if (event->type() == QEvent::Wheel && watched == Barra) {
+        // The wheel past either end of the year goes on into the next one.
+        const int wheel = static_cast<QWheelEvent*>(event)->angleDelta().y();
+        if (wheel < 0 && Barra->value() == Barra->maximum())
+            return Barra_PastEnd(1), true;
+        if (wheel > 0 && Barra->value() == Barra->minimum())
+            return Barra_PastEnd(-1), true;
     } else if (event->type() == QEvent::FocusIn && watched == Barra) {
         // Entering the track bar, not the window coming back to the front with it focused.
         const auto reason = static_cast<QFocusEvent*>(event)->reason();

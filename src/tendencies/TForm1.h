@@ -77,6 +77,8 @@ private:
     void Button1_Click();
     void Barra_Change();
     void Barra_Enter();
+    // A step past the track bar's end (direction +1 later, -1 earlier): the neighbouring year's day.
+    void Barra_PastEnd(int direction);
     void TextCol_DblClick(int level);
     void Archiv_Click(QAction* entry);
     void Ayuda_Click(QAction* entry);
@@ -100,8 +102,10 @@ private:
     void ReadSettings();
     void FirstRunPath();
     void ShowRegion(const QString& zone, bool daylightSaving);
+    // Spans the track bar over the days that `day` belongs with (TrackSpanFor).
+    void ApplyTrackSpan(double day);
     // Moves the track bar to a day's position without running its change handler.
-    void SetTrackPosition(int position);
+    void SetTrackDay(double day);
     // Looks up the picker's day and, when the calendar has it, moves the track
     // bar there and draws its week.
     void ShowPickerDay();
@@ -122,6 +126,7 @@ private:
     Gral& gral_;
     bool suppressTrackChange_ = false;
     int trackSelectionEnd_ = 0; // position of the shown day
+    double trackOrigin_ = 0;    // the day at position 0
     ColourValue headlineFill_ = 0;
     QPointer<TForm5> explanation_;
     bool explanationFramed_ = false; // placed again once its frame was known

@@ -52,7 +52,7 @@ void TForm1::Button1_Click()
     if (gral_.dayRowIndex < 1)
         return;
     DrawWeek();
-    SetTrackPosition(int(PickerDate() - gral_.firstCoveredDay));
+    SetTrackDay(PickerDate());
 }
 
 void TForm1::Barra_Change()
@@ -79,6 +79,23 @@ void TForm1::Barra_Change()
     centralWidget()->repaint(changed);
 }
 
+void TForm1::Barra_PastEnd(int direction)
+{
+    if (DateFormatChanged(gral_))
+        return;
+    const std::optional<double> shown = ParseDate(DateLabels[0]->text().trimmed(), gral_.systemDateFormat);
+    if (!shown)
+        return;
+    const double target = *shown + direction;
+    if (target < gral_.firstCoveredDay || target > gral_.lastCoveredDay)
+        return; // the period's own ends stay ends
+    gral_.dayRowIndex = DayLookup(gral_, target);
+    if (gral_.dayRowIndex < 1)
+        return;
+    DrawWeek();
+    SetTrackDay(target);
+}
+
 void TForm1::Barra_Enter()
 {
     if (DateFormatChanged(gral_))
@@ -95,7 +112,7 @@ void TForm1::RedrawAfterColours()
     gral_.dayRowIndex = DayLookup(gral_, PickerDate());
     if (gral_.dayRowIndex > 0) {
         DrawWeek();
-        SetTrackPosition(int(PickerDate() - gral_.firstCoveredDay));
+        SetTrackDay(PickerDate());
     }
     ApplyLegendColours();
 }

@@ -136,7 +136,7 @@ bool TForm1::CoveredPeriodCheck(int kind, double date)
     }
     gral_.dayRowIndex = DayLookup(gral_, end);
     DateTime1->setDate(DateFromDayNumber(end));
-    SetTrackPosition(int(std::lround(end - gral_.firstCoveredDay)));
+    SetTrackDay(end);
     if (gral_.dayRowIndex > 0)
         DrawWeek();
     return false;

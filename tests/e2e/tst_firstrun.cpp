@@ -1,6 +1,8 @@
 // The real start-up sequence, offscreen, with the message answers and the
 // modal windows scripted: first run in an empty program folder, a second run
-// in the same folder, and the two ways a start-up without members ends.
+// in the same folder, the two ways a start-up without members ends, and the
+// full edition opening on today.
+#include "Edition.h"
 #include "MemberList.h"
 #include "MembersStartup.h"
 #include "Startup.h"
@@ -66,9 +68,12 @@ struct ScriptedStart {
 class TestFirstRun : public QObject {
     Q_OBJECT
 private slots:
+    void cleanup() { UseEdition(DemoEdition()); }
     void firstRunThenSecondRun();
     void membersWindowClosedWithoutSaving();
     void damagedMembersFileIsPurgedWithBackup();
+    void fullEditionOpensOnToday_data();
+    void fullEditionOpensOnToday();
 };
 
 void TestFirstRun::firstRunThenSecondRun()
@@ -130,6 +135,46 @@ void TestFirstRun::firstRunThenSecondRun()
         QCOMPARE(gral.zoneOffset, 12);
         QCOMPARE(gral.signCalendar.size(), 1052);
     }
+}
+
+void TestFirstRun::fullEditionOpensOnToday_data()
+{
+    QTest::addColumn<QDate>("today");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("messages");
+    QTest::newRow("today inside") << QDate(2026, 12, 9) << "09/12/2026" << 0;
+    QTest::newRow("today after 2100") << QDate(2101, 1, 1) << "31/12/2100" << 1;
+}
+
+void TestFirstRun::fullEditionOpensOnToday()
+{
+    QFETCH(QDate, today);
+    QFETCH(QString, shown);
+    QFETCH(int, messages);
+    UseEdition(FullEdition());
+    TestEnvironment env;
+    const QString folder = env.programFolder();
+    QVERIFY(QFile::copy(QStringLiteral(PRONOS_PROGRAM_DIR "/Pronos-full.hlp"), folder + "Pronos-full.hlp"));
+    ScriptedStart start;
+    start.modal.push(SaveOneMember);
+    start.modal.push([](QDialog& window) {
+        if (auto* region = qobject_cast<TForm3*>(&window))
+            region->Button1->click();
+        return window.result();
+    });
+    StartupOptions options = OptionsFor(folder);
+    options.today = DayNumberFromDate(today);
+    std::unique_ptr<TForm1> main = StartPronos(start.gral, options);
+    UseEdition(DemoEdition());
+    QVERIFY(main);
+    QCOMPARE(main->windowTitle(), QString("Zeltmark - Pronos"));
+    QCOMPARE(main->DateLabels[0]->text(), shown);
+    // The first-run messages (members, region, confirmation), then any about today.
+    QCOMPARE(start.messages.texts().size(), 3 + messages);
+    QVERIFY(start.messages.texts().constLast().contains(messages ? "El mismo termina el \"31/12/2100\"" : "Confirme"));
+    QCOMPARE(start.gral.firstCoveredDay, DayNumberFromDate(QDate(1900, 1, 1)));
+    QCOMPARE(start.gral.lastCoveredDay, DayNumberFromDate(QDate(2100, 12, 31)));
+    main->close();
 }
 
 void TestFirstRun::membersWindowClosedWithoutSaving()

@@ -1,6 +1,7 @@
 // The built executable as a process: a second copy started while the first
 // runs ends at once, without a window or a message, and the first one is
-// asked to come to the front.
+// asked to come to the front. The DEMO and the full edition run side by side.
+#include "Edition.h"
 #include "SettingsStore.h"
 #include "TestSupport.h"
 
@@ -19,6 +20,8 @@ void LayOutProgramFolder(const QString& folder)
     QDir().mkpath(folder);
     QVERIFY(QFile::copy(QStringLiteral(PRONOS_PROGRAM_DIR "/pronos"), folder + "pronos"));
     QVERIFY(QFile::copy(QStringLiteral(PRONOS_PROGRAM_DIR "/Pronos.hlp"), folder + "Pronos.hlp"));
+    QVERIFY(QFile::copy(QStringLiteral(PRONOS_PROGRAM_DIR "/pronos-full"), folder + "pronos-full"));
+    QVERIFY(QFile::copy(QStringLiteral(PRONOS_PROGRAM_DIR "/Pronos-full.hlp"), folder + "Pronos-full.hlp"));
     QByteArray record(152, '\0');
     const double birthDate = 29346; // 5 May 1980
     std::memcpy(record.data(), &birthDate, sizeof birthDate);
@@ -29,9 +32,35 @@ void LayOutProgramFolder(const QString& folder)
     file.write(record);
 }
 
+qsizetype Sockets(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::System | QDir::NoDotAndDotDot).size();
+}
+
 bool HasSocket(const QString& folder)
 {
-    return !QDir(folder).entryList(QDir::System | QDir::NoDotAndDotDot).isEmpty();
+    return Sockets(folder) > 0;
+}
+
+// A configured region in the current edition's store, so a copy goes straight to its main window.
+void ConfigureRegion()
+{
+    SettingsStore store;
+    store.setRegionLine(21);
+    store.setZoneIndex(12);
+    store.setZoneOffset(12);
+    store.setDaylightSaving(false);
+    store.setZoneText("(GMT 00:00) Hora media de Greenwich: Dublín, Edimburgo, Lisboa, Londres");
+}
+
+QProcessEnvironment ProgramEnvironment(const TestEnvironment& env, const QString& socketFolder)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_CONFIG_HOME", env.path() + "/config");
+    environment.insert("TMPDIR", socketFolder);
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("USER", "pronos-test");
+    return environment;
 }
 
 } // namespace
@@ -40,6 +69,7 @@ class TestProcess : public QObject {
     Q_OBJECT
 private slots:
     void secondCopyEndsAndFirstComesForward();
+    void bothEditionsRunAtOnce();
 };
 
 void TestProcess::secondCopyEndsAndFirstComesForward()
@@ -47,21 +77,10 @@ void TestProcess::secondCopyEndsAndFirstComesForward()
     TestEnvironment env;
     const QString folder = env.path() + "/bin/";
     LayOutProgramFolder(folder);
-    {
-        SettingsStore store; // a configured region, so the first copy goes straight to its main window
-        store.setRegionLine(21);
-        store.setZoneIndex(12);
-        store.setZoneOffset(12);
-        store.setDaylightSaving(false);
-        store.setZoneText("(GMT 00:00) Hora media de Greenwich: Dublín, Edimburgo, Lisboa, Londres");
-    }
+    ConfigureRegion();
     const QString socketFolder = env.path() + "/tmp";
     QDir().mkpath(socketFolder);
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("XDG_CONFIG_HOME", env.path() + "/config");
-    environment.insert("TMPDIR", socketFolder);
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-    environment.insert("USER", "pronos-test");
+    const QProcessEnvironment environment = ProgramEnvironment(env, socketFolder);
 
     QProcess first;
     first.setProcessEnvironment(environment);
@@ -89,6 +108,46 @@ void TestProcess::secondCopyEndsAndFirstComesForward()
 
     first.kill();
     first.waitForFinished();
+}
+
+void TestProcess::bothEditionsRunAtOnce()
+{
+    TestEnvironment env;
+    const QString folder = env.path() + "/bin/";
+    LayOutProgramFolder(folder);
+    ConfigureRegion();
+    UseEdition(FullEdition());
+    ConfigureRegion();
+    UseEdition(DemoEdition());
+    const QString socketFolder = env.path() + "/tmp";
+    QDir().mkpath(socketFolder);
+    const QProcessEnvironment environment = ProgramEnvironment(env, socketFolder);
+
+    QProcess demo;
+    demo.setProcessEnvironment(environment);
+    demo.start(folder + "pronos");
+    QVERIFY(demo.waitForStarted());
+    QTRY_COMPARE_WITH_TIMEOUT(Sockets(socketFolder), 1, 30000);
+    // The full edition is no second copy of the DEMO: it starts and answers copies of its own.
+    QProcess full;
+    full.setProcessEnvironment(environment);
+    full.start(folder + "pronos-full");
+    QVERIFY(full.waitForStarted());
+    QTRY_COMPARE_WITH_TIMEOUT(Sockets(socketFolder), 2, 30000);
+    QVERIFY(demo.state() == QProcess::Running);
+    QVERIFY(full.state() == QProcess::Running);
+    // A second copy of the full edition finds the first.
+    QProcess secondFull;
+    secondFull.setProcessEnvironment(environment);
+    secondFull.start(folder + "pronos-full");
+    QVERIFY(secondFull.waitForFinished(10000));
+    QCOMPARE(secondFull.exitCode(), 0);
+    QVERIFY(full.state() == QProcess::Running);
+
+    demo.kill();
+    full.kill();
+    demo.waitForFinished();
+    full.waitForFinished();
 }
 
 QTEST_GUILESS_MAIN(TestProcess)

@@ -1,6 +1,7 @@
 #include "Startup.h"
 
 #include "DesktopPlatform.h"
+#include "Edition.h"
 #include "MembersStartup.h"
 #include "ProgramMessage.h"
 #include "SingleInstance.h"
@@ -30,7 +31,7 @@ QString WithTrailingSeparator(QString folder)
 std::unique_ptr<TForm1> StartPronos(Gral& gral, const StartupOptions& options)
 {
     // 1. Only one copy runs: a second one asks the first to show itself and ends.
-    if (options.singleInstance && SingleInstance::AskRunningCopyToShow(ApplicationTitle))
+    if (options.singleInstance && SingleInstance::AskRunningCopyToShow(CurrentEdition().applicationTitle))
         return nullptr;
 
     // 2. The short-date pattern must write day and month with two digits and the year with four.
@@ -44,12 +45,15 @@ std::unique_ptr<TForm1> StartPronos(Gral& gral, const StartupOptions& options)
         return nullptr;
     }
 
-    // 3.-5. Start date text, program folder, empty shared lists.
-    gral.startDateText = DateText(gral, TodayDayNumber());
+    // 3.-5. Start date text, the edition's period opening on today, program folder, empty shared lists.
+    const double today = TodayDayNumber();
+    gral.startDateText = DateText(gral, today);
+    gral.coveredPeriod = CurrentEdition().period(options.today.value_or(today));
     gral.programFolder = WithTrailingSeparator(
         options.programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : options.programFolder);
     gral.signCalendar.clear();
     gral.dateIndex.clear();
+    gral.dayRows = DayRowTable{};
     gral.memberList.clear();
     gral.selectedBirthDate = 0;
 
@@ -61,7 +65,7 @@ std::unique_ptr<TForm1> StartPronos(Gral& gral, const StartupOptions& options)
     }
 
     // 7. The main window; its creation continues the start-up.
-    QCoreApplication::setApplicationName(ApplicationTitle);
+    QCoreApplication::setApplicationName(CurrentEdition().applicationTitle);
     auto mainWindow = std::make_unique<TForm1>(gral);
     if (gral.quitRequested)
         return nullptr;
@@ -88,7 +92,7 @@ int RunPronos(QApplication& app, Gral& gral, const StartupOptions& options)
 
     // Answer later copies from the very start, so that one started while the
     // first-run windows are open brings those forward instead of running too.
-    SingleInstance instance(ApplicationTitle);
+    SingleInstance instance(CurrentEdition().applicationTitle);
     if (options.singleInstance && instance.anotherIsRunning())
         return 0;
     instance.listen();

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <memory>
+#include <optional>
 
 class QApplication;
 class TForm1;
@@ -11,6 +12,7 @@ class TForm1;
 struct StartupOptions {
     QString programFolder;      // empty: the executable's folder
     bool singleInstance = true; // look for a running copy first
+    std::optional<double> today; // the day the full edition opens on; the system's date when absent
 };
 
 // Runs the start-up steps up to the main window's creation. Returns the main

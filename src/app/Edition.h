@@ -1,0 +1,32 @@
+#pragma once
+// The two programs built from these sources: the DEMO (2003-2004, opening on
+// its first day) and the full edition (1900-2100, opening on today). They
+// differ only in the texts that name them, where they keep their settings,
+// their help file and the period they cover. One edition is in force per
+// process; main() chooses it before anything else runs.
+#include "CoveredPeriod.h"
+
+#include <QString>
+
+struct Edition {
+    QString applicationTitle;  // the application's title; a running copy of the same edition is found by it
+    QString mainWindowCaption;
+    QString messageCaption;    // caption of every message box
+    QString settingsName;      // the settings live under "Zeltmark" / this name
+    QString helpFileName;      // beside the executable
+    QString aboutVersion;      // the About window's second line; empty: the DEMO's stored text
+    QString aboutCalendar;     // the second part of its paragraph; empty: the DEMO's stored text
+    double firstDay = FirstCoveredDayNumber;
+    double lastDay = LastCoveredDayNumber;
+    bool opensOnToday = false; // otherwise on the period's first day
+
+    // The period with the day the main window opens on.
+    CoveredPeriod period(double today) const { return {firstDay, lastDay, opensOnToday ? today : firstDay}; }
+};
+
+const Edition& DemoEdition();
+const Edition& FullEdition();
+
+// The edition of this process (the DEMO until UseEdition is called).
+const Edition& CurrentEdition();
+void UseEdition(const Edition& edition);

@@ -1,0 +1,30 @@
+# Writes the full edition's help file from the DEMO's: the same topics, with
+# the period 1900-2100, the opening on today and the track bar spanning one
+# year. Run as: cmake -DSOURCE=... -DTARGET=... -P FullEditionHelp.cmake
+file(READ "${SOURCE}" help)
+
+function(swap from to)
+  string(FIND "${help}" "${from}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "FullEditionHelp: the DEMO's help no longer says \"${from}\"")
+  endif()
+  string(REPLACE "${from}" "${to}" replaced "${help}")
+  set(help "${replaced}" PARENT_SCOPE)
+endfunction()
+
+swap("**Zeltmark - Pronos** muestra, para cada integrante"
+     "**Zeltmark - Pronos** (edición completa, del 1 de enero de 1900 al 31 de diciembre de 2100)\nmuestra, para cada integrante")
+swap("**1 de enero de 2003** al **31 de diciembre de 2004**; no muestra ni imprime\ndías fuera de él."
+     "**1 de enero de 1900** al **31 de diciembre de 2100**; no muestra ni imprime\ndías fuera de él. Al iniciarse muestra el día de hoy.")
+swap("anterior al 1 de enero de 2003 o posterior al 31 de diciembre de 2004, un"
+     "anterior al 1 de enero de 1900 o posterior al 31 de diciembre de 2100, un")
+swap("La barra vertical a la derecha del gráfico recorre los días del período: cada\npaso hacia abajo avanza un día, hacia arriba retrocede uno. Con el teclado,\nlas flechas mueven un día e Inicio y Fin llevan al primero y al último día."
+     "La barra vertical a la derecha del gráfico recorre los días del año del día\nmostrado: cada paso hacia abajo avanza un día, hacia arriba retrocede uno, y un\npaso más allá del último o del primer día del año sigue en el año siguiente o\nen el anterior. Con el teclado, las flechas mueven un día e Inicio y Fin llevan\nal primero y al último día del año.")
+swap("desde el 1 de enero\nde 2003 hasta el 31 de diciembre de 2004."
+     "desde el 1 de enero\nde 1900 hasta el 31 de diciembre de 2100.")
+swap("(1 de\nenero de 2003 a 31 de diciembre de 2004)"
+     "(1 de\nenero de 1900 a 31 de diciembre de 2100)")
+
+file(WRITE "${TARGET}.new" "${help}")
+file(COPY_FILE "${TARGET}.new" "${TARGET}" ONLY_IF_DIFFERENT)
+file(REMOVE "${TARGET}.new")

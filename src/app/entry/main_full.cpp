@@ -1,0 +1,13 @@
+#include "Edition.h"
+#include "Gral.h"
+#include "Startup.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    UseEdition(FullEdition());
+    QApplication app(argc, argv);
+    Gral gral;
+    return RunPronos(app, gral);
+}
