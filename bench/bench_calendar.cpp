@@ -1,5 +1,8 @@
 // Speed of the sign calendar: the rebuild done at start-up and on each change
-// of region, the lunar theory behind it, and the lookup a chart click makes.
+// of region (the DEMO's two years from carried data, a full-edition window of
+// two years from the lunar theory), the theory itself, the lookup a chart
+// click makes, the day lookup of every drawing and the date fields of a build.
+#include "CalendarWindow.h"
 #include "DateFieldWriter.h"
 #include "DatePattern.h"
 #include "DayNumber.h"
@@ -46,7 +49,6 @@ void BM_FindSignRow(benchmark::State& state)
 {
     Gral gral = BenchGral(13);
     BuildShiftedCalendar(gral);
-    // The last date is the worst case of the linear search.
     const double date = LastCoveredDayNumber;
     for (auto _ : state) {
         const int result = FindSignRow(gral, 2, date, 23 * 60 + 59);
@@ -69,6 +71,44 @@ void BM_FormatCalendarDates(benchmark::State& state)
     }
 }
 BENCHMARK(BM_FormatCalendarDates)->Unit(benchmark::kMicrosecond);
+
+Gral FullGral(int offset)
+{
+    Gral gral = BenchGral(offset);
+    gral.firstCoveredDay = FullFirstDayNumber;
+    gral.lastCoveredDay = FullLastDayNumber;
+    return gral;
+}
+
+// A full-edition window, 2025-2026: the changes from the lunar theory, the
+// year tables, the shift and the day table, nothing cached between builds.
+void BM_BuildFullWindow(benchmark::State& state)
+{
+    Gral gral = FullGral(int(state.range(0)));
+    for (auto _ : state) {
+        BuildShiftedCalendarYears(gral, 2025, 2026);
+        benchmark::DoNotOptimize(gral.signCalendar.size());
+    }
+    if (gral.dayRows.rowOf(DayNumberFromDate(QDate(2026, 12, 31))) < 1)
+        state.SkipWithError("the window does not hold 31/12/2026");
+}
+BENCHMARK(BM_BuildFullWindow)->Arg(0)->Arg(13)->Unit(benchmark::kMillisecond);
+
+// The day lookup of the main window and the print (the window already holds the week).
+void BM_CalendarDayRow(benchmark::State& state)
+{
+    Gral gral = FullGral(13);
+    BuildShiftedCalendarYears(gral, 2025, 2026);
+    double day = DayNumberFromDate(QDate(2025, 1, 1));
+    const double last = DayNumberFromDate(QDate(2026, 12, 20));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(CalendarDayRow(gral, day, 6));
+        day = day < last ? day + 1 : day - 700;
+    }
+    if (gral.calendarFirstYear != 2025)
+        state.SkipWithError("the window moved");
+}
+BENCHMARK(BM_CalendarDayRow)->Unit(benchmark::kNanosecond);
 
 } // namespace
 

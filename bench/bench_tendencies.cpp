@@ -1,19 +1,24 @@
 // Speed of the main window: one week's drawing, a sweep of the track bar over
-// the whole covered period, and the start-up to the first drawn chart measured
-// against an empty main window started the same way (a process of its own).
+// the whole covered period, a day step of the full edition that moves the
+// calendar's window, and the start-up of either edition to the first drawn
+// chart measured against an empty main window started the same way (a process
+// of its own).
 //
-// `bench_tendencies --probe pronos|empty` is the started process: it builds
-// the window, shows it, lets it paint once and ends.
+// `bench_tendencies --probe pronos|full|empty` is the started process: it
+// builds the window, shows it, lets it paint once and ends.
 #include "DemoSetup.h"
 #include "DesktopPlatform.h"
+#include "Edition.h"
 #include "MembersStartup.h"
 #include "ProgramMessage.h"
+#include "SignCalendar.h"
 #include "SystemDateFormat.h"
 #include "TForm1.h"
 #include "WeekChart.h"
 #include "WeekLayout.h"
 
 #include <QApplication>
+#include <QDateEdit>
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
@@ -22,6 +27,7 @@
 #include <QProcess>
 #include <QSlider>
 #include <QTemporaryDir>
+#include <QTest>
 #include <benchmark/benchmark.h>
 #include <cstring>
 
@@ -38,6 +44,7 @@ std::unique_ptr<TForm1> StartMainWindow(Gral& gral)
     gral.systemDateFormat = ReadSystemDateFormat(gral).value_or(QString());
     gral.startDateText = DateText(gral, TodayDayNumber());
     gral.programFolder = g_folder;
+    gral.coveredPeriod = CurrentEdition().period(TodayDayNumber());
     if (!OpenMembersFile(gral))
         return nullptr;
     return std::make_unique<TForm1>(gral);
@@ -105,6 +112,39 @@ void BM_TrackBarSweep(benchmark::State& state)
 }
 BENCHMARK(BM_TrackBarSweep)->Unit(benchmark::kMillisecond)->Iterations(3);
 
+// Full edition: one step of the track bar (key Down) from 25/12/2025 while the
+// calendar holds 2024-2025, so the next week reaches into 2026 and the window
+// is rebuilt as 2025-2026 from the lunar theory; the drawing and the repaint
+// of the changed controls are included.
+void BM_FullDayStepWithRebuild(benchmark::State& state)
+{
+    UseEdition(FullEdition());
+    Gral gral;
+    const std::unique_ptr<TForm1> window = BenchWindow(gral, state, true);
+    UseEdition(DemoEdition());
+    if (!window)
+        return;
+    int rebuilt = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        // 25/12/2025 shown, applied as the user does, with the calendar holding 2024-2025.
+        BuildShiftedCalendarYears(gral, 2024, 2025);
+        window->DateTime1->setDate(QDate(2025, 12, 25));
+        window->DateTime1->setFocus();
+        window->Button1_Click();
+        window->Barra->setFocus();
+        QApplication::processEvents();
+        state.ResumeTiming();
+        QTest::keyClick(window->Barra, Qt::Key_Down);
+        state.PauseTiming();
+        rebuilt += gral.calendarLastYear == 2026 ? 1 : 0;
+        state.ResumeTiming();
+    }
+    if (window->DateLabels[0]->text() != QStringLiteral("26/12/2025") || rebuilt != int(state.iterations()))
+        state.SkipWithError("the step did not rebuild the window and show 26/12/2025");
+}
+BENCHMARK(BM_FullDayStepWithRebuild)->Unit(benchmark::kMillisecond)->Iterations(50);
+
 double RunProbe(const char* kind)
 {
     QProcess probe;
@@ -119,10 +159,13 @@ double RunProbe(const char* kind)
 // Start-up of the program to its first drawn chart against an empty main window, both as processes.
 void BM_StartupRatio(benchmark::State& state)
 {
+    // Arg 0: the DEMO; 1: the full edition opening on today.
+    const char* kind = state.range(0) == 0 ? "pronos" : "full";
+    state.SetLabel(kind);
     double pronos = 0, empty = 0;
     int runs = 0;
     for (auto _ : state) {
-        const double p = RunProbe("pronos");
+        const double p = RunProbe(kind);
         const double e = RunProbe("empty");
         if (p < 0 || e < 0) {
             state.SkipWithError("a probe failed");
@@ -136,7 +179,7 @@ void BM_StartupRatio(benchmark::State& state)
     state.counters["empty_ms"] = empty / runs;
     state.counters["ratio"] = pronos / empty;
 }
-BENCHMARK(BM_StartupRatio)->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(BM_StartupRatio)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 int Probe(int argc, char** argv)
 {
@@ -146,7 +189,9 @@ int Probe(int argc, char** argv)
     g_folder = QString::fromLocal8Bit(argv[3]) + "/program/";
     std::unique_ptr<QMainWindow> window;
     Gral gral;
-    if (std::strcmp(argv[2], "pronos") == 0) {
+    if (std::strcmp(argv[2], "full") == 0)
+        UseEdition(FullEdition());
+    if (std::strcmp(argv[2], "pronos") == 0 || std::strcmp(argv[2], "full") == 0) {
         std::unique_ptr<TForm1> main = StartMainWindow(gral);
         if (!main || main->DateLabels[0]->text().isEmpty())
             return 1;
@@ -176,6 +221,9 @@ int main(int argc, char** argv)
     if (!WriteDemoMembers(g_folder, 30))
         return 1;
     StoreDemoRegion();
+    UseEdition(FullEdition()); // the full edition keeps its own settings
+    StoreDemoRegion();
+    UseEdition(DemoEdition());
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -8,8 +8,8 @@ namespace {
 
 constexpr double SecondsPerDay = 86400.0;
 // Sampling step for bracketing: the Moon moves at most ~16 degrees a day, so
-// half a day never spans two sign boundaries.
-constexpr double BracketStepDays = 0.5;
+// one day never spans two sign boundaries (30 degrees apart).
+constexpr double BracketStepDays = 1.0;
 // Root precision: 1e-8 day is under a millisecond.
 constexpr double RootToleranceDays = 1.0e-8;
 
