@@ -1,11 +1,13 @@
 // The lunar theory and the sign changes it gives: outside reference values,
-// the calendar's reference changes, the base-zone minute rule, and the year
-// tables recomputed independently and compared slot by slot.
+// an independent ephemeris over 1900-2100, the calendar's reference changes,
+// the base-zone minute rule, and the year tables and sample years of the full
+// period recomputed independently and compared change by change.
 #include "DayNumber.h"
 #include "LunarTheory.h"
 #include "SignChanges.h"
 #include "YearTable.h"
 
+#include <QFile>
 #include <QTest>
 #include <algorithm>
 #include <cmath>
@@ -47,12 +49,53 @@ std::vector<SignChange> ChangesByBisection(int firstDay, int lastDay)
     return changes;
 }
 
+struct EphemerisPoint {
+    double jd;
+    double longitudeDeg;
+};
+
+// The outside ephemeris's longitudes (tools/moon-longitude), read once.
+const QList<EphemerisPoint>& OutsideEphemeris()
+{
+    static const QList<EphemerisPoint> points = [] {
+        QList<EphemerisPoint> read;
+        QFile file(QStringLiteral(PRONOS_MOON_LONGITUDE_FILE));
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+            return read;
+        while (!file.atEnd()) {
+            const QByteArray line = file.readLine().trimmed();
+            if (line.isEmpty() || line.startsWith('#'))
+                continue;
+            const QList<QByteArray> fields = line.split(' ');
+            if (fields.size() == 2)
+                read.append({fields[0].toDouble(), fields[1].toDouble()});
+        }
+        return read;
+    }();
+    return points;
+}
+
+// Difference a - b of two longitudes in arc-seconds, within -180..180 degrees.
+double ArcsecondsApart(double aDeg, double bDeg)
+{
+    double d = std::fmod(aDeg - bDeg, 360.0);
+    if (d > 180)
+        d -= 360;
+    if (d < -180)
+        d += 360;
+    return d * 3600;
+}
+
 } // namespace
 
 class TestCalendarTheory : public QObject {
     Q_OBJECT
 private slots:
     void outsideReferenceValues();
+    void againstOutsideEphemeris_data();
+    void againstOutsideEphemeris();
+    void sampleYearsMatchTheory_data();
+    void sampleYearsMatchTheory();
     void referenceChanges_data();
     void referenceChanges();
     void firstLastAndCounts();
@@ -80,6 +123,67 @@ void TestCalendarTheory::outsideReferenceValues()
     QCOMPARE(std::fmod(l, 360.0) < 0 ? std::fmod(l, 360.0) + 360 : std::fmod(l, 360.0), MoonLongitudeDeg(2448724.5));
     QVERIFY(MoonLongitudeUnreducedDeg(2448725.5) - l > 11.0);
     QVERIFY(MoonLongitudeUnreducedDeg(2448725.5) - l < 16.0);
+}
+
+void TestCalendarTheory::againstOutsideEphemeris_data()
+{
+    QTest::addColumn<int>("firstYear");
+    QTest::addColumn<int>("lastYear");
+    QTest::newRow("1900-1949") << 1900 << 1949;
+    QTest::newRow("1950-1999") << 1950 << 1999;
+    QTest::newRow("2000-2049") << 2000 << 2049;
+    QTest::newRow("2050-2100") << 2050 << 2100;
+    QTest::newRow("1900-2100") << 1900 << 2100;
+}
+
+// The theory at the ephemeris's own time argument: at most 25" apart, 5" rms.
+void TestCalendarTheory::againstOutsideEphemeris()
+{
+    QFETCH(int, firstYear);
+    QFETCH(int, lastYear);
+    const double from = JulianDayOfDayNumber(Day(firstYear, 1, 1));
+    const double to = JulianDayOfDayNumber(Day(lastYear + 1, 1, 1));
+    double largest = 0, sumOfSquares = 0;
+    int compared = 0;
+    for (const EphemerisPoint& point : OutsideEphemeris()) {
+        if (point.jd < from || point.jd >= to)
+            continue;
+        const double error = ArcsecondsApart(MoonLongitudeDeg(point.jd), point.longitudeDeg);
+        largest = std::max(largest, std::fabs(error));
+        sumOfSquares += error * error;
+        ++compared;
+    }
+    QVERIFY2(compared > 900, qPrintable(QString::number(compared)));
+    const double rms = std::sqrt(sumOfSquares / compared);
+    qInfo("%d-%d: %d instants, largest error %.2f arcsec, rms %.2f arcsec", firstYear, lastYear, compared, largest, rms);
+    QVERIFY2(largest <= 25.0, qPrintable(QString::number(largest)));
+    QVERIFY2(rms <= 5.0, qPrintable(QString::number(rms)));
+}
+
+void TestCalendarTheory::sampleYearsMatchTheory_data()
+{
+    QTest::addColumn<int>("year");
+    for (int year : {1900, 1931, 1969, 2026, 2067, 2100})
+        QTest::addRow("%d", year) << year;
+}
+
+// The changes the full edition computes for a year are those of a plain
+// bisection on the sign, change by change.
+void TestCalendarTheory::sampleYearsMatchTheory()
+{
+    QFETCH(int, year);
+    const int first = Day(year, 1, 1) - 1, last = Day(year, 12, 31);
+    const std::vector<SignChange> computed = SignChangesBetween(first, last);
+    const std::vector<SignChange> bisected = ChangesByBisection(first, last);
+    QCOMPARE(computed.size(), bisected.size());
+    QVERIFY(computed.size() > 150);
+    for (size_t i = 0; i < computed.size(); ++i) {
+        const QByteArray where = QByteArray::number(year) + " change " + QByteArray::number(qulonglong(i));
+        QVERIFY2(computed[i].baseDay == bisected[i].baseDay, where);
+        QVERIFY2(computed[i].baseMinute == bisected[i].baseMinute, where);
+        QVERIFY2(computed[i].newSign == bisected[i].newSign, where);
+        QVERIFY2(std::fabs(computed[i].jdUT - bisected[i].jdUT) * 86400.0 < 0.05, where);
+    }
 }
 
 void TestCalendarTheory::referenceChanges_data()
