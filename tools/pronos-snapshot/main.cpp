@@ -6,6 +6,7 @@
 // main-window-last-days.png (the calendar's last four days and the banner),
 // menus.png (the two menus).
 #include "DemoSetup.h"
+#include "Edition.h"
 #include "DesktopPlatform.h"
 #include "Gral.h"
 #include "MembersStartup.h"
@@ -16,6 +17,7 @@
 #include "WeekChart.h"
 
 #include <QApplication>
+#include <QDateEdit>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -28,6 +30,7 @@
 #include <QSlider>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -80,11 +83,15 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: pronos-snapshot OUT_DIR\n");
+    // --full: the full edition (1900-2100, opening on today) instead of the DEMO.
+    const bool full = argc == 3 && std::strcmp(argv[1], "--full") == 0;
+    if (argc != 2 && !full) {
+        std::fprintf(stderr, "usage: pronos-snapshot [--full] OUT_DIR\n");
         return 2;
     }
-    const QString outDir = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    if (full)
+        UseEdition(FullEdition());
+    const QString outDir = QDir(QString::fromLocal8Bit(argv[argc - 1])).absolutePath();
     QDir().mkpath(outDir);
 
     QTemporaryDir temp;
@@ -97,9 +104,10 @@ int main(int argc, char** argv)
     }
     StoreDemoRegion();
     // The help file travels with the program: take the one beside this tool, or the source tree's.
-    for (const QString& help : {QCoreApplication::applicationDirPath() + "/Pronos.hlp",
+    const QString helpFile = CurrentEdition().helpFileName;
+    for (const QString& help : {QCoreApplication::applicationDirPath() + "/" + helpFile,
                                 QStringLiteral(PRONOS_SOURCE_DIR "/resources/Pronos.hlp")}) {
-        if (QFile::copy(help, programFolder + "Pronos.hlp"))
+        if (QFile::copy(help, programFolder + helpFile))
             break;
     }
 
@@ -113,9 +121,10 @@ int main(int argc, char** argv)
     gral.systemDateFormat = ReadSystemDateFormat(gral).value_or(QString());
     gral.startDateText = DateText(gral, TodayDayNumber());
     gral.programFolder = programFolder;
+    gral.coveredPeriod = CurrentEdition().period(TodayDayNumber());
     std::unique_ptr<TForm1> window;
     if (gral.systemDateFormat.size() == 10 && OpenMembersFile(gral)) {
-        QCoreApplication::setApplicationName(ApplicationTitle);
+        QCoreApplication::setApplicationName(CurrentEdition().applicationTitle);
         window = std::make_unique<TForm1>(gral);
     }
     if (!window || gral.quitRequested) {
@@ -172,7 +181,14 @@ int main(int argc, char** argv)
 
     // The calendar's last days: four rows and the banner below them.
     explanation->close();
-    window->Barra->setValue(window->Barra->maximum() - 3);
+    if (full) { // the track bar spans one year: the period's end is reached by date
+        window->DateTime1->setDate(DateFromDayNumber(gral.lastCoveredDay - 3));
+        QApplication::setActiveWindow(window.get()); // "Aplicar fecha" answers only with the picker focused
+        window->DateTime1->setFocus();
+        window->Button1_Click();
+    } else {
+        window->Barra->setValue(window->Barra->maximum() - 3);
+    }
     QApplication::processEvents();
     ok = Save(window->grab().toImage(), outDir + "/main-window-last-days.png") && ok;
     window->close();
