@@ -13,6 +13,8 @@
 #include "YearTable.h"
 
 #include <QCryptographicHash>
+#include <QProcess>
+#include <QSet>
 #include <QTest>
 #include <algorithm>
 
@@ -138,6 +140,8 @@ private slots:
     void windowYears();
     void windowMovesWithTheShownDay();
     void dayTableMatchesDateIndex();
+    void calendarToolPrintsYears_data();
+    void calendarToolPrintsYears();
 
 private:
     Gral gral_;
@@ -380,6 +384,56 @@ void TestCalendarWindow::dayTableMatchesDateIndex()
         }
         QCOMPARE(gral_.dayRows.rowOf(FirstCoveredDayNumber + 0.99), 1);
     }
+}
+
+void TestCalendarWindow::calendarToolPrintsYears_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("last");
+    QTest::newRow("2025-2027 offset 13") << QStringList{"--years", "2025-2027", "--offset", "13"} << 0 << Dmy
+                                         << "01/01/2025 00:00 11:50 10" << "31/12/2027";
+    // 31/12/2100 has a change at 22:09 in the base zone; two hours' shift or more carry it past the period.
+    QTest::newRow("2100, other pattern") << QStringList{"--years", "2100", "--pattern", "yyyy-MM-dd"} << 0
+                                         << "yyyy-MM-dd" << "2100-01-01" << "2100-12-31 22:09 23:59 11";
+    QTest::newRow("2100 offset 13") << QStringList{"--years", "2100", "--offset", "13"} << 0 << Dmy << "01/01/2100"
+                                    << "31/12/2100 00:00 23:59 10";
+    QTest::newRow("DEMO without --years") << QStringList{"--offset", "13"} << 0 << Dmy << "01/01/2003 00:00 23:59 09"
+                                          << "31/12/2004 06:34 23:59 06";
+    QTest::newRow("before 1900") << QStringList{"--years", "1899-1900"} << 2 << Dmy << QString() << QString();
+    QTest::newRow("after 2100") << QStringList{"--years", "2100-2101"} << 2 << Dmy << QString() << QString();
+    QTest::newRow("reversed") << QStringList{"--years", "2027-2025"} << 2 << Dmy << QString() << QString();
+    QTest::newRow("not years") << QStringList{"--years", "dos mil"} << 2 << Dmy << QString() << QString();
+}
+
+void TestCalendarWindow::calendarToolPrintsYears()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, pattern);
+    QFETCH(QString, first);
+    QFETCH(QString, last);
+    QProcess tool;
+    tool.start(QStringLiteral(PRONOS_PROGRAM_DIR "/pronos-calendar"), arguments);
+    QVERIFY(tool.waitForFinished(30000));
+    QCOMPARE(tool.exitCode(), exitCode);
+    const QStringList lines = QString::fromUtf8(tool.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    if (exitCode != 0) {
+        QVERIFY(lines.isEmpty());
+        return;
+    }
+    QVERIFY2(lines.constFirst().startsWith(first), qPrintable(lines.constFirst()));
+    QVERIFY2(lines.constLast().startsWith(last), qPrintable(lines.constLast()));
+    // Every day between, one or two lines each.
+    QSet<QString> days;
+    for (const QString& line : lines)
+        days.insert(line.left(10));
+    const double firstDay = *ParseDate(lines.constFirst().left(10), pattern);
+    const double lastDay = *ParseDate(lines.constLast().left(10), pattern);
+    QCOMPARE(days.size(), qsizetype(lastDay - firstDay + 1));
+    QVERIFY(lines.size() > days.size() && lines.size() < 2 * days.size());
 }
 
 QTEST_GUILESS_MAIN(TestCalendarWindow)

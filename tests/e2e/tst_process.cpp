@@ -53,8 +53,15 @@ void ConfigureRegion()
     store.setZoneText("(GMT 00:00) Hora media de Greenwich: Dublín, Edimburgo, Lisboa, Londres");
 }
 
+// A configured region for both editions, a folder for the copies' sockets, and
+// the environment the copies run in.
 QProcessEnvironment ProgramEnvironment(const TestEnvironment& env, const QString& socketFolder)
 {
+    ConfigureRegion();
+    UseEdition(FullEdition());
+    ConfigureRegion();
+    UseEdition(DemoEdition());
+    QDir().mkpath(socketFolder);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("XDG_CONFIG_HOME", env.path() + "/config");
     environment.insert("TMPDIR", socketFolder);
@@ -77,9 +84,7 @@ void TestProcess::secondCopyEndsAndFirstComesForward()
     TestEnvironment env;
     const QString folder = env.path() + "/bin/";
     LayOutProgramFolder(folder);
-    ConfigureRegion();
     const QString socketFolder = env.path() + "/tmp";
-    QDir().mkpath(socketFolder);
     const QProcessEnvironment environment = ProgramEnvironment(env, socketFolder);
 
     QProcess first;
@@ -115,12 +120,7 @@ void TestProcess::bothEditionsRunAtOnce()
     TestEnvironment env;
     const QString folder = env.path() + "/bin/";
     LayOutProgramFolder(folder);
-    ConfigureRegion();
-    UseEdition(FullEdition());
-    ConfigureRegion();
-    UseEdition(DemoEdition());
     const QString socketFolder = env.path() + "/tmp";
-    QDir().mkpath(socketFolder);
     const QProcessEnvironment environment = ProgramEnvironment(env, socketFolder);
 
     QProcess demo;
