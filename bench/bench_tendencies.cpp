@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QProcess>
+#include <QPushButton>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
@@ -130,8 +131,7 @@ void BM_FullDayStepWithRebuild(benchmark::State& state)
         // 25/12/2025 shown, applied as the user does, with the calendar holding 2024-2025.
         BuildShiftedCalendarYears(gral, 2024, 2025);
         window->DateTime1->setDate(QDate(2025, 12, 25));
-        window->DateTime1->setFocus();
-        window->Button1_Click();
+        QTest::mouseClick(window->Button1, Qt::LeftButton);
         window->Barra->setFocus();
         QApplication::processEvents();
         state.ResumeTiming();

@@ -425,6 +425,7 @@ void TForm1::closeEvent(QCloseEvent* event)
         explanation_->close();
     gral_.signCalendar.clear();
     gral_.dateIndex.clear();
+    gral_.dayRows = DayRowTable{};
     gral_.memberList.clear();
     event->accept();
     RequestQuit(gral_);

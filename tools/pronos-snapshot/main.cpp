@@ -27,6 +27,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -183,9 +184,9 @@ int main(int argc, char** argv)
     explanation->close();
     if (full) { // the track bar spans one year: the period's end is reached by date
         window->DateTime1->setDate(DateFromDayNumber(gral.lastCoveredDay - 3));
-        QApplication::setActiveWindow(window.get()); // "Aplicar fecha" answers only with the picker focused
-        window->DateTime1->setFocus();
-        window->Button1_Click();
+        QApplication::setActiveWindow(window.get()); // "Aplicar fecha" answers only when focused, as a click leaves it
+        window->Button1->setFocus();
+        window->Button1->click();
     } else {
         window->Barra->setValue(window->Barra->maximum() - 3);
     }
