@@ -38,6 +38,7 @@ std::unique_ptr<TForm1> StartMainWindow(Gral& gral)
     gral.systemDateFormat = ReadSystemDateFormat(gral).value_or(QString());
     gral.startDateText = DateText(gral, TodayDayNumber());
     gral.programFolder = g_folder;
+    gral.dataFolder = g_folder;
     if (!OpenMembersFile(gral))
         return nullptr;
     return std::make_unique<TForm1>(gral);

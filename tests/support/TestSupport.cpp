@@ -1,9 +1,11 @@
 #include "TestSupport.h"
+#include "DataFolder.h"
 #include "DatePattern.h"
 #include "SystemDateFormat.h"
 
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QSettings>
 
 TestEnvironment::TestEnvironment()
@@ -12,9 +14,23 @@ TestEnvironment::TestEnvironment()
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_.path() + "/config");
     setShortDatePattern(QStringLiteral("dd/MM/yyyy"));
     clearSettings();
+    hadDataHome_ = qEnvironmentVariableIsSet("XDG_DATA_HOME");
+    savedDataHome_ = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dir_.path() + "/data"));
 }
 
-TestEnvironment::~TestEnvironment() = default;
+TestEnvironment::~TestEnvironment()
+{
+    if (hadDataHome_)
+        qputenv("XDG_DATA_HOME", savedDataHome_);
+    else
+        qunsetenv("XDG_DATA_HOME");
+}
+
+QString TestEnvironment::dataFolder() const
+{
+    return UserDataFolder(programFolder());
+}
 
 void TestEnvironment::setShortDatePattern(const QString& pattern)
 {

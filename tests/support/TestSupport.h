@@ -10,8 +10,9 @@
 #include <deque>
 #include <functional>
 
-// Redirects the settings store and the system's short-date setting into a
-// temporary folder for the lifetime of the object.
+// Redirects the settings store, the system's short-date setting and the
+// user's data folder (XDG_DATA_HOME) into a temporary folder for the lifetime
+// of the object.
 class TestEnvironment {
 public:
     TestEnvironment();
@@ -21,11 +22,15 @@ public:
     void setShortDatePattern(const QString& pattern);
     // A fresh program folder inside the temporary folder, ending in '/'.
     QString programFolder() const;
+    // The user's data folder the program uses in this environment, ending in '/'.
+    QString dataFolder() const;
     // Empties the settings store.
     void clearSettings();
 
 private:
     QTemporaryDir dir_;
+    QByteArray savedDataHome_;
+    bool hadDataHome_ = false;
 };
 
 struct RecordedMessage {

@@ -113,6 +113,7 @@ int main(int argc, char** argv)
     gral.systemDateFormat = ReadSystemDateFormat(gral).value_or(QString());
     gral.startDateText = DateText(gral, TodayDayNumber());
     gral.programFolder = programFolder;
+    gral.dataFolder = programFolder;
     std::unique_ptr<TForm1> window;
     if (gral.systemDateFormat.size() == 10 && OpenMembersFile(gral)) {
         QCoreApplication::setApplicationName(ApplicationTitle);

@@ -1,6 +1,8 @@
 #include "Startup.h"
 
+#include "DataFolder.h"
 #include "DesktopPlatform.h"
+#include "MembersFile.h"
 #include "MembersStartup.h"
 #include "ProgramMessage.h"
 #include "SingleInstance.h"
@@ -44,10 +46,12 @@ std::unique_ptr<TForm1> StartPronos(Gral& gral, const StartupOptions& options)
         return nullptr;
     }
 
-    // 3.-5. Start date text, program folder, empty shared lists.
+    // 3.-5. Start date text, program and data folders, empty shared lists.
     gral.startDateText = DateText(gral, TodayDayNumber());
     gral.programFolder = WithTrailingSeparator(
         options.programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : options.programFolder);
+    if (!PrepareDataFolder(gral, MembersFileName))
+        return nullptr;
     gral.signCalendar.clear();
     gral.dateIndex.clear();
     gral.memberList.clear();
