@@ -8,13 +8,6 @@
 
 namespace {
 
-QString WithTrailingSeparator(QString folder)
-{
-    if (!folder.endsWith(u'/'))
-        folder += u'/';
-    return folder;
-}
-
 void ReportFolderFailure(const Gral& gral, const QString& folder)
 {
     const QString shown = folder.isEmpty() ? QStringLiteral("(ninguna)") : QDir::toNativeSeparators(folder);
@@ -54,13 +47,13 @@ bool CarryOver(const Gral& gral, const QString& from, const QString& to)
 QString UserDataFolder(const QString& programFolder)
 {
 #ifdef Q_OS_WIN
-    return WithTrailingSeparator(programFolder);
+    return programFolder;
 #else
     Q_UNUSED(programFolder);
     const QString shared = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (shared.isEmpty())
         return {};
-    return WithTrailingSeparator(shared) + QStringLiteral("Zeltmark/Pronos/");
+    return QDir::cleanPath(shared + QStringLiteral("/Zeltmark/Pronos")) + u'/';
 #endif
 }
 

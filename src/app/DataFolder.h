@@ -8,8 +8,8 @@
 
 #include <QString>
 
-// The user's data folder for a program started from `programFolder`, ending
-// in '/'. Empty when the system names none.
+// The user's data folder for a program started from `programFolder` (which
+// ends in '/'), ending in '/'. Empty when the system names none.
 QString UserDataFolder(const QString& programFolder);
 
 // Sets gral.dataFolder from gral.programFolder and makes sure it exists. A

@@ -202,11 +202,7 @@ void TestFirstRun::membersBesideTheProgramAreCarriedOverOnce()
         store.setDaylightSaving(false);
         store.setZoneText("(GMT 00:00) Hora media de Greenwich: Dublín, Edimburgo, Lisboa, Londres");
     }
-    QByteArray record(152, '\0');
-    const double birthDate = 29346; // 5 May 1980
-    std::memcpy(record.data(), &birthDate, sizeof birthDate);
-    record[8] = 9;
-    std::memcpy(record.data() + 9, "PEREZ ANA", 9);
+    const QByteArray record = RawMemberRecord(29346, "PEREZ ANA"); // born 5 May 1980
     {
         QFile beside(folder + "Fechas.dat");
         QVERIFY(beside.open(QIODevice::WriteOnly));

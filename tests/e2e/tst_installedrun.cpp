@@ -3,6 +3,8 @@
 // that user's members file in the user's own data folder. Run as root (as
 // here and in CI), the program is started as the user "nobody" through
 // setpriv; run as anyone else, as that user.
+#include "TestSupport.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -10,7 +12,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <cstring>
 #include <optional>
 #include <pwd.h>
 #include <unistd.h>
@@ -72,12 +73,7 @@ std::optional<RunAs> OrdinaryUser(QString* whyNot)
 
 QByteArray OneMember()
 {
-    QByteArray record(152, '\0');
-    const double birthDate = 29346; // 5 May 1980
-    std::memcpy(record.data(), &birthDate, sizeof birthDate);
-    record[8] = 9;
-    std::memcpy(record.data() + 9, "PEREZ ANA", 9);
-    return record;
+    return RawMemberRecord(29346, "PEREZ ANA"); // born 5 May 1980
 }
 
 } // namespace

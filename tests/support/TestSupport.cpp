@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSettings>
+#include <cstring>
 
 TestEnvironment::TestEnvironment()
 {
@@ -56,6 +57,15 @@ void TestEnvironment::clearSettings()
                     QStringLiteral("Pronos.Demo"));
     store.clear();
     store.sync();
+}
+
+QByteArray RawMemberRecord(double birthDate, const QByteArray& name)
+{
+    QByteArray record(152, '\0');
+    std::memcpy(record.data(), &birthDate, sizeof birthDate);
+    record[8] = char(name.size());
+    std::memcpy(record.data() + 9, name.constData(), size_t(name.size()));
+    return record;
 }
 
 MessageRecorder::MessageRecorder(Gral& gral)

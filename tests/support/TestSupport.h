@@ -38,6 +38,10 @@ struct RecordedMessage {
     int style = 0;
 };
 
+// The bytes of one members-file record: a whole-day birth date and a name
+// (ASCII), nothing else, as the program writes it.
+QByteArray RawMemberRecord(double birthDate, const QByteArray& name);
+
 // Records every ProgramMessage and answers from a queue (OK when it's empty).
 class MessageRecorder {
 public:
