@@ -46,6 +46,7 @@ std::unique_ptr<TForm1> StartMainWindow(Gral& gral)
     gral.startDateText = DateText(gral, TodayDayNumber());
     gral.programFolder = g_folder;
     gral.coveredPeriod = CurrentEdition().period(TodayDayNumber());
+    gral.dataFolder = g_folder;
     if (!OpenMembersFile(gral))
         return nullptr;
     return std::make_unique<TForm1>(gral);

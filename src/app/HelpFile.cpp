@@ -2,11 +2,16 @@
 #include "Edition.h"
 #include "ProgramMessage.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
 namespace {
+
+// Where an installation keeps the help file, seen from the executable's
+// folder: share/pronos/ beside bin/ in the same prefix.
+const QString InstalledHelpFolder = QStringLiteral(PRONOS_INSTALLED_HELP_FOLDER);
 
 // Removes blank lines at both ends, keeping inner spacing as written.
 QString TrimBlankLines(QStringList lines)
@@ -76,10 +81,12 @@ void CheckHelpFile(Gral& gral)
 {
     if (!gral.helpFile.isEmpty())
         return;
-    const QString path = gral.programFolder + CurrentEdition().helpFileName;
-    if (QFileInfo(path).isFile()) {
-        gral.helpFile = path;
-        return;
+    for (const QString& folder : {gral.programFolder, gral.programFolder + InstalledHelpFolder}) {
+        const QString path = QDir::cleanPath(folder + CurrentEdition().helpFileName);
+        if (QFileInfo(path).isFile()) {
+            gral.helpFile = path;
+            return;
+        }
     }
     ProgramMessage(gral,
                    QStringLiteral("No se puede hallar el archivo de ayuda \"%1\".\r"

@@ -12,6 +12,8 @@
 #include <optional>
 
 inline const QString MembersFileName = QStringLiteral("Fechas.dat");
+// The members file in the user's data folder.
+inline QString MembersFilePath(const Gral& gral) { return gral.dataFolder + MembersFileName; }
 // The copy of a damaged file's bytes made before it is emptied.
 inline const QString MembersBackupSuffix = QStringLiteral(".bak");
 

@@ -21,7 +21,7 @@ void ReportOpenFailure(const Gral& gral, const MembersFile& file)
 
 bool OpenMembersFile(Gral& gral)
 {
-    MembersFile file(gral.programFolder + MembersFileName);
+    MembersFile file(MembersFilePath(gral));
     if (file.openExisting() && file.size() > 0) {
         if (!LoadMemberList(gral, file))
             return false; // purged; the handle is closed

@@ -7,7 +7,7 @@ inline const QString FirstRunMembersMessage = QStringLiteral(
     "A continuación se abrirá la \"Gestión de Integrantes\".\r\r"
     "Ingrese al menos un integrante para el funcionamiento normal de \"Zeltmark - Pronos\"");
 
-// Fills gral.memberList from "Fechas.dat" in gral.programFolder. Without a
+// Fills gral.memberList from "Fechas.dat" in gral.dataFolder. Without a
 // member (no file, an empty file, or one of free slots only) it says so and
 // opens the members window; then the result is gral.memberSaved. False also
 // after a purge of a damaged file: the program must end.

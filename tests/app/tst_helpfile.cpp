@@ -154,6 +154,45 @@ private slots:
         QCOMPARE(messages.messages().size(), 1);
         QCOMPARE(gral.helpFile, gral.programFolder + "Pronos.hlp");
     }
+
+    // An installation keeps the help file in share/pronos/ beside bin/; one
+    // beside the executable (the build tree, Windows) comes first.
+    void checkHelpFileLooksBesideThenInShare_data()
+    {
+        QTest::addColumn<bool>("beside");
+        QTest::addColumn<bool>("shared");
+        QTest::addColumn<QString>("expected"); // relative to the prefix; empty: the missing message
+        QTest::newRow("beside only") << true << false << "bin/Pronos.hlp";
+        QTest::newRow("share only") << false << true << "share/pronos/Pronos.hlp";
+        QTest::newRow("both") << true << true << "bin/Pronos.hlp";
+        QTest::newRow("neither") << false << false << "";
+    }
+    void checkHelpFileLooksBesideThenInShare()
+    {
+        QFETCH(bool, beside);
+        QFETCH(bool, shared);
+        QFETCH(QString, expected);
+        TestEnvironment env;
+        const QString prefix = env.path() + "/prefix/";
+        QVERIFY(QDir().mkpath(prefix + "bin"));
+        QVERIFY(QDir().mkpath(prefix + "share/pronos"));
+        if (beside)
+            WriteFile(prefix + "bin/Pronos.hlp", "## 1 Contenido\n");
+        if (shared)
+            WriteFile(prefix + "share/pronos/Pronos.hlp", "## 1 Contenido\n");
+        Gral gral;
+        PrepareTestGral(gral);
+        MessageRecorder messages(gral);
+        gral.programFolder = prefix + "bin/";
+        CheckHelpFile(gral);
+        if (expected.isEmpty()) {
+            QCOMPARE(messages.texts(), QStringList{MissingHelpMessage});
+            QVERIFY(gral.helpFile.isEmpty());
+        } else {
+            QCOMPARE(messages.texts(), QStringList());
+            QCOMPARE(gral.helpFile, prefix + expected);
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(TestHelpFile)

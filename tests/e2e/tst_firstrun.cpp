@@ -5,6 +5,7 @@
 #include "Edition.h"
 #include "MemberList.h"
 #include "MembersStartup.h"
+#include "SettingsStore.h"
 #include "Startup.h"
 #include "TForm1.h"
 #include "TForm2.h"
@@ -14,6 +15,7 @@
 
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -74,6 +76,8 @@ private slots:
     void damagedMembersFileIsPurgedWithBackup();
     void fullEditionOpensOnToday_data();
     void fullEditionOpensOnToday();
+    void membersBesideTheProgramAreCarriedOverOnce();
+    void dataFolderThatCannotBeCreatedEndsTheStart();
 };
 
 void TestFirstRun::firstRunThenSecondRun()
@@ -110,7 +114,9 @@ void TestFirstRun::firstRunThenSecondRun()
         QVERIFY(messages.messages()[2].text.startsWith("Confirme selección:"));
         QCOMPARE(messages.messages()[2].style, 49);
 
-        QCOMPARE(QFile(folder + "Fechas.dat").size(), qint64(152));
+        QCOMPARE(gral.dataFolder, env.dataFolder());
+        QCOMPARE(QFile(env.dataFolder() + "Fechas.dat").size(), qint64(152));
+        QVERIFY(!QFile::exists(folder + "Fechas.dat")); // nothing is written beside the program
         QCOMPARE(gral.zoneOffset, 12);
         QCOMPARE(gral.signCalendar.size(), 1052);
         QCOMPARE(main->Combo1->currentText(), QString("GARCIA LUIS - 05/05/1980"));
@@ -190,8 +196,8 @@ void TestFirstRun::membersWindowClosedWithoutSaving()
         QVERIFY(!StartPronos(gral, OptionsFor(folder)));
         QCOMPARE(modal.opened(), 1);
         QCOMPARE(messages.texts(), QStringList({FirstRunMembersMessage, NoMemberMessage}));
-        QVERIFY(QFile::exists(folder + "Fechas.dat"));
-        QCOMPARE(QFile(folder + "Fechas.dat").size(), qint64(0));
+        QVERIFY(QFile::exists(env.dataFolder() + "Fechas.dat"));
+        QCOMPARE(QFile(env.dataFolder() + "Fechas.dat").size(), qint64(0));
     }
 }
 
@@ -205,7 +211,8 @@ void TestFirstRun::damagedMembersFileIsPurgedWithBackup()
     std::memcpy(record.data(), &notADate, sizeof notADate);
     record[8] = 4;
     std::memcpy(record.data() + 9, "RUIZ", 4);
-    QFile file(folder + "Fechas.dat");
+    QVERIFY(QDir().mkpath(env.dataFolder()));
+    QFile file(env.dataFolder() + "Fechas.dat");
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(record);
     file.close();
@@ -218,10 +225,70 @@ void TestFirstRun::damagedMembersFileIsPurgedWithBackup()
     QCOMPARE(modal.opened(), 0);
     QCOMPARE(messages.texts(), QStringList({DamagedMembersFileMessage, NoMemberMessage}));
     QCOMPARE(messages.messages()[0].style, 16);
-    QCOMPARE(QFile(folder + "Fechas.dat").size(), qint64(0));
-    QFile backup(folder + "Fechas.dat.bak");
+    QCOMPARE(QFile(env.dataFolder() + "Fechas.dat").size(), qint64(0));
+    QFile backup(env.dataFolder() + "Fechas.dat.bak");
     QVERIFY(backup.open(QIODevice::ReadOnly));
     QCOMPARE(backup.readAll(), record);
+}
+
+// A members file left beside the executable by an earlier version: the first
+// start copies it into the user's data folder and says so; later starts use
+// the copy and say nothing; the original is never touched.
+void TestFirstRun::membersBesideTheProgramAreCarriedOverOnce()
+{
+    TestEnvironment env;
+    const QString folder = env.programFolder();
+    InstallHelpFile(folder);
+    {
+        SettingsStore store; // a configured region, so the start goes straight to the main window
+        store.setRegionLine(21);
+        store.setZoneIndex(12);
+        store.setZoneOffset(12);
+        store.setDaylightSaving(false);
+        store.setZoneText("(GMT 00:00) Hora media de Greenwich: Dublín, Edimburgo, Lisboa, Londres");
+    }
+    const QByteArray record = RawMemberRecord(29346, "PEREZ ANA"); // born 5 May 1980
+    {
+        QFile beside(folder + "Fechas.dat");
+        QVERIFY(beside.open(QIODevice::WriteOnly));
+        beside.write(record);
+    }
+    const QString copied = env.dataFolder() + "Fechas.dat";
+    for (int run = 0; run < 2; ++run) {
+        ScriptedStart start;
+        std::unique_ptr<TForm1> main = StartPronos(start.gral, OptionsFor(folder));
+        QVERIFY(main);
+        QCOMPARE(main->Combo1->currentText(), QString("PEREZ ANA - 05/05/1980"));
+        const QStringList told{
+            QStringLiteral("Los integrantes guardados junto al programa, en \"%1\", se copiaron a \"%2\".\r\r"
+                           "De ahora en adelante se leen y se guardan allí; el archivo original no se modificó.")
+                .arg(folder + "Fechas.dat", copied)};
+        QCOMPARE(start.messages.texts(), run == 0 ? told : QStringList());
+        QFile copy(copied);
+        QVERIFY(copy.open(QIODevice::ReadOnly));
+        QCOMPARE(copy.readAll(), record);
+        QCOMPARE(QFile(folder + "Fechas.dat").size(), qint64(152));
+        main->close();
+    }
+}
+
+void TestFirstRun::dataFolderThatCannotBeCreatedEndsTheStart()
+{
+    TestEnvironment env;
+    const QString folder = env.programFolder();
+    InstallHelpFile(folder);
+    QFile blocker(env.path() + "/blocked");
+    QVERIFY(blocker.open(QIODevice::WriteOnly)); // a file where the data folder's parent should be
+    blocker.close();
+    qputenv("XDG_DATA_HOME", QFile::encodeName(env.path() + "/blocked"));
+    ScriptedStart start;
+    QVERIFY(!StartPronos(start.gral, OptionsFor(folder)));
+    QCOMPARE(start.modal.opened(), 0);
+    QCOMPARE(start.messages.texts().size(), 1); // the reason, and no members window or second message
+    QVERIFY(start.messages.texts()[0].startsWith(
+        QStringLiteral("No se pudo crear la carpeta \"%1/blocked/Zeltmark/Pronos/\"").arg(env.path())));
+    QCOMPARE(start.messages.messages()[0].style, 16);
+    QVERIFY(!QFile::exists(folder + "Fechas.dat"));
 }
 
 QTEST_MAIN(TestFirstRun)

@@ -14,10 +14,12 @@
 
 namespace {
 
-// A program folder with the executable, its help file and one member.
-void LayOutProgramFolder(const QString& folder)
+// A program folder with the executable and its help file, and one member in
+// the user's data folder.
+void LayOutProgramFolder(const QString& folder, const QString& dataFolder)
 {
     QDir().mkpath(folder);
+    QDir().mkpath(dataFolder);
     QVERIFY(QFile::copy(QStringLiteral(PRONOS_PROGRAM_DIR "/pronos"), folder + "pronos"));
     QVERIFY(QFile::copy(QStringLiteral(PRONOS_PROGRAM_DIR "/Pronos.hlp"), folder + "Pronos.hlp"));
     QVERIFY(QFile::copy(QStringLiteral(PRONOS_PROGRAM_DIR "/pronos-full"), folder + "pronos-full"));
@@ -27,7 +29,7 @@ void LayOutProgramFolder(const QString& folder)
     std::memcpy(record.data(), &birthDate, sizeof birthDate);
     record[8] = 9;
     std::memcpy(record.data() + 9, "PEREZ ANA", 9);
-    QFile file(folder + "Fechas.dat");
+    QFile file(dataFolder + "Fechas.dat");
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(record);
 }
@@ -64,6 +66,7 @@ QProcessEnvironment ProgramEnvironment(const TestEnvironment& env, const QString
     QDir().mkpath(socketFolder);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("XDG_CONFIG_HOME", env.path() + "/config");
+    environment.insert("XDG_DATA_HOME", env.path() + "/data");
     environment.insert("TMPDIR", socketFolder);
     environment.insert("QT_QPA_PLATFORM", "offscreen");
     environment.insert("USER", "pronos-test");
@@ -83,7 +86,7 @@ void TestProcess::secondCopyEndsAndFirstComesForward()
 {
     TestEnvironment env;
     const QString folder = env.path() + "/bin/";
-    LayOutProgramFolder(folder);
+    LayOutProgramFolder(folder, env.dataFolder());
     const QString socketFolder = env.path() + "/tmp";
     const QProcessEnvironment environment = ProgramEnvironment(env, socketFolder);
 
@@ -119,7 +122,7 @@ void TestProcess::bothEditionsRunAtOnce()
 {
     TestEnvironment env;
     const QString folder = env.path() + "/bin/";
-    LayOutProgramFolder(folder);
+    LayOutProgramFolder(folder, env.dataFolder());
     const QString socketFolder = env.path() + "/tmp";
     const QProcessEnvironment environment = ProgramEnvironment(env, socketFolder);
 

@@ -18,6 +18,7 @@ protected:
         PrepareTestGral(gral_);
         folder_ = env_->programFolder();
         gral_.programFolder = folder_;
+        gral_.dataFolder = folder_;
     }
 
     std::unique_ptr<TestEnvironment> env_;

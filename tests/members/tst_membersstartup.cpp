@@ -59,6 +59,7 @@ void TestMembersStartup::init()
     PrepareTestGral(gral_);
     folder_ = env_->programFolder();
     gral_.programFolder = folder_;
+    gral_.dataFolder = folder_;
     gral_.helpFile = folder_ + u"Pronos.hlp"_qs;
 }
 

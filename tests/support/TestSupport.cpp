@@ -1,10 +1,13 @@
 #include "TestSupport.h"
+#include "DataFolder.h"
 #include "DatePattern.h"
 #include "SystemDateFormat.h"
 
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QSettings>
+#include <cstring>
 
 TestEnvironment::TestEnvironment()
 {
@@ -12,9 +15,23 @@ TestEnvironment::TestEnvironment()
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_.path() + "/config");
     setShortDatePattern(QStringLiteral("dd/MM/yyyy"));
     clearSettings();
+    hadDataHome_ = qEnvironmentVariableIsSet("XDG_DATA_HOME");
+    savedDataHome_ = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dir_.path() + "/data"));
 }
 
-TestEnvironment::~TestEnvironment() = default;
+TestEnvironment::~TestEnvironment()
+{
+    if (hadDataHome_)
+        qputenv("XDG_DATA_HOME", savedDataHome_);
+    else
+        qunsetenv("XDG_DATA_HOME");
+}
+
+QString TestEnvironment::dataFolder() const
+{
+    return UserDataFolder(programFolder());
+}
 
 void TestEnvironment::setShortDatePattern(const QString& pattern)
 {
@@ -40,6 +57,15 @@ void TestEnvironment::clearSettings()
                     QStringLiteral("Pronos.Demo"));
     store.clear();
     store.sync();
+}
+
+QByteArray RawMemberRecord(double birthDate, const QByteArray& name)
+{
+    QByteArray record(152, '\0');
+    std::memcpy(record.data(), &birthDate, sizeof birthDate);
+    record[8] = char(name.size());
+    std::memcpy(record.data() + 9, name.constData(), size_t(name.size()));
+    return record;
 }
 
 MessageRecorder::MessageRecorder(Gral& gral)

@@ -10,8 +10,9 @@
 #include <deque>
 #include <functional>
 
-// Redirects the settings store and the system's short-date setting into a
-// temporary folder for the lifetime of the object.
+// Redirects the settings store, the system's short-date setting and the
+// user's data folder (XDG_DATA_HOME) into a temporary folder for the lifetime
+// of the object.
 class TestEnvironment {
 public:
     TestEnvironment();
@@ -21,17 +22,25 @@ public:
     void setShortDatePattern(const QString& pattern);
     // A fresh program folder inside the temporary folder, ending in '/'.
     QString programFolder() const;
+    // The user's data folder the program uses in this environment, ending in '/'.
+    QString dataFolder() const;
     // Empties the settings store.
     void clearSettings();
 
 private:
     QTemporaryDir dir_;
+    QByteArray savedDataHome_;
+    bool hadDataHome_ = false;
 };
 
 struct RecordedMessage {
     QString text;
     int style = 0;
 };
+
+// The bytes of one members-file record: a whole-day birth date and a name
+// (ASCII), nothing else, as the program writes it.
+QByteArray RawMemberRecord(double birthDate, const QByteArray& name);
 
 // Records every ProgramMessage and answers from a queue (OK when it's empty).
 class MessageRecorder {

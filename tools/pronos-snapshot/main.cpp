@@ -123,6 +123,7 @@ int main(int argc, char** argv)
     gral.startDateText = DateText(gral, TodayDayNumber());
     gral.programFolder = programFolder;
     gral.coveredPeriod = CurrentEdition().period(TodayDayNumber());
+    gral.dataFolder = programFolder;
     std::unique_ptr<TForm1> window;
     if (gral.systemDateFormat.size() == 10 && OpenMembersFile(gral)) {
         QCoreApplication::setApplicationName(CurrentEdition().applicationTitle);

@@ -1,7 +1,9 @@
 #include "Startup.h"
 
+#include "DataFolder.h"
 #include "DesktopPlatform.h"
 #include "Edition.h"
+#include "MembersFile.h"
 #include "MembersStartup.h"
 #include "ProgramMessage.h"
 #include "SingleInstance.h"
@@ -45,12 +47,15 @@ std::unique_ptr<TForm1> StartPronos(Gral& gral, const StartupOptions& options)
         return nullptr;
     }
 
-    // 3.-5. Start date text, the edition's period opening on today, program folder, empty shared lists.
+    // 3.-5. Start date text, the edition's period opening on today, program and data folders,
+    // empty shared lists.
     const double today = TodayDayNumber();
     gral.startDateText = DateText(gral, today);
     gral.coveredPeriod = CurrentEdition().period(options.today.value_or(today));
     gral.programFolder = WithTrailingSeparator(
         options.programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : options.programFolder);
+    if (!PrepareDataFolder(gral, MembersFileName))
+        return nullptr;
     gral.signCalendar.clear();
     gral.dateIndex.clear();
     gral.dayRows = DayRowTable{};

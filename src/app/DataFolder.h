@@ -1,0 +1,20 @@
+#pragma once
+// Where the user's own files live. On Windows that is the program's folder, as
+// always. Elsewhere a program is installed where its users can't write
+// (/usr, /opt), and each user keeps a members file of their own, so the files
+// live in the user's data folder: $XDG_DATA_HOME/Zeltmark/Pronos/, by default
+// ~/.local/share/Zeltmark/Pronos/ — for every run, from the build tree too.
+#include "Gral.h"
+
+#include <QString>
+
+// The user's data folder for a program started from `programFolder` (which
+// ends in '/'), ending in '/'. Empty when the system names none.
+QString UserDataFolder(const QString& programFolder);
+
+// Sets gral.dataFolder from gral.programFolder and makes sure it exists. A
+// `fileName` lying beside the executable while the data folder has none is
+// copied there once (the original stays where it is) and the user is told.
+// False, after a message saying why, when the folder can't be created or the
+// copy fails: the program can't keep its files and ends.
+bool PrepareDataFolder(Gral& gral, const QString& fileName);

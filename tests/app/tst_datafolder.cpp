@@ -1,0 +1,149 @@
+// Where the members file lives: the user's data folder, created when missing,
+// with a members file found beside the executable carried over once.
+#include "DataFolder.h"
+#include "ProgramMessage.h"
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QtTest>
+
+namespace {
+
+const QString Name = QStringLiteral("Fechas.dat");
+
+void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// The file's bytes, or "<none>" when it doesn't exist.
+QByteArray Contents(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return "<none>";
+    return file.readAll();
+}
+
+QString CarriedOverMessage(const QString& from, const QString& to)
+{
+    return QStringLiteral("Los integrantes guardados junto al programa, en \"%1\", se copiaron a \"%2\".\r\r"
+                          "De ahora en adelante se leen y se guardan allí; el archivo original no se modificó.")
+        .arg(from, to);
+}
+
+} // namespace
+
+class TestDataFolder : public QObject {
+    Q_OBJECT
+private slots:
+    void dataFolderFollowsXdgDataHome()
+    {
+        TestEnvironment env;
+        QCOMPARE(UserDataFolder(env.programFolder()), env.path() + "/data/Zeltmark/Pronos/");
+        qunsetenv("XDG_DATA_HOME"); // the default: ~/.local/share
+        QCOMPARE(UserDataFolder(env.programFolder()), QDir::homePath() + "/.local/share/Zeltmark/Pronos/");
+    }
+
+    void carryOver_data()
+    {
+        QTest::addColumn<QByteArray>("beside"); // "<none>": no file beside the executable
+        QTest::addColumn<QByteArray>("own");    // "<none>": no file in the data folder yet
+        QTest::addColumn<QByteArray>("expected");
+        QTest::addColumn<bool>("told");
+        QTest::newRow("fresh user") << QByteArray("<none>") << QByteArray("<none>") << QByteArray("<none>") << false;
+        QTest::newRow("file beside only") << QByteArray(152, 'A') << QByteArray("<none>") << QByteArray(152, 'A')
+                                          << true;
+        QTest::newRow("empty file beside") << QByteArray() << QByteArray("<none>") << QByteArray() << true;
+        QTest::newRow("own file kept") << QByteArray(152, 'A') << QByteArray(304, 'B') << QByteArray(304, 'B')
+                                       << false;
+        QTest::newRow("own empty file kept") << QByteArray(152, 'A') << QByteArray() << QByteArray() << false;
+        QTest::newRow("own file only") << QByteArray("<none>") << QByteArray(152, 'B') << QByteArray(152, 'B')
+                                       << false;
+    }
+    void carryOver()
+    {
+        QFETCH(QByteArray, beside);
+        QFETCH(QByteArray, own);
+        QFETCH(QByteArray, expected);
+        QFETCH(bool, told);
+        TestEnvironment env;
+        const QString program = env.programFolder();
+        const QString data = env.dataFolder();
+        if (beside != "<none>")
+            WriteFile(program + Name, beside);
+        if (own != "<none>") {
+            QVERIFY(QDir().mkpath(data));
+            WriteFile(data + Name, own);
+        }
+        Gral gral;
+        PrepareTestGral(gral);
+        MessageRecorder messages(gral);
+        gral.programFolder = program;
+
+        QVERIFY(PrepareDataFolder(gral, Name));
+        QCOMPARE(gral.dataFolder, data);
+        QVERIFY(QFileInfo(data).isDir());
+        QCOMPARE(Contents(data + Name), expected);
+        QCOMPARE(Contents(program + Name), beside); // the original is never moved or changed
+        if (told) {
+            QCOMPARE(messages.texts(), QStringList{CarriedOverMessage(program + Name, data + Name)});
+            QCOMPARE(messages.messages()[0].style, int(StyleInformation));
+        } else {
+            QCOMPARE(messages.texts(), QStringList());
+        }
+
+        // The next start tells nothing and copies nothing, even after the user's file changed.
+        if (QFile::exists(data + Name))
+            WriteFile(data + Name, "changed");
+        messages.clear();
+        QVERIFY(PrepareDataFolder(gral, Name));
+        QCOMPARE(messages.texts(), QStringList());
+        QCOMPARE(Contents(data + Name), QFile::exists(data + Name) ? QByteArray("changed") : QByteArray("<none>"));
+        QCOMPARE(Contents(program + Name), beside);
+    }
+
+    // An installation's file may be read-only; the user's copy must be writable.
+    void carriedOverCopyIsWritable()
+    {
+        TestEnvironment env;
+        const QString program = env.programFolder();
+        WriteFile(program + Name, QByteArray(152, 'A'));
+        QVERIFY(QFile::setPermissions(program + Name, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        Gral gral;
+        PrepareTestGral(gral);
+        MessageRecorder messages(gral);
+        gral.programFolder = program;
+        QVERIFY(PrepareDataFolder(gral, Name));
+        QVERIFY(QFile::permissions(gral.dataFolder + Name) & QFile::WriteOwner);
+        QVERIFY(!(QFile::permissions(program + Name) & QFile::WriteOwner));
+    }
+
+    void folderThatCannotBeCreatedIsReported()
+    {
+        TestEnvironment env;
+        // A plain file where a folder of the path should be: no one can create it, root included.
+        WriteFile(env.path() + "/blocked", "not a folder");
+        qputenv("XDG_DATA_HOME", QFile::encodeName(env.path() + "/blocked/share"));
+        const QString program = env.programFolder();
+        WriteFile(program + Name, QByteArray(152, 'A'));
+        Gral gral;
+        PrepareTestGral(gral);
+        MessageRecorder messages(gral);
+        gral.programFolder = program;
+        QVERIFY(!PrepareDataFolder(gral, Name));
+        QCOMPARE(messages.texts(),
+                 QStringList{QStringLiteral("No se pudo crear la carpeta \"%1/blocked/share/Zeltmark/Pronos/\", donde "
+                                            "se guardan los datos de los integrantes.\r\rCompruebe que pueda "
+                                            "escribir en ella y luego vuelva a ejecutar \"Zeltmark - Pronos\".")
+                                 .arg(env.path())});
+        QCOMPARE(messages.messages()[0].style, int(StyleError));
+        QCOMPARE(Contents(program + Name), QByteArray(152, 'A'));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDataFolder)
+#include "tst_datafolder.moc"
