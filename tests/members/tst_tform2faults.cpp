@@ -2,7 +2,6 @@
 #include "MemberList.h"
 #include "MemberListView.h"
 #include "MembersFile.h"
-#include "MembersStartup.h"
 #include "MembersTestFiles.h"
 #include "MembersTestFixture.h"
 #include "SmallDisk.h"
@@ -25,8 +24,6 @@ private slots:
     void saveOnFullDisk_data();
     void saveOnFullDisk();
     void pickerLimitsAreTheShowableDates();
-    void firstRunEndsOnDateFormatChange();
-    void unusableFileEndsStartWithoutNoMemberMessage();
 
 private:
     QStringList captions(const TForm2& w) const;
@@ -93,6 +90,7 @@ void TestTForm2Faults::changedOutsideProgram()
         w.Button2->click();
     }
     QCOMPARE(ReadBytes(path), bytes); // nothing written over the other copy's record
+    QCOMPARE(messages_->messages().size(), deleting ? 2 : 1); // after the confirmation, when deleting
     const RecordedMessage& told = messages_->messages().last();
     QVERIFY2(told.text.contains(ChangedOutside), qPrintable(told.text));
     QVERIFY(told.text.contains(u"\"AAA\""_qs));
@@ -163,44 +161,6 @@ void TestTForm2Faults::pickerLimitsAreTheShowableDates()
     picker.setMaximumDate(LastShowableBirthDate);
     picker.setMaximumDate(LastShowableBirthDate.addDays(1));
     QCOMPARE(picker.maximumDate(), LastShowableBirthDate);
-}
-
-// A change of the date format noticed by Save in the first-run window ends
-// the program there, as everywhere else: the window closes and nothing more
-// is asked.
-void TestTForm2Faults::firstRunEndsOnDateFormatChange()
-{
-    ModalScript modal(gral_);
-    bool closedBySave = false;
-    modal.push([&](QDialog& dialog) {
-        auto& w = static_cast<TForm2&>(dialog);
-        w.Edit1->setText(u"PRIMERO"_qs);
-        env_->setShortDatePattern(u"yyyy-MM-dd"_qs);
-        w.Button2->click();
-        closedBySave = !w.isVisible();
-        return 0;
-    });
-    QVERIFY(!OpenMembersFile(gral_));
-    QVERIFY(closedBySave);
-    QVERIFY(gral_.quitRequested);
-    QCOMPARE(messages_->messages().size(), 2); // the first-run message, then the change
-    QVERIFY(messages_->messages()[1].text.startsWith(u"Se han detectado cambios"_qs));
-    QCOMPARE(QFileInfo(folder_ + MembersFileName).size(), qint64(0));
-}
-
-// A members file that can't be opened is told as such, in Spanish, and the
-// start ends (the start-up then shows no "no member" message).
-void TestTForm2Faults::unusableFileEndsStartWithoutNoMemberMessage()
-{
-    const QString path = folder_ + MembersFileName;
-    QVERIFY(QDir().mkpath(path));
-    QVERIFY(!OpenMembersFile(gral_));
-    QVERIFY(gral_.quitRequested);
-    QCOMPARE(messages_->messages().size(), 1);
-    const QString text = messages_->messages()[0].text;
-    QVERIFY2(text.contains(u"Es una carpeta, no un archivo."_qs), qPrintable(text));
-    QVERIFY2(!text.contains(u"directory"_qs), qPrintable(text));
-    QVERIFY2(text.endsWith(u"\"Zeltmark - Pronos\" se cerrará."_qs), qPrintable(text));
 }
 
 QTEST_MAIN(TestTForm2Faults)
