@@ -202,7 +202,7 @@ std::optional<double> ParseDate(const QString& rawText, const QString& pattern, 
     return DayNumberFromDate(date);
 }
 
-bool WritesTenCharacterDates(const QString& pattern, const DateNames& names)
+bool HasDayMonthAndFullYear(const QString& pattern)
 {
     bool day = false, month = false, year = false;
     for (const DatePatternToken& t : TokenizeDatePattern(pattern)) {
@@ -210,7 +210,12 @@ bool WritesTenCharacterDates(const QString& pattern, const DateNames& names)
         month = month || t.field == DateField::Month;
         year = year || (t.field == DateField::Year && t.width >= 3);
     }
-    if (!day || !month || !year)
+    return day && month && year;
+}
+
+bool WritesTenCharacterDates(const QString& pattern, const DateNames& names)
+{
+    if (!HasDayMonthAndFullYear(pattern))
         return false;
     static constexpr int ProbeYears[] = {FirstCheckedYear, 1805, 1899, 1940, 2000, 2009, 2050, LastCheckedYear};
     static constexpr int ProbeDays[] = {1, 2, 3, 4, 5, 6, 7, 10, 11, 12, 13, 14, 15, 16};

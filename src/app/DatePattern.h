@@ -54,3 +54,5 @@ constexpr int DateTextWidth = 10;
 // with one- and two-digit days, the last day of each month, and years on both
 // sides of a century and of a two-digit year below 10.
 bool WritesTenCharacterDates(const QString& pattern, const DateNames& names = DateNames::System());
+// The first half of that test: a day, a numeric month and a four-digit year.
+bool HasDayMonthAndFullYear(const QString& pattern);

@@ -36,13 +36,7 @@ namespace {
 // a four-digit year in the pattern.
 bool HoldsForEveryDate(const QString& pattern, const DateNames& names)
 {
-    bool day = false, month = false, year = false;
-    for (const DatePatternToken& t : TokenizeDatePattern(pattern)) {
-        day = day || t.field == DateField::Day;
-        month = month || t.field == DateField::Month;
-        year = year || (t.field == DateField::Year && t.width >= 3);
-    }
-    if (!day || !month || !year)
+    if (!HasDayMonthAndFullYear(pattern))
         return false;
     const double first = DayNumberFromDate(QDate(1800, 1, 1));
     const double last = DayNumberFromDate(QDate(2100, 12, 31));
