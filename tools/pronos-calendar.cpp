@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QCommandLineParser>
 #include <QTextStream>
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -47,6 +48,20 @@ std::optional<CalendarYears> ReadYears(const QString& text)
     return CalendarYears{first, last};
 }
 
+// A pattern the listing can use: at least one date letter outside quotes
+// (an empty or quote-only pattern writes nothing), and no line break, which
+// would split the one-line-per-row listing.
+bool UsablePattern(const QString& pattern)
+{
+    for (const QChar c : pattern)
+        if (c == u'\n' || c == u'\r' || c == u'\v' || c == u'\f' || c == QChar(0x85) || c == QChar(0x2028)
+            || c == QChar(0x2029))
+            return false;
+    const QList<DatePatternToken> tokens = TokenizeDatePattern(pattern);
+    return std::any_of(tokens.cbegin(), tokens.cend(),
+                       [](const DatePatternToken& t) { return t.field != DateField::Literal; });
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -67,6 +82,12 @@ int main(int argc, char* argv[])
     QTextStream err(stderr);
     Gral gral;
     gral.systemDateFormat = parser.value(patternOption);
+    if (!UsablePattern(gral.systemDateFormat)) {
+        err << "pronos-calendar: --pattern needs a day, month or year letter (d, M, y) outside quotes "
+               "and no line break"
+            << Qt::endl;
+        return 2;
+    }
     gral.platform.message = [&err](const QString& text, int) {
         err << text << Qt::endl;
         return 1;

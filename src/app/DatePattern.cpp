@@ -201,3 +201,38 @@ std::optional<double> ParseDate(const QString& rawText, const QString& pattern, 
         return std::nullopt;
     return DayNumberFromDate(date);
 }
+
+bool HasDayMonthAndFullYear(const QString& pattern)
+{
+    bool day = false, month = false, year = false;
+    for (const DatePatternToken& t : TokenizeDatePattern(pattern)) {
+        day = day || t.field == DateField::Day;
+        month = month || t.field == DateField::Month;
+        year = year || (t.field == DateField::Year && t.width >= 3);
+    }
+    return day && month && year;
+}
+
+bool WritesTenCharacterDates(const QString& pattern, const DateNames& names)
+{
+    if (!HasDayMonthAndFullYear(pattern))
+        return false;
+    static constexpr int ProbeYears[] = {FirstCheckedYear, 1805, 1899, 1940, 2000, 2009, 2050, LastCheckedYear};
+    static constexpr int ProbeDays[] = {1, 2, 3, 4, 5, 6, 7, 10, 11, 12, 13, 14, 15, 16};
+    for (int y : ProbeYears) {
+        for (int m = 1; m <= 12; ++m) {
+            auto holds = [&](int d) {
+                const double dayNumber = DayNumberFromDate(QDate(y, m, d));
+                const QString text = FormatDate(dayNumber, pattern, names);
+                const std::optional<double> back = ParseDate(text, pattern, names);
+                return text.size() == DateTextWidth && back && *back == dayNumber;
+            };
+            for (int d : ProbeDays)
+                if (!holds(d))
+                    return false;
+            if (!holds(QDate(y, m, 1).daysInMonth()))
+                return false;
+        }
+    }
+    return true;
+}

@@ -41,3 +41,18 @@ QString FormatDate(double dayNumber, const QString& pattern, const DateNames& na
 // whole day number. Blanks around the text are allowed; anything else that
 // does not fit the pattern, or an impossible date, fails.
 std::optional<double> ParseDate(const QString& text, const QString& pattern, const DateNames& names = DateNames::System());
+
+// The dates every stored date text must hold, and their fixed width.
+constexpr int FirstCheckedYear = 1800;
+constexpr int LastCheckedYear = 2100;
+constexpr int DateTextWidth = 10;
+
+// True when the pattern has a day, a numeric month and a four-digit year and
+// writes every date of 1800..2100 as exactly 10 characters that ParseDate
+// reads back as the same date. Checked on probe dates that take every value
+// the written width or the read-back can depend on: each month, each weekday
+// with one- and two-digit days, the last day of each month, and years on both
+// sides of a century and of a two-digit year below 10.
+bool WritesTenCharacterDates(const QString& pattern, const DateNames& names = DateNames::System());
+// The first half of that test: a day, a numeric month and a four-digit year.
+bool HasDayMonthAndFullYear(const QString& pattern);

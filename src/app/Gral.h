@@ -57,6 +57,7 @@ struct Gral {
     // Regional settings
     bool regionChanged = false;
     bool regionalFirstRun = false;
+    bool settingsFailureTold = false; // a settings store that can't be written is told once per run
     // Shows a region and the daylight-saving flag in the main window's status bar.
     std::function<void(const QString& zone, bool daylightSaving)> showRegion;
 };

@@ -1,6 +1,7 @@
 #include "SystemDateFormat.h"
 #include "DatePattern.h"
 #include "ProgramMessage.h"
+#include "UserConfigFile.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -30,19 +31,22 @@ QString ReadPlatformPattern()
 #else
 // The INI file is parsed again only when its bytes changed, so the many date
 // reads of a chart stay cheap while a change is still seen at the next read.
+// Only a regular file is read: anything else in its place counts as absent.
 QString ReadPlatformPattern()
 {
-    QSettings probe(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Control Panel"),
-                    QStringLiteral("International"));
+    const QString path = UserConfigFile(QStringLiteral("Control Panel"), QStringLiteral("International"));
     static QString cachedPath;
     static QByteArray cachedBytes;
     static QString cachedPattern;
-    QFile file(probe.fileName());
-    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    if (probe.fileName() != cachedPath || bytes != cachedBytes || cachedPath.isEmpty()) {
-        cachedPath = probe.fileName();
+    QFile file(path);
+    const QByteArray bytes =
+        IsAbsentOrRegularFile(path) && file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    if (path != cachedPath || bytes != cachedBytes || cachedPath.isEmpty()) {
+        cachedPath = path;
         cachedBytes = bytes;
-        cachedPattern = bytes.isEmpty() ? QString() : probe.value(QStringLiteral("sShortDate")).toString();
+        cachedPattern = bytes.isEmpty()
+            ? QString()
+            : QSettings(path, QSettings::IniFormat).value(QStringLiteral("sShortDate")).toString();
     }
     return cachedPattern;
 }

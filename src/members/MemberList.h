@@ -14,17 +14,28 @@ inline const QString DamagedMembersFileMessage = QStringLiteral(
     "A continuación dicho archivo será depurado, y el programa se cerrará.\r\r"
     "Luego vuelva a ejecutar \"Zeltmark - Pronos\".");
 
+// The members window's date picker shows the years 100 to 9999 (the toolkit's
+// limits); a stored birth date outside them can't be shown, saved or found.
+inline const QDate FirstShowableBirthDate(100, 1, 1);
+inline const QDate LastShowableBirthDate(9999, 12, 31);
+
+// The text of a stored birth date when the program can show it and read that
+// text back as the same day; empty otherwise (the record then counts as damaged).
+QString ShowableDateText(const Gral& gral, double birthDate);
+
 // The line of one member: date text padded or cut to 10, trimmed name padded or cut to 60.
 QString MemberListLine(const QString& dateText, const QString& trimmedName);
 
 // Refills gral.memberList from the open members file, in file order, free
-// slots skipped. On a read failure or a date that can't be written, purges the
-// file (PurgeMembersFile) and returns false; the lines added before stay.
+// slots skipped. On a read failure or a date that can't be shown (see
+// ShowableDateText), purges the file (PurgeMembersFile) and returns false; the
+// lines added before stay.
 // With no date pattern left (the program is ending after a change of the
 // system's date format) it closes the handle, touches nothing and returns false.
 bool LoadMemberList(Gral& gral, MembersFile& file);
 
 // Shows the damaged-file message, copies the file's bytes to "<file>.bak"
-// (replacing an older copy), empties the file and closes the handle. When the
-// copy can't be written the file is left as it is, so no member is lost.
+// (replacing an older copy), empties the file and closes the handle. The file
+// is emptied only once the copy is on disk and reads back equal to it; when
+// it isn't, the file is left as it is and the user is told so.
 void PurgeMembersFile(Gral& gral, MembersFile& file);

@@ -1,4 +1,5 @@
 #include "MembersFile.h"
+#include "FileAccess.h"
 #include "SystemDateFormat.h"
 
 #include <QtEndian>
@@ -31,33 +32,40 @@ void MembersFile::bind(const QString& path)
     file_.setFileName(path);
 }
 
+bool MembersFile::failed()
+{
+    error_ = FileErrorText(file_);
+    return false;
+}
+
 bool MembersFile::openExisting()
 {
     file_.close();
-    return file_.open(HandleMode | QIODevice::ExistingOnly);
+    return file_.open(HandleMode | QIODevice::ExistingOnly) || failed();
 }
 
 bool MembersFile::createEmpty()
 {
     file_.close();
-    return file_.open(HandleMode | QIODevice::Truncate);
+    return file_.open(HandleMode | QIODevice::Truncate) || failed();
 }
 
 std::optional<MemberRecord> MembersFile::read(qint64 number)
 {
-    if (number < 1 || !file_.seek((number - 1) * MemberRecordSize))
-        return std::nullopt;
     char bytes[MemberRecordSize];
-    if (file_.read(bytes, MemberRecordSize) != MemberRecordSize)
+    if (number < 1 || !file_.seek((number - 1) * MemberRecordSize)
+        || file_.read(bytes, MemberRecordSize) != MemberRecordSize) {
+        failed();
         return std::nullopt;
+    }
     return DecodeMemberRecord(bytes);
 }
 
 bool MembersFile::write(qint64 number, const MemberRecord& record)
 {
     if (number < 1 || !file_.seek((number - 1) * MemberRecordSize))
-        return false;
-    return file_.write(EncodeMemberRecord(record)) == MemberRecordSize;
+        return failed();
+    return WriteAllBytes(file_, EncodeMemberRecord(record), error_);
 }
 
 bool MembersFile::forEachRecord(const std::function<bool(qint64, const char*)>& visit)
@@ -69,7 +77,7 @@ bool MembersFile::forEachRecord(const std::function<bool(qint64, const char*)>& 
         const qint64 bytes = records * MemberRecordSize;
         buffer.resize(bytes);
         if (!file_.seek(first * MemberRecordSize) || file_.read(buffer.data(), bytes) != bytes)
-            return false;
+            return failed();
         for (qint64 i = 0; i < records; ++i)
             if (!visit(first + i + 1, buffer.constData() + i * MemberRecordSize))
                 return true;

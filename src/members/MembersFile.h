@@ -3,7 +3,7 @@
 // numbers count from 1. Writes go straight to the file (unbuffered handle).
 //
 // I/O failures are returned (false, -1, nothing) and leave the handle as it
-// was; errorString() tells what the system said.
+// was; errorString() tells in Spanish what the system said.
 #include "Gral.h"
 #include "MemberRecord.h"
 
@@ -47,10 +47,13 @@ public:
     // returns false. Reads several records per call. False on an I/O failure.
     bool forEachRecord(const std::function<bool(qint64 number, const char* bytes)>& visit);
 
-    QString errorString() const { return file_.errorString(); }
+    QString errorString() const { return error_; }
 
 private:
+    bool failed(); // keeps the Spanish text of the handle's last error; false
+
     QFile file_;
+    QString error_;
 };
 
 // The first record whose trimmed name equals the trimmed key name (case

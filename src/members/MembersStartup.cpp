@@ -9,12 +9,16 @@
 
 namespace {
 
-void ReportOpenFailure(const Gral& gral, const MembersFile& file)
+// The file can't be used at all (a folder, no permission, a read-only disk):
+// members may well exist in it, so this is told as it is and the program ends.
+void ReportOpenFailure(Gral& gral, const MembersFile& file)
 {
     ProgramMessage(gral,
-                   QStringLiteral("No se pudo leer o escribir el archivo \"%1\".\r\r%2")
+                   QStringLiteral("No se pudo leer o escribir el archivo \"%1\".\r\r%2\r\r"
+                                  "\"Zeltmark - Pronos\" se cerrará.")
                        .arg(QDir::toNativeSeparators(file.fileName()), file.errorString()),
                    StyleError);
+    RequestQuit(gral);
 }
 
 } // namespace

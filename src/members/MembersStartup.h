@@ -10,5 +10,7 @@ inline const QString FirstRunMembersMessage = QStringLiteral(
 // Fills gral.memberList from "Fechas.dat" in gral.dataFolder. Without a
 // member (no file, an empty file, or one of free slots only) it says so and
 // opens the members window; then the result is gral.memberSaved. False also
-// after a purge of a damaged file: the program must end.
+// after a purge of a damaged file: the program must end. A file that can't be
+// opened, or a change of the date format in the members window, also requests
+// the end (gral.quitRequested): the program ends without the no-member message.
 bool OpenMembersFile(Gral& gral);

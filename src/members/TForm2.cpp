@@ -7,6 +7,7 @@
 #include "MemberListView.h"
 #include "ProgramMessage.h"
 #include "SettingsStore.h"
+#include "SettingsWrite.h"
 #include "SystemDateFormat.h"
 
 #include <QDateEdit>
@@ -311,8 +312,10 @@ void TForm2::newMember()
 void TForm2::save()
 {
     gral_.memberSaved = false;
-    if (DateFormatChanged(gral_))
+    if (DateFormatChanged(gral_)) {
+        close(); // the program is ending; the first-run window too, before the main loop runs
         return;
+    }
     if (TrimName(Edit1->text()).isEmpty()) {
         ProgramMessage(gral_, QStringLiteral("No se ingresó \"Nombre y Apellido\"."), StyleExclamation);
         return;
@@ -334,6 +337,8 @@ void TForm2::save()
         own = entryRecord(selected);
         if (own < 0)
             return reportFileError();
+        if (own == 0)
+            return reportChangedOutside(selected->text(0), QStringLiteral("no se guardó ningún cambio"));
     }
     if (List1->topLevelItemCount() > 0 && file_.recordCount() > 0) {
         const qint64 duplicate = newMemberMode_
@@ -356,7 +361,7 @@ void TForm2::save()
         List1->addTopLevelItem(entry);
         List1->selectEntry(entry);
     } else {
-        if (own > 0 && !file_.write(own, record))
+        if (!file_.write(own, record))
             return reportFileError();
         selected->setText(0, name);
         selected->setText(1, dateText);
@@ -391,7 +396,9 @@ void TForm2::deleteMember()
         == ResultCancel)
         return;
     const qint64 number = entryRecord(entry);
-    if (number < 0 || (number > 0 && !FreeMemberRecord(file_, number)))
+    if (number == 0)
+        return reportChangedOutside(entry->text(0), QStringLiteral("no se eliminó"));
+    if (number < 0 || !FreeMemberRecord(file_, number))
         return reportFileError();
     delete entry;
     QTreeWidgetItem* first = List1->entry(0);
@@ -403,8 +410,9 @@ void TForm2::deleteMember()
 // "Integrante" names the member the fields now show, as the main window lists it.
 void TForm2::rememberMember()
 {
-    SettingsStore().setMember(Edit1->text() + QStringLiteral(" - ")
-                              + DateText(gral_, DayNumberFromDate(DateTime1->date())));
+    SettingsStore store;
+    store.setMember(Edit1->text() + QStringLiteral(" - ") + DateText(gral_, DayNumberFromDate(DateTime1->date())));
+    CommitSettings(gral_, store);
 }
 
 // The record of a list entry: name in upper case and date text. A name
@@ -433,4 +441,18 @@ void TForm2::reportFileError()
                    QStringLiteral("No se pudo leer o escribir el archivo \"%1\".\r\r%2")
                        .arg(QDir::toNativeSeparators(file_.fileName()), file_.errorString()),
                    StyleError);
+}
+
+// The entry's record is no longer in the file as listed: another copy of the
+// program (or something else) changed or removed it. Nothing is written; the
+// list is read again so it shows what the file holds.
+void TForm2::reportChangedOutside(const QString& name, const QString& whatWasNotDone)
+{
+    ProgramMessage(gral_,
+                   QStringLiteral("El integrante \"%1\" fue modificado o eliminado fuera del programa "
+                                  "(quizás por otra copia de \"Zeltmark - Pronos\"), por lo que %2.\r\r"
+                                  "La lista se volverá a leer del archivo.")
+                       .arg(name, whatWasNotDone),
+                   StyleExclamation);
+    fillList();
 }

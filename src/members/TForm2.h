@@ -59,6 +59,7 @@ private:
     QString keyDateText(const QString& listDateText) const;
     qint64 entryRecord(const QTreeWidgetItem* entry);
     void reportFileError();
+    void reportChangedOutside(const QString& name, const QString& whatWasNotDone);
 
     Gral& gral_;
     MembersFile file_;

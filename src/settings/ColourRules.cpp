@@ -46,6 +46,37 @@ ColourValue SpectrumColour(int x)
     return WheelColour(WheelPosition(std::clamp(x, 0, SpectrumWidth - 1)));
 }
 
+LevelColorTable StoredLevelColours(const std::array<std::optional<ColourValue>, 5>& stored)
+{
+    LevelColorTable colours = DefaultLevelColors;
+    std::array<bool, 5> fromStore{};
+    for (size_t i = 0; i < colours.size(); ++i)
+        if (stored[i]) {
+            colours[i] = *stored[i];
+            fromStore[i] = true;
+        }
+    // Stored colours equal to another level's go back to their defaults, all
+    // of them at once. A default may then meet another stored colour, so
+    // repeat; it ends, since each round takes at least one level back and the
+    // defaults differ from one another.
+    for (;;) {
+        std::array<bool, 5> repeats{};
+        bool any = false;
+        for (size_t i = 0; i < colours.size(); ++i)
+            for (size_t j = 0; j < colours.size(); ++j)
+                if (fromStore[i] && j != i && colours[j] == colours[i])
+                    any = repeats[i] = true;
+        if (!any)
+            break;
+        for (size_t i = 0; i < colours.size(); ++i)
+            if (repeats[i]) {
+                colours[i] = DefaultLevelColors[i];
+                fromStore[i] = false;
+            }
+    }
+    return colours;
+}
+
 LevelColourEditor::LevelColourEditor(const LevelColorTable& colours, int level) : colours_(colours)
 {
     selectLevel(level);

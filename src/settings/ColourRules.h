@@ -6,6 +6,7 @@
 #include "Colour.h"
 
 #include <array>
+#include <optional>
 
 // The 15 basic colours, row by row (three rows of five).
 constexpr std::array<ColourValue, 15> BasicColours = {
@@ -22,6 +23,12 @@ constexpr int SpectrumHeight = 23;
 // clamped): fully saturated hues from red through yellow, green, cyan, blue
 // and magenta, ending just short of red again.
 ColourValue SpectrumColour(int x);
+
+// The level colours from the values read from the settings store (level 1
+// first; nothing for an absent value). An absent value takes its level's
+// default; so does a stored colour that repeats another level's, since a
+// chart could not tell those levels apart.
+LevelColorTable StoredLevelColours(const std::array<std::optional<ColourValue>, 5>& stored);
 
 // The working colours of the five levels while the colour window is open,
 // and the level being edited (1..5).

@@ -1,12 +1,33 @@
 #include "SettingsStore.h"
 #include "Edition.h"
+#include "UserConfigFile.h"
 
 #include <QSettings>
 
+namespace {
+const QString Organization = QStringLiteral("Zeltmark");
+
+#ifndef Q_OS_WIN
+// The INI file, unless something other than a regular file (a FIFO, a
+// folder) sits in its place: then a path below the null device, where there
+// is nothing to read and nothing can be written, so every value reads as
+// absent and commit() fails.
+QString UsableStorePath(const QString& path)
+{
+    return IsAbsentOrRegularFile(path) ? path : QStringLiteral("/dev/null/settings.conf");
+}
+#endif
+} // namespace
+
 struct SettingsStore::Private {
     // Each edition keeps its own settings ("Pronos.Demo", "Pronos").
-    QSettings settings{QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Zeltmark"),
-                       CurrentEdition().settingsName};
+#ifdef Q_OS_WIN
+    QSettings settings{QSettings::NativeFormat, QSettings::UserScope, Organization, CurrentEdition().settingsName};
+    QString path = settings.fileName();
+#else
+    QString path = UserConfigFile(Organization, CurrentEdition().settingsName);
+    QSettings settings{UsableStorePath(path), QSettings::IniFormat};
+#endif
 };
 
 namespace {
@@ -87,4 +108,10 @@ void SettingsStore::setLevelColours(const LevelColorTable& colours)
 }
 
 void SettingsStore::remove(const QString& key) { d->settings.remove(key); }
-QString SettingsStore::fileName() const { return d->settings.fileName(); }
+QString SettingsStore::fileName() const { return d->path; }
+
+bool SettingsStore::commit()
+{
+    d->settings.sync();
+    return d->settings.status() == QSettings::NoError;
+}

@@ -5,7 +5,9 @@
 // "Pronos" instead of "Pronos.Demo"). Each access opens
 // the store, reads or writes, and closes it again.
 //
-// A value that is absent, of the wrong type or out of range reads as absent.
+// A value that is absent, of the wrong type or out of range reads as absent;
+// so does every value when something other than a regular file (a FIFO, a
+// folder) sits in the INI file's place.
 #include "Colour.h"
 
 #include <QString>
@@ -44,6 +46,8 @@ public:
 
     void remove(const QString& key);
     QString fileName() const;
+    // Writes what was set so far; false when the store can't be written.
+    bool commit();
 
 private:
     std::optional<int> readInteger(const QString& key, int min, int max) const;

@@ -4,6 +4,7 @@
 #include "HelpFile.h"
 #include "ProgramMessage.h"
 #include "SettingsStore.h"
+#include "SettingsWrite.h"
 #include "SignCalendar.h"
 #include "SystemDateFormat.h"
 #include "ZoneTable.h"
@@ -233,6 +234,7 @@ void TForm3::Button1_Click()
         store.setZoneOffset(gral_.zoneOffset);
         store.setDaylightSaving(daylight);
         store.setZoneText(region);
+        CommitSettings(gral_, store);
     }
     if (gral_.showRegion)
         gral_.showRegion(region, daylight);

@@ -1,8 +1,10 @@
 #include "TForm1.h"
 #include "HelpContext.h"
+#include "ColourRules.h"
 #include "HelpFile.h"
 #include "ProgramMessage.h"
 #include "SettingsStore.h"
+#include "SettingsWrite.h"
 #include "SignCalendar.h"
 #include "SystemDateFormat.h"
 #include "DatePattern.h"
@@ -337,9 +339,10 @@ void TForm1::ReadSettings()
             if (store.daylightSaving().value_or(false))
                 StatusPanel1->setText(QStringLiteral("Horario verano: SI"));
             if (store.levelColour(1)) {
+                std::array<std::optional<ColourValue>, 5> stored;
                 for (int level = 1; level <= 5; ++level)
-                    gral_.levelColors[size_t(level - 1)] =
-                        store.levelColour(level).value_or(DefaultLevelColors[size_t(level - 1)]);
+                    stored[size_t(level - 1)] = store.levelColour(level);
+                gral_.levelColors = StoredLevelColours(stored);
             }
         }
     }
@@ -367,6 +370,7 @@ void TForm1::FillMemberBox(bool refresh)
         } else {
             Combo1->setCurrentIndex(0);
             store.setMember(Combo1->itemText(0));
+            CommitSettings(gral_, store);
         }
     }
     const std::optional<double> birth = ParseDate(Combo1->currentText().right(10).trimmed(), gral_.systemDateFormat);
@@ -420,6 +424,7 @@ void TForm1::closeEvent(QCloseEvent* event)
         SettingsStore store;
         store.setMember(Combo1->currentText());
         store.setLevelColours(gral_.levelColors);
+        CommitSettings(gral_, store);
     }
     if (explanation_)
         explanation_->close();

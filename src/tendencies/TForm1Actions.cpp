@@ -3,6 +3,7 @@
 #include "DatePattern.h"
 #include "ProgramMessage.h"
 #include "SettingsStore.h"
+#include "SettingsWrite.h"
 #include "SystemDateFormat.h"
 #include "TForm5.h"
 #include "TendencyRule.h"
@@ -143,7 +144,9 @@ void TForm1::Archiv_Click(QAction* entry)
             RedrawAfterColours();
     } else if (entry == Archiv3) {
         gral_.levelColors = DefaultLevelColors;
-        SettingsStore().setLevelColours(gral_.levelColors);
+        SettingsStore store;
+        store.setLevelColours(gral_.levelColors);
+        CommitSettings(gral_, store);
         RedrawAfterColours();
     } else if (entry == Archiv4) {
         gral_.printDate = PickerDate();

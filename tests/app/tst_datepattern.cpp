@@ -25,7 +25,30 @@ private slots:
     void changeIsReportedOnce();
     void readSystemDateFormatFallsBack();
     void shortDateSettingFile();
+    void tenCharacterDates_data();
+    void tenCharacterDates();
 };
+
+namespace {
+
+// The rule itself, date by date over 1800..2100: every date written as 10
+// characters that read back as the same date, with a day, a numeric month and
+// a four-digit year in the pattern.
+bool HoldsForEveryDate(const QString& pattern, const DateNames& names)
+{
+    if (!HasDayMonthAndFullYear(pattern))
+        return false;
+    const double first = DayNumberFromDate(QDate(1800, 1, 1));
+    const double last = DayNumberFromDate(QDate(2100, 12, 31));
+    for (double d = first; d <= last; ++d) {
+        const QString text = FormatDate(d, pattern, names);
+        if (text.size() != 10 || ParseDate(text, pattern, names) != d)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
 
 void TestDatePattern::roundTrip_data()
 {
@@ -197,6 +220,41 @@ void TestDatePattern::shortDateSettingFile()
     QCOMPARE(CurrentShortDatePattern(), QString("d.M.yyyy"));
     QVERIFY(file.remove());
     QCOMPARE(CurrentShortDatePattern(), QString("dd/mm/yyyy"));
+}
+
+void TestDatePattern::tenCharacterDates_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<bool>("usable");
+    QTest::newRow("dd/MM/yyyy") << "dd/MM/yyyy" << true;
+    QTest::newRow("dd/mm/yyyy") << "dd/mm/yyyy" << true;
+    QTest::newRow("MM/dd/yyyy") << "MM/dd/yyyy" << true;
+    QTest::newRow("yyyy-MM-dd") << "yyyy-MM-dd" << true;
+    QTest::newRow("dd.MM.yyyy") << "dd.MM.yyyy" << true;
+    QTest::newRow("yyyy.MM.dd") << "yyyy.MM.dd" << true;
+    QTest::newRow("ddMMyyyy-_") << "ddMMyyyy-_" << true;
+    // Ten pattern characters that don't write ten-character dates that read back.
+    QTest::newRow("dd/MM/yy-- (two-digit year)") << "dd/MM/yy--" << false;
+    QTest::newRow("dd'/'MM/yy (quotes, 8 written)") << "dd'/'MM/yy" << false;
+    QTest::newRow("MMM/d/yyyy (month name)") << "MMM/d/yyyy" << false;
+    QTest::newRow("d/M/yyyy/x (one-digit day)") << "d/M/yyyy/x" << false;
+    QTest::newRow("dd/M/yyyy/ (one-digit month)") << "dd/M/yyyy/" << false;
+    QTest::newRow("dd-MMMyyyy (month name only)") << "dd-MMMyyyy" << false;
+    QTest::newRow("ddd/MM/yyy (day name only)") << "ddd/MM/yyy" << false;
+    QTest::newRow("dd/MM/yyyy quoted") << "'dd/MM/yy'" << false;
+    QTest::newRow("yy/MM/dd/x") << "yy/MM/dd/x" << false;
+    QTest::newRow("dd/MM/y/yy") << "dd/MM/y/yy" << false;
+}
+
+void TestDatePattern::tenCharacterDates()
+{
+    QFETCH(QString, pattern);
+    QFETCH(bool, usable);
+    QCOMPARE(pattern.size(), 10); // each passes the length test
+    const DateNames names = DateNames::Spanish();
+    QCOMPARE(WritesTenCharacterDates(pattern, names), usable);
+    // The probe dates decide as every date of 1800..2100 would.
+    QCOMPARE(HoldsForEveryDate(pattern, names), usable);
 }
 
 QTEST_GUILESS_MAIN(TestDatePattern)

@@ -44,6 +44,8 @@ private slots:
     void spectrumColourEqualToBasicColourIsTheSame();
     void selectLevelStaysInRange_data();
     void selectLevelStaysInRange();
+    void storedColoursThatRepeatFallBack_data();
+    void storedColoursThatRepeatFallBack();
 };
 
 void TestColourRules::spectrumSamples_data()
@@ -163,6 +165,42 @@ void TestColourRules::selectLevelStaysInRange()
     QFETCH(int, asked);
     QFETCH(int, selected);
     QCOMPARE(LevelColourEditor(DefaultLevelColors, asked).editedLevel(), selected);
+}
+
+using StoredColours = std::array<std::optional<ColourValue>, 5>;
+Q_DECLARE_METATYPE(StoredColours)
+Q_DECLARE_METATYPE(LevelColorTable)
+
+void TestColourRules::storedColoursThatRepeatFallBack_data()
+{
+    constexpr ColourValue green = 0x008000, navy = 0x800000, purple = 0x800080, yellow = 0x00FFFF, red = 0x0000FF;
+    constexpr ColourValue white = 0xFFFFFF, teal = 0x808000, lime = 0x00FF00;
+    QTest::addColumn<StoredColours>("stored");
+    QTest::addColumn<LevelColorTable>("expected");
+    QTest::newRow("none stored") << StoredColours{} << DefaultLevelColors;
+    QTest::newRow("Color1 yellow only: level 4's default") << StoredColours{yellow} << DefaultLevelColors;
+    QTest::newRow("Color1 yellow, Color4 white") << StoredColours{yellow, {}, {}, white, {}}
+                                                  << LevelColorTable{yellow, navy, purple, white, red};
+    QTest::newRow("two stored alike") << StoredColours{white, white, teal, lime, red}
+                                      << LevelColorTable{green, navy, teal, lime, red};
+    QTest::newRow("fallback meets another stored colour")
+        << StoredColours{white, white, green, lime, red} << LevelColorTable{green, navy, purple, lime, red};
+    QTest::newRow("all five alike") << StoredColours{white, white, white, white, white} << DefaultLevelColors;
+    QTest::newRow("all distinct kept") << StoredColours{white, teal, lime, yellow, red}
+                                       << LevelColorTable{white, teal, lime, yellow, red};
+    QTest::newRow("defaults swapped are distinct") << StoredColours{navy, green, purple, yellow, red}
+                                                   << LevelColorTable{navy, green, purple, yellow, red};
+}
+
+void TestColourRules::storedColoursThatRepeatFallBack()
+{
+    QFETCH(StoredColours, stored);
+    QFETCH(LevelColorTable, expected);
+    const LevelColorTable colours = StoredLevelColours(stored);
+    QCOMPARE(colours, expected);
+    for (size_t i = 0; i < colours.size(); ++i)
+        for (size_t j = i + 1; j < colours.size(); ++j)
+            QVERIFY(colours[i] != colours[j]);
 }
 
 QTEST_GUILESS_MAIN(TestColourRules)

@@ -1,5 +1,10 @@
 #include "SettingsStore.h"
+#include "SettingsWrite.h"
+#include "SystemDateFormat.h"
 #include "TestSupport.h"
+
+#include <QDir>
+#include <QFile>
 
 #include <QSettings>
 #include <QTest>
@@ -13,6 +18,10 @@ private slots:
     void badValuesReadAsAbsent();
     void zoneOffsetRule_data();
     void zoneOffsetRule();
+    void notRegularFileReadsAsAbsent_data();
+    void notRegularFileReadsAsAbsent();
+    void unwritableStoreToldOnce_data();
+    void unwritableStoreToldOnce();
 };
 
 void TestSettingsStore::absentValues()
@@ -103,6 +112,92 @@ void TestSettingsStore::zoneOffsetRule()
     QFETCH(bool, daylight);
     QFETCH(int, offset);
     QCOMPARE(ZoneOffsetFor(zoneIndex, daylight), offset);
+}
+
+// Something other than a regular file where a settings file belongs: never
+// read (a FIFO would block the start before any window), counts as absent.
+void TestSettingsStore::notRegularFileReadsAsAbsent_data()
+{
+    QTest::addColumn<bool>("shortDateFile");
+    QTest::addColumn<bool>("fifo"); // else a folder
+    QTest::newRow("settings file is a FIFO") << false << true;
+    QTest::newRow("settings file is a folder") << false << false;
+    QTest::newRow("short-date file is a FIFO") << true << true;
+    QTest::newRow("short-date file is a folder") << true << false;
+}
+
+void TestSettingsStore::notRegularFileReadsAsAbsent()
+{
+    QFETCH(bool, shortDateFile);
+    QFETCH(bool, fifo);
+    TestEnvironment env;
+    env.setShortDatePattern("yyyy-MM-dd");
+    {
+        SettingsStore store;
+        store.setZoneOffset(13);
+        QVERIFY(store.commit());
+    }
+    const QString path = shortDateFile ? env.path() + "/config/Control Panel/International.conf"
+                                       : SettingsStore().fileName();
+    QVERIFY(QFile::exists(path));
+    QVERIFY(QFile::remove(path));
+    QVERIFY(fifo ? MakeFifo(path) : QDir().mkpath(path));
+
+    std::optional<int> zone = -1;
+    QString pattern;
+    bool committed = true;
+    QVERIFY(FinishesWithoutFifoWriter(path, [&] {
+        SettingsStore store;
+        zone = store.zoneOffset();
+        pattern = CurrentShortDatePattern();
+        store.setMember("ALGUIEN - 01/01/1980");
+        committed = store.commit();
+    }));
+    if (shortDateFile) {
+        QCOMPARE(pattern, QString("dd/mm/yyyy")); // the default, as for an absent file
+        QCOMPARE(zone.value_or(-1), 13);
+        QVERIFY(committed);
+    } else {
+        QCOMPARE(pattern, QString("yyyy-MM-dd"));
+        QVERIFY(!zone);
+        QVERIFY(!committed); // and what is in the file's place stays
+        QCOMPARE(QFileInfo(path).isDir(), !fifo);
+    }
+}
+
+// A store that can't be written is told once per run, with its place.
+void TestSettingsStore::unwritableStoreToldOnce_data()
+{
+    QTest::addColumn<QString>("obstacle");
+    QTest::newRow("folder of the store is a file") << "Zeltmark";
+    QTest::newRow("store is a folder") << "Zeltmark/Pronos.Demo.conf";
+}
+
+void TestSettingsStore::unwritableStoreToldOnce()
+{
+    QFETCH(QString, obstacle);
+    TestEnvironment env;
+    const QString config = env.path() + "/config/";
+    QDir(config + "Zeltmark").removeRecursively();
+    if (obstacle.endsWith(".conf")) {
+        QVERIFY(QDir().mkpath(config + obstacle));
+    } else {
+        QFile file(config + obstacle);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    Gral gral;
+    MessageRecorder messages(gral);
+    PrepareTestGral(gral);
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        SettingsStore store;
+        store.setZoneOffset(12);
+        QVERIFY(!CommitSettings(gral, store));
+    }
+    QCOMPARE(messages.messages().size(), 1);
+    QCOMPARE(messages.messages()[0].text,
+             SettingsNotSavedMessage.arg(QDir::toNativeSeparators(config + "Zeltmark/Pronos.Demo.conf")));
+    QCOMPARE(messages.messages()[0].style, 48);
+    QVERIFY(!SettingsStore().zoneOffset());
 }
 
 QTEST_GUILESS_MAIN(TestSettingsStore)

@@ -6,8 +6,18 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <cstring>
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 TestEnvironment::TestEnvironment()
 {
@@ -123,4 +133,42 @@ ModalScript::ModalScript(Gral& gral)
             window.reject();
         return result;
     };
+}
+
+bool MakeFifo(const QString& path)
+{
+#ifdef Q_OS_UNIX
+    QFile::remove(path);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+#else
+    Q_UNUSED(path);
+    return false;
+#endif
+}
+
+bool FinishesWithoutFifoWriter(const QString& fifo, const std::function<void()>& action)
+{
+    std::atomic<bool> done{false};
+    std::atomic<bool> rescued{false};
+    std::thread guard([&] {
+        using namespace std::chrono_literals;
+        for (int i = 0; i < 50 && !done; ++i)
+            std::this_thread::sleep_for(100ms);
+#ifdef Q_OS_UNIX
+        const QByteArray name = QFile::encodeName(fifo);
+        while (!done) {
+            const int fd = ::open(name.constData(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0) {
+                rescued = true;
+                ::close(fd);
+            }
+            std::this_thread::sleep_for(50ms);
+        }
+#endif
+    });
+    action();
+    done = true;
+    guard.join();
+    return !rescued;
 }

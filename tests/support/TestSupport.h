@@ -74,3 +74,11 @@ private:
     std::deque<std::function<int(QDialog&)>> scripts_;
     int opened_ = 0;
 };
+
+// Makes a FIFO at `path` (replacing a file there). False when it can't.
+bool MakeFifo(const QString& path);
+
+// Runs `action`, which must not wait for a writer on the FIFO at `fifo`. If
+// it still runs after a few seconds, a guard opens the FIFO for writing once,
+// so a blocked read ends (and the test does not hang), and the result is false.
+bool FinishesWithoutFifoWriter(const QString& fifo, const std::function<void()>& action);

@@ -1,6 +1,7 @@
 #include "Startup.h"
 
 #include "DataFolder.h"
+#include "DatePattern.h"
 #include "DesktopPlatform.h"
 #include "Edition.h"
 #include "MembersFile.h"
@@ -36,12 +37,13 @@ std::unique_ptr<TForm1> StartPronos(Gral& gral, const StartupOptions& options)
     if (options.singleInstance && SingleInstance::AskRunningCopyToShow(CurrentEdition().applicationTitle))
         return nullptr;
 
-    // 2. The short-date pattern must write day and month with two digits and the year with four.
+    // 2. The short-date pattern must write day and month with two digits and the year with four:
+    //    10 characters long, and every date it writes is 10 characters that read back the same.
     const std::optional<QString> pattern = ReadSystemDateFormat(gral);
     if (!pattern)
         return nullptr;
     gral.systemDateFormat = *pattern;
-    if (gral.systemDateFormat.size() != 10) {
+    if (gral.systemDateFormat.size() != DateTextWidth || !WritesTenCharacterDates(gral.systemDateFormat)) {
         TFAviso notice(gral);
         RunModal(gral, notice);
         return nullptr;
@@ -64,7 +66,9 @@ std::unique_ptr<TForm1> StartPronos(Gral& gral, const StartupOptions& options)
 
     // 6. At least one member must exist.
     if (!OpenMembersFile(gral)) {
-        ProgramMessage(gral, NoMemberMessage, StyleInformation);
+        // Not when the file could not be used or the date format changed: that was told already.
+        if (!gral.quitRequested)
+            ProgramMessage(gral, NoMemberMessage, StyleInformation);
         gral.memberList.clear();
         return nullptr;
     }

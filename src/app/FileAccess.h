@@ -1,0 +1,31 @@
+#pragma once
+// File errors as the user reads them, and the one routine through which the
+// program writes the bytes of its data files.
+//
+// Qt's error texts come from the system (English under most locales, and
+// "Unknown error" after a short write); they are never shown as they are:
+// every failure is told in Spanish, by the system's error number when it is
+// known and by the kind of operation otherwise.
+#include <QByteArray>
+#include <QFileDevice>
+#include <QString>
+#include <functional>
+
+// The Spanish text of a system error number (errno); empty when unknown.
+QString SystemErrorText(int errorNumber);
+
+// The Spanish text of the last failure of `file`.
+QString FileErrorText(const QFileDevice& file);
+
+// Writes all of `bytes` at the device's position, going on after a short
+// write until every byte is written or the system refuses one (a full disk
+// often takes part of a write without an error). On failure `error` gets the
+// Spanish reason.
+bool WriteAllBytes(QFileDevice& file, const QByteArray& bytes, QString& error);
+
+// Test seam around the file writes: when set, it is asked before each
+// WriteAllBytes how many of `length` bytes the disk still takes for the file
+// at `path`; fewer than `length` writes that many and then fails as on a
+// full disk. An empty function (the default) lets every write through.
+using FileSpaceLimit = std::function<qint64(const QString& path, qint64 length)>;
+void SetFileSpaceLimit(FileSpaceLimit limit);

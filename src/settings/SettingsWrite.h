@@ -1,0 +1,17 @@
+#pragma once
+// Writing the settings store from the windows: a store that can't be written
+// (no room, no permission, something else in the file's place) is told to the
+// user once per run, since otherwise the first-run questions would come back
+// at every start without a word.
+#include "Gral.h"
+
+class SettingsStore;
+
+inline const QString SettingsNotSavedMessage = QStringLiteral(
+    "No se pudo guardar la configuración del programa en \"%1\".\r\r"
+    "Los cambios valdrán solo hasta que se cierre \"Zeltmark - Pronos\"; si es la primera vez que se "
+    "ejecuta, la configuración regional se volverá a pedir en el próximo inicio.");
+
+// Commits the store; on failure shows SettingsNotSavedMessage, the first time only.
+// Returns whether the values are stored.
+bool CommitSettings(Gral& gral, SettingsStore& store);

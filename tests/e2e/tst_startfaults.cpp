@@ -1,0 +1,170 @@
+// The real start-up sequence when something it reads is unusable: a date
+// pattern that can't write ten-character dates, a members file that can't be
+// opened, a date-format change in the first-run members window, level colours
+// that repeat one another in the settings.
+#include "Startup.h"
+#include "TFAviso.h"
+#include "TForm1.h"
+#include "TForm2.h"
+#include "MemberRecord.h"
+#include "SettingsStore.h"
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTest>
+
+namespace {
+
+const QString NoMemberMessage =
+    QStringLiteral("Como no se ha generado ningún integrante, la aplicación se cerrará.");
+
+StartupOptions OptionsFor(const QString& folder)
+{
+    // The help file beside the program, as an installation has it.
+    if (!QFile::exists(folder + "Pronos.hlp"))
+        QFile::copy(QStringLiteral(PRONOS_PROGRAM_DIR "/Pronos.hlp"), folder + "Pronos.hlp");
+    StartupOptions options;
+    options.programFolder = folder;
+    options.singleInstance = false;
+    return options;
+}
+
+struct ScriptedStart {
+    Gral gral;
+    ModalScript modal{gral};
+    MessageRecorder messages{gral};
+    QStringList windows; // class names of the modal windows opened
+    ScriptedStart()
+    {
+        PrepareTestGral(gral);
+        gral.systemDateFormat.clear(); // read by the start-up itself
+        auto run = gral.platform.runModal;
+        gral.platform.runModal = [this, run](QDialog& window) {
+            windows << QString::fromLatin1(window.metaObject()->className());
+            return run(window);
+        };
+    }
+};
+
+void WriteOneMember(const QString& folder)
+{
+    QFile file(folder + "Fechas.dat");
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(EncodeMemberRecord({29346, "PEREZ ANA", {}})); // 5 May 1980
+}
+
+void ConfigureRegion()
+{
+    SettingsStore store;
+    store.setRegionLine(21);
+    store.setZoneIndex(12);
+    store.setZoneOffset(12);
+    store.setDaylightSaving(false);
+    store.setZoneText("(GMT 00:00) Hora media de Greenwich: Dublín, Edimburgo, Lisboa, Londres");
+}
+
+} // namespace
+
+class TestStartFaults : public QObject {
+    Q_OBJECT
+private slots:
+    void datePatterns_data();
+    void datePatterns();
+    void unusableMembersFile();
+    void dateFormatChangeInFirstRunWindow();
+    void repeatedStoredColours();
+};
+
+// Patterns of ten characters that pass the length test yet don't write every
+// date as ten characters reading back the same: the notice, and the end.
+void TestStartFaults::datePatterns_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<bool>("usable");
+    QTest::newRow("dd/MM/yy--") << "dd/MM/yy--" << false;
+    QTest::newRow("dd'/'MM/yy") << "dd'/'MM/yy" << false;
+    QTest::newRow("MMM/d/yyyy") << "MMM/d/yyyy" << false;
+    QTest::newRow("d/M/yyyy/x") << "d/M/yyyy/x" << false;
+    QTest::newRow("d/M/yyyy (8 characters)") << "d/M/yyyy" << false;
+    QTest::newRow("dd/MM/yyyy") << "dd/MM/yyyy" << true;
+    QTest::newRow("yyyy-MM-dd") << "yyyy-MM-dd" << true;
+}
+
+void TestStartFaults::datePatterns()
+{
+    QFETCH(QString, pattern);
+    QFETCH(bool, usable);
+    TestEnvironment env;
+    env.setShortDatePattern(pattern);
+    const QString folder = env.programFolder();
+    WriteOneMember(folder);
+    ConfigureRegion();
+    ScriptedStart start;
+    std::unique_ptr<TForm1> main = StartPronos(start.gral, OptionsFor(folder));
+    QCOMPARE(bool(main), usable);
+    QCOMPARE(start.windows, usable ? QStringList() : QStringList{"TFAviso"});
+    QVERIFY(start.messages.messages().isEmpty());
+}
+
+// "Fechas.dat" that can't be opened (here a folder): told in Spanish, then
+// the end, without the "no member" message (members may well exist).
+void TestStartFaults::unusableMembersFile()
+{
+    TestEnvironment env;
+    const QString folder = env.programFolder();
+    QVERIFY(QDir().mkpath(folder + "Fechas.dat"));
+    ScriptedStart start;
+    QVERIFY(!StartPronos(start.gral, OptionsFor(folder)));
+    QCOMPARE(start.messages.messages().size(), 1);
+    const QString text = start.messages.messages()[0].text;
+    QVERIFY2(text.contains("Es una carpeta, no un archivo."), qPrintable(text));
+    QVERIFY(!text.contains(NoMemberMessage));
+    QVERIFY(start.windows.isEmpty());
+}
+
+void TestStartFaults::dateFormatChangeInFirstRunWindow()
+{
+    TestEnvironment env;
+    const QString folder = env.programFolder();
+    ScriptedStart start;
+    start.modal.push([&env](QDialog& window) {
+        auto* members = qobject_cast<TForm2*>(&window);
+        if (!members)
+            return -1;
+        members->Edit1->setText("GARCIA LUIS");
+        env.setShortDatePattern("yyyy-MM-dd");
+        members->Button2->click();
+        return window.isVisible() ? -2 : window.result();
+    });
+    QVERIFY(!StartPronos(start.gral, OptionsFor(folder)));
+    QCOMPARE(start.windows, QStringList{"TForm2"});
+    const QStringList texts = start.messages.texts();
+    QCOMPARE(texts.size(), 2);
+    QVERIFY(texts[1].startsWith("Se han detectado cambios"));
+    QCOMPARE(QFile(folder + "Fechas.dat").size(), qint64(0));
+}
+
+// Only "Color1" stored, as yellow: level 4's default is yellow too. Both
+// can't be told apart on the chart, so the stored one falls back.
+void TestStartFaults::repeatedStoredColours()
+{
+    TestEnvironment env;
+    const QString folder = env.programFolder();
+    WriteOneMember(folder);
+    ConfigureRegion();
+    {
+        QSettings raw(QSettings::NativeFormat, QSettings::UserScope, "Zeltmark", "Pronos.Demo");
+        raw.setValue("Color1", 65535);
+    }
+    ScriptedStart start;
+    std::unique_ptr<TForm1> main = StartPronos(start.gral, OptionsFor(folder));
+    QVERIFY(main);
+    QCOMPARE(start.gral.levelColors, DefaultLevelColors);
+}
+
+QTEST_MAIN(TestStartFaults)
+#include "tst_startfaults.moc"
