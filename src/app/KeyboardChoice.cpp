@@ -1,0 +1,67 @@
+#include "KeyboardChoice.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+namespace {
+
+class KeyboardChoice : public QObject {
+public:
+    KeyboardChoice(QWidget* control, std::function<void()> choose)
+        : QObject(control), control_(control), choose_(std::move(choose))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched != control_)
+            return false;
+        switch (event->type()) {
+        case QEvent::KeyPress: {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            const bool chooses = key->key() == Qt::Key_Space || key->key() == Qt::Key_Return
+                                 || key->key() == Qt::Key_Enter;
+            if (!chooses || key->modifiers() & ~Qt::KeypadModifier)
+                return false;
+            if (choose_)
+                choose_();
+            return true;
+        }
+        case QEvent::FocusIn:
+        case QEvent::FocusOut:
+            control_->update();
+            return false;
+        case QEvent::Paint:
+            if (!control_->hasFocus())
+                return false;
+            // The control paints itself first; the frame goes on top.
+            static_cast<QObject*>(control_)->event(event);
+            paintFocusFrame();
+            return true;
+        default:
+            return false;
+        }
+    }
+
+private:
+    void paintFocusFrame()
+    {
+        QPainter painter(control_);
+        const QColor fill = control_->palette().color(control_->backgroundRole());
+        painter.setPen(QPen(fill.lightness() < 128 ? Qt::white : Qt::black, 1, Qt::DashLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(control_->rect().adjusted(2, 2, -3, -3));
+    }
+
+    QWidget* control_;
+    std::function<void()> choose_;
+};
+
+} // namespace
+
+void MakeKeyboardChoice(QWidget* control, std::function<void()> choose)
+{
+    control->setFocusPolicy(Qt::StrongFocus);
+    control->installEventFilter(new KeyboardChoice(control, std::move(choose)));
+}

@@ -1,0 +1,53 @@
+#pragma once
+// What the usability tests share: a private settings and program folder, a
+// prepared Gral whose messages and modal windows are scripted, a stored
+// region, three members and a small help file, so that any window can be
+// opened as the program opens it.
+#include "Gral.h"
+#include "SettingsStore.h"
+#include "TestSupport.h"
+
+#include <QFile>
+#include <memory>
+
+class UsabilityFixture {
+protected:
+    // Call from init() so every case starts afresh.
+    void ResetFixture()
+    {
+        env_ = std::make_unique<TestEnvironment>();
+        gral_ = std::make_unique<Gral>();
+        PrepareTestGral(*gral_);
+        modal_ = std::make_unique<ModalScript>(*gral_);
+        messages_ = std::make_unique<MessageRecorder>(*gral_);
+        gral_->programFolder = env_->programFolder();
+        gral_->helpFile = gral_->programFolder + QStringLiteral("Pronos.hlp");
+        QFile help(gral_->helpFile);
+        if (help.open(QIODevice::WriteOnly))
+            help.write("## 1 Contenido\n");
+        gral_->memberList = {Member("01/11/1980", "LOPEZ, ANA"), Member("05/05/1990", "PEREZ, LUIS"),
+                             Member("21/04/1985", "GOMEZ, RAUL")};
+        SettingsStore store;
+        store.setZoneOffset(12);
+        store.setZoneText(QStringLiteral("(GMT 00:00) Hora media de Greenwich: Dublín, Edimburgo, Lisboa, Londres"));
+        store.setDaylightSaving(false);
+    }
+
+    void ReleaseFixture()
+    {
+        messages_.reset();
+        modal_.reset();
+        gral_.reset();
+        env_.reset();
+    }
+
+    static QString Member(const char* date, const char* name)
+    {
+        return QLatin1String(date) + QString::fromLatin1(name).leftJustified(60, u' ');
+    }
+
+    std::unique_ptr<TestEnvironment> env_;
+    std::unique_ptr<Gral> gral_;
+    std::unique_ptr<ModalScript> modal_;
+    std::unique_ptr<MessageRecorder> messages_;
+};
