@@ -124,7 +124,7 @@ void TForm7::buildControls()
     SText1->setWordWrap(true);
     SText1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    Button1 = new QPushButton(QStringLiteral("Aceptar"), this);
+    Button1 = new QPushButton(QStringLiteral("&Aceptar"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(354, 306, 87, 23);
     Button1->setDefault(true);

@@ -52,7 +52,11 @@ bool HelpTopicMatches(const HelpTopic& topic, const QString& query)
     return true;
 }
 
-HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window)
+// A dialog-type window: desktops keep only those in front of the window
+// that owns them (a plain window is never marked as owned on X11).
+HelpViewer::HelpViewer(QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
+                          | Qt::WindowCloseButtonHint)
 {
     setWindowTitle(QStringLiteral("Ayuda de Zeltmark - Pronos"));
     // Help stays beside the program; it must not keep the program alive alone.

@@ -111,14 +111,14 @@ void TForm3::buildControls()
     const int checkWidth = std::max(103, Check1->sizeHint().width());
     Check1->setGeometry(535 - checkWidth, 156, checkWidth, 19);
 
-    Button1 = new QPushButton(QStringLiteral("Aceptar"), this);
+    Button1 = new QPushButton(QStringLiteral("&Aceptar"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(240, 246, 97, 21);
     Button1->setEnabled(false);
-    Button2 = new QPushButton(QStringLiteral("Cancelar"), this);
+    Button2 = new QPushButton(QStringLiteral("&Cancelar"), this);
     Button2->setObjectName(QStringLiteral("Button2"));
     Button2->setGeometry(342, 246, 97, 21);
-    Button3 = new QPushButton(QStringLiteral("Ayuda"), this);
+    Button3 = new QPushButton(QStringLiteral("A&yuda"), this);
     Button3->setObjectName(QStringLiteral("Button3"));
     Button3->setGeometry(444, 246, 97, 21);
 

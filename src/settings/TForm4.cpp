@@ -180,15 +180,15 @@ void TForm4::buildControls()
         staticTexts_[size_t(i)] = label;
     }
 
-    Button1 = new QPushButton(QStringLiteral("Aceptar"), this);
+    Button1 = new QPushButton(QStringLiteral("&Aceptar"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(6, 246, 79, 23);
     connect(Button1, &QPushButton::clicked, this, &TForm4::Button1_Click);
-    Button2 = new QPushButton(QStringLiteral("Cancelar"), this);
+    Button2 = new QPushButton(QStringLiteral("&Cancelar"), this);
     Button2->setObjectName(QStringLiteral("Button2"));
     Button2->setGeometry(96, 246, 79, 23);
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
-    Button3 = new QPushButton(QStringLiteral("Ayuda"), this);
+    Button3 = new QPushButton(QStringLiteral("A&yuda"), this);
     Button3->setObjectName(QStringLiteral("Button3"));
     Button3->setGeometry(186, 246, 79, 23);
     connect(Button3, &QPushButton::clicked, this, [this] {

@@ -51,11 +51,11 @@ TForm6::TForm6(Gral& gral, QWidget* parent) : QDialog(parent), gral_(gral)
     pickerFont.setPointSize(7);
     DateTime1->setFont(pickerFont);
 
-    Button1 = new QPushButton(QStringLiteral("Imprimir"), this);
+    Button1 = new QPushButton(QStringLiteral("&Imprimir"), this);
     Button1->setGeometry(186, 86, 85, 23);
-    Button2 = new QPushButton(QStringLiteral("Cancelar"), this);
+    Button2 = new QPushButton(QStringLiteral("&Cancelar"), this);
     Button2->setGeometry(276, 86, 85, 23);
-    Button3 = new QPushButton(QStringLiteral("Ayuda"), this);
+    Button3 = new QPushButton(QStringLiteral("A&yuda"), this);
     Button3->setGeometry(366, 86, 85, 23);
     Button1->setDefault(true);
 

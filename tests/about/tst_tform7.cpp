@@ -125,7 +125,7 @@ void TestTForm7::layout()
     QCOMPARE(child("SText1")->geometry(), QRect(12, 306, 337, 67));
     auto* button = child<QPushButton>("Button1");
     QCOMPARE(button->geometry(), QRect(354, 306, 87, 23));
-    QCOMPARE(button->text(), QStringLiteral("Aceptar"));
+    QCOMPARE(button->text(), QStringLiteral("&Aceptar"));
     QVERIFY(button->isDefault());
     // The title and the two lines stay clear of one another and of the paragraph.
     QVERIFY(child("Label1")->geometry().bottom() < child("Label3")->y());
