@@ -5,8 +5,8 @@
 
 #include <QEvent>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -220,7 +220,8 @@ bool TForm4::arrowKey(QObject* watched, const QKeyEvent* key)
         if (watched != panels_[size_t(i)])
             continue;
         const int target = i + ArrowStep(key, PanelColumns);
-        const bool sameRowOrColumn = target / PanelColumns == i / PanelColumns || target % PanelColumns == i % PanelColumns;
+        const bool sameRowOrColumn =
+            target / PanelColumns == i / PanelColumns || target % PanelColumns == i % PanelColumns;
         if (target != i && target >= 0 && target < 15 && sameRowOrColumn)
             panels_[size_t(target)]->setFocus(Qt::TabFocusReason);
         return ArrowStep(key, PanelColumns) != 0;

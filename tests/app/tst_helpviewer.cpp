@@ -137,6 +137,7 @@ private slots:
         emit viewer.topicView->anchorClicked(QUrl(u"#5"_qs));
         QTest::mouseClick(viewer.finderButton, Qt::LeftButton);
         QVERIFY(viewer.finderShown());
+        QVERIFY(QTest::qWaitForWindowActive(&viewer)); // the keys reach the active window
 
         QTest::mouseClick(viewer.backButton, Qt::LeftButton);
         QCOMPARE(viewer.shownTopic(), 5);
