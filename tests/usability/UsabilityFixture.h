@@ -5,10 +5,26 @@
 // opened as the program opens it.
 #include "Gral.h"
 #include "SettingsStore.h"
+#include "TForm1.h"
+#include "TForm2.h"
+#include "TForm3.h"
+#include "TForm4.h"
+#include "TForm6.h"
+#include "TForm7.h"
 #include "TestSupport.h"
 
 #include <QFile>
+#include <QTest>
+#include <QWidget>
 #include <memory>
+
+// Shows the window and waits until it has the keyboard.
+inline bool ShowActive(QWidget& window)
+{
+    window.show();
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+}
 
 class UsabilityFixture {
 protected:
@@ -39,6 +55,23 @@ protected:
         modal_.reset();
         gral_.reset();
         env_.reset();
+    }
+
+    // A window by its everyday name: main, members, regional, colour, print, about.
+    std::unique_ptr<QWidget> MakeWindow(const QString& which)
+    {
+        Gral& gral = *gral_;
+        if (which == QLatin1String("main"))
+            return std::make_unique<TForm1>(gral);
+        if (which == QLatin1String("members"))
+            return std::make_unique<TForm2>(gral);
+        if (which == QLatin1String("regional"))
+            return std::make_unique<TForm3>(gral);
+        if (which == QLatin1String("colour"))
+            return std::make_unique<TForm4>(gral, 1);
+        if (which == QLatin1String("print"))
+            return std::make_unique<TForm6>(gral);
+        return std::make_unique<TForm7>(gral);
     }
 
     static QString Member(const char* date, const char* name)

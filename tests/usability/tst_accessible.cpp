@@ -2,11 +2,6 @@
 // every control the keyboard reaches, names and descriptions on the pictures,
 // and the chart's seven days in words.
 #include "TForm1.h"
-#include "TForm2.h"
-#include "TForm3.h"
-#include "TForm4.h"
-#include "TForm6.h"
-#include "TForm7.h"
 #include "UsabilityFixture.h"
 #include "WeekChart.h"
 
@@ -49,21 +44,6 @@ QStringList Unnamed(QWidget& window)
     return out;
 }
 
-std::unique_ptr<QWidget> Make(const QString& which, Gral& gral)
-{
-    if (which == QLatin1String("main"))
-        return std::make_unique<TForm1>(gral);
-    if (which == QLatin1String("members"))
-        return std::make_unique<TForm2>(gral);
-    if (which == QLatin1String("regional"))
-        return std::make_unique<TForm3>(gral);
-    if (which == QLatin1String("colour"))
-        return std::make_unique<TForm4>(gral, 1);
-    if (which == QLatin1String("print"))
-        return std::make_unique<TForm6>(gral);
-    return std::make_unique<TForm7>(gral);
-}
-
 } // namespace
 
 class TestAccessible : public QObject, private UsabilityFixture {
@@ -82,7 +62,7 @@ private slots:
     {
         QFETCH(QString, window);
         gral_->printDate = 37700; // a day for the print window's picker
-        std::unique_ptr<QWidget> form = Make(window, *gral_);
+        std::unique_ptr<QWidget> form = MakeWindow(window);
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
         QCOMPARE(Unnamed(*form), QStringList());
@@ -114,7 +94,7 @@ private slots:
         QFETCH(QString, control);
         QFETCH(QString, name);
         QFETCH(bool, described);
-        std::unique_ptr<QWidget> form = Make(window, *gral_);
+        std::unique_ptr<QWidget> form = MakeWindow(window);
         auto* widget = form->findChild<QWidget*>(control);
         QVERIFY(widget);
         QAccessibleInterface* face = Accessible(widget);

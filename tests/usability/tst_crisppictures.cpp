@@ -1,9 +1,6 @@
 // Pictures at the screen's scale (run under QT_SCALE_FACTOR 1.5 and 2): each
 // picture is held with the screen's pixels, and what the screen shows is not
 // the 100 % picture blown up (blocky or blurred).
-#include "TForm1.h"
-#include "TForm3.h"
-#include "TForm7.h"
 #include "UsabilityFixture.h"
 #include "WeekChart.h"
 #include "ZoneTable.h"
@@ -65,13 +62,7 @@ private slots:
         QFETCH(QString, window);
         QFETCH(QString, control);
         QFETCH(QString, file);
-        std::unique_ptr<QWidget> form;
-        if (window == QLatin1String("main"))
-            form = std::make_unique<TForm1>(*gral_);
-        else if (window == QLatin1String("regional"))
-            form = std::make_unique<TForm3>(*gral_);
-        else
-            form = std::make_unique<TForm7>(*gral_);
+        std::unique_ptr<QWidget> form = MakeWindow(window);
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
         auto* label = form->findChild<QLabel*>(control);

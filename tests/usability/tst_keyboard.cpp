@@ -22,13 +22,6 @@
 
 namespace {
 
-bool ShowActive(QWidget& window)
-{
-    window.show();
-    window.activateWindow();
-    return QTest::qWaitForWindowActive(&window);
-}
-
 // The name of the control that has the keyboard.
 QString Focused()
 {

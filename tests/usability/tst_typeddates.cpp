@@ -24,14 +24,6 @@ namespace {
 
 enum class Window { Members, Main, Print };
 
-// Shows the window and waits until it has the keyboard.
-bool ShowActive(QWidget& window)
-{
-    window.show();
-    window.activateWindow();
-    return QTest::qWaitForWindowActive(&window);
-}
-
 // Tab (or Shift+Tab) from `before` into the picker, as the user reaches it.
 void TabInto(QWidget* before, bool backwards)
 {
