@@ -2,6 +2,7 @@
 #include "AboutPictures.h"
 #include "AboutTexts.h"
 #include "Edition.h"
+#include "KeyboardChoice.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -28,7 +29,7 @@ QLabel* LinkedPicture(QWidget* parent, const QString& name, const QImage& pictur
     auto* label = new QLabel(parent);
     label->setObjectName(name);
     label->setPixmap(QPixmap::fromImage(picture));
-    label->setGeometry(QRect(at, picture.size())); // sized to its picture
+    label->setGeometry(QRect(at, picture.deviceIndependentSize().toSize())); // sized to its picture
     label->setCursor(Qt::PointingHandCursor);
     label->setToolTip(address);
     return label;
@@ -69,7 +70,9 @@ void TForm7::buildControls()
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(13, 13, 105, 273);
     Image1->setScaledContents(true); // the picture is stretched to the control
-    Image1->setPixmap(QPixmap::fromImage(ProgramPicture()));
+    // Drawn at the screen's scale, so they stay sharp above 100 %.
+    const qreal scale = devicePixelRatioF();
+    Image1->setPixmap(QPixmap::fromImage(ProgramPicture(scale)));
 
     QFont titleFont(QStringLiteral("Arial"));
     titleFont.setPixelSize(21);
@@ -97,10 +100,18 @@ void TForm7::buildControls()
     Label4->setWordWrap(true);
     Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    Image2 = LinkedPicture(this, QStringLiteral("Image2"), MakerBanner(), {252, 163}, MakerSiteAddress);
-    Image3 = LinkedPicture(this, QStringLiteral("Image3"), DownloadBadge(), {132, 237}, DownloadSiteAddress);
+    Image2 = LinkedPicture(this, QStringLiteral("Image2"), MakerBanner(scale), {252, 163}, MakerSiteAddress);
+    Image3 = LinkedPicture(this, QStringLiteral("Image3"), DownloadBadge(scale), {132, 237}, DownloadSiteAddress);
     Image2->installEventFilter(this);
     Image3->installEventFilter(this);
+    // The links are Tab stops too: Enter or Space opens them.
+    MakeKeyboardChoice(Image2, [this] { Image_Click(Image2); });
+    MakeKeyboardChoice(Image3, [this] { Image_Click(Image3); });
+    Image1->setAccessibleName(QStringLiteral("Imagen de Zeltmark - Pronos"));
+    Image2->setAccessibleName(QStringLiteral("Sitio de Zeltmark"));
+    Image2->setAccessibleDescription(QStringLiteral("Abre ") + MakerSiteAddress);
+    Image3->setAccessibleName(QStringLiteral("Sitio de descargas"));
+    Image3->setAccessibleDescription(QStringLiteral("Abre ") + DownloadSiteAddress);
 
     Bevel2 = new QFrame(this);
     Bevel2->setObjectName(QStringLiteral("Bevel2"));
@@ -113,11 +124,14 @@ void TForm7::buildControls()
     SText1->setWordWrap(true);
     SText1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    Button1 = new QPushButton(QStringLiteral("Aceptar"), this);
+    Button1 = new QPushButton(QStringLiteral("&Aceptar"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(354, 306, 87, 23);
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+    setTabOrder(Image2, Image3);
+    setTabOrder(Image3, Button1);
+    Button1->setFocus();
 }
 
 void TForm7::Form7_Create()
@@ -129,7 +143,9 @@ void TForm7::Form7_Create()
     const Edition& edition = CurrentEdition();
     Label2->setText(edition.aboutVersion.isEmpty() ? DecodeCharacterCodes(Label2Codes) : edition.aboutVersion);
     Label3->setText(DecodeCharacterCodes(Label3Codes));
-    Label4->setText(DecodeCharacterCodes(Label4FirstCodes) + QStringLiteral("\n\r") +
+    // The two parts are joined by a line feed and a carriage return; shown,
+    // that pair is one line break (a label would draw the carriage return as a blank).
+    Label4->setText(DecodeCharacterCodes(Label4FirstCodes) + u'\n' +
                     (edition.aboutCalendar.isEmpty() ? DecodeCharacterCodes(Label4SecondCodes) : edition.aboutCalendar));
     for (QLabel* label : {Label1, Label2, Label3})
         label->adjustSize();

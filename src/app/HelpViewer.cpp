@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +14,8 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 #include <QWindow>
+
+#include <algorithm>
 
 namespace {
 
@@ -49,7 +52,11 @@ bool HelpTopicMatches(const HelpTopic& topic, const QString& query)
     return true;
 }
 
-HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window)
+// A dialog-type window: desktops keep only those in front of the window
+// that owns them (a plain window is never marked as owned on X11).
+HelpViewer::HelpViewer(QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
+                          | Qt::WindowCloseButtonHint)
 {
     setWindowTitle(QStringLiteral("Ayuda de Zeltmark - Pronos"));
     // Help stays beside the program; it must not keep the program alive alone.
@@ -110,11 +117,27 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window)
 
     pages->addWidget(topicPage);
     pages->addWidget(finderPage);
+    backButton = new QPushButton(QStringLiteral("< &Atrás"));
+    backButton->setObjectName(QStringLiteral("backButton"));
+    backButton->setToolTip(QStringLiteral("Tema anterior (Alt+Izquierda)"));
+    forwardButton = new QPushButton(QStringLiteral("A&delante >"));
+    forwardButton->setObjectName(QStringLiteral("forwardButton"));
+    forwardButton->setToolTip(QStringLiteral("Tema siguiente (Alt+Derecha)"));
+    auto* historyButtons = new QHBoxLayout;
+    historyButtons->addWidget(backButton);
+    historyButtons->addWidget(forwardButton);
+    historyButtons->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
+    layout->addLayout(historyButtons);
     layout->addWidget(pages);
+    updateHistoryButtons();
 
     new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
+    new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Left), this, this, &HelpViewer::goBack);
+    new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Right), this, this, &HelpViewer::goForward);
+    // Up and Down in the search box walk the list of found topics.
+    searchBox->installEventFilter(this);
 
     connect(contentsButton, &QPushButton::clicked, this, [this] { showTopic(1); });
     connect(finderContents, &QPushButton::clicked, this, [this] { showTopic(1); });
@@ -122,6 +145,8 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window)
     connect(closeTopic, &QPushButton::clicked, this, &QWidget::close);
     connect(closeFinder, &QPushButton::clicked, this, &QWidget::close);
     connect(topicView, &QTextBrowser::anchorClicked, this, &HelpViewer::openLink);
+    connect(backButton, &QPushButton::clicked, this, &HelpViewer::goBack);
+    connect(forwardButton, &QPushButton::clicked, this, &HelpViewer::goForward);
     connect(searchBox, &QLineEdit::textChanged, this, &HelpViewer::fillTopicList);
     connect(searchBox, &QLineEdit::returnPressed, this, [this] { openItem(topicList->currentItem()); });
     connect(topicList, &QListWidget::itemActivated, this, &HelpViewer::openItem);
@@ -155,6 +180,76 @@ void HelpViewer::reload()
 
 void HelpViewer::showTopic(int context)
 {
+    go({false, context});
+}
+
+void HelpViewer::showFinder()
+{
+    go({true, 0});
+}
+
+void HelpViewer::go(const Place& place)
+{
+    if (place.finder)
+        showFinderPage();
+    else
+        showTopicPage(place.context);
+    // Without a help file the finder explains that as a topic does.
+    record(finderShown() ? Place{true, 0} : Place{false, place.finder ? 0 : place.context});
+}
+
+// A new place drops the places ahead of the current one, as a browser does;
+// showing the current place again adds nothing.
+void HelpViewer::record(const Place& place)
+{
+    if (historyAt_ >= 0 && history_.at(historyAt_) == place)
+        return updateHistoryButtons();
+    history_.resize(historyAt_ + 1);
+    history_.append(place);
+    historyAt_ = history_.size() - 1;
+    updateHistoryButtons();
+}
+
+void HelpViewer::goBack()
+{
+    if (historyAt_ <= 0)
+        return;
+    const Place place = history_.at(--historyAt_);
+    place.finder ? showFinderPage() : showTopicPage(place.context);
+    updateHistoryButtons();
+}
+
+void HelpViewer::goForward()
+{
+    if (historyAt_ + 1 >= history_.size())
+        return;
+    const Place place = history_.at(++historyAt_);
+    place.finder ? showFinderPage() : showTopicPage(place.context);
+    updateHistoryButtons();
+}
+
+void HelpViewer::updateHistoryButtons()
+{
+    backButton->setEnabled(historyAt_ > 0);
+    forwardButton->setEnabled(historyAt_ + 1 < history_.size());
+}
+
+bool HelpViewer::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == searchBox && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const int step = key->key() == Qt::Key_Down ? 1 : key->key() == Qt::Key_Up ? -1 : 0;
+        if (step != 0 && topicList->count() > 0) {
+            const int row = std::clamp(topicList->currentRow() + step, 0, topicList->count() - 1);
+            topicList->setCurrentRow(row);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void HelpViewer::showTopicPage(int context)
+{
     reload();
     pages->setCurrentIndex(TopicPage);
     contentsButton->setEnabled(!topics_.isEmpty());
@@ -180,11 +275,11 @@ void HelpViewer::showTopic(int context)
     present();
 }
 
-void HelpViewer::showFinder()
+void HelpViewer::showFinderPage()
 {
     reload();
     if (topics_.isEmpty()) {
-        showTopic(0); // explains that there is no help file
+        showTopicPage(0); // explains that there is no help file
         return;
     }
     shownTopic_ = 0;
@@ -230,13 +325,22 @@ void HelpViewer::present()
 {
     if (isMinimized())
         setWindowState(windowState() & ~Qt::WindowMinimized);
-    // Asked for from a modal window, help belongs to that window: it stays in
-    // front of it and takes clicks and keys while the window waits.
-    QWidget* modal = QApplication::activeModalWidget();
-    if (modal == this)
-        modal = nullptr;
+    // Help belongs to the window it was asked from: it stays in front of it
+    // (also after a click into that window) and, asked from a modal window,
+    // takes clicks and keys while that window waits. Desktops read the owner
+    // when a window is mapped, so a new owner needs the window mapped anew.
+    QWidget* owner = QApplication::activeModalWidget();
+    if (!owner || owner == this)
+        owner = QApplication::activeWindow();
+    if (owner == this)
+        owner = nullptr;
     winId();
-    windowHandle()->setTransientParent(modal ? modal->windowHandle() : nullptr);
+    QWindow* ownerWindow = owner ? owner->window()->windowHandle() : nullptr;
+    if (ownerWindow && windowHandle()->transientParent() != ownerWindow) {
+        if (isVisible())
+            hide();
+        windowHandle()->setTransientParent(ownerWindow);
+    }
     show();
     raise();
     activateWindow();

@@ -1,7 +1,8 @@
 #pragma once
 // The program's help window: one non-modal window, reused, that shows a topic
 // of the help file by its context number or lists the topics with a search
-// box (the finder).
+// box (the finder). It keeps the places shown for "Atrás" and "Adelante"
+// (Alt+Left, Alt+Right) and stays in front of the window it was asked from.
 #include "HelpFile.h"
 
 #include <QDateTime>
@@ -34,6 +35,8 @@ public:
 
     int shownTopic() const { return shownTopic_; } // 0 in the finder or without a topic
     bool finderShown() const;
+    void goBack();
+    void goForward();
     const QList<HelpTopic>& topics() const { return topics_; }
 
     // Controls, named for tests and for the layout.
@@ -45,8 +48,24 @@ public:
     QLineEdit* searchBox = nullptr;
     QListWidget* topicList = nullptr;
     QPushButton* showButton = nullptr;
+    QPushButton* backButton = nullptr;
+    QPushButton* forwardButton = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // A place in the history: the finder, or a topic by its context number.
+    struct Place {
+        bool finder = false;
+        int context = 0;
+        bool operator==(const Place&) const = default;
+    };
+    void go(const Place& place);
+    void record(const Place& place);
+    void showTopicPage(int context);
+    void showFinderPage();
+    void updateHistoryButtons();
     void reload();
     void fillTopicList();
     void openItem(QListWidgetItem* item);
@@ -59,4 +78,6 @@ private:
     bool loaded_ = false;
     QList<HelpTopic> topics_;
     int shownTopic_ = 0;
+    QList<Place> history_;
+    qsizetype historyAt_ = -1;
 };

@@ -102,6 +102,7 @@ void TForm2::buildLayout()
     List1 = new MemberListView(this);
     List1->setObjectName(QStringLiteral("List1"));
     List1->setGeometry(12, 7, 685, 163);
+    List1->setAccessibleName(QStringLiteral("Lista de integrantes"));
 
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
@@ -114,11 +115,12 @@ void TForm2::buildLayout()
     Label1->move(14, 191);
     Label1->adjustSize();
 
-    DateTime1 = new DatePicker(this);
+    auto* picker = new DatePicker(this);
+    DateTime1 = picker;
     DateTime1->setObjectName(QStringLiteral("DateTime1"));
     DateTime1->setGeometry(150, 248, 249, 24);
     DateTime1->setLocale(DateLocale());
-    DateTime1->setDisplayFormat(QStringLiteral("dddd d 'de' MMMM 'de' yyyy"));
+    picker->setLongDateFormat(QStringLiteral("dddd d 'de' MMMM 'de' yyyy"));
     DateTime1->setCalendarPopup(true);
     QFont pickerFont = DateTime1->font();
     pickerFont.setPointSize(10);
@@ -198,9 +200,13 @@ void TForm2::Form2_Create()
 }
 
 // Enter presses the focused button, as on the desktop's own dialogs; in the
-// fields it does nothing, since the window has no default button.
+// fields it does nothing, since the window has no default button. Escape does
+// nothing either: only "&Cerrar" (or the close box) closes the window, so a
+// stray Escape at the first run cannot end the program.
 void TForm2::keyPressEvent(QKeyEvent* event)
 {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        return;
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
             button->click();

@@ -2,6 +2,8 @@
 
 #include "HelpContext.h"
 #include "HelpFile.h"
+#include "KeyboardChoice.h"
+#include "ScaledPicture.h"
 #include "ProgramMessage.h"
 #include "SettingsStore.h"
 #include "SettingsWrite.h"
@@ -14,6 +16,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -69,6 +72,7 @@ void TForm3::buildControls()
     Combo1->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     // The longest lines do not fit the box; the open list shows them whole.
     Combo1->view()->setMinimumWidth(Combo1->view()->sizeHintForColumn(0) + 24);
+    Combo1->setAccessibleName(QStringLiteral("Región"));
 
     Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
@@ -79,9 +83,13 @@ void TForm3::buildControls()
     Image1 = new QLabel(Panel1);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(1, 1, MapWidth, MapHeight);
-    Image1->setPixmap(QPixmap(ZoneMapResource()));
+    Image1->setPixmap(ScaledPicture(ZoneMapResource(), devicePixelRatioF()));
     Image1->setMouseTracking(true);
     Image1->installEventFilter(this);
+    // From the keyboard, Left and Right move along the hour strip as a click on
+    // the next label would; Space and Enter have nothing more to choose.
+    MakeKeyboardChoice(Image1, {});
+    Image1->setAccessibleName(QStringLiteral("Mapa de husos horarios"));
 
     Image2 = new QLabel(Panel1);
     Image2->setObjectName(QStringLiteral("Image2"));
@@ -104,18 +112,23 @@ void TForm3::buildControls()
     const int checkWidth = std::max(103, Check1->sizeHint().width());
     Check1->setGeometry(535 - checkWidth, 156, checkWidth, 19);
 
-    Button1 = new QPushButton(QStringLiteral("Aceptar"), this);
+    Button1 = new QPushButton(QStringLiteral("&Aceptar"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(240, 246, 97, 21);
     Button1->setEnabled(false);
-    Button2 = new QPushButton(QStringLiteral("Cancelar"), this);
+    Button2 = new QPushButton(QStringLiteral("&Cancelar"), this);
     Button2->setObjectName(QStringLiteral("Button2"));
     Button2->setGeometry(342, 246, 97, 21);
-    Button3 = new QPushButton(QStringLiteral("Ayuda"), this);
+    Button3 = new QPushButton(QStringLiteral("A&yuda"), this);
     Button3->setObjectName(QStringLiteral("Button3"));
     Button3->setGeometry(444, 246, 97, 21);
 
     SetHelpContext(this, HelpContextRegional);
+    setTabOrder(Combo1, Image1);
+    setTabOrder(Image1, Check1);
+    setTabOrder(Check1, Button1);
+    setTabOrder(Button1, Button2);
+    setTabOrder(Button2, Button3);
 
     // activated: a choice by the user (also of the line already shown), never a
     // selection made by the program.
@@ -163,13 +176,19 @@ void TForm3::ShowZone(int zone)
     const ZoneEntry& entry = ZoneAt(zone);
     Image2->hide();
     Image2->move(entry.highlightLeft, 1);
-    const QPixmap highlight(ZoneHighlightResource(zone));
+    const QPixmap highlight = ScaledPicture(ZoneHighlightResource(zone), devicePixelRatioF());
     Image2->setPixmap(highlight);
-    Image2->resize(highlight.size());
+    Image2->resize(highlight.deviceIndependentSize().toSize());
     Image2->show();
     if (zone != zoneIndex_)
         Button1->setEnabled(true);
     zoneIndex_ = zone;
+    const QString label = QLatin1String(entry.label);
+    const QString name = zone == GmtZoneIndex ? label
+                         : zone < GmtZoneIndex ? QStringLiteral("GMT") + label
+                                               : QStringLiteral("GMT+") + label;
+    Image1->setAccessibleDescription(
+        QStringLiteral("Huso elegido: %1. Izquierda y Derecha eligen el huso vecino.").arg(name));
 }
 
 bool TForm3::eventFilter(QObject* watched, QEvent* event)
@@ -179,6 +198,15 @@ bool TForm3::eventFilter(QObject* watched, QEvent* event)
             const auto* mouse = static_cast<QMouseEvent*>(event);
             const QPoint p = mouse->position().toPoint();
             Image1_MouseDown(p.x(), p.y(), mouse->button() == Qt::RightButton);
+            return true;
+        }
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            const int zone = zoneIndex_ + (key == Qt::Key_Right ? 1 : key == Qt::Key_Left ? -1 : 0);
+            if (zone == zoneIndex_)
+                return false;
+            if (zone >= 0 && zone < ZoneCount)
+                Image1_Choose(zone);
             return true;
         }
         if (event->type() == QEvent::MouseMove) {
@@ -192,10 +220,15 @@ bool TForm3::eventFilter(QObject* watched, QEvent* event)
 void TForm3::Image1_MouseDown(int x, int y, bool rightButton)
 {
     const std::optional<int> zone = ZoneAtMapPoint(x, y, rightButton);
-    if (!zone)
-        return;
-    ShowZone(*zone);
-    Combo1->setCurrentIndex(ZoneAt(*zone).regionLine);
+    if (zone)
+        Image1_Choose(*zone);
+}
+
+// A zone picked on the hour strip (by the mouse or the arrow keys) selects its region line.
+void TForm3::Image1_Choose(int zone)
+{
+    ShowZone(zone);
+    Combo1->setCurrentIndex(ZoneAt(zone).regionLine);
 }
 
 void TForm3::Image1_MouseMove(int y)

@@ -43,6 +43,7 @@ private:
     void Form3_Create();
     void ShowZone(int zone);
     void Image1_MouseDown(int x, int y, bool rightButton);
+    void Image1_Choose(int zone);
     void Image1_MouseMove(int y);
     void Combo1_Click(int line);
     void Check1_Click();

@@ -1,14 +1,18 @@
 #include "TForm4.h"
+#include "KeyboardChoice.h"
 #include "ProgramMessage.h"
 #include "QtColour.h"
 
 #include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -19,6 +23,37 @@ const QString LevelLabelTexts[5] = {
     QStringLiteral("Excelente"), QStringLiteral("Buena"), QStringLiteral("Normal"),
     QStringLiteral("Complicada"), QStringLiteral("Restrictiva"),
 };
+// What a screen reader says for each basic colour panel, row by row.
+const QString BasicColourNames[15] = {
+    QStringLiteral("granate"), QStringLiteral("verde"), QStringLiteral("oliva"), QStringLiteral("azul marino"),
+    QStringLiteral("púrpura"), QStringLiteral("verde azulado"), QStringLiteral("gris"), QStringLiteral("plata"),
+    QStringLiteral("rojo"), QStringLiteral("lima"), QStringLiteral("amarillo"), QStringLiteral("azul"),
+    QStringLiteral("fucsia"), QStringLiteral("aguamarina"), QStringLiteral("blanco"),
+};
+constexpr int PanelColumns = 5;
+
+// The colour in words: its basic name when it is one, else its red, green and blue.
+QString ColourDescription(ColourValue colour)
+{
+    for (size_t i = 0; i < BasicColours.size(); ++i)
+        if (BasicColours[i] == colour)
+            return BasicColourNames[i];
+    const QColor c = ToQColor(colour);
+    return QStringLiteral("rojo %1, verde %2, azul %3").arg(c.red()).arg(c.green()).arg(c.blue());
+}
+
+// The arrow keys' step in a grid of `columns`: 0 for any other key.
+int ArrowStep(const QKeyEvent* key, int columns)
+{
+    switch (key->key()) {
+    case Qt::Key_Left: return -1;
+    case Qt::Key_Right: return 1;
+    case Qt::Key_Up: return -columns;
+    case Qt::Key_Down: return columns;
+    default: return 0;
+    }
+}
+
 constexpr QRect LevelLabelPlaces[5] = {
     {12, 174, 73, 17}, {99, 174, 73, 17}, {186, 174, 73, 17}, {42, 210, 79, 17}, {144, 210, 79, 17},
 };
@@ -90,6 +125,9 @@ void TForm4::buildControls()
         panel->setAutoFillBackground(true);
         SetBackground(panel, BasicColours[size_t(i)], ContrastTextColour(BasicColours[size_t(i)]));
         panel->installEventFilter(this);
+        panel->setAccessibleName(QStringLiteral("Color ") + BasicColourNames[i]);
+        panel->setAccessibleDescription(QStringLiteral("Pulse Espacio para dar este color al nivel elegido"));
+        MakeKeyboardChoice(panel, [this, i] { Panel_Click(i); });
         panels_[size_t(i)] = panel;
     }
 
@@ -106,6 +144,10 @@ void TForm4::buildControls()
     Image1->setCursor(Qt::CrossCursor);
     Image1->setProperty("helpContext", SpectrumHelpContext);
     Image1->installEventFilter(this);
+    Image1->setAccessibleName(QStringLiteral("Espectro de colores"));
+    Image1->setAccessibleDescription(
+        QStringLiteral("Izquierda y Derecha recorren los colores; Espacio da el color mostrado al nivel elegido"));
+    MakeKeyboardChoice(Image1, [this] { Image1_Click(); });
 
     Panel17 = new QFrame(this);
     Panel17->setObjectName(QStringLiteral("Panel17"));
@@ -113,6 +155,8 @@ void TForm4::buildControls()
     Panel17->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel17->setAutoFillBackground(true);
     SetBackground(Panel17, previewColour_, previewColour_);
+    Panel17->setAccessibleName(QStringLiteral("Color bajo el puntero"));
+    Panel17->setAccessibleDescription(ColourDescription(previewColour_));
 
     // Created before the labels so that it lies beneath them.
     Bevel1 = new QFrame(this);
@@ -132,28 +176,80 @@ void TForm4::buildControls()
         label->setFont(bold);
         label->setAutoFillBackground(true);
         label->installEventFilter(this);
+        MakeKeyboardChoice(label, [this, i] { StaticText_Click(i + 1); });
         staticTexts_[size_t(i)] = label;
     }
 
-    Button1 = new QPushButton(QStringLiteral("Aceptar"), this);
+    Button1 = new QPushButton(QStringLiteral("&Aceptar"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(6, 246, 79, 23);
     connect(Button1, &QPushButton::clicked, this, &TForm4::Button1_Click);
-    Button2 = new QPushButton(QStringLiteral("Cancelar"), this);
+    Button2 = new QPushButton(QStringLiteral("&Cancelar"), this);
     Button2->setObjectName(QStringLiteral("Button2"));
     Button2->setGeometry(96, 246, 79, 23);
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
-    Button3 = new QPushButton(QStringLiteral("Ayuda"), this);
+    Button3 = new QPushButton(QStringLiteral("A&yuda"), this);
     Button3->setObjectName(QStringLiteral("Button3"));
     Button3->setGeometry(186, 246, 79, 23);
     connect(Button3, &QPushButton::clicked, this, [this] {
         if (gral_.platform.showHelpTopic)
             gral_.platform.showHelpTopic(WindowHelpContext);
     });
+
+    // Tab walks the window as it reads: colours, spectrum, levels, buttons.
+    QWidget* previous = panels_[0];
+    auto next = [&previous](QWidget* control) {
+        QWidget::setTabOrder(previous, control);
+        previous = control;
+    };
+    for (size_t i = 1; i < panels_.size(); ++i)
+        next(panels_[i]);
+    next(Image1);
+    for (QLabel* label : staticTexts_)
+        next(label);
+    for (QPushButton* button : {Button1, Button2, Button3})
+        next(button);
+    panels_[0]->setFocus();
+}
+
+// The arrow keys move among the colour panels (a grid of five columns) and
+// among the level boxes, and along the spectrum.
+bool TForm4::arrowKey(QObject* watched, const QKeyEvent* key)
+{
+    for (int i = 0; i < 15; ++i) {
+        if (watched != panels_[size_t(i)])
+            continue;
+        const int target = i + ArrowStep(key, PanelColumns);
+        const bool sameRowOrColumn =
+            target / PanelColumns == i / PanelColumns || target % PanelColumns == i % PanelColumns;
+        if (target != i && target >= 0 && target < 15 && sameRowOrColumn)
+            panels_[size_t(target)]->setFocus(Qt::TabFocusReason);
+        return ArrowStep(key, PanelColumns) != 0;
+    }
+    for (int i = 0; i < 5; ++i) {
+        if (watched != staticTexts_[size_t(i)])
+            continue;
+        const int step = key->key() == Qt::Key_Left || key->key() == Qt::Key_Up     ? -1
+                         : key->key() == Qt::Key_Right || key->key() == Qt::Key_Down ? 1
+                                                                                     : 0;
+        if (step != 0 && i + step >= 0 && i + step < 5)
+            staticTexts_[size_t(i + step)]->setFocus(Qt::TabFocusReason);
+        return step != 0;
+    }
+    if (watched == Image1 && (key->key() == Qt::Key_Left || key->key() == Qt::Key_Right)) {
+        const int stride = key->modifiers() & Qt::ShiftModifier ? 16 : 1;
+        const int step = key->key() == Qt::Key_Left ? -stride : stride;
+        spectrumX_ = std::clamp(spectrumX_ + step, 0, spectrum_.width() - 1);
+        Image1_MouseMove(spectrumX_, 0);
+        return true;
+    }
+    return false;
 }
 
 bool TForm4::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::KeyPress && arrowKey(watched, static_cast<QKeyEvent*>(event)))
+        return true;
     if (watched == Image1) {
         if (event->type() == QEvent::MouseMove) {
             const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
@@ -191,7 +287,9 @@ void TForm4::Image1_MouseMove(int x, int y)
     if (!spectrum_.rect().contains(x, y))
         return;
     previewColour_ = FromQColor(QColor(spectrum_.pixel(x, y)));
+    spectrumX_ = x;
     SetBackground(Panel17, previewColour_, previewColour_);
+    Panel17->setAccessibleDescription(ColourDescription(previewColour_));
 }
 
 void TForm4::Image1_Click()
@@ -212,7 +310,9 @@ void TForm4::chooseColour(ColourValue colour)
 void TForm4::showLevelColour(int level)
 {
     const ColourValue colour = editor_.colourOf(level);
-    SetBackground(staticTexts_[size_t(level - 1)], colour, ContrastTextColour(colour));
+    QLabel* label = staticTexts_[size_t(level - 1)];
+    SetBackground(label, colour, ContrastTextColour(colour));
+    label->setAccessibleDescription(QStringLiteral("Color del nivel: ") + ColourDescription(colour));
 }
 
 void TForm4::Button1_Click()

@@ -11,6 +11,7 @@
 
 class QFrame;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 
@@ -30,6 +31,7 @@ protected:
 
 private:
     void buildControls();
+    bool arrowKey(QObject* watched, const QKeyEvent* key);
     void StaticText_Click(int level);
     void Panel_Click(int index);
     void Image1_MouseMove(int x, int y);
@@ -42,6 +44,7 @@ private:
     LevelColourEditor editor_;
     QImage spectrum_;
     ColourValue previewColour_ = 0x0000FF; // red until the pointer passes over the spectrum
+    int spectrumX_ = 0;                     // the spectrum column the keyboard is on
 
     QGroupBox* GroupBox1 = nullptr;
     std::array<QFrame*, 15> panels_{};

@@ -2,7 +2,9 @@
 #include "HelpContext.h"
 #include "ColourRules.h"
 #include "HelpFile.h"
+#include "KeyboardChoice.h"
 #include "ProgramMessage.h"
+#include "ScaledPicture.h"
 #include "SettingsStore.h"
 #include "SettingsWrite.h"
 #include "SignCalendar.h"
@@ -25,6 +27,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMoveEvent>
 #include <QPushButton>
 #include <QSlider>
 #include <QStatusBar>
@@ -159,12 +162,13 @@ void TForm1::BuildControls()
     connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
 
     Label9 = MakeLabel(client, "Label9", QStringLiteral("Fecha"), 82, 59, true);
-    DateTime1 = new DatePicker(client);
+    auto* picker = new DatePicker(client);
+    DateTime1 = picker;
     DateTime1->setObjectName("DateTime1");
     DateTime1->setGeometry(137, 58, 248, 24);
     DateTime1->setLocale(PickerLocale());
     // The long date as the headline and the program's other pickers write it.
-    DateTime1->setDisplayFormat(QStringLiteral("dddd d 'de' MMMM 'de' yyyy"));
+    picker->setLongDateFormat(QStringLiteral("dddd d 'de' MMMM 'de' yyyy"));
     DateTime1->setMinimumDate(QDate(1900, 1, 1));
     DateTime1->setCalendarPopup(true);
 
@@ -222,7 +226,7 @@ void TForm1::BuildControls()
     Label12->setGeometry(10, 245, 68, 16);
     Image3 = new QLabel(client);
     Image3->setObjectName("Image3");
-    Image3->setPixmap(QPixmap(":/tendencies/hourscale.png"));
+    Image3->setPixmap(ScaledPicture(QStringLiteral(":/tendencies/hourscale.png"), devicePixelRatioF()));
     Image3->setGeometry(81, 248, 661, 14);
 
     for (int k = 0; k < 5; ++k) {
@@ -254,6 +258,24 @@ void TForm1::BuildControls()
     Image1->setContextMenuPolicy(Qt::ActionsContextMenu);
 
     SetHelpContext(client, 2);
+
+    // What a screen reader says of the controls that show no text of their own.
+    Combo1->setAccessibleName(Label13->text());
+    DateTime1->setAccessibleName(Label9->text());
+    Image1->setAccessibleName(QStringLiteral("Gráfico de tendencias de siete días"));
+    Image2->setAccessibleName(QStringLiteral("Fin del calendario de tendencias"));
+    Image3->setAccessibleName(QStringLiteral("Escala de horas, de 00 a 23"));
+    Barra->setAccessibleName(QStringLiteral("Día mostrado"));
+    Barra->setAccessibleDescription(QStringLiteral("Abajo muestra los días siguientes"));
+    for (QLabel* box : TextCol)
+        box->setAccessibleDescription(QStringLiteral("Color del nivel; doble click para cambiarlo"));
+    // The chart is a Tab stop, so its days in words can be reached; Space or
+    // Enter explains the shown level ("¿Qué indica?").
+    MakeKeyboardChoice(Image1, [this] { Queindica_Click(); });
+    setTabOrder(Combo1, DateTime1);
+    setTabOrder(DateTime1, Button1);
+    setTabOrder(Button1, Image1);
+    setTabOrder(Image1, Barra);
 }
 
 void TForm1::BuildMenus()
@@ -474,4 +496,13 @@ void TForm1::keyPressEvent(QKeyEvent* event)
         return;
     }
     QMainWindow::keyPressEvent(event);
+}
+
+void TForm1::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    // Placed in this window's coordinates, the explanation keeps its place
+    // over the chart, as a child window would, wherever the user put it.
+    if (explanation_ && explanation_->isVisible())
+        explanation_->move(explanation_->pos() + event->pos() - event->oldPos());
 }

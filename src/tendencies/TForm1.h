@@ -70,6 +70,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Enter is the key of "Aplicar fecha", the window's default button.
     void keyPressEvent(QKeyEvent* event) override;
+    // The explanation window belongs to this one: it moves along with it.
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     // Event handlers, each wired to its control in BuildControls, BuildMenus or eventFilter.

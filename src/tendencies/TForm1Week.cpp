@@ -10,6 +10,7 @@
 #include "TendencyRule.h"
 #include "TendencyTexts.h"
 #include "WeekChart.h"
+#include "WeekDescription.h"
 
 #include <QDateEdit>
 #include <QLabel>
@@ -59,6 +60,7 @@ void TForm1::DrawWeek()
     suppressTrackChange_ = true;
     const WeekLayout week = ComposeWeek(gral_);
     Panel1->showWeek(week);
+    Image1->setAccessibleDescription(DescribeWeek(gral_));
     for (int r = 0; r < ChartDays; ++r) {
         const double day = week.days[size_t(r)];
         DateLabels[size_t(r)]->setText(day != 0 ? DateText(gral_, day) : QString());

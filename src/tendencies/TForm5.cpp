@@ -4,9 +4,31 @@
 #include "TendencyTexts.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QVBoxLayout>
+
+namespace {
+constexpr int TextMargin = 4; // clear space each side of the longest line
+
+// Bold 13-pixel text, a size smaller for as long as the longest line of the
+// explanation would be cut by the panel's sides (the system's bold face is
+// often wider than the one the panel was drawn for).
+QFont FittedFont(QFont font, const QString& text, int width)
+{
+    for (int size = 13; size >= 9; --size) {
+        font.setPixelSize(size);
+        const QFontMetrics metrics(font);
+        int widest = 0;
+        for (const QString& line : text.split(u'\n'))
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+        if (widest <= width - 2 * TextMargin)
+            break;
+    }
+    return font;
+}
+} // namespace
 
 // A tool window that can only be moved and closed.
 TForm5::TForm5(Gral& gral, QWidget* parent)
@@ -48,7 +70,9 @@ void TForm5::Refill()
     palette.setColor(QPalette::WindowText, ToQColor(ContrastTextColour(fill)));
     Text1->setPalette(palette);
     setWindowTitle(ExplanationCaption(level));
-    Text1->setText(ExplanationText(level).replace(u'\r', u'\n'));
+    const QString text = ExplanationText(level).replace(u'\r', u'\n');
+    Text1->setFont(FittedFont(Text1->font(), text, Text1->contentsRect().width()));
+    Text1->setText(text);
 }
 
 void TForm5::changeEvent(QEvent* event)

@@ -37,23 +37,25 @@ TForm6::TForm6(Gral& gral, QWidget* parent) : QDialog(parent), gral_(gral)
     Option2 = new QRadioButton(QStringLiteral("Imprimir 7 días a partir de fecha >>"), this);
     Option2->setGeometry(18, 54, 229, 17);
 
-    DateTime1 = new DatePicker(this);
+    auto* picker = new DatePicker(this);
+    DateTime1 = picker;
     DateTime1->setGeometry(246, 52, 205, 21);
     DateTime1->setCalendarPopup(true);
     DateTime1->setLocale(QLocale(QLocale::Spanish, QLocale::Argentina));
-    DateTime1->setDisplayFormat(QStringLiteral("dddd d 'de' MMMM 'de' yyyy"));
+    picker->setLongDateFormat(QStringLiteral("dddd d 'de' MMMM 'de' yyyy"));
     DateTime1->setMinimumDate(QDate(1900, 1, 1));
     DateTime1->setMaximumDate(QDate(9999, 12, 31));
+    DateTime1->setAccessibleName(QStringLiteral("Fecha de inicio de los 7 días"));
     // The longest long date ("miércoles 17 de septiembre de 2003") must fit its 205 pixels.
     QFont pickerFont = DateTime1->font();
     pickerFont.setPointSize(7);
     DateTime1->setFont(pickerFont);
 
-    Button1 = new QPushButton(QStringLiteral("Imprimir"), this);
+    Button1 = new QPushButton(QStringLiteral("&Imprimir"), this);
     Button1->setGeometry(186, 86, 85, 23);
-    Button2 = new QPushButton(QStringLiteral("Cancelar"), this);
+    Button2 = new QPushButton(QStringLiteral("&Cancelar"), this);
     Button2->setGeometry(276, 86, 85, 23);
-    Button3 = new QPushButton(QStringLiteral("Ayuda"), this);
+    Button3 = new QPushButton(QStringLiteral("A&yuda"), this);
     Button3->setGeometry(366, 86, 85, 23);
     Button1->setDefault(true);
 

@@ -1,5 +1,6 @@
 #include "WeekChart.h"
 #include "QtColour.h"
+#include "ScaledPicture.h"
 
 #include <QContextMenuEvent>
 #include <QLabel>
@@ -91,7 +92,7 @@ WeekChart::WeekChart(QWidget* parent) : QFrame(parent)
     Image1->move(1, 1);
     Image2 = new QLabel(this);
     Image2->setObjectName("Image2");
-    Image2->setPixmap(QPixmap(":/tendencies/banner.png"));
+    Image2->setPixmap(ScaledPicture(QStringLiteral(":/tendencies/banner.png"), devicePixelRatioF()));
     Image2->setFixedSize(670, 130);
     Image2->move(3, ChartHeight + 4); // out of sight until a week ends early
     Image2->raise();

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTextBrowser>
+#include <QWindow>
 #include <QtTest>
 
 namespace {
@@ -121,6 +122,88 @@ private slots:
         });
         dialog.exec();
         QVERIFY(closedByClick);
+    }
+
+    // "Atrás" and "Adelante" (buttons, Alt+Left, Alt+Right) walk the places shown.
+    void history()
+    {
+        TestEnvironment env;
+        HelpViewer viewer;
+        viewer.setHelpFile(WriteHelp(env, SampleHelp));
+        viewer.showTopic(2);
+        QVERIFY(!viewer.backButton->isEnabled());
+        QVERIFY(!viewer.forwardButton->isEnabled());
+        QTest::mouseClick(viewer.contentsButton, Qt::LeftButton); // topic 1
+        emit viewer.topicView->anchorClicked(QUrl(u"#5"_qs));
+        QTest::mouseClick(viewer.finderButton, Qt::LeftButton);
+        QVERIFY(viewer.finderShown());
+        QVERIFY(QTest::qWaitForWindowActive(&viewer)); // the keys reach the active window
+
+        QTest::mouseClick(viewer.backButton, Qt::LeftButton);
+        QCOMPARE(viewer.shownTopic(), 5);
+        QTest::keyClick(&viewer, Qt::Key_Left, Qt::AltModifier);
+        QCOMPARE(viewer.shownTopic(), 1);
+        QTest::keyClick(&viewer, Qt::Key_Left, Qt::AltModifier);
+        QCOMPARE(viewer.shownTopic(), 2);
+        QVERIFY(!viewer.backButton->isEnabled());
+        QTest::keyClick(&viewer, Qt::Key_Left, Qt::AltModifier); // nothing before the first
+        QCOMPARE(viewer.shownTopic(), 2);
+
+        QTest::keyClick(&viewer, Qt::Key_Right, Qt::AltModifier);
+        QCOMPARE(viewer.shownTopic(), 1);
+        QTest::mouseClick(viewer.forwardButton, Qt::LeftButton);
+        QCOMPARE(viewer.shownTopic(), 5);
+        // A new place drops what lay ahead.
+        viewer.showTopic(3);
+        QVERIFY(!viewer.forwardButton->isEnabled());
+        QTest::mouseClick(viewer.backButton, Qt::LeftButton);
+        QCOMPARE(viewer.shownTopic(), 5);
+        QVERIFY(viewer.forwardButton->isEnabled());
+    }
+
+    // Up and Down in the search box walk the found topics; Enter opens the highlighted one.
+    void finderListWalkedWithArrows()
+    {
+        TestEnvironment env;
+        HelpViewer viewer;
+        viewer.setHelpFile(WriteHelp(env, SampleHelp));
+        viewer.showFinder();
+        QTest::keyClick(viewer.searchBox, Qt::Key_Down);
+        QTest::keyClick(viewer.searchBox, Qt::Key_Down);
+        QCOMPARE(viewer.topicList->currentRow(), 2);
+        QTest::keyClick(viewer.searchBox, Qt::Key_Down);
+        QTest::keyClick(viewer.searchBox, Qt::Key_Down); // stays on the last
+        QCOMPARE(viewer.topicList->currentRow(), 3);
+        QTest::keyClick(viewer.searchBox, Qt::Key_Up);
+        QCOMPARE(viewer.topicList->currentRow(), 2);
+        QTest::keyClick(viewer.searchBox, Qt::Key_Return);
+        QCOMPARE(viewer.shownTopic(), 3);
+    }
+
+    // The window asked from stays behind the help: the help's owner is that window.
+    void ownedByTheWindowItWasAskedFrom()
+    {
+        TestEnvironment env;
+        HelpViewer viewer;
+        viewer.setHelpFile(WriteHelp(env, SampleHelp));
+        QWidget main;
+        main.show();
+        main.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        viewer.showTopic(1);
+        QVERIFY(viewer.windowHandle());
+        QCOMPARE(viewer.windowHandle()->transientParent(), main.windowHandle());
+
+        QDialog dialog;
+        QWindow* owner = nullptr;
+        QTimer::singleShot(0, &dialog, [&] {
+            viewer.showTopic(3);
+            owner = viewer.windowHandle()->transientParent();
+            dialog.reject();
+        });
+        dialog.exec();
+        QCOMPARE(owner, dialog.windowHandle());
+        QVERIFY(viewer.isVisible());
     }
 
     void unknownTopicSaysSo()

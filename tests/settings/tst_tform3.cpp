@@ -118,7 +118,7 @@ void TestTForm3::firstRun()
                             "casilla de más abajo. Por el contrario, si la casilla se encuentra activada pero la región "
                             "no tiene adelanto en su hora, desactivela."));
     QCOMPARE(QStringList({form.Button1->text(), form.Button2->text(), form.Button3->text()}),
-             QStringList({"Aceptar", "Cancelar", "Ayuda"}));
+             QStringList({"&Aceptar", "&Cancelar", "A&yuda"}));
 
     form.close();
     QVERIFY(form.isVisible());

@@ -131,7 +131,7 @@ void TestTForm4::windowLayout()
     QStringList buttons;
     for (int i = 1; i <= 3; ++i)
         buttons << static_cast<QPushButton*>(child(QStringLiteral("Button%1").arg(i)))->text();
-    QCOMPARE(buttons, QStringList({"Aceptar", "Cancelar", "Ayuda"}));
+    QCOMPARE(buttons, QStringList({"&Aceptar", "&Cancelar", "A&yuda"}));
 }
 
 void TestTForm4::opensWithLevelColoursAndFramesPreselectedLevel_data()

@@ -40,7 +40,7 @@ private slots:
         QCOMPARE(form.Option1->text(), QStringLiteral("Imprimir solo fecha actual"));
         QCOMPARE(form.Option2->text(), QStringLiteral("Imprimir 7 días a partir de fecha >>"));
         QCOMPARE(QStringList({form.Button1->text(), form.Button2->text(), form.Button3->text()}),
-                 QStringList({"Imprimir", "Cancelar", "Ayuda"}));
+                 QStringList({"&Imprimir", "&Cancelar", "A&yuda"}));
     }
 
     void options()

@@ -1,7 +1,9 @@
 // Draws the artwork of the main window and writes it as PNG files:
 //   make-tendency-art OUT_DIR
-// hourscale.png (661 x 14), banner.png (670 x 130, 256 colours), pronos.png
-// (the window icon, 64 x 64) and the 16 x 16 menu pictures menu-*.png.
+// hourscale.png (661 x 14), banner.png (670 x 130, 256 colours), the same two
+// drawn for 200 % screens (hourscale@2x.png, banner@2x.png: twice the pixels,
+// so they stay sharp there), pronos.png (the window icon, 64 x 64) and the
+// 16 x 16 menu pictures menu-*.png.
 // The pictures are committed under resources/tendencies; run this again only
 // to change them.
 #include <QDir>
@@ -32,10 +34,18 @@ QFont SansFont(int pixelSize, bool bold)
     return font;
 }
 
-// "00".."23", black on olive, each at the left edge of its 28-pixel column.
-QImage HourScale()
+// An image of `scale` times the logical size, painted in logical coordinates.
+QImage ScaledImage(int width, int height, int scale)
 {
-    QImage image(661, 14, QImage::Format_RGB32);
+    QImage image(width * scale, height * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    return image;
+}
+
+// "00".."23", black on olive, each at the left edge of its 28-pixel column.
+QImage HourScale(int scale)
+{
+    QImage image = ScaledImage(661, 14, scale);
     image.fill(Olive);
     QPainter p(&image);
     p.setFont(SansFont(11, true));
@@ -88,11 +98,11 @@ QImage ToPalette(const QImage& image)
     return image.convertToFormat(QImage::Format_Indexed8, table, Qt::ThresholdDither | Qt::AvoidDither);
 }
 
-QImage Banner()
+QImage Banner(int scale)
 {
-    QImage image(670, 130, QImage::Format_RGB32);
+    QImage image = ScaledImage(670, 130, scale);
     QPainter p(&image);
-    p.fillRect(image.rect(), QColor(10, 36, 80));
+    p.fillRect(QRect(0, 0, 670, 130), QColor(10, 36, 80));
     p.fillRect(QRect(0, 62, 670, 2), QColor(255, 230, 90));
     // Seven thin day bars, a quiet echo of the chart.
     p.setRenderHint(QPainter::Antialiasing);
@@ -170,7 +180,8 @@ int main(int argc, char** argv)
     }
     const QString dir = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(dir);
-    bool ok = Save(HourScale(), dir, "hourscale.png") && Save(Banner(), dir, "banner.png") &&
+    bool ok = Save(HourScale(1), dir, "hourscale.png") && Save(Banner(1), dir, "banner.png") &&
+              Save(HourScale(2), dir, "hourscale@2x.png") && Save(Banner(2), dir, "banner@2x.png") &&
               Save(Icon(), dir, "pronos.png");
 
     ok = ok && Save(MenuPicture([](QPainter& p) {

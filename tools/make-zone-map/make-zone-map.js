@@ -6,7 +6,9 @@
 //   npm install && node make-zone-map.js ../../resources/map
 //
 // Writes zonemap.png (377 x 196) and zone01.png .. zone25.png (184 px high),
-// 4-bit indexed PNGs in the 16 standard Windows colours.
+// 4-bit indexed PNGs in the 16 standard Windows colours, and the same pictures
+// for 200 % screens (zonemap@2x.png, zone01@2x.png ..: twice the pixels, the
+// coasts drawn at two pixels per degree, the labels doubled).
 //
 // Geometry: equirectangular, one pixel per degree. Pixel column x is centred on
 // longitude x - 187 (wrapped into -180..180), so longitude 0 lies in the middle
@@ -150,21 +152,20 @@ function wrapLongitude(lon) {
   return ((((lon + 180) % 360) + 360) % 360) - 180;
 }
 
-// land[y][x] for the map rows above the strip.
-function rasteriseLand() {
-  const polygons = landPolygons();
+// land[y][x] for the map rows above the strip, `scale` pixels per degree.
+function rasteriseLand(polygons, scale) {
   const land = [];
   const step = 1 / SUPERSAMPLE;
   const half = Math.floor((SUPERSAMPLE * SUPERSAMPLE) / 2);
-  for (let y = 0; y < STRIP_TOP; ++y) {
+  for (let y = 0; y < STRIP_TOP * scale; ++y) {
     const rowIntervals = [];
     for (let sy = 0; sy < SUPERSAMPLE; ++sy)
-      rowIntervals.push(landIntervals(polygons, LAT_TOP - y + 0.5 - (sy + 0.5) * step));
+      rowIntervals.push(landIntervals(polygons, LAT_TOP + 0.5 - (y + (sy + 0.5) * step) / scale));
     const row = [];
-    for (let x = 0; x < WIDTH; ++x) {
+    for (let x = 0; x < WIDTH * scale; ++x) {
       let hits = 0;
       for (let sx = 0; sx < SUPERSAMPLE; ++sx) {
-        const lon = wrapLongitude(x - LON0_X - 0.5 + (sx + 0.5) * step);
+        const lon = wrapLongitude((x + (sx + 0.5) * step) / scale - 0.5 - LON0_X);
         for (const intervals of rowIntervals) if (isLand(intervals, lon)) ++hits;
       }
       row.push(hits > half);
@@ -246,6 +247,34 @@ function drawHighlight(land, zone) {
   return pic;
 }
 
+// The 200 % picture of a 100 % one: land and sea from the finer raster
+// (`recolour` gives a pixel's colour from it, or -1 to keep the doubled
+// 100 % pixel), everything else (strip, labels, outlines) doubled.
+function doubled(pic, recolour) {
+  const big = picture(pic.width * 2, pic.height * 2, 0);
+  for (let y = 0; y < big.height; ++y)
+    for (let x = 0; x < big.width; ++x) {
+      const own = recolour(x, y, pic.pixels[(y >> 1) * pic.width + (x >> 1)]);
+      big.pixels[y * big.width + x] = own >= 0 ? own : pic.pixels[(y >> 1) * pic.width + (x >> 1)];
+    }
+  return big;
+}
+
+function drawMap2x(map, land2) {
+  return doubled(map, (x, y) => (y < STRIP_TOP * 2 ? (land2[y][x] ? LAND : SEA) : -1));
+}
+
+function drawHighlight2x(pic, land2, zone) {
+  const left = HIGHLIGHTS[zone][0];
+  const period = 360 * 2;
+  return doubled(pic, (x, y, small) => {
+    if (small !== RED && small !== AQUA) return -1; // the label and its outline
+    const mapX = (left - 1) * 2 + x;
+    const column = mapX >= 0 && mapX < WIDTH * 2 ? mapX : ((mapX % period) + period) % period;
+    return land2[y][column] ? AQUA : RED;
+  });
+}
+
 // ---- PNG (4-bit indexed) -----------------------------------------------------
 
 const CRC_TABLE = (() => {
@@ -301,13 +330,19 @@ function encodePng(pic) {
 function main() {
   const outDir = path.resolve(process.argv[2] || path.join(__dirname, '../../resources/map'));
   fs.mkdirSync(outDir, { recursive: true });
-  const land = rasteriseLand();
-  fs.writeFileSync(path.join(outDir, 'zonemap.png'), encodePng(drawMap(land)));
+  const polygons = landPolygons();
+  const land = rasteriseLand(polygons, 1);
+  const land2 = rasteriseLand(polygons, 2);
+  const map = drawMap(land);
+  fs.writeFileSync(path.join(outDir, 'zonemap.png'), encodePng(map));
+  fs.writeFileSync(path.join(outDir, 'zonemap@2x.png'), encodePng(drawMap2x(map, land2)));
   for (let zone = 0; zone < 25; ++zone) {
-    const name = `zone${String(zone + 1).padStart(2, '0')}.png`;
-    fs.writeFileSync(path.join(outDir, name), encodePng(drawHighlight(land, zone)));
+    const name = `zone${String(zone + 1).padStart(2, '0')}`;
+    const highlight = drawHighlight(land, zone);
+    fs.writeFileSync(path.join(outDir, `${name}.png`), encodePng(highlight));
+    fs.writeFileSync(path.join(outDir, `${name}@2x.png`), encodePng(drawHighlight2x(highlight, land2, zone)));
   }
-  console.log(`wrote zonemap.png and 25 highlights to ${outDir}`);
+  console.log(`wrote zonemap.png, 25 highlights and their @2x pictures to ${outDir}`);
 }
 
 main();

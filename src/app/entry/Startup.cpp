@@ -13,6 +13,7 @@
 #include "TForm1.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QPointer>
 #include <QTranslator>
@@ -98,6 +99,10 @@ int RunPronos(QApplication& app, Gral& gral, const StartupOptions& options)
 {
     InstallDesktopPlatform(gral);
     InstallSpanishQtTexts(app);
+    // Every window and message box, the first-run ones included, carries the
+    // program's icon, and the desktop groups them under the menu entry pronos.desktop.
+    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/tendencies/pronos.png")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("pronos"));
 
     // Answer later copies from the very start, so that one started while the
     // first-run windows are open brings those forward instead of running too.

@@ -1,0 +1,53 @@
+#include "WeekDescription.h"
+#include "DatePattern.h"
+#include "SignCalendar.h"
+#include "TendencyRule.h"
+#include "WeekLayout.h"
+
+#include <QStringList>
+
+namespace {
+const QString DayPattern = QStringLiteral("dddd d \"de\" mmmm");
+
+// One day's line; a level that goes on in the next span (another sign of the
+// same level) is said once, up to where the level really changes.
+struct DayWords {
+    double day = 0;
+    QString text;
+    int level = 0;
+    int lastMinute = 0;
+
+    void add(int spanLevel, int toMinute)
+    {
+        if (level == 0)
+            text = FormatDate(day, DayPattern) + QStringLiteral(": ") + LevelName(spanLevel);
+        else if (spanLevel != level)
+            text += QStringLiteral(" hasta %1, luego %2").arg(FormatHourMinute(lastMinute), LevelName(spanLevel));
+        level = spanLevel;
+        lastMinute = toMinute;
+    }
+};
+} // namespace
+
+QString DescribeWeek(Gral& gral)
+{
+    if (gral.dayRowIndex < 1)
+        return {};
+    QStringList lines;
+    DayWords current;
+    for (int index = gral.dayRowIndex; LoadSignRow(gral, index); ++index) {
+        const CurrentSignRow& span = gral.currentSignRow;
+        if (span.date != current.day) {
+            if (current.level != 0)
+                lines << current.text;
+            if (lines.size() == ChartDays)
+                break;
+            current = DayWords();
+            current.day = span.date;
+        }
+        current.add(LevelOfSign(gral, span.sign), span.toMinute);
+    }
+    if (current.level != 0 && lines.size() < ChartDays)
+        lines << current.text;
+    return lines.join(u'\n');
+}

@@ -1,0 +1,11 @@
+#pragma once
+// The seven-day chart in words, for those who cannot see its colours (a screen
+// reader reads it as the chart's description): one line per shown day, e.g.
+// "miércoles 1 de enero: Normal hasta 00:42, luego Excelente".
+#include "Gral.h"
+
+#include <QString>
+
+// Walks the calendar from gral.dayRowIndex through at most seven days, as the
+// chart does; empty when no day is shown.
+QString DescribeWeek(Gral& gral);

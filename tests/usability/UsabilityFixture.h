@@ -1,0 +1,86 @@
+#pragma once
+// What the usability tests share: a private settings and program folder, a
+// prepared Gral whose messages and modal windows are scripted, a stored
+// region, three members and a small help file, so that any window can be
+// opened as the program opens it.
+#include "Gral.h"
+#include "SettingsStore.h"
+#include "TForm1.h"
+#include "TForm2.h"
+#include "TForm3.h"
+#include "TForm4.h"
+#include "TForm6.h"
+#include "TForm7.h"
+#include "TestSupport.h"
+
+#include <QFile>
+#include <QTest>
+#include <QWidget>
+#include <memory>
+
+// Shows the window and waits until it has the keyboard.
+inline bool ShowActive(QWidget& window)
+{
+    window.show();
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+}
+
+class UsabilityFixture {
+protected:
+    // Call from init() so every case starts afresh.
+    void ResetFixture()
+    {
+        env_ = std::make_unique<TestEnvironment>();
+        gral_ = std::make_unique<Gral>();
+        PrepareTestGral(*gral_);
+        modal_ = std::make_unique<ModalScript>(*gral_);
+        messages_ = std::make_unique<MessageRecorder>(*gral_);
+        gral_->programFolder = env_->programFolder();
+        gral_->helpFile = gral_->programFolder + QStringLiteral("Pronos.hlp");
+        QFile help(gral_->helpFile);
+        if (help.open(QIODevice::WriteOnly))
+            help.write("## 1 Contenido\n");
+        gral_->memberList = {Member("01/11/1980", "LOPEZ, ANA"), Member("05/05/1990", "PEREZ, LUIS"),
+                             Member("21/04/1985", "GOMEZ, RAUL")};
+        SettingsStore store;
+        store.setZoneOffset(12);
+        store.setZoneText(QStringLiteral("(GMT 00:00) Hora media de Greenwich: Dublín, Edimburgo, Lisboa, Londres"));
+        store.setDaylightSaving(false);
+    }
+
+    void ReleaseFixture()
+    {
+        messages_.reset();
+        modal_.reset();
+        gral_.reset();
+        env_.reset();
+    }
+
+    // A window by its everyday name: main, members, regional, colour, print, about.
+    std::unique_ptr<QWidget> MakeWindow(const QString& which)
+    {
+        Gral& gral = *gral_;
+        if (which == QLatin1String("main"))
+            return std::make_unique<TForm1>(gral);
+        if (which == QLatin1String("members"))
+            return std::make_unique<TForm2>(gral);
+        if (which == QLatin1String("regional"))
+            return std::make_unique<TForm3>(gral);
+        if (which == QLatin1String("colour"))
+            return std::make_unique<TForm4>(gral, 1);
+        if (which == QLatin1String("print"))
+            return std::make_unique<TForm6>(gral);
+        return std::make_unique<TForm7>(gral);
+    }
+
+    static QString Member(const char* date, const char* name)
+    {
+        return QLatin1String(date) + QString::fromLatin1(name).leftJustified(60, u' ');
+    }
+
+    std::unique_ptr<TestEnvironment> env_;
+    std::unique_ptr<Gral> gral_;
+    std::unique_ptr<ModalScript> modal_;
+    std::unique_ptr<MessageRecorder> messages_;
+};

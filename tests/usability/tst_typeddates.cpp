@@ -1,0 +1,215 @@
+// Dates typed into the three date pickers (members, main and print windows):
+// day, month and year go in from the keyboard, Backspace works, the calendar
+// pop-up still chooses, and the picker shows the long date again when left.
+#include "DayNumber.h"
+#include "MemberListView.h"
+#include "MembersFile.h"
+#include "TForm1.h"
+#include "TForm2.h"
+#include "TForm6.h"
+#include "UsabilityFixture.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QCalendarWidget>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTreeWidget>
+
+namespace {
+
+enum class Window { Members, Main, Print };
+
+// Tab (or Shift+Tab) from `before` into the picker, as the user reaches it.
+void TabInto(QWidget* before, bool backwards)
+{
+    before->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(before, Qt::Key_Tab, backwards ? Qt::ShiftModifier : Qt::NoModifier);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Window)
+
+class TestTypedDates : public QObject, private UsabilityFixture {
+    Q_OBJECT
+private slots:
+    void init() { ResetFixture(); }
+    void cleanup() { ReleaseFixture(); }
+
+    void typed_data();
+    void typed();
+    void calendarPopupStillChooses();
+    void typedBirthDateIsSaved();
+    void typedDateIsApplied();
+    void typedDateIsPrinted();
+
+private:
+    // The window's picker, reached by the keyboard, with `keys` typed and then
+    // left with Tab. Returns the picker's date.
+    QDate typeInto(Window which, QDate start, bool backwards, const QString& keys, QString* shown);
+};
+
+void TestTypedDates::typed_data()
+{
+    QTest::addColumn<Window>("window");
+    QTest::addColumn<QDate>("start");
+    QTest::addColumn<bool>("backwards");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QDate>("expected");
+
+    const QDate birth(2000, 6, 10);
+    QTest::newRow("members: day, month, year") << Window::Members << birth << false << "15031990" << QDate(1990, 3, 15);
+    QTest::newRow("members: with separators") << Window::Members << birth << false << "01/02/1975" << QDate(1975, 2, 1);
+    QTest::newRow("members: one-digit day and month") << Window::Members << birth << false << "1/2/1975"
+                                                     << QDate(1975, 2, 1);
+    QTest::newRow("members: year only (Shift+Tab)") << Window::Members << birth << true << "1990" << QDate(1990, 6, 10);
+    QTest::newRow("members: Backspace on the year") << Window::Members << birth << true << "\b\b\b\b1985"
+                                                   << QDate(1985, 6, 10);
+    const QDate day(2003, 1, 1);
+    QTest::newRow("main: day, month, year") << Window::Main << day << false << "15032004" << QDate(2004, 3, 15);
+    QTest::newRow("main: year only") << Window::Main << day << true << "2004" << QDate(2004, 1, 1);
+    QTest::newRow("print: day, month, year") << Window::Print << QDate(2004, 3, 17) << false << "17092003"
+                                            << QDate(2003, 9, 17);
+    QTest::newRow("print: Backspace on the year") << Window::Print << QDate(2004, 3, 17) << true << "\b\b\b\b2003"
+                                                 << QDate(2003, 3, 17);
+}
+
+void TestTypedDates::typed()
+{
+    QFETCH(Window, window);
+    QFETCH(QDate, start);
+    QFETCH(bool, backwards);
+    QFETCH(QString, keys);
+    QFETCH(QDate, expected);
+    QString shown;
+    QCOMPARE(typeInto(window, start, backwards, keys, &shown), expected);
+    // Left, the picker shows the long date of what was typed.
+    const QString year = QStringLiteral(" de %1").arg(expected.year());
+    QVERIFY2(shown.endsWith(year) && shown.contains(QStringLiteral(" de ")) && !shown.contains(u'/'),
+             qPrintable(shown));
+}
+
+QDate TestTypedDates::typeInto(Window which, QDate start, bool backwards, const QString& keys, QString* shown)
+{
+    QDateEdit* picker = nullptr;
+    QWidget* before = nullptr;
+    std::unique_ptr<QWidget> window;
+    if (which == Window::Members) {
+        auto form = std::make_unique<TForm2>(*gral_);
+        picker = form->DateTime1;
+        before = backwards ? static_cast<QWidget*>(form->Edit2) : form->Edit1;
+        window = std::move(form);
+    } else if (which == Window::Main) {
+        auto form = std::make_unique<TForm1>(*gral_);
+        picker = form->DateTime1;
+        before = backwards ? static_cast<QWidget*>(form->Button1) : form->Combo1;
+        window = std::move(form);
+    } else {
+        gral_->printDate = DayNumberFromDate(start);
+        auto form = std::make_unique<TForm6>(*gral_);
+        picker = form->DateTime1;
+        form->Option2->setChecked(true);
+        picker->setEnabled(true);
+        before = backwards ? static_cast<QWidget*>(form->Button1) : form->Option2;
+        window = std::move(form);
+    }
+    if (!ShowActive(*window))
+        return {};
+    picker->setDate(start);
+    TabInto(before, backwards);
+    if (!picker->hasFocus())
+        return {};
+    QTest::keyClicks(picker, keys);
+    QTest::keyClick(picker, Qt::Key_Tab);
+    if (picker->hasFocus())
+        return {};
+    *shown = picker->text();
+    return picker->date();
+}
+
+// The calendar opens from the picker's arrow, is driven with the keys, and its
+// choice reaches the picker, which is still typed into afterwards.
+void TestTypedDates::calendarPopupStillChooses()
+{
+    TForm2 form(*gral_);
+    QVERIFY(ShowActive(form));
+    form.DateTime1->setDate(QDate(1990, 3, 15));
+    TabInto(form.Edit1, false);
+    QVERIFY(form.DateTime1->hasFocus());
+    // A click on the picker's arrow, as the user opens the calendar.
+    QTest::mouseClick(form.DateTime1, Qt::LeftButton, {},
+                      QPoint(form.DateTime1->width() - 6, form.DateTime1->height() / 2));
+    QWidget* popup = QApplication::activePopupWidget();
+    QVERIFY(popup);
+    auto* calendar = qobject_cast<QCalendarWidget*>(popup);
+    if (!calendar)
+        calendar = popup->findChild<QCalendarWidget*>();
+    QVERIFY(calendar);
+    QWidget* table = calendar->focusWidget() ? calendar->focusWidget() : calendar;
+    QTest::keyClick(table, Qt::Key_Right);
+    QTest::keyClick(table, Qt::Key_Return);
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+    QCOMPARE(form.DateTime1->date(), QDate(1990, 3, 16));
+    // Typing goes on in the field after the calendar closed.
+    QTRY_VERIFY(form.DateTime1->hasFocus());
+    QTest::keyClick(form.DateTime1, Qt::Key_Tab);
+    QCOMPARE(form.DateTime1->date(), QDate(1990, 3, 16));
+    QVERIFY(form.DateTime1->text().endsWith(QStringLiteral(" de 1990")));
+}
+
+// The whole first-member flow from the keyboard: name, typed birth date, Save.
+void TestTypedDates::typedBirthDateIsSaved()
+{
+    TForm2 form(*gral_);
+    QVERIFY(ShowActive(form));
+    QVERIFY(form.Edit1->hasFocus());
+    QTest::keyClicks(form.Edit1, "ruiz, ana");
+    QTest::keyClick(form.Edit1, Qt::Key_Tab);
+    QVERIFY(form.DateTime1->hasFocus());
+    QTest::keyClicks(form.DateTime1, "07081992");
+    QTest::keyClick(form.DateTime1, Qt::Key_Tab);
+    QTest::keyClick(form.Edit2, Qt::Key_Tab); // to "&Nuevo Integrante"
+    QTest::keyClick(form.Button1, Qt::Key_Tab); // to "&Guardar"
+    QVERIFY(form.Button2->hasFocus());
+    QTest::keyClick(form.Button2, Qt::Key_Space);
+    QCOMPARE(messages_->texts(), QStringList());
+    QCOMPARE(form.List1->topLevelItemCount(), 1);
+    QCOMPARE(form.List1->topLevelItem(0)->text(0), QStringLiteral("RUIZ, ANA"));
+    QCOMPARE(form.List1->topLevelItem(0)->text(1), QStringLiteral("07/08/1992"));
+}
+
+// Typed in the main window and applied with Enter: that week is shown.
+void TestTypedDates::typedDateIsApplied()
+{
+    TForm1 form(*gral_);
+    QVERIFY(ShowActive(form));
+    TabInto(form.Combo1, false);
+    QVERIFY(form.DateTime1->hasFocus());
+    QTest::keyClicks(form.DateTime1, "15032004");
+    QTest::keyClick(form.DateTime1, Qt::Key_Return);
+    QCOMPARE(form.DateLabels[0]->text(), QStringLiteral("15/03/2004"));
+    QCOMPARE(form.DateTime1->date(), QDate(2004, 3, 15));
+}
+
+// Typed in the print window, printed from that day.
+void TestTypedDates::typedDateIsPrinted()
+{
+    gral_->printDate = DayNumberFromDate(QDate(2004, 3, 17));
+    TForm6 form(*gral_);
+    QVERIFY(ShowActive(form));
+    QTest::mouseClick(form.Option2, Qt::LeftButton);
+    TabInto(form.Option2, false);
+    QVERIFY(form.DateTime1->hasFocus());
+    QTest::keyClicks(form.DateTime1, "17092003");
+    QTest::keyClick(form.DateTime1, Qt::Key_Tab);
+    QTest::mouseClick(form.Button1, Qt::LeftButton);
+    QCOMPARE(gral_->printDate, DayNumberFromDate(QDate(2003, 9, 17)));
+}
+
+QTEST_MAIN(TestTypedDates)
+#include "tst_typeddates.moc"
