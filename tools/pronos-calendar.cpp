@@ -84,7 +84,7 @@ int main(int argc, char* argv[])
         // UT instant, base-zone date and minute, old -> new sign, straight from the theory.
         for (const SignChange& change : TheorySignChanges()) {
             const int oldSign = change.newSign == 1 ? 12 : change.newSign - 1;
-            out << UtInstantText(change.jdUT) << "  " << FormatDate(change.baseDay, gral.systemDateFormat) << ' '
+            out << UtInstantText(change.jdUT) << "  " << gral.systemDateFormat.format(change.baseDay) << ' '
                 << FormatHourMinute(change.baseMinute) << " UTC-12  " << QString::number(oldSign).rightJustified(2, u'0')
                 << " -> " << QString::number(change.newSign).rightJustified(2, u'0') << '\n';
         }

@@ -15,7 +15,7 @@ bool LoadSignRow(Gral& gral, int rowNumber)
     if (line.size() <= SignRowTailLength)
         return false;
     // The lines were written with the pattern read at start: read them back with it.
-    const std::optional<double> date = ParseDate(DateField(line).toString(), gral.systemDateFormat);
+    const std::optional<double> date = gral.systemDateFormat.parse(DateField(line).toString());
     const std::optional<int> from = ReadHourMinute(FromField(line));
     const std::optional<int> to = ReadHourMinute(ToField(line));
     const std::optional<int> sign = ReadTwoDigits(SignField(line));
@@ -56,7 +56,7 @@ void IndexCalendarDays(Gral& gral)
     std::vector<int> days;
     days.reserve(size_t(gral.dateIndex.size()));
     for (const QString& text : std::as_const(gral.dateIndex)) {
-        const std::optional<double> day = ParseDate(text, gral.systemDateFormat);
+        const std::optional<double> day = gral.systemDateFormat.parse(text);
         days.push_back(day ? int(*day) : -1);
     }
     gral.dayRows = DayRowTable::FromDays(days);
@@ -64,7 +64,7 @@ void IndexCalendarDays(Gral& gral)
 
 QString NextDateText(const Gral& gral, double date)
 {
-    return FormatDate(std::floor(date) + 1, gral.systemDateFormat);
+    return gral.systemDateFormat.format(std::floor(date) + 1);
 }
 
 QString FormatHourMinute(int minuteOfDay)

@@ -251,7 +251,7 @@ void TForm2::fillList()
 void TForm2::loadEntry(QTreeWidgetItem* item)
 {
     Edit1->setText(item->text(0));
-    if (const std::optional<double> day = ParseDate(item->text(1), gral_.systemDateFormat)) {
+    if (const std::optional<double> day = gral_.systemDateFormat.parse(item->text(1))) {
         // The picker shows the member's true date even when it lies outside
         // the range "&Nuevo Integrante" set, so a Save never stores another one.
         const QDate date = DateFromDayNumber(*day);
@@ -423,7 +423,7 @@ qint64 TForm2::entryRecord(const QTreeWidgetItem* entry)
 // A list date text written again with the program's date pattern.
 QString TForm2::keyDateText(const QString& listDateText) const
 {
-    const std::optional<double> day = ParseDate(listDateText, gral_.systemDateFormat);
+    const std::optional<double> day = gral_.systemDateFormat.parse(listDateText);
     return day ? DateText(gral_, *day) : QString();
 }
 

@@ -353,7 +353,7 @@ void TForm1::FillMemberBox(bool refresh)
     for (const QString& line : std::as_const(gral_.memberList)) {
         const QString name = line.mid(10, 60).trimmed();
         const QString dateText = line.left(10).trimmed();
-        const std::optional<double> birth = ParseDate(dateText, gral_.systemDateFormat);
+        const std::optional<double> birth = gral_.systemDateFormat.parse(dateText);
         Combo1->addItem(name + QStringLiteral(" - ") + (birth ? DateText(gral_, *birth) : dateText));
     }
     if (Combo1->count() == 0)
@@ -369,7 +369,7 @@ void TForm1::FillMemberBox(bool refresh)
             store.setMember(Combo1->itemText(0));
         }
     }
-    const std::optional<double> birth = ParseDate(Combo1->currentText().right(10).trimmed(), gral_.systemDateFormat);
+    const std::optional<double> birth = gral_.systemDateFormat.parse(Combo1->currentText().right(10).trimmed());
     gral_.selectedBirthDate = birth.value_or(0);
     if (!refresh)
         return;

@@ -27,7 +27,7 @@ void TForm1::Combo1_Click()
 {
     if (DateFormatChanged(gral_) || Combo1->count() == 0)
         return;
-    const std::optional<double> birth = ParseDate(Combo1->currentText().right(10).trimmed(), gral_.systemDateFormat);
+    const std::optional<double> birth = gral_.systemDateFormat.parse(Combo1->currentText().right(10).trimmed());
     if (birth)
         gral_.selectedBirthDate = *birth;
     ComputeMemberSign(gral_);
@@ -61,7 +61,7 @@ void TForm1::Barra_Change()
         return;
     if (DateFormatChanged(gral_))
         return;
-    const std::optional<double> shown = ParseDate(DateLabels[0]->text().trimmed(), gral_.systemDateFormat);
+    const std::optional<double> shown = gral_.systemDateFormat.parse(DateLabels[0]->text().trimmed());
     if (!shown)
         return;
     DateTime1->setDate(DateFromDayNumber(*shown));
@@ -83,7 +83,7 @@ void TForm1::Barra_PastEnd(int direction)
 {
     if (DateFormatChanged(gral_))
         return;
-    const std::optional<double> shown = ParseDate(DateLabels[0]->text().trimmed(), gral_.systemDateFormat);
+    const std::optional<double> shown = gral_.systemDateFormat.parse(DateLabels[0]->text().trimmed());
     if (!shown)
         return;
     const double target = *shown + direction;
@@ -101,7 +101,7 @@ void TForm1::Barra_Enter()
     if (DateFormatChanged(gral_))
         return;
     // A picker date that was changed but not applied gives way to the shown day.
-    if (const std::optional<double> shown = ParseDate(DateLabels[0]->text().trimmed(), gral_.systemDateFormat))
+    if (const std::optional<double> shown = gral_.systemDateFormat.parse(DateLabels[0]->text().trimmed()))
         DateTime1->setDate(DateFromDayNumber(*shown));
 }
 

@@ -16,8 +16,8 @@
 #include <QSlider>
 
 namespace {
-const QString LongDatePattern = QStringLiteral("dddd d \"de\" mmmm \"de\" yyyy");
-const QString DayMonthPattern = QStringLiteral("dddd d \"de\" mmmm");
+const DatePattern LongDatePattern(QStringLiteral("dddd d \"de\" mmmm \"de\" yyyy"));
+const DatePattern DayMonthPattern(QStringLiteral("dddd d \"de\" mmmm"));
 } // namespace
 
 void TForm1::SetHeadline(const QString& text)
@@ -73,7 +73,7 @@ void TForm1::DrawWeek()
     QPalette palette = Text2->palette();
     palette.setColor(QPalette::WindowText, ToQColor(ContrastTextColour(FromQColor(QColor(Image1->pixel(1, 1))))));
     Text2->setPalette(palette);
-    SetHeadline(FormatDate(shownDay, LongDatePattern) + QStringLiteral(" - 00:00 hs. - ") + Text2->text());
+    SetHeadline(LongDatePattern.format(shownDay) + QStringLiteral(" - 00:00 hs. - ") + Text2->text());
     suppressTrackChange_ = previous;
     if (gral_.explanationOpen)
         Queindica_Click();
@@ -97,14 +97,14 @@ void TForm1::Image1_MouseUp(int x, int y)
     const QString dayText = DateLabels[size_t(row)]->text().trimmed();
     if (dayText.isEmpty())
         return;
-    const std::optional<double> day = ParseDate(dayText, gral_.systemDateFormat);
+    const std::optional<double> day = gral_.systemDateFormat.parse(dayText);
     if (!day)
         return;
     const int sign = FindSignRow(gral_, 2, *day, hour * 60 + minute);
     if (sign == SignRowNotFound)
         return;
     ShowMomentTexts(sign + 1);
-    SetHeadline(FormatDate(*day, DayMonthPattern) + QStringLiteral(" - ") + FormatHourMinute(hour * 60 + minute) +
+    SetHeadline(DayMonthPattern.format(*day) + QStringLiteral(" - ") + FormatHourMinute(hour * 60 + minute) +
                 QStringLiteral(" hs. - ") + Text2->text());
     if (gral_.explanationOpen)
         Queindica_Click();
@@ -112,7 +112,7 @@ void TForm1::Image1_MouseUp(int x, int y)
 
 bool TForm1::CoveredPeriodCheck(int kind, double date)
 {
-    const double day = ParseDate(DateText(gral_, date), gral_.systemDateFormat).value_or(std::floor(date));
+    const double day = gral_.systemDateFormat.parse(DateText(gral_, date)).value_or(std::floor(date));
     const QString kindText = kind == 1 ? QStringLiteral("de su sistema") : QStringLiteral("ingresada");
     double end = 0;
     if (gral_.firstCoveredDay > day) {

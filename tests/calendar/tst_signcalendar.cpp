@@ -1,6 +1,5 @@
 // The calendar's text lists: the base list, the shifted lists for every zone
 // offset, and the lookups the rest of the program reads them through.
-#include "DateFieldWriter.h"
 #include "DatePattern.h"
 #include "DayNumber.h"
 #include "SignCalendar.h"
@@ -46,8 +45,6 @@ private slots:
     void baseReferenceRows();
     void expandYearTableAppends();
     void monthDayYearPattern();
-    void dateWriterMatchesFormatDate_data();
-    void dateWriterMatchesFormatDate();
     void invariantsForEveryOffset_data();
     void invariantsForEveryOffset();
     void offsetExamples();
@@ -162,34 +159,10 @@ void TestSignCalendar::monthDayYearPattern()
     QCOMPARE(mdy.size(), dmy.size());
     QVERIFY(mdy.contains("01/03/2004 00:00 05:56 02"));
     for (qsizetype i = 0; i < dmy.size(); ++i) {
-        const QDate date = DateFromDayNumber(*ParseDate(dmy[i].left(10), "dd/MM/yyyy"));
+        const QDate date = DateFromDayNumber(*DatePattern("dd/MM/yyyy").parse(dmy[i].left(10)));
         QCOMPARE(mdy[i].left(10), date.toString("MM/dd/yyyy"));
         QCOMPARE(mdy[i].mid(10), dmy[i].mid(10));
     }
-}
-
-void TestSignCalendar::dateWriterMatchesFormatDate_data()
-{
-    QTest::addColumn<QString>("pattern");
-    QTest::addColumn<bool>("fast");
-    QTest::newRow("dd/MM/yyyy") << "dd/MM/yyyy" << true;
-    QTest::newRow("dd/mm/yyyy") << "dd/mm/yyyy" << true;
-    QTest::newRow("yyyy-MM-dd") << "yyyy-MM-dd" << true;
-    QTest::newRow("d/M/yyyy") << "d/M/yyyy" << true;
-    QTest::newRow("quoted") << "dd'd'MM\"m\"yy" << true;
-    QTest::newRow("y") << "d.M.y" << true;
-    QTest::newRow("month names") << "dd-MMM-yy" << false;
-    QTest::newRow("day names") << "ddd dd/MM" << false;
-}
-
-void TestSignCalendar::dateWriterMatchesFormatDate()
-{
-    QFETCH(QString, pattern);
-    QFETCH(bool, fast);
-    const DateFieldWriter writer(pattern);
-    QCOMPARE(writer.usesFastPath(), fast);
-    for (int day = int(FirstCoveredDayNumber) - 2; day <= int(LastCoveredDayNumber) + 2; ++day)
-        QCOMPARE(writer.write(day), FormatDate(day, pattern));
 }
 
 void TestSignCalendar::invariantsForEveryOffset_data()
@@ -220,7 +193,7 @@ void TestSignCalendar::invariantsForEveryOffset()
         const QByteArray where = line.toLatin1();
         QVERIFY2(line.size() == 25 && line[10] == u' ' && line[16] == u' ' && line[22] == u' ', where);
         QCOMPARE(gral_.dateIndex[i], line.left(10));
-        const double day = *ParseDate(line.left(10), gral_.systemDateFormat);
+        const double day = *gral_.systemDateFormat.parse(line.left(10));
         const int from = Minute(line, 11), to = Minute(line, 17), sign = line.mid(23, 2).toInt();
         if (expectedFrom == 0) {
             QVERIFY2(day == expectedDay, where); // consecutive dates, no gap, none repeated
