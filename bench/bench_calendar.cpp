@@ -50,7 +50,7 @@ void BM_FindSignRow(benchmark::State& state)
     BuildShiftedCalendar(gral);
     const double date = LastCoveredDayNumber;
     for (auto _ : state) {
-        const int result = FindSignRow(gral, 2, date, 23 * 60 + 59);
+        const std::optional<int> result = FindSignRow(gral, RowLookup::Moment, date, 23 * 60 + 59);
         benchmark::DoNotOptimize(result);
     }
 }

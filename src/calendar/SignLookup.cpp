@@ -25,30 +25,30 @@ bool LoadSignRow(Gral& gral, int rowNumber)
     return true;
 }
 
-int FindSignRow(Gral& gral, int mode, double date, int minuteOfDay)
+std::optional<int> FindSignRow(Gral& gral, RowLookup lookup, double date, int minuteOfDay)
 {
     const int k = CalendarDayRow(gral, date, 0) - 1;
     if (k < 0 || !LoadSignRow(gral, k + 1)) {
         // A date outside the calendar: nothing is read and no row is current.
         gral.dayRowIndex = SignRowNotFound;
-        return SignRowNotFound;
+        return std::nullopt;
     }
     const int firstRow = int(k) + 1;
-    if (mode == 1) {
+    if (lookup == RowLookup::DayStart) {
         gral.dayRowIndex = firstRow;
-        return gral.currentSignRow.sign - 1;
+        return gral.currentSignRow.sign;
     }
     if (minuteOfDay >= gral.currentSignRow.fromMinute && minuteOfDay <= gral.currentSignRow.toMinute) {
         gral.dayRowIndex = firstRow;
-        return gral.currentSignRow.sign - 1;
+        return gral.currentSignRow.sign;
     }
     if (minuteOfDay > gral.currentSignRow.toMinute) {
         gral.dayRowIndex = firstRow;
         if (!LoadSignRow(gral, firstRow + 1))
-            return SignRowNotFound; // past the last row of the calendar
-        return gral.currentSignRow.sign - 1;
+            return std::nullopt; // past the last row of the calendar
+        return gral.currentSignRow.sign;
     }
-    return 0; // before the first row's start: a first row always begins at 00:00, so unreachable
+    return 1; // before the first row's start: a first row always begins at 00:00, so unreachable
 }
 
 void IndexCalendarDays(Gral& gral)

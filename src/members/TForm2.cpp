@@ -22,7 +22,6 @@
 
 namespace {
 
-constexpr int MembersHelpContext = 3;
 const QDate EarliestBirthDate(1800, 1, 1);
 
 // Edit1: typed (and pasted) letters become upper case; nothing is refused.
@@ -154,7 +153,7 @@ void TForm2::buildLayout()
     QWidget::setTabOrder(Button4, Button5);
     QWidget::setTabOrder(Button5, List1);
 
-    SetHelpContext(this, MembersHelpContext);
+    SetHelpContext(this, HelpMembers);
 
     for (QPushButton* button : {Button1, Button2, Button3, Button4, Button5})
         connect(button, &QPushButton::clicked, this, [this, button] { Button1_Click(button); });
@@ -274,7 +273,7 @@ void TForm2::Button1_Click(QObject* sender)
         deleteMember();
     else if (sender == Button4) {
         if (gral_.platform.showHelpTopic)
-            gral_.platform.showHelpTopic(MembersHelpContext);
+            gral_.platform.showHelpTopic(HelpMembers);
     } else if (sender == Button5)
         close();
 }

@@ -28,7 +28,6 @@ static void InitZoneMapResources()
 }
 
 namespace {
-constexpr int HelpContextRegional = 4;
 
 const QString ExplanationText = QStringLiteral(
     "Si la región seleccionada se encuentra con horario de verano (1 hora adelantada), marque la casilla de más "
@@ -114,7 +113,7 @@ void TForm3::buildControls()
     Button3->setObjectName(QStringLiteral("Button3"));
     Button3->setGeometry(444, 246, 97, 21);
 
-    SetHelpContext(this, HelpContextRegional);
+    SetHelpContext(this, HelpRegional);
 
     // activated: a choice by the user (also of the line already shown), never a
     // selection made by the program.
@@ -253,7 +252,7 @@ void TForm3::Button2_Click()
 void TForm3::Button3_Click()
 {
     if (gral_.platform.showHelpTopic)
-        gral_.platform.showHelpTopic(HelpContextRegional);
+        gral_.platform.showHelpTopic(HelpRegional);
 }
 
 bool TForm3::closingRefused() const

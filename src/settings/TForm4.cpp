@@ -1,4 +1,5 @@
 #include "TForm4.h"
+#include "HelpContext.h"
 #include "ProgramMessage.h"
 #include "QtColour.h"
 
@@ -12,8 +13,6 @@
 
 namespace {
 
-constexpr int WindowHelpContext = 5;
-constexpr int SpectrumHelpContext = 6;
 
 const QString LevelLabelTexts[5] = {
     QStringLiteral("Excelente"), QStringLiteral("Buena"), QStringLiteral("Normal"),
@@ -61,7 +60,7 @@ TForm4::TForm4(Gral& gral, int level, QWidget* parent)
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(271, 280);
     move(25, 119);
-    setProperty("helpContext", WindowHelpContext);
+    SetHelpContext(this, HelpColours);
     QFont windowFont = font();
     windowFont.setPointSize(8);
     setFont(windowFont);
@@ -104,7 +103,7 @@ void TForm4::buildControls()
     Image1->setPixmap(QPixmap::fromImage(spectrum_));
     Image1->setMouseTracking(true);
     Image1->setCursor(Qt::CrossCursor);
-    Image1->setProperty("helpContext", SpectrumHelpContext);
+    SetHelpContext(Image1, HelpConcepts);
     Image1->installEventFilter(this);
 
     Panel17 = new QFrame(this);
@@ -148,7 +147,7 @@ void TForm4::buildControls()
     Button3->setGeometry(186, 246, 79, 23);
     connect(Button3, &QPushButton::clicked, this, [this] {
         if (gral_.platform.showHelpTopic)
-            gral_.platform.showHelpTopic(WindowHelpContext);
+            gral_.platform.showHelpTopic(HelpColours);
     });
 }
 

@@ -129,7 +129,7 @@ TForm1::TForm1(Gral& gral) : QMainWindow(nullptr), gral_(gral)
     // replaced by the nearer end).
     ComputeMemberSign(gral_);
     DateTime1->setDate(DateFromDayNumber(gral_.coveredPeriod.startDay));
-    if (CoveredPeriodCheck(1, gral_.coveredPeriod.startDay))
+    if (CoveredPeriodCheck(DateOrigin::System, gral_.coveredPeriod.startDay))
         ShowPickerDay();
 }
 
@@ -251,7 +251,7 @@ void TForm1::BuildControls()
     Image1->addAction(Quindica1);
     Image1->setContextMenuPolicy(Qt::ActionsContextMenu);
 
-    SetHelpContext(client, 2);
+    SetHelpContext(client, HelpMainWindow);
 }
 
 void TForm1::BuildMenus()
@@ -284,9 +284,9 @@ void TForm1::BuildMenus()
     Ayuda4 = entry(help, "Ayuda4", QStringLiteral("&Acerca de...."), QIcon());
     connect(help, &QMenu::triggered, this, &TForm1::Ayuda_Click);
 
-    SetHelpContext(menuBar(), 1);
-    SetHelpContext(pronos, 1);
-    SetHelpContext(help, 1);
+    SetHelpContext(menuBar(), HelpContents);
+    SetHelpContext(pronos, HelpContents);
+    SetHelpContext(help, HelpContents);
 }
 
 void TForm1::BuildStatusBar()
@@ -316,7 +316,7 @@ void TForm1::BuildStatusBar()
     StatusPanel0 = panel("StatusPanel0", QStringLiteral("Zona Horaria"), 590, Qt::AlignLeft);
     StatusPanel1 = panel("StatusPanel1", QStringLiteral("Horario verano: NO"), 160, Qt::AlignHCenter);
     bar->installEventFilter(this);
-    SetHelpContext(bar, 2);
+    SetHelpContext(bar, HelpMainWindow);
 }
 
 void TForm1::ShowRegion(const QString& zone, bool daylightSaving)
@@ -374,14 +374,14 @@ void TForm1::FillMemberBox(bool refresh)
     if (!refresh)
         return;
     ComputeMemberSign(gral_);
-    if (!CoveredPeriodCheck(1, PickerDate()))
+    if (!CoveredPeriodCheck(DateOrigin::System, PickerDate()))
         return;
     ShowPickerDay();
 }
 
 void TForm1::ShowPickerDay()
 {
-    gral_.dayRowIndex = DayLookup(gral_, PickerDate());
+    gral_.dayRowIndex = DayLookup(gral_, PickerDate()).row;
     if (gral_.dayRowIndex > 0) {
         SetTrackDay(PickerDate());
         DrawWeek();

@@ -66,9 +66,8 @@ void TForm1::DrawWeek()
     const double shownDay = week.days[0];
     DateTime1->setDate(DateFromDayNumber(shownDay));
 
-    const int sign = FindSignRow(gral_, 1, shownDay, 0);
-    if (sign != SignRowNotFound)
-        ShowMomentTexts(sign + 1);
+    if (const std::optional<int> sign = FindSignRow(gral_, RowLookup::DayStart, shownDay, 0))
+        ShowMomentTexts(*sign);
     // The headline's text colour follows the first span of the shown day as painted.
     QPalette palette = Text2->palette();
     palette.setColor(QPalette::WindowText, ToQColor(ContrastTextColour(FromQColor(QColor(Image1->pixel(1, 1))))));
@@ -100,20 +99,20 @@ void TForm1::Image1_MouseUp(int x, int y)
     const std::optional<double> day = gral_.systemDateFormat.parse(dayText);
     if (!day)
         return;
-    const int sign = FindSignRow(gral_, 2, *day, hour * 60 + minute);
-    if (sign == SignRowNotFound)
+    const std::optional<int> sign = FindSignRow(gral_, RowLookup::Moment, *day, hour * 60 + minute);
+    if (!sign)
         return;
-    ShowMomentTexts(sign + 1);
+    ShowMomentTexts(*sign);
     SetHeadline(DayMonthPattern.format(*day) + QStringLiteral(" - ") + FormatHourMinute(hour * 60 + minute) +
                 QStringLiteral(" hs. - ") + Text2->text());
     if (gral_.explanationOpen)
         Queindica_Click();
 }
 
-bool TForm1::CoveredPeriodCheck(int kind, double date)
+bool TForm1::CoveredPeriodCheck(DateOrigin origin, double date)
 {
     const double day = gral_.systemDateFormat.parse(DateText(gral_, date)).value_or(std::floor(date));
-    const QString kindText = kind == 1 ? QStringLiteral("de su sistema") : QStringLiteral("ingresada");
+    const QString kindText = origin == DateOrigin::System ? QStringLiteral("de su sistema") : QStringLiteral("ingresada");
     double end = 0;
     if (gral_.firstCoveredDay > day) {
         ProgramMessage(gral_,
@@ -134,7 +133,7 @@ bool TForm1::CoveredPeriodCheck(int kind, double date)
     } else {
         return true;
     }
-    gral_.dayRowIndex = DayLookup(gral_, end);
+    gral_.dayRowIndex = DayLookup(gral_, end).row;
     DateTime1->setDate(DateFromDayNumber(end));
     SetTrackDay(end);
     if (gral_.dayRowIndex > 0)

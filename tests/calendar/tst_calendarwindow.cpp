@@ -368,7 +368,7 @@ void TestCalendarWindow::windowMovesWithTheShownDay()
     QCOMPARE(CalendarDayRow(gral_, Day(1899, 12, 31), 0), -1);
     QCOMPARE(gral_.calendarLastYear, 2100);
     // FindSignRow reads the window as well: the shown day's first row.
-    QVERIFY(FindSignRow(gral_, 1, Day(2100, 12, 31), 0) >= 0);
+    QVERIFY(FindSignRow(gral_, RowLookup::DayStart, Day(2100, 12, 31), 0).has_value());
     QCOMPARE(gral_.currentSignRow.date, double(Day(2100, 12, 31)));
     QVERIFY(messages_->messages().isEmpty());
 }

@@ -281,21 +281,21 @@ void TestSignCalendar::findSignRow()
 {
     const QStringList list = Shifted(gral_, 0);
     const int firstRow = int(list.indexOf("03/01/2004 00:00 05:56 02")) + 1;
-    QCOMPARE(FindSignRow(gral_, 2, Day(2004, 1, 3), 5 * 60 + 56), 1);
+    QCOMPARE(FindSignRow(gral_, RowLookup::Moment, Day(2004, 1, 3), 5 * 60 + 56).value_or(0), 2);
     QCOMPARE(gral_.dayRowIndex, firstRow);
     QCOMPARE(gral_.currentSignRow.toMinute, 5 * 60 + 56);
-    QCOMPARE(FindSignRow(gral_, 2, Day(2004, 1, 3) + 0.5, 5 * 60 + 57), 2);
+    QCOMPARE(FindSignRow(gral_, RowLookup::Moment, Day(2004, 1, 3) + 0.5, 5 * 60 + 57).value_or(0), 3);
     QCOMPARE(gral_.dayRowIndex, firstRow);
     QCOMPARE(gral_.currentSignRow.date, Day(2004, 1, 3));
     QCOMPARE(gral_.currentSignRow.fromMinute, 5 * 60 + 57);
     QCOMPARE(gral_.currentSignRow.toMinute, 1439);
     QCOMPARE(gral_.currentSignRow.sign, 3);
-    QCOMPARE(FindSignRow(gral_, 1, Day(2004, 1, 3), 0), 1);
-    QCOMPARE(FindSignRow(gral_, 1, Day(2004, 1, 3), 23 * 60), 1); // mode 1 ignores the time
+    QCOMPARE(FindSignRow(gral_, RowLookup::DayStart, Day(2004, 1, 3), 0).value_or(0), 2);
+    QCOMPARE(FindSignRow(gral_, RowLookup::DayStart, Day(2004, 1, 3), 23 * 60).value_or(0), 2); // the day start ignores the time
     QCOMPARE(gral_.currentSignRow.toMinute, 5 * 60 + 56);
-    QCOMPARE(FindSignRow(gral_, 2, Day(2004, 12, 31), 1439), 5); // last row of the list, whole day
+    QCOMPARE(FindSignRow(gral_, RowLookup::Moment, Day(2004, 12, 31), 1439).value_or(0), 6); // last row of the list, whole day
     QCOMPARE(gral_.dayRowIndex, 1052);
-    QCOMPARE(FindSignRow(gral_, 2, Day(2003, 1, 1), 0), 8);
+    QCOMPARE(FindSignRow(gral_, RowLookup::Moment, Day(2003, 1, 1), 0).value_or(0), 9);
     QCOMPARE(gral_.dayRowIndex, 1);
 
     // LoadSignRow reads all four fields of any row.
@@ -330,17 +330,17 @@ void TestSignCalendar::notFound()
         QCOMPARE(gral_.currentSignRow.date, before.date);
         QCOMPARE(gral_.currentSignRow.fromMinute, before.fromMinute);
     }
-    QCOMPARE(FindSignRow(gral_, 1, Day(2005, 1, 1), 0), SignRowNotFound);
-    QCOMPARE(FindSignRow(gral_, 2, Day(2002, 12, 31), 600), SignRowNotFound);
+    QCOMPARE(FindSignRow(gral_, RowLookup::DayStart, Day(2005, 1, 1), 0).value_or(0), 0);
+    QCOMPARE(FindSignRow(gral_, RowLookup::Moment, Day(2002, 12, 31), 600).value_or(0), 0);
     QCOMPARE(gral_.dayRowIndex, SignRowNotFound);
     QCOMPARE(gral_.currentSignRow.date, before.date);
     // Past the end of the last date: no row beyond the list is read.
-    QCOMPARE(FindSignRow(gral_, 2, Day(2004, 12, 31), 1440), SignRowNotFound);
+    QCOMPARE(FindSignRow(gral_, RowLookup::Moment, Day(2004, 12, 31), 1440).value_or(0), 0);
     // An empty calendar (no build yet, or a failed one).
     Gral empty;
     PrepareTestGral(empty);
     QVERIFY(!LoadSignRow(empty, 1));
-    QCOMPARE(FindSignRow(empty, 1, Day(2003, 1, 1), 0), SignRowNotFound);
+    QCOMPARE(FindSignRow(empty, RowLookup::DayStart, Day(2003, 1, 1), 0).value_or(0), 0);
 }
 
 void TestSignCalendar::negativeOffsetFails()
@@ -355,7 +355,7 @@ void TestSignCalendar::negativeOffsetFails()
     // The lines built before the failure stay; the program goes on.
     QVERIFY(gral_.signCalendar.size() < 1052);
     QCOMPARE(gral_.signCalendar.first(), QStringLiteral("01/01/2003 00:00 10:42 09"));
-    QCOMPARE(FindSignRow(gral_, 1, Day(2003, 1, 1), 0), SignRowNotFound);
+    QCOMPARE(FindSignRow(gral_, RowLookup::DayStart, Day(2003, 1, 1), 0).value_or(0), 0);
 
     // A later sound build recovers fully.
     messages_->clear();
