@@ -3,7 +3,6 @@
 // two years from the lunar theory), the theory itself, the lookup a chart
 // click makes, the day lookup of every drawing and the date fields of a build.
 #include "CalendarWindow.h"
-#include "DateFieldWriter.h"
 #include "DatePattern.h"
 #include "DayNumber.h"
 #include "SignCalendar.h"
@@ -51,7 +50,7 @@ void BM_FindSignRow(benchmark::State& state)
     BuildShiftedCalendar(gral);
     const double date = LastCoveredDayNumber;
     for (auto _ : state) {
-        const int result = FindSignRow(gral, 2, date, 23 * 60 + 59);
+        const std::optional<int> result = FindSignRow(gral, RowLookup::Moment, date, 23 * 60 + 59);
         benchmark::DoNotOptimize(result);
     }
 }
@@ -60,11 +59,11 @@ BENCHMARK(BM_FindSignRow)->Unit(benchmark::kMicrosecond);
 // The date fields of one calendar build: 1052 lines, written with the system's pattern.
 void BM_FormatCalendarDates(benchmark::State& state)
 {
-    const DateFieldWriter writer(QStringLiteral("dd/MM/yyyy"));
+    const DatePattern pattern(QStringLiteral("dd/MM/yyyy"));
     for (auto _ : state) {
         qsizetype chars = 0;
         for (int i = 0; i < 1052; ++i)
-            chars += writer.write(int(FirstCoveredDayNumber) + i % 731).size();
+            chars += pattern.format(int(FirstCoveredDayNumber) + i % 731).size();
         benchmark::DoNotOptimize(chars);
         if (chars != 1052 * 10)
             state.SkipWithError("every date must be 10 characters");

@@ -57,9 +57,7 @@ bool UsablePattern(const QString& pattern)
         if (c == u'\n' || c == u'\r' || c == u'\v' || c == u'\f' || c == QChar(0x85) || c == QChar(0x2028)
             || c == QChar(0x2029))
             return false;
-    const QList<DatePatternToken> tokens = TokenizeDatePattern(pattern);
-    return std::any_of(tokens.cbegin(), tokens.cend(),
-                       [](const DatePatternToken& t) { return t.field != DateField::Literal; });
+    return DatePattern(pattern).hasDateLetter();
 }
 
 } // namespace
@@ -105,7 +103,7 @@ int main(int argc, char* argv[])
         // UT instant, base-zone date and minute, old -> new sign, straight from the theory.
         for (const SignChange& change : TheorySignChanges()) {
             const int oldSign = change.newSign == 1 ? 12 : change.newSign - 1;
-            out << UtInstantText(change.jdUT) << "  " << FormatDate(change.baseDay, gral.systemDateFormat) << ' '
+            out << UtInstantText(change.jdUT) << "  " << gral.systemDateFormat.format(change.baseDay) << ' '
                 << FormatHourMinute(change.baseMinute) << " UTC-12  " << QString::number(oldSign).rightJustified(2, u'0')
                 << " -> " << QString::number(change.newSign).rightJustified(2, u'0') << '\n';
         }

@@ -1,4 +1,5 @@
 #include "TForm7.h"
+#include "HelpContext.h"
 #include "AboutPictures.h"
 #include "AboutTexts.h"
 #include "Edition.h"
@@ -15,7 +16,6 @@
 
 namespace {
 
-constexpr int AboutHelpContext = 1;
 
 QFont SansFont(const QFont& base)
 {
@@ -53,9 +53,7 @@ TForm7::TForm7(Gral& gral, QWidget* parent) : QDialog(parent), gral_(gral)
 
     buildControls();
     // Every part of the window opens the same help topic.
-    setProperty("helpContext", AboutHelpContext);
-    for (QWidget* control : findChildren<QWidget*>())
-        control->setProperty("helpContext", AboutHelpContext);
+    SetHelpContext(this, HelpContents);
 
     Form7_Create();
 }

@@ -2,12 +2,52 @@
 #include "DayNumber.h"
 
 #include <QLocale>
+#include <QVarLengthArray>
+#include <algorithm>
 
 namespace {
 
-QString TwoDigits(int v) { return QString::number(v).rightJustified(2, u'0'); }
+// The characters of a date with numbers only; it always fits (see fixedWidth_).
+struct FixedText {
+    std::array<char16_t, 64> chars;
+    qsizetype size = 0;
+    void append(char16_t c) { chars[size_t(size++)] = c; }
+    void append(const char16_t* text, qsizetype length)
+    {
+        std::copy(text, text + length, chars.begin() + size);
+        size += length;
+    }
+    const char16_t* constData() const { return chars.data(); }
+};
+using GrowingText = QVarLengthArray<char16_t, 64>;
 
-// Reads 1..maxDigits digits (exactly `exact` when given) at pos.
+// Appends a number as QString::number(value).rightJustified(minDigits, '0')
+// would write it, without the temporary texts.
+template <typename Text>
+void AppendNumber(Text& out, int value, int minDigits)
+{
+    std::array<char16_t, 12> digits{};
+    int n = 0;
+    unsigned magnitude = value < 0 ? 0u - unsigned(value) : unsigned(value);
+    do {
+        digits[size_t(n++)] = char16_t(u'0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude > 0);
+    for (int pad = n + (value < 0 ? 1 : 0); pad < minDigits; ++pad)
+        out.append(u'0');
+    if (value < 0)
+        out.append(u'-');
+    while (n > 0)
+        out.append(digits[size_t(--n)]);
+}
+
+template <typename Text>
+void AppendText(Text& out, const QString& text)
+{
+    out.append(reinterpret_cast<const char16_t*>(text.utf16()), text.size());
+}
+
+// Reads minDigits..maxDigits ASCII digits at pos.
 std::optional<int> ReadNumber(const QString& text, qsizetype& pos, int minDigits, int maxDigits)
 {
     qsizetype end = pos;
@@ -15,22 +55,23 @@ std::optional<int> ReadNumber(const QString& text, qsizetype& pos, int minDigits
         ++end;
     if (end - pos < minDigits)
         return std::nullopt;
-    const int value = text.mid(pos, end - pos).toInt();
+    const int value = QStringView(text).mid(pos, end - pos).toInt();
     pos = end;
     return value;
 }
 
 // Matches the longest name of the list at pos, ignoring case; returns its index.
-std::optional<int> ReadName(const QString& text, qsizetype& pos, const QString* names, int count)
+template <size_t N>
+std::optional<int> ReadName(const QString& text, qsizetype& pos, const std::array<QString, N>& names)
 {
     int best = -1;
     qsizetype bestLength = 0;
-    for (int i = 0; i < count; ++i) {
+    for (size_t i = 0; i < N; ++i) {
         const QString& name = names[i];
         if (name.isEmpty() || name.size() <= bestLength)
             continue;
         if (QStringView(text).mid(pos, name.size()).compare(name, Qt::CaseInsensitive) == 0) {
-            best = i;
+            best = int(i);
             bestLength = name.size();
         }
     }
@@ -42,13 +83,12 @@ std::optional<int> ReadName(const QString& text, qsizetype& pos, const QString* 
 
 } // namespace
 
-QList<DatePatternToken> TokenizeDatePattern(const QString& pattern)
+DatePattern::DatePattern(const QString& pattern) : text_(pattern)
 {
-    QList<DatePatternToken> tokens;
-    auto addLiteral = [&tokens](QChar c) {
-        if (tokens.isEmpty() || tokens.last().field != DateField::Literal)
-            tokens.append(DatePatternToken{DateField::Literal, 0, {}});
-        tokens.last().literal.append(c);
+    auto addLiteral = [this](QChar c) {
+        if (tokens_.empty() || tokens_.back().piece != Piece::Literal)
+            tokens_.push_back(Token{Piece::Literal, 0, {}});
+        tokens_.back().literal.append(c);
     };
     for (qsizetype i = 0; i < pattern.size();) {
         const QChar c = pattern.at(i);
@@ -66,22 +106,29 @@ QList<DatePatternToken> TokenizeDatePattern(const QString& pattern)
             while (i + run < pattern.size() && pattern.at(i + run).toLower() == lower
                    && (lower != u'd' || pattern.at(i + run) == u'd'))
                 ++run;
-            DatePatternToken t;
+            Token t;
             t.width = int(run);
             if (c == u'd')
-                t.field = run >= 3 ? DateField::DayName : DateField::Day;
+                t.piece = run >= 3 ? Piece::DayName : Piece::Day;
             else if (lower == u'm')
-                t.field = run >= 3 ? DateField::MonthName : DateField::Month;
+                t.piece = run >= 3 ? Piece::MonthName : Piece::Month;
             else
-                t.field = DateField::Year;
-            tokens.append(t);
+                t.piece = Piece::Year;
+            tokens_.push_back(t);
             i += run;
             continue;
         }
         addLiteral(c);
         ++i;
     }
-    return tokens;
+    // Numbers take at most 11 characters (a sign and ten digits).
+    qsizetype longest = 0;
+    fitsFixedText_ = true;
+    for (const Token& t : tokens_) {
+        longest += t.piece == Piece::Literal ? t.literal.size() : 11;
+        fitsFixedText_ = fitsFixedText_ && t.piece != Piece::DayName && t.piece != Piece::MonthName;
+    }
+    fitsFixedText_ = fitsFixedText_ && longest <= qsizetype(FixedText().chars.size());
 }
 
 DateNames DateNames::Spanish()
@@ -105,83 +152,96 @@ const DateNames& DateNames::System()
             return Spanish();
         DateNames n;
         for (int m = 1; m <= 12; ++m) {
-            n.longMonths[m - 1] = locale.standaloneMonthName(m, QLocale::LongFormat);
-            n.shortMonths[m - 1] = locale.standaloneMonthName(m, QLocale::ShortFormat);
+            n.longMonths[size_t(m - 1)] = locale.standaloneMonthName(m, QLocale::LongFormat);
+            n.shortMonths[size_t(m - 1)] = locale.standaloneMonthName(m, QLocale::ShortFormat);
         }
         for (int d = 1; d <= 7; ++d) {
-            n.longDays[d - 1] = locale.dayName(d, QLocale::LongFormat);
-            n.shortDays[d - 1] = locale.dayName(d, QLocale::ShortFormat);
+            n.longDays[size_t(d - 1)] = locale.dayName(d, QLocale::LongFormat);
+            n.shortDays[size_t(d - 1)] = locale.dayName(d, QLocale::ShortFormat);
         }
         return n;
     }();
     return names;
 }
 
-QString FormatDate(double dayNumber, const QString& pattern, const DateNames& names)
+QString DatePattern::format(double dayNumber, const DateNames& names) const
 {
     const QDate date = DateFromDayNumber(dayNumber);
     if (!date.isValid())
         return {};
-    QString out;
-    for (const DatePatternToken& t : TokenizeDatePattern(pattern)) {
-        switch (t.field) {
-        case DateField::Literal: out += t.literal; break;
-        case DateField::Day: out += t.width == 1 ? QString::number(date.day()) : TwoDigits(date.day()); break;
-        case DateField::DayName:
-            out += (t.width == 3 ? names.shortDays : names.longDays)[date.dayOfWeek() - 1];
+    // Most patterns are numbers only: written on the stack, one allocation per date.
+    if (fitsFixedText_) {
+        FixedText out;
+        write(out, date, names);
+        return QString(reinterpret_cast<const QChar*>(out.constData()), out.size);
+    }
+    GrowingText out;
+    write(out, date, names);
+    return QString(reinterpret_cast<const QChar*>(out.constData()), out.size());
+}
+
+template <typename Text>
+void DatePattern::write(Text& out, QDate date, const DateNames& names) const
+{
+    int year = 0, month = 0, day = 0;
+    date.getDate(&year, &month, &day);
+    for (const Token& t : tokens_) {
+        const bool one = t.width == 1;
+        switch (t.piece) {
+        case Piece::Literal: AppendText(out, t.literal); break;
+        case Piece::Day: AppendNumber(out, day, one ? 1 : 2); break;
+        case Piece::DayName:
+            AppendText(out, (t.width == 3 ? names.shortDays : names.longDays)[size_t(date.dayOfWeek() - 1)]);
             break;
-        case DateField::Month: out += t.width == 1 ? QString::number(date.month()) : TwoDigits(date.month()); break;
-        case DateField::MonthName:
-            out += (t.width == 3 ? names.shortMonths : names.longMonths)[date.month() - 1];
+        case Piece::Month: AppendNumber(out, month, one ? 1 : 2); break;
+        case Piece::MonthName:
+            AppendText(out, (t.width == 3 ? names.shortMonths : names.longMonths)[size_t(month - 1)]);
             break;
-        case DateField::Year:
-            if (t.width <= 2) {
-                const int yy = date.year() % 100;
-                out += t.width == 1 ? QString::number(yy) : TwoDigits(yy);
-            } else {
-                out += QString::number(date.year()).rightJustified(4, u'0');
-            }
+        case Piece::Year:
+            if (t.width <= 2)
+                AppendNumber(out, year % 100, t.width);
+            else
+                AppendNumber(out, year, 4);
             break;
         }
     }
-    return out;
 }
 
-std::optional<double> ParseDate(const QString& rawText, const QString& pattern, const DateNames& names)
+std::optional<double> DatePattern::parse(const QString& rawText, const DateNames& names) const
 {
     const QString text = rawText.trimmed();
     if (text.isEmpty())
         return std::nullopt;
     int day = -1, month = -1, year = -1;
     qsizetype pos = 0;
-    for (const DatePatternToken& t : TokenizeDatePattern(pattern)) {
+    for (const Token& t : tokens_) {
         std::optional<int> v;
-        switch (t.field) {
-        case DateField::Literal:
+        switch (t.piece) {
+        case Piece::Literal:
             if (QStringView(text).mid(pos, t.literal.size()).compare(t.literal, Qt::CaseInsensitive) != 0)
                 return std::nullopt;
             pos += t.literal.size();
             continue;
-        case DateField::Day:
+        case Piece::Day:
             if (!(v = ReadNumber(text, pos, t.width, 2)))
                 return std::nullopt;
             day = *v;
             break;
-        case DateField::DayName:
-            if (!ReadName(text, pos, (t.width == 3 ? names.shortDays : names.longDays).data(), 7))
+        case Piece::DayName:
+            if (!ReadName(text, pos, t.width == 3 ? names.shortDays : names.longDays))
                 return std::nullopt;
             break;
-        case DateField::Month:
+        case Piece::Month:
             if (!(v = ReadNumber(text, pos, t.width, 2)))
                 return std::nullopt;
             month = *v;
             break;
-        case DateField::MonthName:
-            if (!(v = ReadName(text, pos, (t.width == 3 ? names.shortMonths : names.longMonths).data(), 12)))
+        case Piece::MonthName:
+            if (!(v = ReadName(text, pos, t.width == 3 ? names.shortMonths : names.longMonths)))
                 return std::nullopt;
             month = *v + 1;
             break;
-        case DateField::Year:
+        case Piece::Year:
             if (t.width <= 2) {
                 if (!(v = ReadNumber(text, pos, t.width, 2)))
                     return std::nullopt;
@@ -202,20 +262,25 @@ std::optional<double> ParseDate(const QString& rawText, const QString& pattern, 
     return DayNumberFromDate(date);
 }
 
-bool HasDayMonthAndFullYear(const QString& pattern)
+bool DatePattern::hasDayMonthAndFullYear() const
 {
     bool day = false, month = false, year = false;
-    for (const DatePatternToken& t : TokenizeDatePattern(pattern)) {
-        day = day || t.field == DateField::Day;
-        month = month || t.field == DateField::Month;
-        year = year || (t.field == DateField::Year && t.width >= 3);
+    for (const Token& t : tokens_) {
+        day = day || t.piece == Piece::Day;
+        month = month || t.piece == Piece::Month;
+        year = year || (t.piece == Piece::Year && t.width >= 3);
     }
     return day && month && year;
 }
 
-bool WritesTenCharacterDates(const QString& pattern, const DateNames& names)
+bool DatePattern::hasDateLetter() const
 {
-    if (!HasDayMonthAndFullYear(pattern))
+    return std::any_of(tokens_.cbegin(), tokens_.cend(), [](const Token& t) { return t.piece != Piece::Literal; });
+}
+
+bool WritesTenCharacterDates(const DatePattern& pattern, const DateNames& names)
+{
+    if (!pattern.hasDayMonthAndFullYear())
         return false;
     static constexpr int ProbeYears[] = {FirstCheckedYear, 1805, 1899, 1940, 2000, 2009, 2050, LastCheckedYear};
     static constexpr int ProbeDays[] = {1, 2, 3, 4, 5, 6, 7, 10, 11, 12, 13, 14, 15, 16};
@@ -223,8 +288,8 @@ bool WritesTenCharacterDates(const QString& pattern, const DateNames& names)
         for (int m = 1; m <= 12; ++m) {
             auto holds = [&](int d) {
                 const double dayNumber = DayNumberFromDate(QDate(y, m, d));
-                const QString text = FormatDate(dayNumber, pattern, names);
-                const std::optional<double> back = ParseDate(text, pattern, names);
+                const QString text = pattern.format(dayNumber, names);
+                const std::optional<double> back = pattern.parse(text, names);
                 return text.size() == DateTextWidth && back && *back == dayNumber;
             };
             for (int d : ProbeDays)

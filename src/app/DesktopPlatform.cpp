@@ -106,7 +106,7 @@ HelpViewer& SharedHelpViewer()
 void InstallDesktopPlatform(Gral& gral)
 {
     Platform& p = gral.platform;
-    p.message = [](const QString& text, int style) {
+    p.message = [](const QString& text, MessageStyle style) {
         std::unique_ptr<QMessageBox> box = CreateMessageBox(text, style, QApplication::activeWindow());
         box->exec();
         QAbstractButton* clicked = box->clickedButton();
@@ -122,7 +122,7 @@ void InstallDesktopPlatform(Gral& gral)
     };
     p.openUrl = [](const QString& url) { QDesktopServices::openUrl(QUrl(url)); };
     p.quit = [] { QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection); };
-    p.showHelpTopic = [&gral](int context) {
+    p.showHelpTopic = [&gral](HelpContext context) {
         HelpViewer& viewer = SharedHelpViewer();
         viewer.setHelpFile(gral.helpFile);
         viewer.showTopic(context);
@@ -150,7 +150,7 @@ void InstallUnattendedPlatform(Gral& gral, std::function<void(const QString& tex
     };
     gral.platform.beep = [] {};
     gral.platform.busyCursor = [](bool) {};
-    gral.platform.showHelpTopic = [](int) {};
+    gral.platform.showHelpTopic = [](HelpContext) {};
     gral.platform.showHelpFinder = [] {};
     gral.platform.openUrl = [](const QString&) {};
     gral.platform.quit = [] {};

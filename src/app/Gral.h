@@ -3,6 +3,7 @@
 // created by the entry point (or by a test) and handed to whoever needs it.
 #include "Colour.h"
 #include "CoveredPeriod.h"
+#include "DatePattern.h"
 #include "DayNumber.h"
 #include "DayRowTable.h"
 #include "Platform.h"
@@ -22,7 +23,7 @@ struct Gral {
     Platform platform;
 
     // Start-up and environment
-    QString systemDateFormat; // the short-date pattern read at start; empty after a detected change
+    DatePattern systemDateFormat; // the short-date pattern read at start; empty after a detected change
     QString startDateText;    // today written with systemDateFormat at start
     QString programFolder;    // the executable's folder, ending in '/'
     QString dataFolder;       // where the members file lives, ending in '/' (DataFolder.h)

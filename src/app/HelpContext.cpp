@@ -33,7 +33,7 @@ protected:
             context = HelpContextOf(QApplication::activeWindow());
         if (context == 0 || !gral_.platform.showHelpTopic)
             return false;
-        gral_.platform.showHelpTopic(context);
+        gral_.platform.showHelpTopic(HelpContext(context));
         return true; // handled: the parents must not see it again
     }
 
@@ -43,7 +43,7 @@ private:
 
 } // namespace
 
-void SetHelpContext(QWidget* widget, int context)
+void SetHelpContext(QWidget* widget, HelpContext context)
 {
     if (widget)
         widget->setProperty(HelpContextProperty, context);

@@ -6,7 +6,7 @@ class QObject;
 class QWidget;
 
 // Gives the widget (and every child without one of its own) a help context.
-void SetHelpContext(QWidget* widget, int context);
+void SetHelpContext(QWidget* widget, HelpContext context);
 
 // The context of the widget or of its nearest container within the same
 // window that has one; 0 when none has.

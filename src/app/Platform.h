@@ -7,14 +7,36 @@
 
 class QDialog;
 
+// Message style words.
+enum MessageStyle : int {
+    StyleInformation = 64,
+    StyleExclamation = 48,
+    StyleError = 16,
+    StyleOkCancel = 49,          // exclamation, OK and Cancel
+    StyleOkCancelDefault2 = 305, // exclamation, OK and Cancel, Cancel is the default
+};
+enum MessageResult : int { ResultOk = 1, ResultCancel = 2 };
+
+// The topics of the help file, by their context numbers there.
+enum HelpContext : int {
+    HelpContents = 1,
+    HelpMainWindow = 2,
+    HelpMembers = 3,
+    HelpRegional = 4,
+    HelpColours = 5,
+    HelpConcepts = 6,
+    HelpPrinting = 7,
+    HelpExplanation = 8,
+};
+
 struct Platform {
-    // Shows a modal message box; style words 64, 48, 16, 49, 305. Returns 1 (OK) or 2 (Cancel).
-    std::function<int(const QString& text, int style)> message;
+    // Shows a modal message box. Returns 1 (OK) or 2 (Cancel).
+    std::function<int(const QString& text, MessageStyle style)> message;
     // Runs a window modally and returns its result code.
     std::function<int(QDialog& window)> runModal;
     std::function<void()> beep;
     std::function<void(bool busy)> busyCursor;
-    std::function<void(int context)> showHelpTopic; // help command 1 with a context number
+    std::function<void(HelpContext context)> showHelpTopic; // help command 1 with a context number
     std::function<void()> showHelpFinder;           // help command 11
     std::function<void(const QString& url)> openUrl;
     std::function<void()> quit;                     // ends the program at the next return to the event loop

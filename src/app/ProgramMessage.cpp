@@ -1,6 +1,6 @@
 #include "ProgramMessage.h"
 
-int ProgramMessage(const Gral& gral, const QString& text, int style)
+int ProgramMessage(const Gral& gral, const QString& text, MessageStyle style)
 {
     if (!gral.platform.message)
         return ResultOk;

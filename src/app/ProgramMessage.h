@@ -1,15 +1,6 @@
 #pragma once
 #include "Gral.h"
 
-// Message style words.
-enum MessageStyle : int {
-    StyleInformation = 64,
-    StyleExclamation = 48,
-    StyleError = 16,
-    StyleOkCancel = 49,        // exclamation, OK and Cancel
-    StyleOkCancelDefault2 = 305, // exclamation, OK and Cancel, Cancel is the default
-};
-enum MessageResult : int { ResultOk = 1, ResultCancel = 2 };
 
 // The caption of every message box.
 inline const QString MessageCaption = QStringLiteral("Zeltmark - Pronos \"DEMO\"");
@@ -18,7 +9,7 @@ inline const QString ApplicationTitle = QStringLiteral("Zeltmark - Pronos  'DEMO
 inline const QString MainWindowCaption = QStringLiteral("Zeltmark - Pronos  'DEMO'");
 
 // The one routine that shows a message. A line break in `text` is "\r".
-int ProgramMessage(const Gral& gral, const QString& text, int style);
+int ProgramMessage(const Gral& gral, const QString& text, MessageStyle style);
 
 // Runs a window modally through the platform seam.
 int RunModal(const Gral& gral, QDialog& window);

@@ -65,8 +65,8 @@ double TodayDayNumber() { return DayNumberFromDate(QDate::currentDate()); }
 std::optional<QString> ReadSystemDateFormat(const Gral& gral)
 {
     const QString pattern = CurrentShortDatePattern();
-    const QString today = FormatDate(TodayDayNumber(), pattern);
-    if (today.isEmpty() || !ParseDate(today, pattern)) {
+    const QString today = DatePattern(pattern).format(TodayDayNumber());
+    if (today.isEmpty() || !DatePattern(pattern).parse(today)) {
         ProgramMessage(gral,
                        QStringLiteral("Error en formato de fecha de sistema.\r\r\"Zeltmark - Pronos\" se cerrará."),
                        StyleError);
@@ -75,16 +75,16 @@ std::optional<QString> ReadSystemDateFormat(const Gral& gral)
     return pattern;
 }
 
-QString DateText(const Gral& gral, double dayNumber) { return FormatDate(dayNumber, gral.systemDateFormat); }
+QString DateText(const Gral& gral, double dayNumber) { return gral.systemDateFormat.format(dayNumber); }
 
-std::optional<double> ParseSystemDate(const QString& text) { return ParseDate(text, CurrentShortDatePattern()); }
+std::optional<double> ParseSystemDate(const QString& text) { return DatePattern(CurrentShortDatePattern()).parse(text); }
 
 bool DateFormatChanged(Gral& gral)
 {
     if (gral.systemDateFormat.isEmpty())
         return true;
     const std::optional<double> start = ParseSystemDate(gral.startDateText);
-    if (start && !FormatDate(*start, gral.systemDateFormat).isEmpty())
+    if (start && !gral.systemDateFormat.format(*start).isEmpty())
         return false;
     ProgramMessage(gral,
                    QStringLiteral("Se han detectado cambios en el \"Formato de fecha corta\" del sistema\r\r"

@@ -28,8 +28,8 @@ QStringList NoticeLines(double today, const DateNames& names)
         u"El mismo concepto debe ser aplicado para el \"Formato de fecha larga\":"_qs,
         QString(),
         tab + u"dddd dd' de 'MMMM' de 'aaaa ("_qs
-            + FormatDate(today, u"dddd dd \"de\" MMMM \"de\" yyyy"_qs, names) + u')',
-        tab + u"MMMM, dddd dd' de 'aaaa ("_qs + FormatDate(today, u"MMMM, dddd dd \"de\" yyyy"_qs, names) + u')',
+            + DatePattern(u"dddd dd \"de\" MMMM \"de\" yyyy"_qs).format(today, names) + u')',
+        tab + u"MMMM, dddd dd' de 'aaaa ("_qs + DatePattern(u"MMMM, dddd dd \"de\" yyyy"_qs).format(today, names) + u')',
         QString(),
         u"Si su sistema operativo es en idioma inglés, es probable que en vez de la letra \"a\" como indicativo de "
         u"\"AÑO\", sea la letra \"y\" como tal."_qs,

@@ -6,6 +6,8 @@
 // (Gral::signCalendar) is the one every other part of the program reads.
 #include "Gral.h"
 
+#include <optional>
+
 // Fills `base` with the 1052 lines of the base calendar, 2003 then 2004.
 void BuildBaseCalendar(const Gral& gral, QStringList& base);
 
@@ -23,10 +25,12 @@ void BuildShiftedCalendarYears(Gral& gral, int firstYear, int lastYear);
 bool LoadSignRow(Gral& gral, int rowNumber);
 
 constexpr int SignRowNotFound = -1;
-// mode 1: the date's first row; any other mode: the row holding `minuteOfDay`.
-// Returns the row's sign minus one (0..11), or SignRowNotFound when the date
-// is not in the calendar. Sets gral.dayRowIndex to the date's first row.
-int FindSignRow(Gral& gral, int mode, double date, int minuteOfDay);
+// Which row of a date FindSignRow reads: the date's first, or the one holding a minute.
+enum class RowLookup { DayStart, Moment };
+// The sign (1..12) of the date's row, nothing when the date is not in the
+// calendar. Sets gral.dayRowIndex to the date's first row (SignRowNotFound
+// when it is not there).
+std::optional<int> FindSignRow(Gral& gral, RowLookup lookup, double date, int minuteOfDay);
 
 // Rebuilds gral.dayRows from gral.dateIndex, for a calendar put together
 // otherwise than by the build (the build makes both together).

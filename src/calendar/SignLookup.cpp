@@ -15,7 +15,7 @@ bool LoadSignRow(Gral& gral, int rowNumber)
     if (line.size() <= SignRowTailLength)
         return false;
     // The lines were written with the pattern read at start: read them back with it.
-    const std::optional<double> date = ParseDate(DateField(line).toString(), gral.systemDateFormat);
+    const std::optional<double> date = gral.systemDateFormat.parse(DateField(line).toString());
     const std::optional<int> from = ReadHourMinute(FromField(line));
     const std::optional<int> to = ReadHourMinute(ToField(line));
     const std::optional<int> sign = ReadTwoDigits(SignField(line));
@@ -25,30 +25,30 @@ bool LoadSignRow(Gral& gral, int rowNumber)
     return true;
 }
 
-int FindSignRow(Gral& gral, int mode, double date, int minuteOfDay)
+std::optional<int> FindSignRow(Gral& gral, RowLookup lookup, double date, int minuteOfDay)
 {
     const int k = CalendarDayRow(gral, date, 0) - 1;
     if (k < 0 || !LoadSignRow(gral, k + 1)) {
         // A date outside the calendar: nothing is read and no row is current.
         gral.dayRowIndex = SignRowNotFound;
-        return SignRowNotFound;
+        return std::nullopt;
     }
     const int firstRow = int(k) + 1;
-    if (mode == 1) {
+    if (lookup == RowLookup::DayStart) {
         gral.dayRowIndex = firstRow;
-        return gral.currentSignRow.sign - 1;
+        return gral.currentSignRow.sign;
     }
     if (minuteOfDay >= gral.currentSignRow.fromMinute && minuteOfDay <= gral.currentSignRow.toMinute) {
         gral.dayRowIndex = firstRow;
-        return gral.currentSignRow.sign - 1;
+        return gral.currentSignRow.sign;
     }
     if (minuteOfDay > gral.currentSignRow.toMinute) {
         gral.dayRowIndex = firstRow;
         if (!LoadSignRow(gral, firstRow + 1))
-            return SignRowNotFound; // past the last row of the calendar
-        return gral.currentSignRow.sign - 1;
+            return std::nullopt; // past the last row of the calendar
+        return gral.currentSignRow.sign;
     }
-    return 0; // before the first row's start: a first row always begins at 00:00, so unreachable
+    return 1; // before the first row's start: a first row always begins at 00:00, so unreachable
 }
 
 void IndexCalendarDays(Gral& gral)
@@ -56,7 +56,7 @@ void IndexCalendarDays(Gral& gral)
     std::vector<int> days;
     days.reserve(size_t(gral.dateIndex.size()));
     for (const QString& text : std::as_const(gral.dateIndex)) {
-        const std::optional<double> day = ParseDate(text, gral.systemDateFormat);
+        const std::optional<double> day = gral.systemDateFormat.parse(text);
         days.push_back(day ? int(*day) : -1);
     }
     gral.dayRows = DayRowTable::FromDays(days);
@@ -64,7 +64,7 @@ void IndexCalendarDays(Gral& gral)
 
 QString NextDateText(const Gral& gral, double date)
 {
-    return FormatDate(std::floor(date) + 1, gral.systemDateFormat);
+    return gral.systemDateFormat.format(std::floor(date) + 1);
 }
 
 QString FormatHourMinute(int minuteOfDay)

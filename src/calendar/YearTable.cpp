@@ -1,5 +1,5 @@
 #include "YearTable.h"
-#include "DateFieldWriter.h"
+#include "DatePattern.h"
 #include "DayNumber.h"
 #include "LunarTheory.h"
 #include "SignCalendar.h"
@@ -49,11 +49,11 @@ int FillYearTable(YearTable& table, int year, const std::vector<SignChange>& cha
 }
 
 void ExpandYearTableRows(const YearTable& table, quint8 startSign, quint16 lastIndex, double baseDate,
-                         const DateFieldWriter& writer, BaseCalendarRows& rows)
+                         const DatePattern& pattern, BaseCalendarRows& rows)
 {
     int runningDay = int(baseDate);
     int runningSign = startSign;
-    QString runningText = writer.write(runningDay);
+    QString runningText = pattern.format(runningDay);
     const int last = std::min<int>(lastIndex, YearTableSlots - 1);
     for (int i = 0; i <= last; ++i) {
         QString line;
@@ -61,14 +61,14 @@ void ExpandYearTableRows(const YearTable& table, quint8 startSign, quint16 lastI
             const int day = int(table.date[i]);
             if (day != runningDay) {
                 runningDay = day;
-                runningText = writer.write(day);
+                runningText = pattern.format(day);
             }
             runningSign = table.sign[i];
             line = SignRowLine(runningText, MinuteOfDay(table.fromTime[i]), MinuteOfDay(table.toTime[i]), runningSign);
         } else {
             if (i > 0) {
                 ++runningDay;
-                runningText = writer.write(runningDay);
+                runningText = pattern.format(runningDay);
             }
             line = SignRowLine(runningText, 0, LastMinuteOfDay, runningSign);
         }
@@ -83,7 +83,7 @@ void ExpandYearTable(const Gral& gral, const YearTable& table, quint8 startSign,
 {
     BaseCalendarRows rows;
     rows.lines = std::move(base);
-    ExpandYearTableRows(table, startSign, lastIndex, baseDate, DateFieldWriter(gral.systemDateFormat), rows);
+    ExpandYearTableRows(table, startSign, lastIndex, baseDate, gral.systemDateFormat, rows);
     base = std::move(rows.lines);
 }
 
@@ -109,9 +109,9 @@ namespace {
 
 // The one or two rows of a single base-zone day.
 void AppendDayRows(int day, const std::vector<SignChange>& changes, int signWithoutChange,
-                   const DateFieldWriter& writer, BaseCalendarRows& rows)
+                   const DatePattern& pattern, BaseCalendarRows& rows)
 {
-    const QString dateText = writer.write(day);
+    const QString dateText = pattern.format(day);
     auto append = [&](int from, int to, int sign) {
         rows.lines.append(SignRowLine(dateText, from, to, sign));
         rows.dateTexts.append(dateText);
@@ -140,15 +140,14 @@ void BuildBaseCalendarRows(const Gral& gral, int firstYear, int lastYear, bool w
     rows.lines.reserve(expected);
     rows.dateTexts.reserve(expected);
     rows.days.reserve(size_t(expected));
-    const DateFieldWriter writer(gral.systemDateFormat);
     const std::vector<SignChange> changes = SignChangesBetween(firstDay - 1, lastDay);
     YearTable table;
     for (int year = firstYear; year <= lastYear; ++year) {
         const YearTableArguments arguments = DeriveYearTable(year, changes);
         if (year == firstYear && withDayBefore)
-            AppendDayRows(firstDay - 1, changes, arguments.startSign, writer, rows);
+            AppendDayRows(firstDay - 1, changes, arguments.startSign, gral.systemDateFormat, rows);
         FillYearTable(table, year, changes);
-        ExpandYearTableRows(table, arguments.startSign, arguments.lastIndex, arguments.baseDate, writer, rows);
+        ExpandYearTableRows(table, arguments.startSign, arguments.lastIndex, arguments.baseDate, gral.systemDateFormat, rows);
     }
 }
 

@@ -7,7 +7,7 @@
 #include <array>
 #include <vector>
 
-class DateFieldWriter;
+class DatePattern;
 
 constexpr int YearTableSlots = 531;   // slots 0..530
 constexpr int YearTableRows = 526;    // the DEMO's years: 365 or 366 days plus one per change day
@@ -55,7 +55,7 @@ struct BaseCalendarRows {
     std::vector<int> days;
 };
 void ExpandYearTableRows(const YearTable& table, quint8 startSign, quint16 lastIndex, double baseDate,
-                         const DateFieldWriter& writer, BaseCalendarRows& rows);
+                         const DatePattern& pattern, BaseCalendarRows& rows);
 // The base rows of the whole years firstYear..lastYear; with `withDayBefore`
 // they are preceded by the rows of 31 December of the year before, so that the
 // zone shift can carry a change of that day into the first year.

@@ -61,7 +61,7 @@ QString ShowableDateText(const Gral& gral, double birthDate)
     if (!date.isValid() || date < FirstShowableBirthDate || date > LastShowableBirthDate)
         return {};
     const QString text = DateText(gral, birthDate);
-    const std::optional<double> back = ParseDate(text, gral.systemDateFormat);
+    const std::optional<double> back = gral.systemDateFormat.parse(text);
     if (!back || DateFromDayNumber(*back) != date)
         return {};
     return text;

@@ -23,7 +23,6 @@
 
 namespace {
 
-constexpr int MembersHelpContext = 3;
 const QDate EarliestBirthDate(1800, 1, 1);
 
 // Edit1: typed (and pasted) letters become upper case; nothing is refused.
@@ -157,7 +156,7 @@ void TForm2::buildLayout()
     QWidget::setTabOrder(Button4, Button5);
     QWidget::setTabOrder(Button5, List1);
 
-    SetHelpContext(this, MembersHelpContext);
+    SetHelpContext(this, HelpMembers);
 
     for (QPushButton* button : {Button1, Button2, Button3, Button4, Button5})
         connect(button, &QPushButton::clicked, this, [this, button] { Button1_Click(button); });
@@ -258,7 +257,7 @@ void TForm2::fillList()
 void TForm2::loadEntry(QTreeWidgetItem* item)
 {
     Edit1->setText(item->text(0));
-    if (const std::optional<double> day = ParseDate(item->text(1), gral_.systemDateFormat)) {
+    if (const std::optional<double> day = gral_.systemDateFormat.parse(item->text(1))) {
         // The picker shows the member's true date even when it lies outside
         // the range "&Nuevo Integrante" set, so a Save never stores another one.
         const QDate date = DateFromDayNumber(*day);
@@ -281,7 +280,7 @@ void TForm2::Button1_Click(QObject* sender)
         deleteMember();
     else if (sender == Button4) {
         if (gral_.platform.showHelpTopic)
-            gral_.platform.showHelpTopic(MembersHelpContext);
+            gral_.platform.showHelpTopic(HelpMembers);
     } else if (sender == Button5)
         close();
 }
@@ -437,7 +436,7 @@ qint64 TForm2::entryRecord(const QTreeWidgetItem* entry)
 // A list date text written again with the program's date pattern.
 QString TForm2::keyDateText(const QString& listDateText) const
 {
-    const std::optional<double> day = ParseDate(listDateText, gral_.systemDateFormat);
+    const std::optional<double> day = gral_.systemDateFormat.parse(listDateText);
     return day ? DateText(gral_, *day) : QString();
 }
 

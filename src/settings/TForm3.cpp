@@ -32,7 +32,6 @@ static void InitZoneMapResources()
 }
 
 namespace {
-constexpr int HelpContextRegional = 4;
 
 const QString ExplanationText = QStringLiteral(
     "Si la región seleccionada se encuentra con horario de verano (1 hora adelantada), marque la casilla de más "
@@ -123,7 +122,7 @@ void TForm3::buildControls()
     Button3->setObjectName(QStringLiteral("Button3"));
     Button3->setGeometry(444, 246, 97, 21);
 
-    SetHelpContext(this, HelpContextRegional);
+    SetHelpContext(this, HelpRegional);
     setTabOrder(Combo1, Image1);
     setTabOrder(Image1, Check1);
     setTabOrder(Check1, Button1);
@@ -288,7 +287,7 @@ void TForm3::Button2_Click()
 void TForm3::Button3_Click()
 {
     if (gral_.platform.showHelpTopic)
-        gral_.platform.showHelpTopic(HelpContextRegional);
+        gral_.platform.showHelpTopic(HelpRegional);
 }
 
 bool TForm3::closingRefused() const

@@ -1,5 +1,6 @@
 #include "TForm4.h"
 #include "KeyboardChoice.h"
+#include "HelpContext.h"
 #include "ProgramMessage.h"
 #include "QtColour.h"
 
@@ -16,8 +17,6 @@
 
 namespace {
 
-constexpr int WindowHelpContext = 5;
-constexpr int SpectrumHelpContext = 6;
 
 const QString LevelLabelTexts[5] = {
     QStringLiteral("Excelente"), QStringLiteral("Buena"), QStringLiteral("Normal"),
@@ -96,7 +95,7 @@ TForm4::TForm4(Gral& gral, int level, QWidget* parent)
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(271, 280);
     move(25, 119);
-    setProperty("helpContext", WindowHelpContext);
+    SetHelpContext(this, HelpColours);
     QFont windowFont = font();
     windowFont.setPointSize(8);
     setFont(windowFont);
@@ -142,7 +141,7 @@ void TForm4::buildControls()
     Image1->setPixmap(QPixmap::fromImage(spectrum_));
     Image1->setMouseTracking(true);
     Image1->setCursor(Qt::CrossCursor);
-    Image1->setProperty("helpContext", SpectrumHelpContext);
+    SetHelpContext(Image1, HelpConcepts);
     Image1->installEventFilter(this);
     Image1->setAccessibleName(QStringLiteral("Espectro de colores"));
     Image1->setAccessibleDescription(
@@ -193,7 +192,7 @@ void TForm4::buildControls()
     Button3->setGeometry(186, 246, 79, 23);
     connect(Button3, &QPushButton::clicked, this, [this] {
         if (gral_.platform.showHelpTopic)
-            gral_.platform.showHelpTopic(WindowHelpContext);
+            gral_.platform.showHelpTopic(HelpColours);
     });
 
     // Tab walks the window as it reads: colours, spectrum, levels, buttons.

@@ -1,7 +1,8 @@
 #pragma once
 // The colour window: edits the colours of the five tendency levels. The
-// working colours live in the level labels until "Aceptar" copies them into
-// gral.levelColors; "Cancelar" and the window's close box leave them as they were.
+// working colours live in the window's LevelColourEditor until "Aceptar"
+// copies them into gral.levelColors; "Cancelar" and the window's close box
+// leave them as they were.
 #include "ColourRules.h"
 #include "Gral.h"
 

@@ -156,11 +156,12 @@ PrintOutcome ComposeTendencies(Gral& gral, PrintCanvas& canvas, bool sevenDays, 
 {
     // The day is found before the document starts, so a missing day leaves no
     // half-printed page behind.
-    const int row = DayLookup(gral, date);
-    if (row == 0)
+    const DayRow day = DayLookup(gral, date);
+    if (day.outcome == DayRow::Ending)
         return PrintOutcome::Ending;
-    if (row < 0)
+    if (day.outcome == DayRow::NotInCalendar)
         return PrintOutcome::DayNotFound;
+    const int row = day.row;
 
     TendencyPrint print(gral, canvas);
     if (!print.header())

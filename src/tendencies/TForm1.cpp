@@ -134,7 +134,7 @@ TForm1::TForm1(Gral& gral) : QMainWindow(nullptr), gral_(gral)
     // replaced by the nearer end).
     ComputeMemberSign(gral_);
     DateTime1->setDate(DateFromDayNumber(gral_.coveredPeriod.startDay));
-    if (CoveredPeriodCheck(1, gral_.coveredPeriod.startDay))
+    if (CoveredPeriodCheck(DateOrigin::System, gral_.coveredPeriod.startDay))
         ShowPickerDay();
 }
 
@@ -257,7 +257,7 @@ void TForm1::BuildControls()
     Image1->addAction(Quindica1);
     Image1->setContextMenuPolicy(Qt::ActionsContextMenu);
 
-    SetHelpContext(client, 2);
+    SetHelpContext(client, HelpMainWindow);
 
     // What a screen reader says of the controls that show no text of their own.
     Combo1->setAccessibleName(Label13->text());
@@ -308,9 +308,9 @@ void TForm1::BuildMenus()
     Ayuda4 = entry(help, "Ayuda4", QStringLiteral("&Acerca de...."), QIcon());
     connect(help, &QMenu::triggered, this, &TForm1::Ayuda_Click);
 
-    SetHelpContext(menuBar(), 1);
-    SetHelpContext(pronos, 1);
-    SetHelpContext(help, 1);
+    SetHelpContext(menuBar(), HelpContents);
+    SetHelpContext(pronos, HelpContents);
+    SetHelpContext(help, HelpContents);
 }
 
 void TForm1::BuildStatusBar()
@@ -340,7 +340,7 @@ void TForm1::BuildStatusBar()
     StatusPanel0 = panel("StatusPanel0", QStringLiteral("Zona Horaria"), 590, Qt::AlignLeft);
     StatusPanel1 = panel("StatusPanel1", QStringLiteral("Horario verano: NO"), 160, Qt::AlignHCenter);
     bar->installEventFilter(this);
-    SetHelpContext(bar, 2);
+    SetHelpContext(bar, HelpMainWindow);
 }
 
 void TForm1::ShowRegion(const QString& zone, bool daylightSaving)
@@ -378,7 +378,7 @@ void TForm1::FillMemberBox(bool refresh)
     for (const QString& line : std::as_const(gral_.memberList)) {
         const QString name = line.mid(10, 60).trimmed();
         const QString dateText = line.left(10).trimmed();
-        const std::optional<double> birth = ParseDate(dateText, gral_.systemDateFormat);
+        const std::optional<double> birth = gral_.systemDateFormat.parse(dateText);
         Combo1->addItem(name + QStringLiteral(" - ") + (birth ? DateText(gral_, *birth) : dateText));
     }
     if (Combo1->count() == 0)
@@ -395,19 +395,19 @@ void TForm1::FillMemberBox(bool refresh)
             CommitSettings(gral_, store);
         }
     }
-    const std::optional<double> birth = ParseDate(Combo1->currentText().right(10).trimmed(), gral_.systemDateFormat);
+    const std::optional<double> birth = gral_.systemDateFormat.parse(Combo1->currentText().right(10).trimmed());
     gral_.selectedBirthDate = birth.value_or(0);
     if (!refresh)
         return;
     ComputeMemberSign(gral_);
-    if (!CoveredPeriodCheck(1, PickerDate()))
+    if (!CoveredPeriodCheck(DateOrigin::System, PickerDate()))
         return;
     ShowPickerDay();
 }
 
 void TForm1::ShowPickerDay()
 {
-    gral_.dayRowIndex = DayLookup(gral_, PickerDate());
+    gral_.dayRowIndex = DayLookup(gral_, PickerDate()).row;
     if (gral_.dayRowIndex > 0) {
         SetTrackDay(PickerDate());
         DrawWeek();

@@ -19,6 +19,9 @@ class TForm5;
 class WeekChart;
 class ChartImage;
 
+// Where a date to be shown comes from: the system (start, another member) or the user's entry.
+enum class DateOrigin { System, Entered };
+
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
@@ -95,7 +98,7 @@ private:
     void ShowMomentTexts(int sign);
     void ApplyLegendColours();
     // True when the date may be shown; otherwise says why and moves to the nearest end.
-    bool CoveredPeriodCheck(int kind, double date);
+    bool CoveredPeriodCheck(DateOrigin origin, double date);
     double PickerDate() const;
 
     void BuildControls();

@@ -28,11 +28,11 @@ void TForm1::Combo1_Click()
 {
     if (DateFormatChanged(gral_) || Combo1->count() == 0)
         return;
-    const std::optional<double> birth = ParseDate(Combo1->currentText().right(10).trimmed(), gral_.systemDateFormat);
+    const std::optional<double> birth = gral_.systemDateFormat.parse(Combo1->currentText().right(10).trimmed());
     if (birth)
         gral_.selectedBirthDate = *birth;
     ComputeMemberSign(gral_);
-    if (!CoveredPeriodCheck(1, PickerDate()))
+    if (!CoveredPeriodCheck(DateOrigin::System, PickerDate()))
         return;
     ShowPickerDay();
 }
@@ -44,12 +44,12 @@ void TForm1::Button1_Click()
         return;
     if (DateFormatChanged(gral_))
         return;
-    if (!CoveredPeriodCheck(2, PickerDate()))
+    if (!CoveredPeriodCheck(DateOrigin::Entered, PickerDate()))
         return;
     const QString shown = DateLabels[0]->text().trimmed();
     if (!shown.isEmpty() && shown == DateText(gral_, PickerDate()))
         return;
-    gral_.dayRowIndex = DayLookup(gral_, PickerDate());
+    gral_.dayRowIndex = DayLookup(gral_, PickerDate()).row;
     if (gral_.dayRowIndex < 1)
         return;
     DrawWeek();
@@ -62,12 +62,12 @@ void TForm1::Barra_Change()
         return;
     if (DateFormatChanged(gral_))
         return;
-    const std::optional<double> shown = ParseDate(DateLabels[0]->text().trimmed(), gral_.systemDateFormat);
+    const std::optional<double> shown = gral_.systemDateFormat.parse(DateLabels[0]->text().trimmed());
     if (!shown)
         return;
     DateTime1->setDate(DateFromDayNumber(*shown));
     const double target = *shown + (Barra->value() - trackSelectionEnd_);
-    gral_.dayRowIndex = DayLookup(gral_, target);
+    gral_.dayRowIndex = DayLookup(gral_, target).row;
     if (gral_.dayRowIndex < 1)
         return;
     DrawWeek();
@@ -84,13 +84,13 @@ void TForm1::Barra_PastEnd(int direction)
 {
     if (DateFormatChanged(gral_))
         return;
-    const std::optional<double> shown = ParseDate(DateLabels[0]->text().trimmed(), gral_.systemDateFormat);
+    const std::optional<double> shown = gral_.systemDateFormat.parse(DateLabels[0]->text().trimmed());
     if (!shown)
         return;
     const double target = *shown + direction;
     if (target < gral_.firstCoveredDay || target > gral_.lastCoveredDay)
         return; // the period's own ends stay ends
-    gral_.dayRowIndex = DayLookup(gral_, target);
+    gral_.dayRowIndex = DayLookup(gral_, target).row;
     if (gral_.dayRowIndex < 1)
         return;
     DrawWeek();
@@ -102,7 +102,7 @@ void TForm1::Barra_Enter()
     if (DateFormatChanged(gral_))
         return;
     // A picker date that was changed but not applied gives way to the shown day.
-    if (const std::optional<double> shown = ParseDate(DateLabels[0]->text().trimmed(), gral_.systemDateFormat))
+    if (const std::optional<double> shown = gral_.systemDateFormat.parse(DateLabels[0]->text().trimmed()))
         DateTime1->setDate(DateFromDayNumber(*shown));
 }
 
@@ -110,7 +110,7 @@ void TForm1::RedrawAfterColours()
 {
     // Not ShowPickerDay: the week is drawn first, and the track then follows
     // the day the drawing left in the picker.
-    gral_.dayRowIndex = DayLookup(gral_, PickerDate());
+    gral_.dayRowIndex = DayLookup(gral_, PickerDate()).row;
     if (gral_.dayRowIndex > 0) {
         DrawWeek();
         SetTrackDay(PickerDate());
@@ -164,11 +164,11 @@ void TForm1::Archiv_Click(QAction* entry)
 void TForm1::Ayuda_Click(QAction* entry)
 {
     if (entry == Ayuda1) {
-        gral_.platform.showHelpTopic(1);
+        gral_.platform.showHelpTopic(HelpContents);
     } else if (entry == Ayuda2) {
         gral_.platform.showHelpFinder();
     } else if (entry == Ayuda3) {
-        gral_.platform.showHelpTopic(6);
+        gral_.platform.showHelpTopic(HelpConcepts);
     } else if (entry == Ayuda4) {
         OpenAboutWindow();
         DateFormatChanged(gral_); // a change ends the program; nothing else follows here

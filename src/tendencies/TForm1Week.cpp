@@ -17,8 +17,8 @@
 #include <QSlider>
 
 namespace {
-const QString LongDatePattern = QStringLiteral("dddd d \"de\" mmmm \"de\" yyyy");
-const QString DayMonthPattern = QStringLiteral("dddd d \"de\" mmmm");
+const DatePattern LongDatePattern(QStringLiteral("dddd d \"de\" mmmm \"de\" yyyy"));
+const DatePattern DayMonthPattern(QStringLiteral("dddd d \"de\" mmmm"));
 } // namespace
 
 void TForm1::SetHeadline(const QString& text)
@@ -68,14 +68,13 @@ void TForm1::DrawWeek()
     const double shownDay = week.days[0];
     DateTime1->setDate(DateFromDayNumber(shownDay));
 
-    const int sign = FindSignRow(gral_, 1, shownDay, 0);
-    if (sign != SignRowNotFound)
-        ShowMomentTexts(sign + 1);
+    if (const std::optional<int> sign = FindSignRow(gral_, RowLookup::DayStart, shownDay, 0))
+        ShowMomentTexts(*sign);
     // The headline's text colour follows the first span of the shown day as painted.
     QPalette palette = Text2->palette();
     palette.setColor(QPalette::WindowText, ToQColor(ContrastTextColour(FromQColor(QColor(Image1->pixel(1, 1))))));
     Text2->setPalette(palette);
-    SetHeadline(FormatDate(shownDay, LongDatePattern) + QStringLiteral(" - 00:00 hs. - ") + Text2->text());
+    SetHeadline(LongDatePattern.format(shownDay) + QStringLiteral(" - 00:00 hs. - ") + Text2->text());
     suppressTrackChange_ = previous;
     if (gral_.explanationOpen)
         Queindica_Click();
@@ -99,23 +98,23 @@ void TForm1::Image1_MouseUp(int x, int y)
     const QString dayText = DateLabels[size_t(row)]->text().trimmed();
     if (dayText.isEmpty())
         return;
-    const std::optional<double> day = ParseDate(dayText, gral_.systemDateFormat);
+    const std::optional<double> day = gral_.systemDateFormat.parse(dayText);
     if (!day)
         return;
-    const int sign = FindSignRow(gral_, 2, *day, hour * 60 + minute);
-    if (sign == SignRowNotFound)
+    const std::optional<int> sign = FindSignRow(gral_, RowLookup::Moment, *day, hour * 60 + minute);
+    if (!sign)
         return;
-    ShowMomentTexts(sign + 1);
-    SetHeadline(FormatDate(*day, DayMonthPattern) + QStringLiteral(" - ") + FormatHourMinute(hour * 60 + minute) +
+    ShowMomentTexts(*sign);
+    SetHeadline(DayMonthPattern.format(*day) + QStringLiteral(" - ") + FormatHourMinute(hour * 60 + minute) +
                 QStringLiteral(" hs. - ") + Text2->text());
     if (gral_.explanationOpen)
         Queindica_Click();
 }
 
-bool TForm1::CoveredPeriodCheck(int kind, double date)
+bool TForm1::CoveredPeriodCheck(DateOrigin origin, double date)
 {
-    const double day = ParseDate(DateText(gral_, date), gral_.systemDateFormat).value_or(std::floor(date));
-    const QString kindText = kind == 1 ? QStringLiteral("de su sistema") : QStringLiteral("ingresada");
+    const double day = gral_.systemDateFormat.parse(DateText(gral_, date)).value_or(std::floor(date));
+    const QString kindText = origin == DateOrigin::System ? QStringLiteral("de su sistema") : QStringLiteral("ingresada");
     double end = 0;
     if (gral_.firstCoveredDay > day) {
         ProgramMessage(gral_,
@@ -136,7 +135,7 @@ bool TForm1::CoveredPeriodCheck(int kind, double date)
     } else {
         return true;
     }
-    gral_.dayRowIndex = DayLookup(gral_, end);
+    gral_.dayRowIndex = DayLookup(gral_, end).row;
     DateTime1->setDate(DateFromDayNumber(end));
     SetTrackDay(end);
     if (gral_.dayRowIndex > 0)

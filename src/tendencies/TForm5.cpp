@@ -49,7 +49,7 @@ TForm5::TForm5(Gral& gral, QWidget* parent)
     font.setBold(true);
     font.setPixelSize(13);
     Text1->setFont(font);
-    SetHelpContext(this, 8);
+    SetHelpContext(this, HelpExplanation);
     gral_.explanationOpen = true;
     Refill();
 }

@@ -14,7 +14,6 @@
 #include <QRadioButton>
 
 namespace {
-constexpr int HelpContextPrint = 7;
 }
 
 TForm6::TForm6(Gral& gral, QWidget* parent) : QDialog(parent), gral_(gral)
@@ -24,7 +23,7 @@ TForm6::TForm6(Gral& gral, QWidget* parent) : QDialog(parent), gral_(gral)
                    | Qt::WindowCloseButtonHint);
     setFixedSize(457, 117);
     move(179, 149);
-    SetHelpContext(this, HelpContextPrint);
+    SetHelpContext(this, HelpPrinting);
     // The small dialog font the fixed control sizes were laid out for.
     QFont windowFont = font();
     windowFont.setPointSize(8);
@@ -89,7 +88,7 @@ void TForm6::Button_Click(QPushButton* sender)
         reject();
     } else if (sender == Button3) {
         if (gral_.platform.showHelpTopic)
-            gral_.platform.showHelpTopic(HelpContextPrint);
+            gral_.platform.showHelpTopic(HelpPrinting);
     } else if (sender == Button1) {
         if (DateFormatChanged(gral_)) {
             reject(); // the program is ending; nothing is printed

@@ -94,10 +94,11 @@ QString PluralForStep(int step)
     return LevelPlural(LevelOfStep(step));
 }
 
-int DayLookup(Gral& gral, double date)
+DayRow DayLookup(Gral& gral, double date)
 {
     if (DateFormatChanged(gral))
-        return 0;
+        return DayRow{DayRow::Ending, -1};
     // The shown day and the six after it: the window of the calendar moves if it must.
-    return CalendarDayRow(gral, date, 6);
+    const int row = CalendarDayRow(gral, date, 6);
+    return row > 0 ? DayRow{DayRow::Found, row} : DayRow{DayRow::NotInCalendar, -1};
 }

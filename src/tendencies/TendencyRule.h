@@ -22,7 +22,11 @@ QString LevelPlural(int level);
 // Plural level name of a step 1..12; empty for any other step.
 QString PluralForStep(int step);
 
-// The 1-based row of the date's first span in the shifted calendar (whose
-// window moves to hold the date and the six days after it), -1 when it is
-// not there, 0 when the date-format check fired (the program is ending).
-int DayLookup(Gral& gral, double date);
+// The date's first span in the shifted calendar (whose window moves to hold
+// the date and the six days after it).
+struct DayRow {
+    enum Outcome { Found, NotInCalendar, Ending }; // Ending: the date-format check fired
+    Outcome outcome = NotInCalendar;
+    int row = -1; // 1-based when found, -1 otherwise
+};
+DayRow DayLookup(Gral& gral, double date);

@@ -7,7 +7,7 @@
 #include <QStringList>
 
 namespace {
-const QString DayPattern = QStringLiteral("dddd d \"de\" mmmm");
+const DatePattern DayPattern(QStringLiteral("dddd d \"de\" mmmm"));
 
 // One day's line; a level that goes on in the next span (another sign of the
 // same level) is said once, up to where the level really changes.
@@ -20,7 +20,7 @@ struct DayWords {
     void add(int spanLevel, int toMinute)
     {
         if (level == 0)
-            text = FormatDate(day, DayPattern) + QStringLiteral(": ") + LevelName(spanLevel);
+            text = DayPattern.format(day) + QStringLiteral(": ") + LevelName(spanLevel);
         else if (spanLevel != level)
             text += QStringLiteral(" hasta %1, luego %2").arg(FormatHourMinute(lastMinute), LevelName(spanLevel));
         level = spanLevel;

@@ -1,6 +1,7 @@
 // The About window: its decoded texts, its layout and its two links.
 #include "AboutPictures.h"
 #include "AboutTexts.h"
+#include "HelpContext.h"
 #include "TForm7.h"
 #include "TestSupport.h"
 
@@ -136,9 +137,9 @@ void TestTForm7::layout()
 
 void TestTForm7::everyControlOpensHelpContextOne()
 {
-    QCOMPARE(form_->property("helpContext").toInt(), 1);
+    QCOMPARE(HelpContextOf(form_), 1);
     for (const QWidget* control : form_->findChildren<QWidget*>())
-        QCOMPARE(control->property("helpContext").toInt(), 1);
+        QCOMPARE(HelpContextOf(control), 1);
 }
 
 void TestTForm7::picturesHaveTheirSizes()

@@ -16,6 +16,8 @@ private slots:
     void roundTrip();
     void rejectsTextThatDoesNotFit_data();
     void rejectsTextThatDoesNotFit();
+    void numbersAsQtWritesThem_data();
+    void numbersAsQtWritesThem();
     void namesAndLongPatterns();
     void dayNumbers();
     void contrastTextColour_data();
@@ -34,15 +36,15 @@ namespace {
 // The rule itself, date by date over 1800..2100: every date written as 10
 // characters that read back as the same date, with a day, a numeric month and
 // a four-digit year in the pattern.
-bool HoldsForEveryDate(const QString& pattern, const DateNames& names)
+bool HoldsForEveryDate(const DatePattern& pattern, const DateNames& names)
 {
-    if (!HasDayMonthAndFullYear(pattern))
+    if (!pattern.hasDayMonthAndFullYear())
         return false;
     const double first = DayNumberFromDate(QDate(1800, 1, 1));
     const double last = DayNumberFromDate(QDate(2100, 12, 31));
     for (double d = first; d <= last; ++d) {
-        const QString text = FormatDate(d, pattern, names);
-        if (text.size() != 10 || ParseDate(text, pattern, names) != d)
+        const QString text = pattern.format(d, names);
+        if (text.size() != 10 || pattern.parse(text, names) != d)
             return false;
     }
     return true;
@@ -71,8 +73,8 @@ void TestDatePattern::roundTrip()
     QFETCH(QDate, date);
     QFETCH(QString, text);
     const double day = DayNumberFromDate(date);
-    QCOMPARE(FormatDate(day, pattern, DateNames::Spanish()), text);
-    const auto back = ParseDate(text, pattern, DateNames::Spanish());
+    QCOMPARE(DatePattern(pattern).format(day, DateNames::Spanish()), text);
+    const auto back = DatePattern(pattern).parse(text, DateNames::Spanish());
     QVERIFY(back.has_value());
     QCOMPARE(*back, day);
 }
@@ -96,20 +98,45 @@ void TestDatePattern::rejectsTextThatDoesNotFit()
 {
     QFETCH(QString, pattern);
     QFETCH(QString, text);
-    QVERIFY(!ParseDate(text, pattern, DateNames::Spanish()).has_value());
+    QVERIFY(!DatePattern(pattern).parse(text, DateNames::Spanish()).has_value());
+}
+
+// Numeric patterns write what Qt's own formatter writes for the same letters,
+// over the calendar's years and the days around them.
+void TestDatePattern::numbersAsQtWritesThem_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QString>("qtPattern");
+    QTest::newRow("dd/MM/yyyy") << "dd/MM/yyyy" << "dd/MM/yyyy";
+    QTest::newRow("dd/mm/yyyy") << "dd/mm/yyyy" << "dd/MM/yyyy";
+    QTest::newRow("yyyy-MM-dd") << "yyyy-MM-dd" << "yyyy-MM-dd";
+    QTest::newRow("d/M/yyyy") << "d/M/yyyy" << "d/M/yyyy";
+    QTest::newRow("quoted") << "dd'd'MM\"m\"yy" << "dd'd'MM'm'yy";
+}
+
+void TestDatePattern::numbersAsQtWritesThem()
+{
+    QFETCH(QString, pattern);
+    QFETCH(QString, qtPattern);
+    const DatePattern compiled(pattern);
+    for (int day = int(FirstCoveredDayNumber) - 40; day <= int(LastCoveredDayNumber) + 40; ++day) {
+        const QDate date = DateFromDayNumber(day);
+        QCOMPARE(compiled.format(day), date.toString(qtPattern));
+        QCOMPARE(compiled.parse(date.toString(qtPattern)), std::optional<double>(day));
+    }
 }
 
 void TestDatePattern::namesAndLongPatterns()
 {
     const DateNames es = DateNames::Spanish();
     const double day = DayNumberFromDate(QDate(2004, 1, 1));
-    QCOMPARE(FormatDate(day, "dddd d \"de\" mmmm \"de\" yyyy", es), QString("jueves 1 de enero de 2004"));
-    QCOMPARE(FormatDate(day, "MMMM, dddd dd \"de\" yyyy", es), QString("enero, jueves 01 de 2004"));
-    QCOMPARE(FormatDate(day, "ddd dd MMM yyyy", es), QString("jue 01 ene 2004"));
-    const auto back = ParseDate("jueves 1 de enero de 2004", "dddd d \"de\" mmmm \"de\" yyyy", es);
+    QCOMPARE(DatePattern("dddd d \"de\" mmmm \"de\" yyyy").format(day, es), QString("jueves 1 de enero de 2004"));
+    QCOMPARE(DatePattern("MMMM, dddd dd \"de\" yyyy").format(day, es), QString("enero, jueves 01 de 2004"));
+    QCOMPARE(DatePattern("ddd dd MMM yyyy").format(day, es), QString("jue 01 ene 2004"));
+    const auto back = DatePattern("dddd d \"de\" mmmm \"de\" yyyy").parse("jueves 1 de enero de 2004", es);
     QVERIFY(back.has_value());
     QCOMPARE(*back, day);
-    QVERIFY(FormatDate(std::nan(""), "dd/MM/yyyy").isEmpty());
+    QVERIFY(DatePattern("dd/MM/yyyy").format(std::nan("")).isEmpty());
 }
 
 void TestDatePattern::dayNumbers()
@@ -161,7 +188,7 @@ void TestDatePattern::changeDetection()
     Gral gral;
     PrepareTestGral(gral);
     MessageRecorder messages(gral);
-    gral.startDateText = FormatDate(DayNumberFromDate(startDate), gral.systemDateFormat);
+    gral.startDateText = gral.systemDateFormat.format(DayNumberFromDate(startDate));
     env.setShortDatePattern(newPattern);
     QCOMPARE(DateFormatChanged(gral), detected);
     QCOMPARE(gral.quitRequested, detected);

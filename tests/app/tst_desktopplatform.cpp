@@ -143,8 +143,8 @@ private slots:
         auto* inner = new QWidget(&window);
         auto* edit = new QLineEdit(inner);
         auto* button = new QPushButton(inner);
-        SetHelpContext(&window, 2);
-        SetHelpContext(button, 7);
+        SetHelpContext(&window, HelpMainWindow);
+        SetHelpContext(button, HelpPrinting);
         QCOMPARE(HelpContextOf(edit), 2);
         QCOMPARE(HelpContextOf(button), 7);
         QCOMPARE(HelpContextOf(inner), 2);
@@ -153,7 +153,7 @@ private slots:
         QWidget dialog(&window, Qt::Dialog);
         auto* field = new QLineEdit(&dialog);
         QCOMPARE(HelpContextOf(field), 0);
-        SetHelpContext(&dialog, 4);
+        SetHelpContext(&dialog, HelpRegional);
         QCOMPARE(HelpContextOf(field), 4);
     }
 
@@ -166,10 +166,10 @@ private slots:
         std::unique_ptr<QObject> filter(InstallHelpKey(gral));
 
         QWidget window;
-        SetHelpContext(&window, 2);
+        SetHelpContext(&window, HelpMainWindow);
         auto* edit = new QLineEdit(&window);
         auto* button = new QPushButton(u"Ayuda"_qs, &window);
-        SetHelpContext(button, 3);
+        SetHelpContext(button, HelpMembers);
         window.show();
         QApplication::setActiveWindow(&window);
         QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -186,7 +186,7 @@ private slots:
 
         // An open menu takes the keys; it speaks for its menu bar.
         QMenuBar bar(&window);
-        SetHelpContext(&bar, 1);
+        SetHelpContext(&bar, HelpContents);
         QMenu* menu = bar.addMenu(u"&Pronos"_qs);
         menu->addAction(u"&Salir"_qs);
         menu->popup(QPoint(0, 0));
@@ -230,7 +230,7 @@ private slots:
         QString seenText;
         QWidget* seenOwner = nullptr;
         AnswerNextBoxWith(Qt::Key(key), &seenText, &seenOwner);
-        QCOMPARE(ProgramMessage(gral, u"Uno\rDos"_qs, style), result);
+        QCOMPARE(ProgramMessage(gral, u"Uno\rDos"_qs, MessageStyle(style)), result);
         QCOMPARE(seenText, u"Uno\nDos"_qs);
         QCOMPARE(seenOwner, &window);
     }

@@ -334,7 +334,7 @@ private slots:
         PrepareTestGral(gral);
         InstallDesktopPlatform(gral);
         gral.helpFile = WriteHelp(env, SampleHelp);
-        gral.platform.showHelpTopic(5);
+        gral.platform.showHelpTopic(HelpColours);
         gral.platform.showHelpFinder();
         QList<HelpViewer*> viewers;
         for (QWidget* w : QApplication::topLevelWidgets())
@@ -343,7 +343,7 @@ private slots:
         QCOMPARE(viewers.size(), 1);
         QVERIFY(viewers[0]->finderShown());
         QCOMPARE(viewers[0]->topicList->count(), 4);
-        gral.platform.showHelpTopic(3);
+        gral.platform.showHelpTopic(HelpMembers);
         QCOMPARE(viewers[0]->shownTopic(), 3);
         viewers[0]->close();
     }

@@ -54,7 +54,7 @@ QStringList ModelRows(int firstDay, int lastDay, int offset, const std::vector<S
     int sign = timeline[next - 1].second;
     QStringList rows;
     for (int day = firstDay; day <= lastDay; ++day) {
-        const QString date = FormatDate(day, Dmy);
+        const QString date = DatePattern(Dmy).format(day);
         const qint64 dayEnd = qint64(day + 1) * 1440;
         if (next < timeline.size() && timeline[next].first < dayEnd) {
             const int minute = int(timeline[next].first - qint64(day) * 1440);
@@ -75,7 +75,7 @@ QString BrokenInvariant(const QStringList& rows, int firstDay, int lastDay)
     int previousDay = firstDay - 1, previousTo = LastMinuteOfDay, previousSign = 0, rowsOfDay = 0;
     qint64 previousChange = -1;
     for (const QString& line : rows) {
-        const int day = int(ParseDate(line.left(10), Dmy).value_or(-1));
+        const int day = int(DatePattern(Dmy).parse(line.left(10)).value_or(-1));
         const int from = *ReadHourMinute(FromField(line));
         const int to = *ReadHourMinute(ToField(line));
         const int sign = *ReadTwoDigits(SignField(line));
@@ -368,7 +368,7 @@ void TestCalendarWindow::windowMovesWithTheShownDay()
     QCOMPARE(CalendarDayRow(gral_, Day(1899, 12, 31), 0), -1);
     QCOMPARE(gral_.calendarLastYear, 2100);
     // FindSignRow reads the window as well: the shown day's first row.
-    QVERIFY(FindSignRow(gral_, 1, Day(2100, 12, 31), 0) >= 0);
+    QVERIFY(FindSignRow(gral_, RowLookup::DayStart, Day(2100, 12, 31), 0).has_value());
     QCOMPARE(gral_.currentSignRow.date, double(Day(2100, 12, 31)));
     QVERIFY(messages_->messages().isEmpty());
 }
@@ -379,7 +379,7 @@ void TestCalendarWindow::dayTableMatchesDateIndex()
         gral_.zoneOffset = offset;
         BuildShiftedCalendar(gral_);
         for (int day = int(FirstCoveredDayNumber) - 1; day <= int(LastCoveredDayNumber) + 1; ++day) {
-            const qsizetype position = gral_.dateIndex.indexOf(FormatDate(day, Dmy));
+            const qsizetype position = gral_.dateIndex.indexOf(DatePattern(Dmy).format(day));
             QCOMPARE(gral_.dayRows.rowOf(day), position < 0 ? -1 : int(position) + 1);
         }
         QCOMPARE(gral_.dayRows.rowOf(FirstCoveredDayNumber + 0.99), 1);
@@ -430,8 +430,8 @@ void TestCalendarWindow::calendarToolPrintsYears()
     QSet<QString> days;
     for (const QString& line : lines)
         days.insert(line.left(10));
-    const double firstDay = *ParseDate(lines.constFirst().left(10), pattern);
-    const double lastDay = *ParseDate(lines.constLast().left(10), pattern);
+    const double firstDay = *DatePattern(pattern).parse(lines.constFirst().left(10));
+    const double lastDay = *DatePattern(pattern).parse(lines.constLast().left(10));
     QCOMPARE(days.size(), qsizetype(lastDay - firstDay + 1));
     QVERIFY(lines.size() > days.size() && lines.size() < 2 * days.size());
 }

@@ -1,6 +1,5 @@
 // The calendar's text lists: the base list, the shifted lists for every zone
 // offset, and the lookups the rest of the program reads them through.
-#include "DateFieldWriter.h"
 #include "DatePattern.h"
 #include "DayNumber.h"
 #include "SignCalendar.h"
@@ -46,8 +45,6 @@ private slots:
     void baseReferenceRows();
     void expandYearTableAppends();
     void monthDayYearPattern();
-    void dateWriterMatchesFormatDate_data();
-    void dateWriterMatchesFormatDate();
     void invariantsForEveryOffset_data();
     void invariantsForEveryOffset();
     void offsetExamples();
@@ -162,34 +159,10 @@ void TestSignCalendar::monthDayYearPattern()
     QCOMPARE(mdy.size(), dmy.size());
     QVERIFY(mdy.contains("01/03/2004 00:00 05:56 02"));
     for (qsizetype i = 0; i < dmy.size(); ++i) {
-        const QDate date = DateFromDayNumber(*ParseDate(dmy[i].left(10), "dd/MM/yyyy"));
+        const QDate date = DateFromDayNumber(*DatePattern("dd/MM/yyyy").parse(dmy[i].left(10)));
         QCOMPARE(mdy[i].left(10), date.toString("MM/dd/yyyy"));
         QCOMPARE(mdy[i].mid(10), dmy[i].mid(10));
     }
-}
-
-void TestSignCalendar::dateWriterMatchesFormatDate_data()
-{
-    QTest::addColumn<QString>("pattern");
-    QTest::addColumn<bool>("fast");
-    QTest::newRow("dd/MM/yyyy") << "dd/MM/yyyy" << true;
-    QTest::newRow("dd/mm/yyyy") << "dd/mm/yyyy" << true;
-    QTest::newRow("yyyy-MM-dd") << "yyyy-MM-dd" << true;
-    QTest::newRow("d/M/yyyy") << "d/M/yyyy" << true;
-    QTest::newRow("quoted") << "dd'd'MM\"m\"yy" << true;
-    QTest::newRow("y") << "d.M.y" << true;
-    QTest::newRow("month names") << "dd-MMM-yy" << false;
-    QTest::newRow("day names") << "ddd dd/MM" << false;
-}
-
-void TestSignCalendar::dateWriterMatchesFormatDate()
-{
-    QFETCH(QString, pattern);
-    QFETCH(bool, fast);
-    const DateFieldWriter writer(pattern);
-    QCOMPARE(writer.usesFastPath(), fast);
-    for (int day = int(FirstCoveredDayNumber) - 2; day <= int(LastCoveredDayNumber) + 2; ++day)
-        QCOMPARE(writer.write(day), FormatDate(day, pattern));
 }
 
 void TestSignCalendar::invariantsForEveryOffset_data()
@@ -220,7 +193,7 @@ void TestSignCalendar::invariantsForEveryOffset()
         const QByteArray where = line.toLatin1();
         QVERIFY2(line.size() == 25 && line[10] == u' ' && line[16] == u' ' && line[22] == u' ', where);
         QCOMPARE(gral_.dateIndex[i], line.left(10));
-        const double day = *ParseDate(line.left(10), gral_.systemDateFormat);
+        const double day = *gral_.systemDateFormat.parse(line.left(10));
         const int from = Minute(line, 11), to = Minute(line, 17), sign = line.mid(23, 2).toInt();
         if (expectedFrom == 0) {
             QVERIFY2(day == expectedDay, where); // consecutive dates, no gap, none repeated
@@ -308,21 +281,21 @@ void TestSignCalendar::findSignRow()
 {
     const QStringList list = Shifted(gral_, 0);
     const int firstRow = int(list.indexOf("03/01/2004 00:00 05:56 02")) + 1;
-    QCOMPARE(FindSignRow(gral_, 2, Day(2004, 1, 3), 5 * 60 + 56), 1);
+    QCOMPARE(FindSignRow(gral_, RowLookup::Moment, Day(2004, 1, 3), 5 * 60 + 56).value_or(0), 2);
     QCOMPARE(gral_.dayRowIndex, firstRow);
     QCOMPARE(gral_.currentSignRow.toMinute, 5 * 60 + 56);
-    QCOMPARE(FindSignRow(gral_, 2, Day(2004, 1, 3) + 0.5, 5 * 60 + 57), 2);
+    QCOMPARE(FindSignRow(gral_, RowLookup::Moment, Day(2004, 1, 3) + 0.5, 5 * 60 + 57).value_or(0), 3);
     QCOMPARE(gral_.dayRowIndex, firstRow);
     QCOMPARE(gral_.currentSignRow.date, Day(2004, 1, 3));
     QCOMPARE(gral_.currentSignRow.fromMinute, 5 * 60 + 57);
     QCOMPARE(gral_.currentSignRow.toMinute, 1439);
     QCOMPARE(gral_.currentSignRow.sign, 3);
-    QCOMPARE(FindSignRow(gral_, 1, Day(2004, 1, 3), 0), 1);
-    QCOMPARE(FindSignRow(gral_, 1, Day(2004, 1, 3), 23 * 60), 1); // mode 1 ignores the time
+    QCOMPARE(FindSignRow(gral_, RowLookup::DayStart, Day(2004, 1, 3), 0).value_or(0), 2);
+    QCOMPARE(FindSignRow(gral_, RowLookup::DayStart, Day(2004, 1, 3), 23 * 60).value_or(0), 2); // the day start ignores the time
     QCOMPARE(gral_.currentSignRow.toMinute, 5 * 60 + 56);
-    QCOMPARE(FindSignRow(gral_, 2, Day(2004, 12, 31), 1439), 5); // last row of the list, whole day
+    QCOMPARE(FindSignRow(gral_, RowLookup::Moment, Day(2004, 12, 31), 1439).value_or(0), 6); // last row of the list, whole day
     QCOMPARE(gral_.dayRowIndex, 1052);
-    QCOMPARE(FindSignRow(gral_, 2, Day(2003, 1, 1), 0), 8);
+    QCOMPARE(FindSignRow(gral_, RowLookup::Moment, Day(2003, 1, 1), 0).value_or(0), 9);
     QCOMPARE(gral_.dayRowIndex, 1);
 
     // LoadSignRow reads all four fields of any row.
@@ -357,17 +330,17 @@ void TestSignCalendar::notFound()
         QCOMPARE(gral_.currentSignRow.date, before.date);
         QCOMPARE(gral_.currentSignRow.fromMinute, before.fromMinute);
     }
-    QCOMPARE(FindSignRow(gral_, 1, Day(2005, 1, 1), 0), SignRowNotFound);
-    QCOMPARE(FindSignRow(gral_, 2, Day(2002, 12, 31), 600), SignRowNotFound);
+    QCOMPARE(FindSignRow(gral_, RowLookup::DayStart, Day(2005, 1, 1), 0).value_or(0), 0);
+    QCOMPARE(FindSignRow(gral_, RowLookup::Moment, Day(2002, 12, 31), 600).value_or(0), 0);
     QCOMPARE(gral_.dayRowIndex, SignRowNotFound);
     QCOMPARE(gral_.currentSignRow.date, before.date);
     // Past the end of the last date: no row beyond the list is read.
-    QCOMPARE(FindSignRow(gral_, 2, Day(2004, 12, 31), 1440), SignRowNotFound);
+    QCOMPARE(FindSignRow(gral_, RowLookup::Moment, Day(2004, 12, 31), 1440).value_or(0), 0);
     // An empty calendar (no build yet, or a failed one).
     Gral empty;
     PrepareTestGral(empty);
     QVERIFY(!LoadSignRow(empty, 1));
-    QCOMPARE(FindSignRow(empty, 1, Day(2003, 1, 1), 0), SignRowNotFound);
+    QCOMPARE(FindSignRow(empty, RowLookup::DayStart, Day(2003, 1, 1), 0).value_or(0), 0);
 }
 
 void TestSignCalendar::negativeOffsetFails()
@@ -382,7 +355,7 @@ void TestSignCalendar::negativeOffsetFails()
     // The lines built before the failure stay; the program goes on.
     QVERIFY(gral_.signCalendar.size() < 1052);
     QCOMPARE(gral_.signCalendar.first(), QStringLiteral("01/01/2003 00:00 10:42 09"));
-    QCOMPARE(FindSignRow(gral_, 1, Day(2003, 1, 1), 0), SignRowNotFound);
+    QCOMPARE(FindSignRow(gral_, RowLookup::DayStart, Day(2003, 1, 1), 0).value_or(0), 0);
 
     // A later sound build recovers fully.
     messages_->clear();

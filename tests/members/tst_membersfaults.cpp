@@ -177,7 +177,7 @@ void TestMembersFaults::unshowableDateIsDamaged()
     } else {
         QVERIFY(messages_->messages().isEmpty());
         QCOMPARE(gral_.memberList.size(), 2);
-        QCOMPARE(gral_.memberList[1].left(10), FormatDate(birthDate, gral_.systemDateFormat));
+        QCOMPARE(gral_.memberList[1].left(10), gral_.systemDateFormat.format(birthDate));
     }
 }
 

@@ -101,7 +101,7 @@ QStringList MessageRecorder::texts() const
 void PrepareTestGral(Gral& gral, const QString& pattern)
 {
     gral.systemDateFormat = pattern;
-    gral.startDateText = FormatDate(TodayDayNumber(), pattern);
+    gral.startDateText = DatePattern(pattern).format(TodayDayNumber());
     gral.platform.quit = [] {};
     gral.platform.beep = [] {};
     gral.platform.busyCursor = [](bool) {};

@@ -219,15 +219,17 @@ void TestTendencyRule::dayLookup()
     MessageRecorder messages(gral);
     gral.dateIndex = {"01/01/2003", "01/01/2003", "02/01/2003", "03/01/2003", "03/01/2003", "04/01/2003"};
     IndexCalendarDays(gral);
-    QCOMPARE(DayLookup(gral, Day(2003, 1, 1)), 1);
-    QCOMPARE(DayLookup(gral, Day(2003, 1, 3) + 0.75), 4); // the time of day plays no part
-    QCOMPARE(DayLookup(gral, Day(2003, 1, 4)), 6);
-    QCOMPARE(DayLookup(gral, Day(2003, 1, 5)), -1);
+    QCOMPARE(DayLookup(gral, Day(2003, 1, 1)).row, 1);
+    QCOMPARE(DayLookup(gral, Day(2003, 1, 3) + 0.75).row, 4); // the time of day plays no part
+    QCOMPARE(DayLookup(gral, Day(2003, 1, 4)).row, 6);
+    QCOMPARE(DayLookup(gral, Day(2003, 1, 4)).outcome, DayRow::Found);
+    QCOMPARE(DayLookup(gral, Day(2003, 1, 5)).outcome, DayRow::NotInCalendar);
+    QCOMPARE(DayLookup(gral, Day(2003, 1, 5)).row, -1);
     QVERIFY(messages.messages().isEmpty());
 
-    // A changed system date format ends the program: the lookup answers 0.
+    // A changed system date format ends the program: the lookup says so.
     env.setShortDatePattern("yyyy-MM-dd");
-    QCOMPARE(DayLookup(gral, Day(2003, 1, 1)), 0);
+    QCOMPARE(DayLookup(gral, Day(2003, 1, 1)).outcome, DayRow::Ending);
     QCOMPARE(messages.messages().size(), 1);
 }
 

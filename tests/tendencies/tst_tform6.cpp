@@ -200,4 +200,4 @@ private:
 };
 
 QTEST_MAIN(TestForm6)
-#include "tst_form6.moc"
+#include "tst_tform6.moc"

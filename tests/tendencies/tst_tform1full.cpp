@@ -311,4 +311,4 @@ void TestForm1Full::sevenDaysPrintedFromTheLastWeek()
 }
 
 QTEST_MAIN(TestForm1Full)
-#include "tst_form1full.moc"
+#include "tst_tform1full.moc"

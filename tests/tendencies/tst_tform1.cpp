@@ -631,4 +631,4 @@ void TestForm1::menusAndFixedTexts()
 }
 
 QTEST_MAIN(TestForm1)
-#include "tst_form1.moc"
+#include "tst_tform1.moc"
