@@ -80,7 +80,7 @@ int main(int argc, char* argv[])
     QTextStream err(stderr);
     Gral gral;
     gral.systemDateFormat = parser.value(patternOption);
-    if (!UsablePattern(gral.systemDateFormat)) {
+    if (!UsablePattern(gral.systemDateFormat.text())) {
         err << "pronos-calendar: --pattern needs a day, month or year letter (d, M, y) outside quotes "
                "and no line break"
             << Qt::endl;

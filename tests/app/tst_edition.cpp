@@ -135,6 +135,7 @@ void TestEdition::helpFileOfEachEdition()
         PrepareTestGral(gral);
         MessageRecorder messages(gral);
         gral.programFolder = env.programFolder();
+        gral.dataFolder = env.programFolder();
         CheckHelpFile(gral);
         QCOMPARE(messages.texts(),
                  QStringList{"No se puede hallar el archivo de ayuda \"" + edition->helpFileName +

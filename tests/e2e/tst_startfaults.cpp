@@ -101,7 +101,8 @@ void TestStartFaults::datePatterns()
     TestEnvironment env;
     env.setShortDatePattern(pattern);
     const QString folder = env.programFolder();
-    WriteOneMember(folder);
+    QVERIFY(QDir().mkpath(env.dataFolder()));
+    WriteOneMember(env.dataFolder());
     ConfigureRegion();
     ScriptedStart start;
     std::unique_ptr<TForm1> main = StartPronos(start.gral, OptionsFor(folder));
@@ -116,7 +117,7 @@ void TestStartFaults::unusableMembersFile()
 {
     TestEnvironment env;
     const QString folder = env.programFolder();
-    QVERIFY(QDir().mkpath(folder + "Fechas.dat"));
+    QVERIFY(QDir().mkpath(env.dataFolder() + "Fechas.dat"));
     ScriptedStart start;
     QVERIFY(!StartPronos(start.gral, OptionsFor(folder)));
     QCOMPARE(start.messages.messages().size(), 1);
@@ -154,7 +155,8 @@ void TestStartFaults::repeatedStoredColours()
 {
     TestEnvironment env;
     const QString folder = env.programFolder();
-    WriteOneMember(folder);
+    QVERIFY(QDir().mkpath(env.dataFolder()));
+    WriteOneMember(env.dataFolder());
     ConfigureRegion();
     {
         QSettings raw(QSettings::NativeFormat, QSettings::UserScope, "Zeltmark", "Pronos.Demo");

@@ -122,8 +122,9 @@ void TestTForm2Faults::saveOnFullDisk()
         if (!disk->mounted())
             QSKIP(qPrintable(disk->whyNot()));
         gral_.programFolder = disk->folder();
+        gral_.dataFolder = disk->folder();
     }
-    const QString path = gral_.programFolder + MembersFileName;
+    const QString path = MembersFilePath(gral_);
     // 26 records end 144 bytes short of a page: a 27th needs a new one.
     QList<MemberRecord> records;
     for (int i = 0; i < 26; ++i)

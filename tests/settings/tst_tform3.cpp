@@ -34,6 +34,7 @@ struct Fixture {
     {
         PrepareTestGral(gral);
         gral.programFolder = env.programFolder();
+        gral.dataFolder = env.programFolder();
         gral.helpFile = gral.programFolder + "Pronos.hlp";
         gral.showRegion = [this](const QString& zone, bool daylight) { shown.append({zone, daylight}); };
         gral.platform.showHelpTopic = [this](int context) { helpTopics.append(context); };

@@ -101,6 +101,7 @@ void TestForm1::init()
     PrepareTestGral(*gral_);
     messages_ = std::make_unique<MessageRecorder>(*gral_);
     gral_->programFolder = env_->programFolder();
+    gral_->dataFolder = env_->programFolder();
     QFile help(gral_->programFolder + "Pronos.hlp");
     QVERIFY(help.open(QIODevice::WriteOnly));
     help.write("## 1 Contenido\n");

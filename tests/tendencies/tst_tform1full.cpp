@@ -64,6 +64,7 @@ void TestForm1Full::init()
     PrepareTestGral(*gral_);
     messages_ = std::make_unique<MessageRecorder>(*gral_);
     gral_->programFolder = env_->programFolder();
+    gral_->dataFolder = env_->programFolder();
     QFile help(gral_->programFolder + FullEdition().helpFileName);
     QVERIFY(help.open(QIODevice::WriteOnly));
     help.write("## 1 Contenido\n");

@@ -37,6 +37,7 @@ protected:
         modal_ = std::make_unique<ModalScript>(*gral_);
         messages_ = std::make_unique<MessageRecorder>(*gral_);
         gral_->programFolder = env_->programFolder();
+        gral_->dataFolder = env_->programFolder();
         gral_->helpFile = gral_->programFolder + QStringLiteral("Pronos.hlp");
         QFile help(gral_->helpFile);
         if (help.open(QIODevice::WriteOnly))
