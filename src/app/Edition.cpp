@@ -13,6 +13,7 @@ const Edition& DemoEdition()
         FirstCoveredDayNumber,
         LastCoveredDayNumber,
         false,
+        QStringLiteral("com.example.zeltmark.pronos"),
     };
     return demo;
 }
@@ -31,6 +32,7 @@ const Edition& FullEdition()
         FullFirstDayNumber,
         FullLastDayNumber,
         true,
+        QStringLiteral("com.example.zeltmark.pronosfull"),
     };
     return full;
 }

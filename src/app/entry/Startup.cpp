@@ -100,9 +100,9 @@ int RunPronos(QApplication& app, Gral& gral, const StartupOptions& options)
     InstallDesktopPlatform(gral);
     InstallSpanishQtTexts(app);
     // Every window and message box, the first-run ones included, carries the
-    // program's icon, and the desktop groups them under the menu entry pronos.desktop.
+    // program's icon, and the desktop groups them under the edition's menu entry.
     QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/tendencies/pronos.png")));
-    QGuiApplication::setDesktopFileName(QStringLiteral("pronos"));
+    QGuiApplication::setDesktopFileName(CurrentEdition().desktopFileName);
 
     // Answer later copies from the very start, so that one started while the
     // first-run windows are open brings those forward instead of running too.
