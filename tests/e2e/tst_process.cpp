@@ -2,7 +2,7 @@
 // runs ends at once, without a window or a message, and the first one is
 // asked to come to the front. The DEMO and the full edition run side by side.
 #include "Edition.h"
-#include "SettingsStore.h"
+#include "ConfiguredRegion.h"
 #include "TestSupport.h"
 
 #include <QDir>
@@ -42,17 +42,6 @@ qsizetype Sockets(const QString& folder)
 bool HasSocket(const QString& folder)
 {
     return Sockets(folder) > 0;
-}
-
-// A configured region in the current edition's store, so a copy goes straight to its main window.
-void ConfigureRegion()
-{
-    SettingsStore store;
-    store.setRegionLine(21);
-    store.setZoneIndex(12);
-    store.setZoneOffset(12);
-    store.setDaylightSaving(false);
-    store.setZoneText("(GMT 00:00) Hora media de Greenwich: Dublín, Edimburgo, Lisboa, Londres");
 }
 
 // A configured region for both editions, a folder for the copies' sockets, and

@@ -7,7 +7,7 @@
 #include "TForm1.h"
 #include "TForm2.h"
 #include "MemberRecord.h"
-#include "SettingsStore.h"
+#include "ConfiguredRegion.h"
 #include "TestSupport.h"
 
 #include <QDir>
@@ -55,16 +55,6 @@ void WriteOneMember(const QString& folder)
     QFile file(folder + "Fechas.dat");
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(EncodeMemberRecord({29346, "PEREZ ANA", {}})); // 5 May 1980
-}
-
-void ConfigureRegion()
-{
-    SettingsStore store;
-    store.setRegionLine(21);
-    store.setZoneIndex(12);
-    store.setZoneOffset(12);
-    store.setDaylightSaving(false);
-    store.setZoneText("(GMT 00:00) Hora media de Greenwich: Dublín, Edimburgo, Lisboa, Londres");
 }
 
 } // namespace
