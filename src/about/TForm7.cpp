@@ -4,6 +4,7 @@
 #include "AboutTexts.h"
 #include "Edition.h"
 #include "KeyboardChoice.h"
+#include "WindowKit.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -12,7 +13,6 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 
@@ -46,10 +46,7 @@ TForm7::TForm7(Gral& gral, QWidget* parent) : QDialog(parent), gral_(gral)
     windowFont.setPointSize(8);
     setFont(windowFont);
     setFixedSize(451, 384);
-    if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
+    centreOnScreen(*this, parent ? parent->screen() : QGuiApplication::primaryScreen());
 
     buildControls();
     // Every part of the window opens the same help topic.

@@ -1,4 +1,5 @@
 #include "DatePicker.h"
+#include "DisplayTexts.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -6,14 +7,10 @@
 
 DatePicker::DatePicker(QWidget* parent) : QDateEdit(parent)
 {
-    showForm(TypingFormat());
-}
-
-void DatePicker::setLongDateFormat(const QString& format)
-{
-    longFormat_ = format;
-    if (!hasFocus())
-        showForm(longFormat_);
+    // Every picker of the program writes the long date the same way, in the
+    // user's language (Spanish when the system has none).
+    setLocale(displayLocale());
+    showForm(LongDateFormat);
 }
 
 // A separator moves on to the next section, as the user means it: after a
@@ -50,7 +47,7 @@ void DatePicker::focusOutEvent(QFocusEvent* event)
     QDateEdit::focusOutEvent(event);
     // The calendar pop-up takes the focus only for a moment: the field stays.
     if (event->reason() != Qt::PopupFocusReason)
-        showForm(longFormat_.isEmpty() ? TypingFormat() : longFormat_);
+        showForm(LongDateFormat);
 }
 
 void DatePicker::showForm(const QString& format)

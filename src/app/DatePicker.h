@@ -12,10 +12,6 @@ class DatePicker : public QDateEdit {
 public:
     explicit DatePicker(QWidget* parent = nullptr);
 
-    // The form shown while the picker is not being typed in.
-    void setLongDateFormat(const QString& format);
-    QString longDateFormat() const { return longFormat_; }
-
     static QString TypingFormat() { return QStringLiteral("dd/MM/yyyy"); }
 
 protected:
@@ -26,6 +22,4 @@ protected:
 
 private:
     void showForm(const QString& format);
-
-    QString longFormat_;
 };

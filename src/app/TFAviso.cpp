@@ -1,11 +1,11 @@
 #include "TFAviso.h"
+#include "WindowKit.h"
 
 #include <QEvent>
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include "SystemDateFormat.h"
 
@@ -118,9 +118,5 @@ bool TFAviso::eventFilter(QObject* watched, QEvent* event)
 void TFAviso::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    if (const QScreen* screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnScreen(*this);
 }

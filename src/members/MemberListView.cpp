@@ -1,4 +1,5 @@
 #include "MemberListView.h"
+#include "DisplayTexts.h"
 
 #include <QCollator>
 #include <QHeaderView>
@@ -13,8 +14,7 @@ const QCollator& NameCollator()
 {
     static const QCollator collator = [] {
         // Without a language of its own the program sorts as in Spanish.
-        const QLocale locale = QLocale().language() == QLocale::C ? QLocale(QLocale::Spanish, QLocale::Spain) : QLocale();
-        QCollator c{locale};
+        QCollator c{displayLocale()};
         c.setCaseSensitivity(Qt::CaseInsensitive);
         return c;
     }();

@@ -9,6 +9,7 @@
 #include "SettingsStore.h"
 #include "SettingsWrite.h"
 #include "SystemDateFormat.h"
+#include "WindowKit.h"
 
 #include <QDateEdit>
 #include <QDir>
@@ -18,7 +19,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QValidator>
 
 namespace {
@@ -35,13 +35,6 @@ public:
         return Acceptable;
     }
 };
-
-// Day and month names as the rest of the program writes them.
-QLocale DateLocale()
-{
-    const QLocale system = QLocale::system();
-    return system.language() == QLocale::C ? QLocale(QLocale::Spanish, QLocale::Spain) : system;
-}
 
 QLabel* MakeLabel(QWidget* parent, const QString& text, QWidget* buddy, const char* name)
 {
@@ -114,12 +107,9 @@ void TForm2::buildLayout()
     Label1->move(14, 191);
     Label1->adjustSize();
 
-    auto* picker = new DatePicker(this);
-    DateTime1 = picker;
+    DateTime1 = new DatePicker(this);
     DateTime1->setObjectName(QStringLiteral("DateTime1"));
     DateTime1->setGeometry(150, 248, 249, 24);
-    DateTime1->setLocale(DateLocale());
-    picker->setLongDateFormat(QStringLiteral("dddd d 'de' MMMM 'de' yyyy"));
     DateTime1->setCalendarPopup(true);
     QFont pickerFont = DateTime1->font();
     pickerFont.setPointSize(10);
@@ -170,11 +160,7 @@ void TForm2::showEvent(QShowEvent* event)
     if (centred_)
         return;
     centred_ = true;
-    if (const QScreen* s = screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(s->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnScreen(*this);
 }
 
 void TForm2::Form2_Create()
@@ -278,10 +264,9 @@ void TForm2::Button1_Click(QObject* sender)
         save();
     else if (sender == Button3)
         deleteMember();
-    else if (sender == Button4) {
-        if (gral_.platform.showHelpTopic)
-            gral_.platform.showHelpTopic(HelpMembers);
-    } else if (sender == Button5)
+    else if (sender == Button4)
+        showHelp(gral_, HelpMembers);
+    else if (sender == Button5)
         close();
 }
 

@@ -10,6 +10,7 @@
 #include "SignCalendar.h"
 #include "SystemDateFormat.h"
 #include "ZoneTable.h"
+#include "WindowKit.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -20,7 +21,6 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
 
 #include <algorithm>
 
@@ -286,8 +286,7 @@ void TForm3::Button2_Click()
 
 void TForm3::Button3_Click()
 {
-    if (gral_.platform.showHelpTopic)
-        gral_.platform.showHelpTopic(HelpRegional);
+    showHelp(gral_, HelpRegional);
 }
 
 bool TForm3::closingRefused() const
@@ -317,8 +316,7 @@ void TForm3::showEvent(QShowEvent* event)
 {
     if (!centred_) {
         centred_ = true;
-        if (const QScreen* s = screen())
-            move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+        centreOnScreen(*this);
     }
     QDialog::showEvent(event);
 }

@@ -1,8 +1,10 @@
 #include "TForm4.h"
 #include "KeyboardChoice.h"
+#include "DisplayTexts.h"
 #include "HelpContext.h"
 #include "ProgramMessage.h"
 #include "QtColour.h"
+#include "WindowKit.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -18,10 +20,6 @@
 namespace {
 
 
-const QString LevelLabelTexts[5] = {
-    QStringLiteral("Excelente"), QStringLiteral("Buena"), QStringLiteral("Normal"),
-    QStringLiteral("Complicada"), QStringLiteral("Restrictiva"),
-};
 // What a screen reader says for each basic colour panel, row by row.
 const QString BasicColourNames[15] = {
     QStringLiteral("granate"), QStringLiteral("verde"), QStringLiteral("oliva"), QStringLiteral("azul marino"),
@@ -56,14 +54,6 @@ int ArrowStep(const QKeyEvent* key, int columns)
 constexpr QRect LevelLabelPlaces[5] = {
     {12, 174, 73, 17}, {99, 174, 73, 17}, {186, 174, 73, 17}, {42, 210, 79, 17}, {144, 210, 79, 17},
 };
-
-void SetBackground(QWidget* widget, ColourValue fill, ColourValue text)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, ToQColor(fill));
-    palette.setColor(QPalette::WindowText, ToQColor(text));
-    widget->setPalette(palette);
-}
 
 QImage DrawSpectrum()
 {
@@ -122,7 +112,7 @@ void TForm4::buildControls()
         panel->setGeometry(12 + 48 * (i % 5), 18 + 24 * (i / 5), 43, 19);
         panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
         panel->setAutoFillBackground(true);
-        SetBackground(panel, BasicColours[size_t(i)], ContrastTextColour(BasicColours[size_t(i)]));
+        setLevelFill(*panel, BasicColours[size_t(i)]);
         panel->installEventFilter(this);
         panel->setAccessibleName(QStringLiteral("Color ") + BasicColourNames[i]);
         panel->setAccessibleDescription(QStringLiteral("Pulse Espacio para dar este color al nivel elegido"));
@@ -153,7 +143,7 @@ void TForm4::buildControls()
     Panel17->setGeometry(6, 138, 259, 13);
     Panel17->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel17->setAutoFillBackground(true);
-    SetBackground(Panel17, previewColour_, previewColour_);
+    setFillAndText(*Panel17, previewColour_, previewColour_);
     Panel17->setAccessibleName(QStringLiteral("Color bajo el puntero"));
     Panel17->setAccessibleDescription(ColourDescription(previewColour_));
 
@@ -167,7 +157,7 @@ void TForm4::buildControls()
     QFont bold = font();
     bold.setBold(true);
     for (int i = 0; i < 5; ++i) {
-        auto* label = new QLabel(LevelLabelTexts[i], this);
+        auto* label = new QLabel(LevelName(i + 1), this);
         label->setObjectName(QStringLiteral("StaticText%1").arg(i + 1));
         label->setGeometry(LevelLabelPlaces[i]);
         label->setAlignment(Qt::AlignCenter);
@@ -190,10 +180,7 @@ void TForm4::buildControls()
     Button3 = new QPushButton(QStringLiteral("A&yuda"), this);
     Button3->setObjectName(QStringLiteral("Button3"));
     Button3->setGeometry(186, 246, 79, 23);
-    connect(Button3, &QPushButton::clicked, this, [this] {
-        if (gral_.platform.showHelpTopic)
-            gral_.platform.showHelpTopic(HelpColours);
-    });
+    connect(Button3, &QPushButton::clicked, this, [this] { showHelp(gral_, HelpColours); });
 
     // Tab walks the window as it reads: colours, spectrum, levels, buttons.
     QWidget* previous = panels_[0];
@@ -287,7 +274,7 @@ void TForm4::Image1_MouseMove(int x, int y)
         return;
     previewColour_ = FromQColor(QColor(spectrum_.pixel(x, y)));
     spectrumX_ = x;
-    SetBackground(Panel17, previewColour_, previewColour_);
+    setFillAndText(*Panel17, previewColour_, previewColour_);
     Panel17->setAccessibleDescription(ColourDescription(previewColour_));
 }
 
@@ -310,7 +297,7 @@ void TForm4::showLevelColour(int level)
 {
     const ColourValue colour = editor_.colourOf(level);
     QLabel* label = staticTexts_[size_t(level - 1)];
-    SetBackground(label, colour, ContrastTextColour(colour));
+    setLevelFill(*label, colour);
     label->setAccessibleDescription(QStringLiteral("Color del nivel: ") + ColourDescription(colour));
 }
 

@@ -11,6 +11,7 @@
 #include "SystemDateFormat.h"
 #include "DatePattern.h"
 #include "DatePicker.h"
+#include "DisplayTexts.h"
 #include "Edition.h"
 #include "TForm5.h"
 #include "TendencyRule.h"
@@ -87,13 +88,6 @@ QFont DateLabelFont(QFont font)
     }
     return font;
 }
-
-// The date picker shows the long date in the system's language (Spanish when the system has none).
-QLocale PickerLocale()
-{
-    const QLocale system;
-    return system.language() == QLocale::C ? QLocale(QLocale::Spanish, QLocale::Spain) : system;
-}
 } // namespace
 
 QString TForm1::FirstRunMessage()
@@ -162,13 +156,9 @@ void TForm1::BuildControls()
     connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
 
     Label9 = MakeLabel(client, "Label9", QStringLiteral("Fecha"), 82, 59, true);
-    auto* picker = new DatePicker(client);
-    DateTime1 = picker;
+    DateTime1 = new DatePicker(client);
     DateTime1->setObjectName("DateTime1");
     DateTime1->setGeometry(137, 58, 248, 24);
-    DateTime1->setLocale(PickerLocale());
-    // The long date as the headline and the program's other pickers write it.
-    picker->setLongDateFormat(QStringLiteral("dddd d 'de' MMMM 'de' yyyy"));
     DateTime1->setMinimumDate(QDate(1900, 1, 1));
     DateTime1->setCalendarPopup(true);
 
@@ -338,7 +328,7 @@ void TForm1::BuildStatusBar()
         return label;
     };
     StatusPanel0 = panel("StatusPanel0", QStringLiteral("Zona Horaria"), 590, Qt::AlignLeft);
-    StatusPanel1 = panel("StatusPanel1", QStringLiteral("Horario verano: NO"), 160, Qt::AlignHCenter);
+    StatusPanel1 = panel("StatusPanel1", daylightSavingText(false), 160, Qt::AlignHCenter);
     bar->installEventFilter(this);
     SetHelpContext(bar, HelpMainWindow);
 }
@@ -346,7 +336,7 @@ void TForm1::BuildStatusBar()
 void TForm1::ShowRegion(const QString& zone, bool daylightSaving)
 {
     StatusPanel0->setText(zone);
-    StatusPanel1->setText(daylightSaving ? QStringLiteral("Horario verano: SI") : QStringLiteral("Horario verano: NO"));
+    StatusPanel1->setText(daylightSavingText(daylightSaving));
 }
 
 void TForm1::ReadSettings()
@@ -359,7 +349,7 @@ void TForm1::ReadSettings()
             gral_.zoneOffset = *zone;
             StatusPanel0->setText(store.zoneText());
             if (store.daylightSaving().value_or(false))
-                StatusPanel1->setText(QStringLiteral("Horario verano: SI"));
+                StatusPanel1->setText(daylightSavingText(true));
             if (store.levelColour(1)) {
                 std::array<std::optional<ColourValue>, 5> stored;
                 for (int level = 1; level <= 5; ++level)

@@ -8,6 +8,7 @@
 #include "TForm5.h"
 #include "TendencyRule.h"
 #include "WeekChart.h"
+#include "WindowKit.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -164,11 +165,11 @@ void TForm1::Archiv_Click(QAction* entry)
 void TForm1::Ayuda_Click(QAction* entry)
 {
     if (entry == Ayuda1) {
-        gral_.platform.showHelpTopic(HelpContents);
+        showHelp(gral_, HelpContents);
     } else if (entry == Ayuda2) {
         gral_.platform.showHelpFinder();
     } else if (entry == Ayuda3) {
-        gral_.platform.showHelpTopic(HelpConcepts);
+        showHelp(gral_, HelpConcepts);
     } else if (entry == Ayuda4) {
         OpenAboutWindow();
         DateFormatChanged(gral_); // a change ends the program; nothing else follows here

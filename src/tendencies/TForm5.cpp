@@ -1,7 +1,7 @@
 #include "TForm5.h"
 #include "HelpContext.h"
-#include "QtColour.h"
 #include "TendencyTexts.h"
+#include "WindowKit.h"
 
 #include <QCloseEvent>
 #include <QFontMetrics>
@@ -64,11 +64,7 @@ void TForm5::Refill()
     const int level = gral_.explainedLevel;
     if (level < 1 || level > 5)
         return;
-    const ColourValue fill = gral_.levelColors[size_t(level - 1)];
-    QPalette palette = Text1->palette();
-    palette.setColor(QPalette::Window, ToQColor(fill));
-    palette.setColor(QPalette::WindowText, ToQColor(ContrastTextColour(fill)));
-    Text1->setPalette(palette);
+    setLevelFill(*Text1, gral_.levelColors[size_t(level - 1)]);
     setWindowTitle(ExplanationCaption(level));
     const QString text = ExplanationText(level).replace(u'\r', u'\n');
     Text1->setFont(FittedFont(Text1->font(), text, Text1->contentsRect().width()));

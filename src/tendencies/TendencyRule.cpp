@@ -74,21 +74,6 @@ ColourValue ColourOfSign(const Gral& gral, int sign)
     return level >= 1 ? gral.levelColors[size_t(level - 1)] : SilverColour;
 }
 
-QString LevelName(int level)
-{
-    static const QString names[] = {QStringLiteral("Excelente"), QStringLiteral("Buena"), QStringLiteral("Normal"),
-                                    QStringLiteral("Complicada"), QStringLiteral("Restrictiva")};
-    return (level >= 1 && level <= 5) ? names[level - 1] : QString();
-}
-
-QString LevelPlural(int level)
-{
-    static const QString names[] = {QStringLiteral("Excelentes"), QStringLiteral("Buenas"),
-                                    QStringLiteral("Normales"), QStringLiteral("Complicadas"),
-                                    QStringLiteral("Restrictivas")};
-    return (level >= 1 && level <= 5) ? names[level - 1] : QString();
-}
-
 QString PluralForStep(int step)
 {
     return LevelPlural(LevelOfStep(step));

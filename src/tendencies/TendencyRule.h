@@ -1,5 +1,6 @@
 #pragma once
 // The rule from a member and a calendar sign to a tendency level.
+#include "DisplayTexts.h" // LevelName, LevelPlural
 #include "Gral.h"
 
 // Sets gral.memberSign from gral.selectedBirthDate (kept when no range holds).
@@ -15,10 +16,6 @@ int LevelOfStep(int step);
 int LevelOfSign(const Gral& gral, int sign);
 ColourValue ColourOfSign(const Gral& gral, int sign);
 
-// "Excelente" .. "Restrictiva" for level 1..5 (empty otherwise).
-QString LevelName(int level);
-// "Excelentes" .. "Restrictivas" for level 1..5 (empty otherwise).
-QString LevelPlural(int level);
 // Plural level name of a step 1..12; empty for any other step.
 QString PluralForStep(int step);
 
