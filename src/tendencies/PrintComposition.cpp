@@ -5,8 +5,6 @@
 #include "TendencyRule.h"
 #include "TendencyTexts.h"
 
-#include <cmath>
-
 void PrintLineWriter::put(int x, const QString& text)
 {
     // Lines are placed by number; one that would fall below the page goes to
@@ -172,19 +170,4 @@ PrintOutcome ComposeTendencies(Gral& gral, PrintCanvas& canvas, bool sevenDays, 
         print.oneDay(row, date);
     canvas.endDocument();
     return PrintOutcome::Printed;
-}
-
-QString PrintPeriodMessage(const Gral& gral, double date)
-{
-    const double day = std::floor(date);
-    const QString quoted = QStringLiteral("\"%1\"");
-    if (day < gral.firstCoveredDay)
-        return QStringLiteral("La fecha ") + quoted.arg(DateText(gral, day))
-            + QStringLiteral(" es anterior a la fecha con la cual se inicia este programa.\r\rEl mismo comienza el ")
-            + quoted.arg(DateText(gral, gral.firstCoveredDay));
-    if (day > gral.lastCoveredDay)
-        return QStringLiteral("La fecha ") + quoted.arg(DateText(gral, day))
-            + QStringLiteral(" es posterior a la fecha con la cual finaliza este programa.\r\rEl mismo finaliza el ")
-            + quoted.arg(DateText(gral, gral.lastCoveredDay));
-    return {};
 }

@@ -37,7 +37,3 @@ enum class PrintOutcome {
 // Prints the day `date` (sevenDays false) or seven days from it (true), ending
 // early with the end-of-program lines when the calendar runs out.
 PrintOutcome ComposeTendencies(Gral& gral, PrintCanvas& canvas, bool sevenDays, double date);
-
-// The message for a print start date outside the covered period; empty when
-// the date is inside it.
-QString PrintPeriodMessage(const Gral& gral, double date);

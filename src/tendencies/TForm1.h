@@ -3,6 +3,7 @@
 // a moment, the level legend, the region in the status bar, and the menus that
 // open every other window.
 #include "Gral.h"
+#include "PeriodMessage.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -20,7 +21,6 @@ class WeekChart;
 class ChartImage;
 
 // Where a date to be shown comes from: the system (start, another member) or the user's entry.
-enum class DateOrigin { System, Entered };
 
 class TForm1 : public QMainWindow {
     Q_OBJECT

@@ -11,6 +11,7 @@
 #include "TendencyTexts.h"
 #include "WeekChart.h"
 #include "WeekDescription.h"
+#include "WindowKit.h"
 
 #include <QDateEdit>
 #include <QLabel>
@@ -34,21 +35,13 @@ void TForm1::ShowMomentTexts(int sign)
     Text4->setText(QStringLiteral("Disposiciones Anímicas: ") + DispositionText(sign));
     Text5->setText(QStringLiteral("Recomendaciones: ") + RecommendationText(sign));
     headlineFill_ = ColourOfSign(gral_, sign);
-    QPalette palette = Text2->palette();
-    palette.setColor(QPalette::Window, ToQColor(headlineFill_));
-    palette.setColor(QPalette::WindowText, ToQColor(ContrastTextColour(headlineFill_)));
-    Text2->setPalette(palette);
+    setLevelFill(*Text2, headlineFill_);
 }
 
 void TForm1::ApplyLegendColours()
 {
-    for (int k = 0; k < 5; ++k) {
-        const ColourValue fill = gral_.levelColors[size_t(k)];
-        QPalette palette = TextCol[size_t(k)]->palette();
-        palette.setColor(QPalette::Window, ToQColor(fill));
-        palette.setColor(QPalette::WindowText, ToQColor(ContrastTextColour(fill)));
-        TextCol[size_t(k)]->setPalette(palette);
-    }
+    for (int k = 0; k < 5; ++k)
+        setLevelFill(*TextCol[size_t(k)], gral_.levelColors[size_t(k)]);
 }
 
 void TForm1::DrawWeek()
@@ -114,27 +107,11 @@ void TForm1::Image1_MouseUp(int x, int y)
 bool TForm1::CoveredPeriodCheck(DateOrigin origin, double date)
 {
     const double day = gral_.systemDateFormat.parse(DateText(gral_, date)).value_or(std::floor(date));
-    const QString kindText = origin == DateOrigin::System ? QStringLiteral("de su sistema") : QStringLiteral("ingresada");
-    double end = 0;
-    if (gral_.firstCoveredDay > day) {
-        ProgramMessage(gral_,
-                       QStringLiteral("La fecha ") + kindText +
-                           QStringLiteral(" es anterior a la fecha con la cual se inicia este programa.\r\r"
-                                          "El mismo comienza el \"") +
-                           DateText(gral_, gral_.firstCoveredDay) + u'"',
-                       StyleExclamation);
-        end = gral_.firstCoveredDay;
-    } else if (day > gral_.lastCoveredDay) {
-        ProgramMessage(gral_,
-                       QStringLiteral("La fecha ") + kindText +
-                           QStringLiteral(" es posterior a la fecha con la cual finaliza este programa.\r\r"
-                                          "El mismo termina el \"") +
-                           DateText(gral_, gral_.lastCoveredDay) + u'"',
-                       StyleExclamation);
-        end = gral_.lastCoveredDay;
-    } else {
+    const QString message = coveredPeriodMessage(gral_, origin, day);
+    if (message.isEmpty())
         return true;
-    }
+    ProgramMessage(gral_, message, StyleExclamation);
+    const double end = day < gral_.firstCoveredDay ? gral_.firstCoveredDay : gral_.lastCoveredDay;
     gral_.dayRowIndex = DayLookup(gral_, end).row;
     DateTime1->setDate(DateFromDayNumber(end));
     SetTrackDay(end);

@@ -2,14 +2,14 @@
 
 #include "DatePicker.h"
 #include "HelpContext.h"
-#include "PrintComposition.h"
+#include "PeriodMessage.h"
 #include "ProgramMessage.h"
 #include "SystemDateFormat.h"
+#include "WindowKit.h"
 
 #include <QDateEdit>
 #include <QFont>
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -36,12 +36,9 @@ TForm6::TForm6(Gral& gral, QWidget* parent) : QDialog(parent), gral_(gral)
     Option2 = new QRadioButton(QStringLiteral("Imprimir 7 días a partir de fecha >>"), this);
     Option2->setGeometry(18, 54, 229, 17);
 
-    auto* picker = new DatePicker(this);
-    DateTime1 = picker;
+    DateTime1 = new DatePicker(this);
     DateTime1->setGeometry(246, 52, 205, 21);
     DateTime1->setCalendarPopup(true);
-    DateTime1->setLocale(QLocale(QLocale::Spanish, QLocale::Argentina));
-    picker->setLongDateFormat(QStringLiteral("dddd d 'de' MMMM 'de' yyyy"));
     DateTime1->setMinimumDate(QDate(1900, 1, 1));
     DateTime1->setMaximumDate(QDate(9999, 12, 31));
     DateTime1->setAccessibleName(QStringLiteral("Fecha de inicio de los 7 días"));
@@ -87,8 +84,7 @@ void TForm6::Button_Click(QPushButton* sender)
     if (sender == Button2) {
         reject();
     } else if (sender == Button3) {
-        if (gral_.platform.showHelpTopic)
-            gral_.platform.showHelpTopic(HelpPrinting);
+        showHelp(gral_, HelpPrinting);
     } else if (sender == Button1) {
         if (DateFormatChanged(gral_)) {
             reject(); // the program is ending; nothing is printed
@@ -97,7 +93,7 @@ void TForm6::Button_Click(QPushButton* sender)
         // One day is always the main window's day, whatever the (disabled)
         // picker was turned to while seven days were chosen.
         const double date = sevenDays_ || shownDate_ == 0 ? DayNumberFromDate(DateTime1->date()) : shownDate_;
-        const QString refusal = PrintPeriodMessage(gral_, date);
+        const QString refusal = coveredPeriodMessage(gral_, DateOrigin::Printed, date);
         if (!refusal.isEmpty()) {
             ProgramMessage(gral_, refusal, StyleExclamation);
             return; // the window stays open for another date

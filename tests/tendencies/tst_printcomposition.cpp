@@ -1,4 +1,5 @@
 // The composed print: every text item with its page, line, x and font.
+#include "PeriodMessage.h"
 #include "PrintComposition.h"
 #include "RecordingCanvas.h"
 #include "SignCalendar.h"
@@ -261,7 +262,7 @@ private slots:
     {
         QFETCH(double, date);
         QFETCH(QString, message);
-        QCOMPARE(PrintPeriodMessage(gral_, date), message);
+        QCOMPARE(coveredPeriodMessage(gral_, DateOrigin::Printed, date), message);
     }
 
     // The built calendar ends on 31/12/2004: with a sign change there for the

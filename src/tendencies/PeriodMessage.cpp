@@ -1,0 +1,32 @@
+#include "PeriodMessage.h"
+#include "SystemDateFormat.h"
+
+#include <cmath>
+
+namespace {
+QString Quoted(const QString& text)
+{
+    return u'"' + text + u'"';
+}
+} // namespace
+
+QString coveredPeriodMessage(const Gral& gral, DateOrigin origin, double date)
+{
+    const double day = std::floor(date);
+    const bool before = day < gral.firstCoveredDay;
+    if (!before && day <= gral.lastCoveredDay)
+        return {};
+    const QString subject = origin == DateOrigin::System    ? QStringLiteral("de su sistema")
+                            : origin == DateOrigin::Entered ? QStringLiteral("ingresada")
+                                                            : Quoted(DateText(gral, day));
+    // The main window says the program "termina"; the printed pages and the
+    // print window, that it "finaliza".
+    const QString ends = origin == DateOrigin::Printed ? QStringLiteral("finaliza") : QStringLiteral("termina");
+    if (before)
+        return QStringLiteral("La fecha ") + subject +
+               QStringLiteral(" es anterior a la fecha con la cual se inicia este programa.\r\rEl mismo comienza el ") +
+               Quoted(DateText(gral, gral.firstCoveredDay));
+    return QStringLiteral("La fecha ") + subject +
+           QStringLiteral(" es posterior a la fecha con la cual finaliza este programa.\r\rEl mismo ") + ends +
+           QStringLiteral(" el ") + Quoted(DateText(gral, gral.lastCoveredDay));
+}
