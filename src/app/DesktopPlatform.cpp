@@ -7,7 +7,9 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QFileDialog>
 #include <QPointer>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QUrl>
 
@@ -132,6 +134,12 @@ void InstallDesktopPlatform(Gral& gral)
         viewer.setHelpFile(gral.helpFile);
         viewer.showFinder();
     };
+    p.hasDefaultPrinter = [] { return !QPrinterInfo::defaultPrinter().isNull(); };
+    p.choosePdfFile = [](const QString& suggestedPath) {
+        return QFileDialog::getSaveFileName(QApplication::activeWindow(),
+                                            QStringLiteral("Guardar tendencias como PDF"), suggestedPath,
+                                            QStringLiteral("Documentos PDF (*.pdf)"));
+    };
     static QPointer<QObject> helpKey;
     delete helpKey.data(); // installed again: one F1 handler only
     helpKey = InstallHelpKey(gral);
@@ -154,4 +162,6 @@ void InstallUnattendedPlatform(Gral& gral, std::function<void(const QString& tex
     gral.platform.showHelpFinder = [] {};
     gral.platform.openUrl = [](const QString&) {};
     gral.platform.quit = [] {};
+    gral.platform.hasDefaultPrinter = [] { return false; };
+    gral.platform.choosePdfFile = [](const QString&) { return QString(); };
 }

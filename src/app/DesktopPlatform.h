@@ -1,6 +1,7 @@
 #pragma once
 // The real desktop services behind gral.platform: message boxes, modal
-// windows, beep, busy cursor, web addresses, help viewer, F1 and quit.
+// windows, beep, busy cursor, web addresses, help viewer, F1, quit, the
+// default printer and the PDF file dialog.
 #include "Gral.h"
 
 #include <QMessageBox>
@@ -34,5 +35,6 @@ void InstallDesktopPlatform(Gral& gral);
 
 // Services for a run nobody watches (demo pictures, benchmarks): every other
 // window is closed at once as if cancelled, help, web, beep, busy cursor and
-// quit do nothing. Messages answer OK and go to `messageSink` when given.
+// quit do nothing, there is no printer and no PDF file is chosen. Messages
+// answer OK and go to `messageSink` when given.
 void InstallUnattendedPlatform(Gral& gral, std::function<void(const QString& text)> messageSink = {});

@@ -40,4 +40,9 @@ struct Platform {
     std::function<void()> showHelpFinder;           // help command 11
     std::function<void(const QString& url)> openUrl;
     std::function<void()> quit;                     // ends the program at the next return to the event loop
+    // Printing: whether the system has a default printer, and where the user
+    // wants the pages saved as a PDF file instead, starting from
+    // `suggestedPath` (empty when cancelled).
+    std::function<bool()> hasDefaultPrinter;
+    std::function<QString(const QString& suggestedPath)> choosePdfFile;
 };

@@ -5,9 +5,7 @@
 #include "ProgramMessage.h"
 #include "SystemDateFormat.h"
 
-#include <QApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -15,24 +13,16 @@
 
 namespace {
 
-bool DesktopHasDefaultPrinter() { return !QPrinterInfo::defaultPrinter().isNull(); }
-
-QString DesktopChoosePdfFile(const QString& suggestedPath)
+// Without a printer service there is nothing to print on, and without a file
+// dialog no file is chosen.
+bool HasDefaultPrinter(const Gral& gral)
 {
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), QStringLiteral("Guardar tendencias como PDF"),
-                                        suggestedPath, QStringLiteral("Documentos PDF (*.pdf)"));
+    return gral.platform.hasDefaultPrinter && gral.platform.hasDefaultPrinter();
 }
 
-bool HasDefaultPrinter()
+QString ChoosePdfFile(const Gral& gral, const QString& suggestedPath)
 {
-    const auto& seam = PrintTendenciesSeams().hasDefaultPrinter;
-    return seam ? seam() : DesktopHasDefaultPrinter();
-}
-
-QString ChoosePdfFile(const QString& suggestedPath)
-{
-    const auto& seam = PrintTendenciesSeams().choosePdfFile;
-    return seam ? seam(suggestedPath) : DesktopChoosePdfFile(suggestedPath);
+    return gral.platform.choosePdfFile ? gral.platform.choosePdfFile(suggestedPath) : QString();
 }
 
 QString SuggestedPdfPath()
@@ -63,15 +53,9 @@ void PrintOn(Gral& gral, QPrinter& printer, bool sevenDays, double date, const Q
 
 } // namespace
 
-PrintSeams& PrintTendenciesSeams()
-{
-    static PrintSeams seams;
-    return seams;
-}
-
 void PrintTendencies(Gral& gral, bool sevenDays, double date)
 {
-    if (HasDefaultPrinter()) {
+    if (HasDefaultPrinter(gral)) {
         QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
         PrintOn(gral, printer, sevenDays, date,
                 QStringLiteral("No se pudo iniciar la impresión en \"%1\".").arg(printer.printerName()));
@@ -80,7 +64,7 @@ void PrintTendencies(Gral& gral, bool sevenDays, double date)
     // Many desktops have no default printer: say so instead of printing into nothing.
     if (ProgramMessage(gral, NoDefaultPrinterMessage, StyleOkCancel) != ResultOk)
         return;
-    QString path = ChoosePdfFile(SuggestedPdfPath());
+    QString path = ChoosePdfFile(gral, SuggestedPdfPath());
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())

@@ -108,6 +108,8 @@ void PrepareTestGral(Gral& gral, const QString& pattern)
     gral.platform.showHelpTopic = [](int) {};
     gral.platform.showHelpFinder = [] {};
     gral.platform.openUrl = [](const QString&) {};
+    gral.platform.hasDefaultPrinter = [] { return false; };
+    gral.platform.choosePdfFile = [](const QString&) { return QString(); };
     if (!gral.platform.runModal)
         gral.platform.runModal = [](QDialog& window) {
             window.show();

@@ -72,13 +72,12 @@ private slots:
         gral_.memberSign = 5;
         UseCalendar(gral_, BusyWeek());
         chosen_.clear();
-        PrintTendenciesSeams().hasDefaultPrinter = [] { return false; };
-        PrintTendenciesSeams().choosePdfFile = [this](const QString& suggested) {
+        gral_.platform.hasDefaultPrinter = [] { return false; };
+        gral_.platform.choosePdfFile = [this](const QString& suggested) {
             chosen_ << suggested;
             return answerPath_;
         };
     }
-    void cleanup() { PrintTendenciesSeams() = PrintSeams(); }
 
     void printerFont()
     {
