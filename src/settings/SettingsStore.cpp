@@ -40,12 +40,13 @@ const QString KeyMember = QStringLiteral("Integrante");
 QString ColourKey(int level) { return QStringLiteral("Color%1").arg(level); }
 } // namespace
 
-SettingsStore::SettingsStore() : d(new Private) {}
+SettingsStore::SettingsStore() : d(std::make_unique<Private>()) {}
 
+// Whatever was set and not committed is still written; a failure here has
+// nobody left to tell (commit() is how a write is checked).
 SettingsStore::~SettingsStore()
 {
     d->settings.sync();
-    delete d;
 }
 
 std::optional<int> SettingsStore::readInteger(const QString& key, int min, int max) const

@@ -11,6 +11,7 @@
 #include "Colour.h"
 
 #include <QString>
+#include <memory>
 #include <optional>
 
 class SettingsStore {
@@ -46,13 +47,14 @@ public:
 
     void remove(const QString& key);
     QString fileName() const;
-    // Writes what was set so far; false when the store can't be written.
+    // Writes what was set so far; false when the store can't be written
+    // (the settings' status after the write is not NoError).
     bool commit();
 
 private:
     std::optional<int> readInteger(const QString& key, int min, int max) const;
     struct Private;
-    Private* d;
+    std::unique_ptr<Private> d;
 };
 
 // Zone offset for a zone index and the daylight-saving flag: the index,

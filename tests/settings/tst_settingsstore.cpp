@@ -1,5 +1,6 @@
 #include "SettingsStore.h"
 #include "SettingsWrite.h"
+#include "SmallDisk.h"
 #include "SystemDateFormat.h"
 #include "TestSupport.h"
 
@@ -22,6 +23,8 @@ private slots:
     void notRegularFileReadsAsAbsent();
     void unwritableStoreToldOnce_data();
     void unwritableStoreToldOnce();
+    void refusedWriteFailsCommit_data();
+    void refusedWriteFailsCommit();
 };
 
 void TestSettingsStore::absentValues()
@@ -198,6 +201,67 @@ void TestSettingsStore::unwritableStoreToldOnce()
              SettingsNotSavedMessage.arg(QDir::toNativeSeparators(config + "Zeltmark/Pronos.Demo.conf")));
     QCOMPARE(messages.messages()[0].style, 48);
     QVERIFY(!SettingsStore().zoneOffset());
+}
+
+// A write the disk refuses (a read-only store or folder, no space left) is a
+// failed commit, and the file keeps the values stored before.
+void TestSettingsStore::refusedWriteFailsCommit_data()
+{
+    QTest::addColumn<bool>("storeExists");
+    QTest::addColumn<bool>("full"); // else read-only
+    QTest::newRow("read-only store") << true << false;
+    QTest::newRow("read-only folder, no store yet") << false << false;
+    QTest::newRow("full disk") << true << true;
+}
+
+void TestSettingsStore::refusedWriteFailsCommit()
+{
+    QFETCH(bool, storeExists);
+    QFETCH(bool, full);
+    TestEnvironment env;
+    // Root writes through permissions: the refusal then comes from a small
+    // disk of its own (read-only or full); anyone else meets the permissions.
+    SmallDisk disk;
+    const bool root = disk.mounted();
+    if (!root && (full || ::geteuid() == 0))
+        QSKIP(qPrintable(disk.whyNot()));
+    const QString config = (root ? disk.folder() : env.path() + u'/') + u"store/"_qs;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config);
+    const QString folder = config + u"Zeltmark"_qs;
+    QVERIFY(QDir().mkpath(folder));
+    if (storeExists) {
+        SettingsStore store;
+        store.setZoneOffset(12);
+        QVERIFY(store.commit());
+    }
+    const QString path = SettingsStore().fileName();
+    QCOMPARE(QFileInfo::exists(path), storeExists);
+    if (full)
+        QVERIFY(disk.fill());
+    else if (root)
+        QVERIFY(disk.makeReadOnly());
+    else
+        QVERIFY(QFile::setPermissions(storeExists ? path : folder,
+                                      QFile::ReadOwner | QFile::ExeOwner | QFile::ReadUser | QFile::ExeUser));
+
+    bool committed = true;
+    {
+        SettingsStore store;
+        store.setZoneOffset(5);
+        store.setMember(QString(3000, u'M')); // more than one page: a full disk has no room for it
+        committed = store.commit();
+    }
+    QVERIFY(!committed);
+    // The file keeps what it held (the run itself goes on with the new values).
+    QFile file(path);
+    QCOMPARE(file.exists(), storeExists);
+    if (storeExists) {
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray stored = file.readAll();
+        QVERIFY2(stored.contains("GMT=12") && !stored.contains("MMM"), stored.constData());
+    }
+    if (!root)
+        QFile::setPermissions(storeExists ? path : folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 QTEST_GUILESS_MAIN(TestSettingsStore)

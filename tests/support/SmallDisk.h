@@ -1,8 +1,9 @@
 #pragma once
-// A real, small file system for the tests of a full disk: a tmpfs of a few
-// pages mounted on a temporary folder (root only), unmounted when the object
-// goes. fill() takes every free byte, so the next write that needs a new page
-// fails with "no space left".
+// A real, small file system for the tests of a full or read-only disk: a
+// tmpfs of a few pages mounted on a temporary folder (root only), unmounted
+// when the object goes. fill() takes every free byte, so the next write that
+// needs a new page fails with "no space left"; makeReadOnly() refuses every
+// write.
 #include <QByteArray>
 #include <QFile>
 #include <QString>
@@ -49,6 +50,18 @@ public:
     QString whyNot() const { return why_; }
     // The mounted folder, ending in '/'.
     QString folder() const { return dir_.path() + u'/'; }
+
+    // Mounts the disk again read-only: what is on it stays readable, nothing
+    // can be written, not even by root.
+    bool makeReadOnly()
+    {
+#ifdef Q_OS_LINUX
+        return mounted_ && ::mount("tmpfs", QFile::encodeName(dir_.path()).constData(), "tmpfs",
+                                   MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+#else
+        return false;
+#endif
+    }
 
     // Writes a filler file until the disk takes no more bytes.
     bool fill()
