@@ -7,7 +7,8 @@
 
 namespace {
 
-// The characters of a date with numbers only; it always fits (see fixedWidth_).
+// The characters of a date with numbers only; used only for patterns whose
+// longest date fits it (fitsFixedText_).
 struct FixedText {
     std::array<char16_t, 64> chars;
     qsizetype size = 0;
