@@ -187,9 +187,7 @@ private slots:
         HelpViewer viewer;
         viewer.setHelpFile(WriteHelp(env, SampleHelp));
         QWidget main;
-        main.show();
-        main.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&main));
+        QVERIFY(ShowActive(main));
         viewer.showTopic(1);
         QVERIFY(viewer.windowHandle());
         QCOMPARE(viewer.windowHandle()->transientParent(), main.windowHandle());

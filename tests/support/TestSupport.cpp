@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QTest>
 #include <cstring>
 #include <atomic>
 #include <chrono>
@@ -135,6 +136,13 @@ ModalScript::ModalScript(Gral& gral)
             window.reject();
         return result;
     };
+}
+
+bool ShowActive(QWidget& window)
+{
+    window.show();
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
 }
 
 bool MakeFifo(const QString& path)

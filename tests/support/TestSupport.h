@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 #include <QTemporaryDir>
+#include <QWidget>
 #include <deque>
 #include <functional>
 
@@ -58,7 +59,7 @@ private:
 
 // A Gral ready for tests: pattern dd/MM/yyyy, start date text of today,
 // the recorder's responder, modal windows shown and closed at once unless a
-// script is installed, quit only recorded.
+// script is installed, quit only recorded, no printer and no PDF file chosen.
 void PrepareTestGral(Gral& gral, const QString& pattern = QStringLiteral("dd/MM/yyyy"));
 
 // Modal scripting: the next modal window runs `script` (which may click
@@ -74,6 +75,9 @@ private:
     std::deque<std::function<int(QDialog&)>> scripts_;
     int opened_ = 0;
 };
+
+// Shows the window and waits until it has the keyboard; false when it never does.
+bool ShowActive(QWidget& window);
 
 // Makes a FIFO at `path` (replacing a file there). False when it can't.
 bool MakeFifo(const QString& path);

@@ -127,9 +127,7 @@ std::unique_ptr<TForm1> TestForm1::makeWindow(bool configured)
         store.setDaylightSaving(false);
     }
     auto w = std::make_unique<TForm1>(*gral_);
-    w->show();
-    w->activateWindow();
-    if (!QTest::qWaitForWindowActive(w.get()))
+    if (!ShowActive(*w))
         qWarning("main window not active");
     return w;
 }

@@ -91,9 +91,7 @@ std::unique_ptr<TForm1> TestForm1Full::makeWindow(QDate today)
     }
     gral_->coveredPeriod = FullEdition().period(DayNumberFromDate(today));
     auto w = std::make_unique<TForm1>(*gral_);
-    w->show();
-    w->activateWindow();
-    if (!QTest::qWaitForWindowActive(w.get()))
+    if (!ShowActive(*w))
         qWarning("main window not active");
     return w;
 }

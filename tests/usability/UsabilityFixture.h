@@ -18,14 +18,6 @@
 #include <QWidget>
 #include <memory>
 
-// Shows the window and waits until it has the keyboard.
-inline bool ShowActive(QWidget& window)
-{
-    window.show();
-    window.activateWindow();
-    return QTest::qWaitForWindowActive(&window);
-}
-
 class UsabilityFixture {
 protected:
     // Call from init() so every case starts afresh.
