@@ -11,7 +11,6 @@ private slots:
     void spanishWithoutALanguage();
     void longDate_data();
     void longDate();
-    void longDateFollowsTheDefaultLocale();
 };
 
 void TestDisplayTexts::spanishWithoutALanguage_data()
@@ -62,20 +61,6 @@ void TestDisplayTexts::longDate()
     QFETCH(QDate, date);
     QFETCH(QString, text);
     QCOMPARE(longDateText(date, locale), text);
-}
-
-// Without a locale given, the program's default one (the system's, or what
-// QLocale::setDefault made it) decides, with the same fallback.
-void TestDisplayTexts::longDateFollowsTheDefaultLocale()
-{
-    const QLocale saved;
-    QLocale::setDefault(QLocale::c());
-    const QString fromC = longDateText(QDate(2003, 1, 1));
-    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-    const QString fromFrench = longDateText(QDate(2003, 1, 1));
-    QLocale::setDefault(saved);
-    QCOMPARE(fromC, u"miércoles 1 de enero de 2003"_qs);
-    QCOMPARE(fromFrench, u"mercredi 1 de janvier de 2003"_qs);
 }
 
 QTEST_GUILESS_MAIN(TestDisplayTexts)

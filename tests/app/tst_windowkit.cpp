@@ -1,8 +1,7 @@
-// The glue every window shares: centring, level colours with readable text,
-// the long date of the pickers and the help buttons.
+// The glue every window shares: centring, level colours with readable text
+// and the long date of the pickers.
 #include "DatePicker.h"
 #include "DisplayTexts.h"
-#include "Gral.h"
 #include "QtColour.h"
 #include "TestSupport.h"
 #include "WindowKit.h"
@@ -22,7 +21,6 @@ private slots:
     void levelFillWithReadableText();
     void pickersShowTheLongDate_data();
     void pickersShowTheLongDate();
-    void helpOpensTheTopic();
 };
 
 void TestWindowKit::centredOnTheScreen_data()
@@ -110,17 +108,6 @@ void TestWindowKit::pickersShowTheLongDate()
     QCOMPARE(picker->text(), u"17/09/2003"_qs);
     other->setFocus(Qt::TabFocusReason);
     QCOMPARE(picker->text(), longDate);
-}
-
-void TestWindowKit::helpOpensTheTopic()
-{
-    Gral gral;
-    showHelp(gral, HelpColours); // no help service: nothing happens
-    QList<HelpContext> opened;
-    gral.platform.showHelpTopic = [&opened](HelpContext topic) { opened << topic; };
-    showHelp(gral, HelpColours);
-    showHelp(gral, HelpPrinting);
-    QCOMPARE(opened, (QList<HelpContext>{HelpColours, HelpPrinting}));
 }
 
 QTEST_MAIN(TestWindowKit)
