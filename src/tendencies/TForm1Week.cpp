@@ -2,6 +2,7 @@
 // the covered-period check and the explanation of the shown level.
 #include "TForm1.h"
 #include "DatePattern.h"
+#include "MomentTexts.h"
 #include "ProgramMessage.h"
 #include "QtColour.h"
 #include "SignCalendar.h"
@@ -19,7 +20,6 @@
 
 namespace {
 const DatePattern LongDatePattern(QStringLiteral("dddd d \"de\" mmmm \"de\" yyyy"));
-const DatePattern DayMonthPattern(QStringLiteral("dddd d \"de\" mmmm"));
 } // namespace
 
 void TForm1::SetHeadline(const QString& text)
@@ -29,12 +29,12 @@ void TForm1::SetHeadline(const QString& text)
 
 void TForm1::ShowMomentTexts(int sign)
 {
-    const int step = SignStepOf(gral_.memberSign, sign);
-    SetHeadline(QStringLiteral("Tendencias ") + PluralForStep(step));
-    Text3->setText(QStringLiteral("Tendencia de Juego: ") + GameTendencyText(sign));
-    Text4->setText(QStringLiteral("Disposiciones Anímicas: ") + DispositionText(sign));
-    Text5->setText(QStringLiteral("Recomendaciones: ") + RecommendationText(sign));
-    headlineFill_ = ColourOfSign(gral_, sign);
+    const MomentTexts texts = MomentTextsFor(gral_, gral_.memberSign, sign);
+    SetHeadline(texts.headline);
+    Text3->setText(texts.game);
+    Text4->setText(texts.disposition);
+    Text5->setText(texts.recommendation);
+    headlineFill_ = texts.fill;
     setLevelFill(*Text2, headlineFill_);
 }
 
@@ -98,8 +98,7 @@ void TForm1::Image1_MouseUp(int x, int y)
     if (!sign)
         return;
     ShowMomentTexts(*sign);
-    SetHeadline(DayMonthPattern.format(*day) + QStringLiteral(" - ") + FormatHourMinute(hour * 60 + minute) +
-                QStringLiteral(" hs. - ") + Text2->text());
+    SetHeadline(ClickedMomentHeadline(*day, hour * 60 + minute, Text2->text()));
     if (gral_.explanationOpen)
         Queindica_Click();
 }

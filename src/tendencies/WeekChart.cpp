@@ -27,9 +27,14 @@ void PaintCell(QImage& image, int left, int top, int right, int bottom, QRgb fil
 
 QImage PaintWeekImage(const WeekLayout& week)
 {
-    QImage image(ChartWidth, ChartHeight, QImage::Format_RGB32);
+    return PaintChartRows(week.pieces, ChartDays);
+}
+
+QImage PaintChartRows(const QList<ChartPiece>& pieces, int rows)
+{
+    QImage image(ChartWidth, ChartRowHeight * std::max(rows, 0) + 1, QImage::Format_RGB32);
     image.fill(Silver);
-    for (const ChartPiece& piece : week.pieces) {
+    for (const ChartPiece& piece : pieces) {
         const int top = ChartRowHeight * piece.row;
         PaintCell(image, piece.left, top, piece.right, top + ChartRowHeight, ToQColor(piece.colour).rgb());
     }

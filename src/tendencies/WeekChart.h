@@ -11,6 +11,9 @@ class QLabel;
 // Paints a week: every piece a silver-outlined rectangle in its colour, in
 // order; rows after the last drawn day are silver (nothing there).
 QImage PaintWeekImage(const WeekLayout& week);
+// The same painting for `rows` day rows of the chart's width (the team grid's
+// rows use it, so they look exactly like the chart).
+QImage PaintChartRows(const QList<ChartPiece>& pieces, int rows);
 
 // Image1: shows the picture 1:1 and reports where a mouse button was released.
 class ChartImage : public QWidget {

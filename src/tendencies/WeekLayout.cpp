@@ -2,6 +2,19 @@
 #include "SignCalendar.h"
 #include "TendencyRule.h"
 
+void AppendSpanPieces(QList<ChartPiece>& pieces, int row, bool startsDay, int fromMinute, int toMinute,
+                      ColourValue colour)
+{
+    const int fromHour = fromMinute / 60;
+    const int toHour = toMinute / 60;
+    if (startsDay)
+        pieces.append({row, 0, ChartHourWidth, colour});
+    else
+        pieces.append({row, SpanStartX(fromHour, fromMinute % 60), ChartHourWidth * (fromHour + 1), colour});
+    for (int hour = fromHour + 1; hour <= toHour; ++hour)
+        pieces.append({row, ChartHourWidth * hour, ChartHourWidth * (hour + 1), colour});
+}
+
 WeekLayout ComposeWeek(Gral& gral)
 {
     WeekLayout week;
@@ -11,19 +24,10 @@ WeekLayout ComposeWeek(Gral& gral)
     double previousDay = -1;
     for (int index = gral.dayRowIndex; LoadSignRow(gral, index); ++index) {
         const CurrentSignRow& span = gral.currentSignRow;
-        const ColourValue colour = ColourOfSign(gral, span.sign);
-        const int fromHour = span.fromMinute / 60;
-        const int toHour = span.toMinute / 60;
-        if (span.date != previousDay) {
-            if (++row == ChartDays)
-                break;
-            week.pieces.append({row, 0, ChartHourWidth, colour});
-        } else {
-            week.pieces.append({row, SpanStartX(fromHour, span.fromMinute % 60), ChartHourWidth * (fromHour + 1),
-                                colour});
-        }
-        for (int hour = fromHour + 1; hour <= toHour; ++hour)
-            week.pieces.append({row, ChartHourWidth * hour, ChartHourWidth * (hour + 1), colour});
+        const bool startsDay = span.date != previousDay;
+        if (startsDay && ++row == ChartDays)
+            break;
+        AppendSpanPieces(week.pieces, row, startsDay, span.fromMinute, span.toMinute, ColourOfSign(gral, span.sign));
         week.days[size_t(row)] = span.date;
         week.lastRow = row;
         previousDay = span.date;

@@ -47,6 +47,13 @@ constexpr int ClickMinute(int x, int hour)
     return minute > 59 ? 59 : minute;
 }
 
+// Appends the rectangles of one span of a day row: the first span of a day
+// (startsDay) from the row's left edge, a later one from the x of its start
+// time, which lies over the earlier span's cell of that hour; then the full
+// cells of the hours up to its end. The team grid draws its rows with it too.
+void AppendSpanPieces(QList<ChartPiece>& pieces, int row, bool startsDay, int fromMinute, int toMinute,
+                      ColourValue colour);
+
 // Walks the calendar from gral.dayRowIndex through at most seven days, each row
 // coloured by its sign's level for gral.memberSign.
 WeekLayout ComposeWeek(Gral& gral);

@@ -1,0 +1,28 @@
+#include "MomentTexts.h"
+#include "DatePattern.h"
+#include "SignCalendar.h"
+#include "TendencyRule.h"
+#include "TendencyTexts.h"
+
+namespace {
+const DatePattern DayMonthPattern(QStringLiteral("dddd d \"de\" mmmm"));
+}
+
+MomentTexts MomentTextsFor(const Gral& gral, int memberSign, int sign)
+{
+    MomentTexts texts;
+    const int step = SignStepOf(memberSign, sign);
+    texts.headline = QStringLiteral("Tendencias ") + PluralForStep(step);
+    texts.game = QStringLiteral("Tendencia de Juego: ") + GameTendencyText(sign);
+    texts.disposition = QStringLiteral("Disposiciones Anímicas: ") + DispositionText(sign);
+    texts.recommendation = QStringLiteral("Recomendaciones: ") + RecommendationText(sign);
+    const int level = LevelOfStep(step);
+    texts.fill = level >= 1 ? gral.levelColors[size_t(level - 1)] : SilverColour;
+    return texts;
+}
+
+QString ClickedMomentHeadline(double day, int minuteOfDay, const QString& headline)
+{
+    return DayMonthPattern.format(day) + QStringLiteral(" - ") + FormatHourMinute(minuteOfDay) +
+           QStringLiteral(" hs. - ") + headline;
+}
