@@ -2,6 +2,8 @@
 // The surface the tendencies print is written to: text items placed by line
 // number, in one of the few fonts the print uses. The printer draws them with
 // QPainter (PrinterCanvas); tests record them.
+#include "Colour.h"
+
 #include <QString>
 
 struct PrintFont {
@@ -24,5 +26,12 @@ public:
     // page (line n starts n line heights below the top). An empty text writes nothing.
     virtual void text(int x, int lineNumber, const QString& text) = 0;
     virtual void newPage() = 0;
+    // The width of the printable area in printer pixels.
+    virtual int pageWidth() const = 0;
+    // The width of `text` in the current font, in printer pixels.
+    virtual int textWidth(const QString& text) const = 0;
+    // A rectangle over the height of line `lineNumber`, from x `left` to
+    // `right` (printer pixels), filled with `fill` and outlined in silver.
+    virtual void box(int left, int right, int lineNumber, ColourValue fill) = 0;
     virtual void endDocument() = 0;
 };

@@ -25,29 +25,31 @@ QString ChoosePdfFile(const Gral& gral, const QString& suggestedPath)
     return gral.platform.choosePdfFile ? gral.platform.choosePdfFile(suggestedPath) : QString();
 }
 
-QString SuggestedPdfPath()
+QString SuggestedPdfPath(const QString& fileName)
 {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
         folder = QDir::homePath();
-    return QDir(folder).filePath(QStringLiteral("Tendencias.pdf"));
+    return QDir(folder).filePath(fileName + QStringLiteral(".pdf"));
 }
 
-// Prints on `printer`; a document that could not be started is reported.
-void PrintOn(Gral& gral, QPrinter& printer, bool sevenDays, double date, const QString& failureText)
+// Prints the job on `printer`; a document that could not be started is reported.
+void PrintOn(Gral& gral, QPrinter& printer, const PrintJob& job, const QString& failureText)
 {
+    if (job.landscape)
+        printer.setPageOrientation(QPageLayout::Landscape);
     PrinterCanvas canvas(printer);
     PrintOutcome outcome;
     {
         BusyCursor busy(gral);
-        outcome = ComposeTendencies(gral, canvas, sevenDays, date);
+        outcome = job.compose(canvas);
     }
     if (outcome == PrintOutcome::CanvasFailed)
         ProgramMessage(gral, failureText, StyleError);
     else if (outcome == PrintOutcome::DayNotFound)
         ProgramMessage(gral,
                        QStringLiteral("La fecha \"%1\" no figura en el calendario del programa; no se imprimió nada.")
-                           .arg(DateText(gral, date)),
+                           .arg(DateText(gral, job.date)),
                        StyleError);
 }
 
@@ -55,16 +57,27 @@ void PrintOn(Gral& gral, QPrinter& printer, bool sevenDays, double date, const Q
 
 void PrintTendencies(Gral& gral, bool sevenDays, double date)
 {
+    PrintJob job;
+    job.name = QStringLiteral("Tendencias");
+    job.date = date;
+    job.compose = [&gral, sevenDays, date](PrintCanvas& canvas) {
+        return ComposeTendencies(gral, canvas, sevenDays, date);
+    };
+    PrintDocument(gral, job);
+}
+
+void PrintDocument(Gral& gral, const PrintJob& job)
+{
     if (HasDefaultPrinter(gral)) {
         QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
-        PrintOn(gral, printer, sevenDays, date,
+        PrintOn(gral, printer, job,
                 QStringLiteral("No se pudo iniciar la impresión en \"%1\".").arg(printer.printerName()));
         return;
     }
     // Many desktops have no default printer: say so instead of printing into nothing.
     if (ProgramMessage(gral, NoDefaultPrinterMessage, StyleOkCancel) != ResultOk)
         return;
-    QString path = ChoosePdfFile(gral, SuggestedPdfPath());
+    QString path = ChoosePdfFile(gral, SuggestedPdfPath(job.name));
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
@@ -72,7 +85,7 @@ void PrintTendencies(Gral& gral, bool sevenDays, double date)
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
-    printer.setDocName(QStringLiteral("Tendencias"));
-    PrintOn(gral, printer, sevenDays, date,
+    printer.setDocName(job.name);
+    PrintOn(gral, printer, job,
             QStringLiteral("No se pudo crear el archivo \"%1\".").arg(QDir::toNativeSeparators(path)));
 }

@@ -3,9 +3,23 @@
 // printer the user is told so and may save the same pages as a PDF file. The
 // printer and the file dialog are reached through gral.platform.
 #include "Gral.h"
+#include "PrintComposition.h"
+
+#include <functional>
 
 // Prints the day `date` (sevenDays false) or seven days from it.
 void PrintTendencies(Gral& gral, bool sevenDays, double date);
+
+// One document to print: what composes it, and how it is named.
+struct PrintJob {
+    QString name = QStringLiteral("Tendencias"); // the document's name, and the suggested PDF file's
+    double date = 0;        // the day it speaks of, for the message when the calendar lacks it
+    bool landscape = false;
+    std::function<PrintOutcome(PrintCanvas&)> compose;
+};
+// Prints the job on the default printer; without one the user is told so and
+// may save the same pages as a PDF file.
+void PrintDocument(Gral& gral, const PrintJob& job);
 
 inline const QString NoDefaultPrinterMessage = QStringLiteral(
     "No hay una impresora predeterminada en el sistema, por lo que las tendencias no se pueden imprimir.\r\r"

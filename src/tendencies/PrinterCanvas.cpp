@@ -1,6 +1,7 @@
 #include "PrinterCanvas.h"
 
 #include <QFontMetrics>
+#include <QPen>
 #include <QPrinter>
 
 PrinterCanvas::PrinterCanvas(QPrinter& printer) : printer_(printer), font_(PrinterFont({})) {}
@@ -58,6 +59,29 @@ void PrinterCanvas::newPage()
         return;
     printer_.newPage();
     painter_.setFont(font_);
+}
+
+int PrinterCanvas::pageWidth() const
+{
+    return printer_.width();
+}
+
+int PrinterCanvas::textWidth(const QString& text) const
+{
+    return QFontMetrics(font_, &printer_).horizontalAdvance(text);
+}
+
+void PrinterCanvas::box(int left, int right, int lineNumber, ColourValue fill)
+{
+    if (!painter_.isActive() || right <= left)
+        return;
+    painter_.save();
+    // A hairline of about a screen pixel, so the grid reads as on the screen.
+    const int outline = qMax(1, printer_.resolution() / 96);
+    painter_.setPen(QPen(QColor(192, 192, 192), outline));
+    painter_.setBrush(QColor(RedOf(fill), GreenOf(fill), BlueOf(fill)));
+    painter_.drawRect(QRect(left, lineHeight_ * lineNumber, right - left, lineHeight_));
+    painter_.restore();
 }
 
 void PrinterCanvas::endDocument()

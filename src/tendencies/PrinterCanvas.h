@@ -17,6 +17,9 @@ public:
     int linesPerPage() const override;
     void text(int x, int lineNumber, const QString& text) override;
     void newPage() override;
+    int pageWidth() const override;
+    int textWidth(const QString& text) const override;
+    void box(int left, int right, int lineNumber, ColourValue fill) override;
     void endDocument() override;
 
     int lineHeight() const { return lineHeight_; }

@@ -15,7 +15,18 @@ public:
         QString text;
     };
 
-    explicit RecordingCanvas(int linesPerPage = 0) : linesPerPage_(linesPerPage) {}
+    struct Box {
+        int page = 1;
+        int line = 0;
+        int left = 0;
+        int right = 0;
+        ColourValue fill = 0;
+    };
+
+    explicit RecordingCanvas(int linesPerPage = 0, int pageWidth = 3000)
+        : linesPerPage_(linesPerPage), pageWidth_(pageWidth)
+    {
+    }
 
     bool beginDocument() override
     {
@@ -27,6 +38,13 @@ public:
     int linesPerPage() const override { return linesPerPage_; }
     void text(int x, int lineNumber, const QString& text) override { items.append({page_, lineNumber, x, font_, text}); }
     void newPage() override { ++page_; }
+    int pageWidth() const override { return pageWidth_; }
+    // Every character is 10 pixels wide.
+    int textWidth(const QString& text) const override { return int(text.size()) * 10; }
+    void box(int left, int right, int lineNumber, ColourValue fill) override
+    {
+        boxes.append({page_, lineNumber, left, right, fill});
+    }
     void endDocument() override { ++ended; }
 
     int pages() const { return page_; }
@@ -61,6 +79,7 @@ public:
     }
 
     QList<Item> items;
+    QList<Box> boxes;
     int begun = 0;
     int ended = 0;
     bool beginSucceeds = true;
@@ -68,6 +87,7 @@ public:
 
 private:
     int linesPerPage_;
+    int pageWidth_;
     int page_ = 1;
     PrintFont font_;
 };

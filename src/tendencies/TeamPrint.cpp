@@ -1,0 +1,122 @@
+#include "TeamPrint.h"
+#include "DatePattern.h"
+#include "SignCalendar.h"
+#include "TendencyRule.h"
+
+namespace {
+
+const DatePattern LongDatePattern(QStringLiteral("dddd d \"de\" mmmm \"de\" yyyy"));
+const PrintFont Regular12{12, false, false};
+const PrintFont Title12{12, true, true};
+const PrintFont Regular10{10, false, false};
+const PrintFont Bold10{10, true, false};
+constexpr int Margin = 3;
+constexpr int TitleX = 20;
+constexpr int NameShare = 30; // per cent of the width for the member's name
+
+class TeamPage {
+public:
+    TeamPage(const Gral& gral, PrintCanvas& canvas, const TeamGrid& grid, const TeamPrintHeading& heading)
+        : gral_(gral), canvas_(canvas), grid_(grid), heading_(heading)
+    {
+        const int width = canvas.pageWidth();
+        gridLeft_ = Margin + width * NameShare / 100;
+        hourWidth_ = std::max(1, (width - gridLeft_ - Margin) / 24);
+    }
+
+    void header()
+    {
+        line_ = 1;
+        canvas_.setFont(Title12);
+        canvas_.text(TitleX, ++line_, QStringLiteral(" ZELTMARK - PRONOS - EQUIPO "));
+        canvas_.setFont(Regular10);
+        const QString sheet = QStringLiteral("Hoja %1").arg(page_);
+        canvas_.text(canvas_.pageWidth() - Margin - canvas_.textWidth(sheet), line_, sheet);
+        line_ += 2;
+        canvas_.text(Margin, line_, LongDatePattern.format(grid_.day) + QStringLiteral(" - ") + TeamOrderText(grid_));
+        canvas_.text(Margin, ++line_, heading_.zone + QStringLiteral(" - ") + heading_.daylight);
+        legend(++line_);
+        line_ += 2;
+        canvas_.setFont(Bold10);
+        canvas_.text(Margin, line_, QStringLiteral("Integrante"));
+        for (int hour = 0; hour < 24; ++hour)
+            canvas_.text(gridLeft_ + hour * hourWidth_ + Margin, line_, QStringLiteral("%1").arg(hour, 2, 10, QLatin1Char('0')));
+        canvas_.setFont(Regular10);
+        ++line_;
+    }
+
+    void row(const TeamRow& member)
+    {
+        const int perPage = canvas_.linesPerPage();
+        if (perPage > 0 && line_ > perPage) {
+            canvas_.newPage();
+            ++page_;
+            header();
+        }
+        canvas_.text(Margin, line_, Fitted(member.entry, gridLeft_ - 2 * Margin));
+        // The chart's own rectangles, 28 pixels an hour there, stretched to the page's hour width.
+        for (const ChartPiece& piece : TeamRowPieces(member, 0, gral_.levelColors))
+            canvas_.box(x(piece.left), x(piece.right), line_, piece.colour);
+        ++line_;
+    }
+
+private:
+    int x(int chartX) const { return gridLeft_ + chartX * hourWidth_ / ChartHourWidth; }
+
+    // Five swatches of two hours' width, each followed by its level's name.
+    void legend(int line)
+    {
+        const int step = 24 * hourWidth_ / 5;
+        for (int level = 1; level <= 5; ++level) {
+            const int left = gridLeft_ + (level - 1) * step;
+            canvas_.box(left, left + 2 * hourWidth_, line, gral_.levelColors[size_t(level - 1)]);
+            canvas_.text(left + 2 * hourWidth_ + Margin * 4, line, LevelName(level));
+        }
+        canvas_.text(Margin, line, QStringLiteral("Niveles:"));
+    }
+
+    // The text cut with "..." where it would run into the grid.
+    QString Fitted(const QString& text, int width) const
+    {
+        if (canvas_.textWidth(text) <= width)
+            return text;
+        QString cut = text;
+        while (!cut.isEmpty() && canvas_.textWidth(cut + QStringLiteral("...")) > width)
+            cut.chop(1);
+        return cut.trimmed() + QStringLiteral("...");
+    }
+
+    const Gral& gral_;
+    PrintCanvas& canvas_;
+    const TeamGrid& grid_;
+    const TeamPrintHeading& heading_;
+    int gridLeft_ = 0;
+    int hourWidth_ = 1;
+    int line_ = 1;
+    int page_ = 1;
+};
+
+} // namespace
+
+QString TeamOrderText(const TeamGrid& grid)
+{
+    if (grid.sortHour < 0)
+        return QStringLiteral("Orden: por nombre");
+    return QStringLiteral("Orden: por nivel a las %1 hs.").arg(FormatHourMinute(grid.sortHour * 60));
+}
+
+PrintOutcome ComposeTeamPrint(const Gral& gral, PrintCanvas& canvas, const TeamGrid& grid,
+                              const TeamPrintHeading& heading)
+{
+    if (!grid.dayFound)
+        return PrintOutcome::DayNotFound;
+    canvas.setFont(Regular12);
+    if (!canvas.beginDocument())
+        return PrintOutcome::CanvasFailed;
+    TeamPage page(gral, canvas, grid, heading);
+    page.header();
+    for (const TeamRow& member : grid.rows)
+        page.row(member);
+    canvas.endDocument();
+    return PrintOutcome::Printed;
+}
