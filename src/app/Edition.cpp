@@ -33,6 +33,7 @@ const Edition& FullEdition()
         FullLastDayNumber,
         true,
         QStringLiteral("com.example.zeltmark.pronosfull"),
+        true,
     };
     return full;
 }

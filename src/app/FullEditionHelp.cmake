@@ -1,6 +1,7 @@
 # Writes the full edition's help file from the DEMO's: the same topics, with
-# the period 1900-2100, the opening on today and the track bar spanning one
-# year. Run as: cmake -DSOURCE=... -DTARGET=... -P FullEditionHelp.cmake
+# the period 1900-2100, the opening on today, the track bar spanning one
+# year and the team window (topic 9, from -DTEAM=...). Run as:
+# cmake -DSOURCE=... -DTARGET=... -DTEAM=... -P FullEditionHelp.cmake
 file(READ "${SOURCE}" help)
 
 function(swap from to)
@@ -24,6 +25,14 @@ swap("desde el 1 de enero\nde 2003 hasta el 31 de diciembre de 2004."
      "desde el 1 de enero\nde 1900 hasta el 31 de diciembre de 2100.")
 swap("(1 de\nenero de 2003 a 31 de diciembre de 2004)"
      "(1 de\nenero de 1900 a 31 de diciembre de 2100)")
+
+# The team window exists in the full edition only: its entries and its topic.
+swap("- [Explicación de la tendencia](#8): la ventana \"¿Qué indica?\"."
+     "- [Explicación de la tendencia](#8): la ventana \"¿Qué indica?\".\n- [Equipo](#9): las tendencias de todo el equipo en un mismo día.")
+swap("- **Gestión de Integrantes**: abre la ventana de integrantes ([tema 3](#3))."
+     "- **Gestión de Integrantes**: abre la ventana de integrantes ([tema 3](#3)).\n- **Equipo...**: las tendencias de todos los integrantes en un día ([tema 9](#9)).")
+file(READ "${TEAM}" team)
+string(APPEND help "\n${team}")
 
 file(WRITE "${TARGET}.new" "${help}")
 file(COPY_FILE "${TARGET}.new" "${TARGET}" ONLY_IF_DIFFERENT)

@@ -27,6 +27,7 @@ enum HelpContext : int {
     HelpConcepts = 6,
     HelpPrinting = 7,
     HelpExplanation = 8,
+    HelpTeam = 9, // the team window, in the full edition's help only
 };
 
 struct Platform {

@@ -14,6 +14,7 @@
 #include "DisplayTexts.h"
 #include "Edition.h"
 #include "TForm5.h"
+#include "TeamWindow.h"
 #include "TendencyRule.h"
 #include "TrackSpan.h"
 #include "WeekChart.h"
@@ -277,6 +278,8 @@ void TForm1::BuildMenus()
     };
     QMenu* pronos = menuBar()->addMenu(QStringLiteral("&Pronos"));
     Archiv6 = entry(pronos, "Archiv6", QStringLiteral("&Gestión de Integrantes"), QIcon(":/tendencies/menu-members.png"));
+    if (CurrentEdition().teamView)
+        Equipo1 = entry(pronos, "Equipo1", QStringLiteral("&Equipo..."), QIcon());
     pronos->addSeparator();
     Archiv1 = entry(pronos, "Archiv1", QStringLiteral("C&onfiguración regional"), QIcon(":/tendencies/menu-region.png"));
     pronos->addSeparator();
@@ -337,6 +340,8 @@ void TForm1::ShowRegion(const QString& zone, bool daylightSaving)
 {
     StatusPanel0->setText(zone);
     StatusPanel1->setText(daylightSavingText(daylightSaving));
+    if (team_)
+        team_->ShowRegion(StatusPanel0->text(), StatusPanel1->text());
 }
 
 void TForm1::ReadSettings()

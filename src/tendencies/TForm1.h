@@ -17,6 +17,7 @@ class QPushButton;
 class QSlider;
 class QMenu;
 class TForm5;
+class TeamWindow;
 class WeekChart;
 class ChartImage;
 
@@ -34,6 +35,7 @@ public:
     static QString FirstRunMessage();
     ColourValue HeadlineFill() const { return headlineFill_; }
     TForm5* ExplanationWindow() const;
+    TeamWindow* TeamView() const;
 
     // Controls, named as the help and the tests know them.
     QLabel* Label13;
@@ -62,6 +64,7 @@ public:
     QAction* Archiv4; // Imprimir tendencias
     QAction* Archiv5; // Salir
     QAction* Archiv6; // Gestión de Integrantes
+    QAction* Equipo1 = nullptr; // Equipo... (the full edition only)
     QAction* Ayuda1;  // Contenido
     QAction* Ayuda2;  // Buscar temas de ayuda
     QAction* Ayuda3;  // Conceptos generales
@@ -127,6 +130,12 @@ private:
     void OpenColourWindow(int level);
     void OpenPrintWindow();
     void OpenAboutWindow();
+    // The team window: opened (or brought to the front) on the shown day; it
+    // follows changes of colours, region and members made here.
+    void OpenTeamWindow();
+    void FollowTeam(bool membersChanged);
+    // A member chosen in the team window: chosen here too, shown from `day`.
+    void ShowTeamMember(int memberIndex, double day);
 
     Gral& gral_;
     bool suppressTrackChange_ = false;
@@ -134,5 +143,6 @@ private:
     double trackOrigin_ = 0;    // the day at position 0
     ColourValue headlineFill_ = 0;
     QPointer<TForm5> explanation_;
+    QPointer<TeamWindow> team_;
     bool explanationFramed_ = false; // placed again once its frame was known
 };

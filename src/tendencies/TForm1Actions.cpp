@@ -24,6 +24,7 @@
 #include "PrintTendencies.h"
 #include "TForm6.h"
 #include "TForm7.h"
+#include "TeamWindow.h"
 
 void TForm1::Combo1_Click()
 {
@@ -117,6 +118,7 @@ void TForm1::RedrawAfterColours()
         SetTrackDay(PickerDate());
     }
     ApplyLegendColours();
+    FollowTeam(false);
 }
 
 void TForm1::RedrawAfterRegion()
@@ -124,6 +126,7 @@ void TForm1::RedrawAfterRegion()
     if (DateFormatChanged(gral_) || !gral_.regionChanged)
         return;
     ShowPickerDay();
+    FollowTeam(false);
 }
 
 void TForm1::TextCol_DblClick(int level)
@@ -157,8 +160,12 @@ void TForm1::Archiv_Click(QAction* entry)
     } else if (entry == Archiv6) {
         OpenMembersWindow();
         // A members file that could not be read back has already ended the program.
-        if (!gral_.quitRequested && !DateFormatChanged(gral_))
+        if (!gral_.quitRequested && !DateFormatChanged(gral_)) {
             FillMemberBox(true);
+            FollowTeam(true);
+        }
+    } else if (entry == Equipo1) {
+        OpenTeamWindow();
     }
 }
 

@@ -1,0 +1,108 @@
+// Speed of the team window (full edition) with 60 members: the grid computed
+// and painted for the shown day, and the window opened anew on a day of
+// another year, which moves the calendar's window first.
+#include "DemoSetup.h"
+#include "DesktopPlatform.h"
+#include "Edition.h"
+#include "MembersStartup.h"
+#include "SignCalendar.h"
+#include "SystemDateFormat.h"
+#include "TeamGridView.h"
+#include "TeamWindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int Members = 60;
+QString g_folder; // the program folder with the members
+
+// The full edition's shared state as the start-up leaves it: members read,
+// the region's calendar built around today.
+bool PrepareGral(Gral& gral)
+{
+    InstallUnattendedPlatform(gral);
+    gral.systemDateFormat = ReadSystemDateFormat(gral).value_or(QString());
+    gral.startDateText = DateText(gral, TodayDayNumber());
+    gral.programFolder = g_folder;
+    gral.dataFolder = g_folder;
+    gral.coveredPeriod = CurrentEdition().period(DayNumberFromDate(QDate(2025, 6, 15)));
+    gral.firstCoveredDay = gral.coveredPeriod.firstDay;
+    gral.lastCoveredDay = gral.coveredPeriod.lastDay;
+    gral.zoneOffset = 13;
+    if (!OpenMembersFile(gral) || gral.memberList.size() != Members)
+        return false;
+    BuildShiftedCalendar(gral);
+    return true;
+}
+
+// Every row on the screen at once, so painting the grid paints all 60.
+void ShowWholeTeam(TeamWindow& window)
+{
+    window.resize(960, ChartRowHeight * Members + 400);
+    window.show();
+    QApplication::processEvents();
+}
+
+void BM_TeamComputeAndPaint(benchmark::State& state)
+{
+    Gral gral;
+    if (!PrepareGral(gral))
+        return state.SkipWithError("start-up failed");
+    TeamWindow window(gral, DayNumberFromDate(QDate(2025, 6, 15)));
+    ShowWholeTeam(window);
+    for (auto _ : state) {
+        window.Refresh(false);
+        const QPixmap painted = window.Grid1->viewport()->grab();
+        benchmark::DoNotOptimize(painted.cacheKey());
+    }
+    if (window.Grid1->model()->rowCount() != Members)
+        state.SkipWithError("not every member in the grid");
+}
+BENCHMARK(BM_TeamComputeAndPaint)->Unit(benchmark::kMillisecond);
+
+// Opened on 15/06/2025 and 20/12/2031 by turns: each opening finds its day
+// outside the calendar's window of two years and moves it.
+void BM_TeamReopenOnAnotherDay(benchmark::State& state)
+{
+    Gral gral;
+    if (!PrepareGral(gral))
+        return state.SkipWithError("start-up failed");
+    const double days[] = {DayNumberFromDate(QDate(2031, 12, 20)), DayNumberFromDate(QDate(2025, 6, 15))};
+    int moved = 0;
+    int turn = 0;
+    for (auto _ : state) {
+        const int yearBefore = gral.calendarFirstYear;
+        TeamWindow window(gral, days[turn++ % 2]);
+        window.show();
+        const QPixmap painted = window.grab();
+        benchmark::DoNotOptimize(painted.cacheKey());
+        moved += gral.calendarFirstYear != yearBefore ? 1 : 0;
+    }
+    if (moved != int(state.iterations()))
+        state.SkipWithError("the calendar's window did not move at every opening");
+}
+BENCHMARK(BM_TeamReopenOnAnotherDay)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir temp;
+    RedirectSettings(temp.path() + "/home");
+    g_folder = temp.path() + "/program/";
+    QDir().mkpath(g_folder);
+    if (!WriteDemoMembers(g_folder, Members))
+        return 1;
+    UseEdition(FullEdition());
+    StoreDemoRegion();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

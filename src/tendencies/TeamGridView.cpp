@@ -1,0 +1,257 @@
+#include "TeamGridView.h"
+#include "WeekChart.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyledItemDelegate>
+
+namespace {
+
+constexpr int HourColumns = 24;
+constexpr int NameColumnWidth = 250;
+
+// Hour cells show their slice of the row's chart picture; the hour sorted at
+// is framed in black; the current cell, while the grid has the keyboard, in
+// a dashed black and white frame.
+class HourCellDelegate : public QStyledItemDelegate {
+public:
+    HourCellDelegate(TeamGridModel* model, QObject* parent) : QStyledItemDelegate(parent), model_(model) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        if (index.column() == 0)
+            return QStyledItemDelegate::paint(painter, option, index);
+        const int hour = TeamGridView::HourOfColumn(index.column());
+        const QImage& image = model_->rowImage(index.row());
+        const QRect source(ChartHourWidth * hour, 0, option.rect.width(), option.rect.height());
+        painter->drawImage(option.rect.topLeft(), image, source);
+        const QRect cell = option.rect.adjusted(0, 0, -1, -1);
+        if (model_->grid().sortHour == hour) {
+            painter->setPen(Qt::black);
+            painter->drawLine(cell.topLeft(), cell.bottomLeft());
+            painter->drawLine(cell.topRight(), cell.bottomRight());
+        }
+        if (option.state & QStyle::State_HasFocus) {
+            const QRect frame = cell.adjusted(2, 2, -2, -2);
+            painter->setPen(QPen(Qt::white, 1));
+            painter->drawRect(frame);
+            painter->setPen(QPen(Qt::black, 1, Qt::DashLine));
+            painter->drawRect(frame);
+        }
+    }
+
+private:
+    TeamGridModel* model_;
+};
+
+} // namespace
+
+void TeamGridModel::setGrid(TeamGrid grid, const LevelColorTable& colours)
+{
+    beginResetModel();
+    grid_ = std::move(grid);
+    colours_ = colours;
+    paintRows();
+    endResetModel();
+}
+
+void TeamGridModel::sortAt(int hour)
+{
+    beginResetModel();
+    if (hour < 0)
+        SortTeamByName(grid_);
+    else
+        SortTeamAtHour(grid_, hour);
+    paintRows();
+    endResetModel();
+    emit headerDataChanged(Qt::Horizontal, 0, HourColumns);
+}
+
+void TeamGridModel::paintRows()
+{
+    images_.clear();
+    images_.reserve(size_t(grid_.rows.size()));
+    for (const TeamRow& row : std::as_const(grid_.rows))
+        images_.push_back(PaintChartRows(TeamRowPieces(row, 0, colours_), 1));
+}
+
+int TeamGridModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(grid_.rows.size());
+}
+
+int TeamGridModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : 1 + HourColumns;
+}
+
+QVariant TeamGridModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= grid_.rows.size())
+        return {};
+    const TeamRow& row = grid_.rows.at(index.row());
+    if (index.column() == 0) {
+        if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
+            return row.entry;
+        if (role == Qt::ToolTipRole)
+            return QStringLiteral("Doble click para ver al integrante en la ventana principal");
+        return {};
+    }
+    const int hour = TeamGridView::HourOfColumn(index.column());
+    if (role == Qt::AccessibleTextRole || role == Qt::ToolTipRole)
+        return row.name + QStringLiteral(", ") + DescribeTeamHour(row, hour);
+    return {};
+}
+
+QVariant TeamGridModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section > HourColumns)
+        return {};
+    const int hour = section - 1;
+    switch (role) {
+    case Qt::DisplayRole:
+        return section == 0 ? QStringLiteral("Integrante") : QStringLiteral("%1").arg(hour, 2, 10, QLatin1Char('0'));
+    case Qt::ToolTipRole:
+        return section == 0 ? QStringLiteral("Ordenar por nombre")
+                            : QStringLiteral("Ordenar por el nivel a las %1:00").arg(hour, 2, 10, QLatin1Char('0'));
+    case Qt::FontRole:
+        if (hour == grid_.sortHour) {
+            QFont bold;
+            bold.setBold(true);
+            return bold;
+        }
+        return {};
+    default:
+        return {};
+    }
+}
+
+TeamGridView::TeamGridView(QWidget* parent) : QTableView(parent), model_(new TeamGridModel(this))
+{
+    setModel(model_);
+    setItemDelegate(new HourCellDelegate(model_, this));
+    setShowGrid(false);
+    setWordWrap(false);
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setTabKeyNavigation(false);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(ChartRowHeight);
+    verticalHeader()->setMinimumSectionSize(ChartRowHeight);
+    QHeaderView* top = horizontalHeader();
+    top->setMinimumSectionSize(ChartHourWidth);
+    top->setSectionResizeMode(QHeaderView::Fixed);
+    top->setSectionResizeMode(0, QHeaderView::Interactive);
+    top->setSectionsClickable(true);
+    top->setHighlightSections(false);
+    top->setSortIndicatorShown(true);
+    top->setSortIndicator(0, Qt::AscendingOrder);
+    top->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] {
+        // The chart's cell size: 28 pixels an hour, the last one with the closing grid line.
+        horizontalHeader()->resizeSection(0, NameColumnWidth);
+        for (int column = 1; column <= HourColumns; ++column)
+            horizontalHeader()->resizeSection(column, ChartHourWidth + (column == HourColumns ? 1 : 0));
+        const int hour = model_->grid().sortHour;
+        horizontalHeader()->setSortIndicator(hour < 0 ? 0 : hour + 1, Qt::AscendingOrder);
+    });
+    connect(top, &QHeaderView::sectionClicked, this, [this](int section) { emit sortChosen(section - 1); });
+    setAccessibleName(QStringLiteral("Tendencias del equipo"));
+    setAccessibleDescription(QStringLiteral(
+        "Una fila por integrante y una columna por hora. Flechas: moverse entre celdas; O: ordenar por la hora de "
+        "la celda (en la columna de nombres, por nombre); Intro: ver al integrante en la ventana principal"));
+}
+
+void TeamGridView::showGrid(TeamGrid grid, const LevelColorTable& colours)
+{
+    keepingCurrent([&] { model_->setGrid(std::move(grid), colours); });
+}
+
+void TeamGridView::sortAt(int hour)
+{
+    keepingCurrent([&] { model_->sortAt(hour); });
+}
+
+void TeamGridView::keepingCurrent(const std::function<void()>& change)
+{
+    const QModelIndex current = currentIndex();
+    const int member = current.isValid() ? model_->grid().rows.at(current.row()).memberIndex : -1;
+    change();
+    const QList<TeamRow>& rows = model_->grid().rows;
+    for (int row = 0; row < rows.size(); ++row) {
+        if (rows.at(row).memberIndex == member) {
+            quietCurrent_ = true;
+            setCurrentIndex(model_->index(row, current.column()));
+            quietCurrent_ = false;
+            return;
+        }
+    }
+}
+
+void TeamGridView::keyPressEvent(QKeyEvent* event)
+{
+    const QModelIndex current = currentIndex();
+    if (current.isValid() && event->modifiers() == Qt::NoModifier) {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            emit memberOpened(current.row());
+            return event->accept();
+        }
+        if (event->key() == Qt::Key_O) {
+            emit sortChosen(HourOfColumn(current.column()));
+            return event->accept();
+        }
+        if (event->key() == Qt::Key_Space && current.column() > 0) {
+            emit momentChosen(current.row(), HourOfColumn(current.column()) * 60);
+            return event->accept();
+        }
+    }
+    QTableView::keyPressEvent(event);
+}
+
+void TeamGridView::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    QTableView::currentChanged(current, previous);
+    // The keyboard's way to a moment: the hour's start of the cell moved to.
+    if (current.isValid() && current.column() > 0 && !quietCurrent_ && hasFocus())
+        emit momentChosen(current.row(), HourOfColumn(current.column()) * 60);
+}
+
+void TeamGridView::mousePressEvent(QMouseEvent* event)
+{
+    quietCurrent_ = true;
+    QTableView::mousePressEvent(event);
+    quietCurrent_ = false;
+}
+
+void TeamGridView::mouseReleaseEvent(QMouseEvent* event)
+{
+    QTableView::mouseReleaseEvent(event);
+    const QPoint at = event->position().toPoint();
+    const QModelIndex index = indexAt(at);
+    if (!index.isValid() || index.column() == 0 || event->button() != Qt::LeftButton)
+        return;
+    // The minute under the pointer, read by the chart's own scale; a grid
+    // line (silver) is nothing, as on the chart.
+    const int hour = HourOfColumn(index.column());
+    const QRect cell = visualRect(index);
+    const int x = at.x() - cell.left() + ChartHourWidth * hour;
+    const QImage& image = model_->rowImage(index.row());
+    const int y = at.y() - cell.top();
+    if (image.valid(x, y) && image.pixel(x, y) == qRgb(192, 192, 192))
+        return;
+    emit momentChosen(index.row(), hour * 60 + ClickMinute(x, hour));
+}
+
+void TeamGridView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (index.isValid() && event->button() == Qt::LeftButton) {
+        emit memberOpened(index.row());
+        return event->accept();
+    }
+    QTableView::mouseDoubleClickEvent(event);
+}
