@@ -2,7 +2,7 @@
 // The two programs built from these sources: the DEMO (2003-2004, opening on
 // its first day) and the full edition (1900-2100, opening on today). They
 // differ only in the texts that name them, where they keep their settings,
-// their help file and the period they cover. One edition is in force per
+// their help file, the period they cover and the full edition's team window. One edition is in force per
 // process; main() chooses it before anything else runs.
 #include "CoveredPeriod.h"
 

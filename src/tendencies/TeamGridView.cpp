@@ -66,7 +66,6 @@ void TeamGridModel::sortAt(int hour)
         SortTeamAtHour(grid_, hour);
     paintRows();
     endResetModel();
-    emit headerDataChanged(Qt::Horizontal, 0, HourColumns);
 }
 
 void TeamGridModel::paintRows()
@@ -116,6 +115,7 @@ QVariant TeamGridModel::headerData(int section, Qt::Orientation orientation, int
     case Qt::ToolTipRole:
         return section == 0 ? QStringLiteral("Ordenar por nombre")
                             : QStringLiteral("Ordenar por el nivel a las %1:00").arg(hour, 2, 10, QLatin1Char('0'));
+    // The heading of the order in force stands out: bold, white on black.
     case Qt::FontRole:
         if (hour == grid_.sortHour) {
             QFont bold;
@@ -123,6 +123,10 @@ QVariant TeamGridModel::headerData(int section, Qt::Orientation orientation, int
             return bold;
         }
         return {};
+    case Qt::BackgroundRole:
+        return hour == grid_.sortHour ? QVariant(QBrush(Qt::black)) : QVariant();
+    case Qt::ForegroundRole:
+        return hour == grid_.sortHour ? QVariant(QBrush(Qt::white)) : QVariant();
     default:
         return {};
     }
@@ -148,16 +152,12 @@ TeamGridView::TeamGridView(QWidget* parent) : QTableView(parent), model_(new Tea
     top->setSectionResizeMode(0, QHeaderView::Interactive);
     top->setSectionsClickable(true);
     top->setHighlightSections(false);
-    top->setSortIndicatorShown(true);
-    top->setSortIndicator(0, Qt::AscendingOrder);
     top->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     connect(model_, &QAbstractItemModel::modelReset, this, [this] {
         // The chart's cell size: 28 pixels an hour, the last one with the closing grid line.
         horizontalHeader()->resizeSection(0, NameColumnWidth);
         for (int column = 1; column <= HourColumns; ++column)
             horizontalHeader()->resizeSection(column, ChartHourWidth + (column == HourColumns ? 1 : 0));
-        const int hour = model_->grid().sortHour;
-        horizontalHeader()->setSortIndicator(hour < 0 ? 0 : hour + 1, Qt::AscendingOrder);
     });
     connect(top, &QHeaderView::sectionClicked, this, [this](int section) { emit sortChosen(section - 1); });
     setAccessibleName(QStringLiteral("Tendencias del equipo"));

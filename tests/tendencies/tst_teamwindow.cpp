@@ -367,15 +367,22 @@ void TestTeamWindow::headingsSortAndMarkTheHour()
             if (before == after)
                 QVERIFY(collator.compare(grid.rows[i - 1].name, grid.rows[i].name) < 0);
         }
-        // The hour is marked: the heading's sort mark and bold text.
-        QCOMPARE(header->sortIndicatorSection(), hour + 1);
-        QVERIFY(team->Grid1->model()->headerData(hour + 1, Qt::Horizontal, Qt::FontRole).value<QFont>().bold());
-        QVERIFY(!team->Grid1->model()->headerData(hour, Qt::Horizontal, Qt::FontRole).isValid());
+        // The hour is marked: its heading bold, white on black, and only its.
+        for (int section = 0; section <= 24; ++section) {
+            const QVariant font = team->Grid1->model()->headerData(section, Qt::Horizontal, Qt::FontRole);
+            const QVariant back = team->Grid1->model()->headerData(section, Qt::Horizontal, Qt::BackgroundRole);
+            QCOMPARE(font.isValid() && font.value<QFont>().bold(), section == hour + 1);
+            QCOMPARE(back.isValid() ? back.value<QBrush>().color() : QColor(), section == hour + 1 ? QColor(Qt::black) : QColor());
+        }
+        // Seen on the screen: the heading's middle is black.
+        const QImage heading = header->grab().toImage();
+        QCOMPARE(heading.pixelColor(header->sectionViewportPosition(hour + 1) + 2, 3), QColor(Qt::black));
     }
     // The name heading: back to the order by name.
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(20, header->height() / 2));
     QCOMPARE(Entries(*team), byName);
-    QCOMPARE(header->sortIndicatorSection(), 0);
+    QCOMPARE(team->Grid1->teamModel()->grid().sortHour, -1);
+    QVERIFY(!team->Grid1->model()->headerData(17, Qt::Horizontal, Qt::BackgroundRole).isValid());
     // Another day keeps the order at the chosen hour.
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                       QPoint(header->sectionViewportPosition(17) + 10, header->height() / 2));

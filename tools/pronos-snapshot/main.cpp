@@ -4,7 +4,8 @@
 // main-window.png, explanation-window.png, desktop.png (both windows with
 // simple captions, the explanation window where the program places it) and
 // main-window-last-days.png (the calendar's last four days and the banner),
-// menus.png (the two menus).
+// menus.png (the two menus); with --full also team-window.png (the team
+// window sorted at 16:00, a moment of a member chosen).
 #include "DemoSetup.h"
 #include "Edition.h"
 #include "DesktopPlatform.h"
@@ -14,12 +15,15 @@
 #include "SystemDateFormat.h"
 #include "TForm1.h"
 #include "TForm5.h"
+#include "TeamGridView.h"
+#include "TeamWindow.h"
 #include "WeekChart.h"
 
 #include <QApplication>
 #include <QDateEdit>
 #include <QDialog>
 #include <QDir>
+#include <QHeaderView>
 #include <QFile>
 #include <QLabel>
 #include <QLinearGradient>
@@ -99,7 +103,7 @@ int main(int argc, char** argv)
     RedirectSettings(temp.path());
     const QString programFolder = temp.path() + "/program/";
     QDir().mkpath(programFolder);
-    if (!WriteDemoMembers(programFolder, 6)) {
+    if (!WriteDemoMembers(programFolder, full ? 14 : 6)) {
         std::fprintf(stderr, "pronos-snapshot: cannot write the members file\n");
         return 1;
     }
@@ -179,6 +183,26 @@ int main(int argc, char** argv)
         mp.drawPixmap(20 + menus[0].width(), 10, menus[1]);
         mp.end();
         ok = Save(both, outDir + "/menus.png") && ok;
+    }
+
+    // The team window: sorted at 16:00, the 16:20 of the member at the top chosen.
+    if (window->Equipo1) {
+        window->Equipo1->trigger();
+        TeamWindow* team = window->TeamView();
+        if (!team) {
+            std::fprintf(stderr, "pronos-snapshot: the team window did not open\n");
+            return 1;
+        }
+        team->resize(960, 560);
+        QApplication::processEvents();
+        QHeaderView* header = team->Grid1->horizontalHeader();
+        ClickAt(header->viewport(), QPoint(header->sectionViewportPosition(17) + 10, header->height() / 2));
+        const QRect cell = team->Grid1->visualRect(team->Grid1->model()->index(0, 17));
+        ClickAt(team->Grid1->viewport(), QPoint(cell.left() + 10, cell.center().y()));
+        team->Grid1->setFocus(); // the picker shows its long date without the keyboard
+        QApplication::processEvents();
+        ok = Save(team->grab().toImage(), outDir + "/team-window.png") && ok;
+        team->close();
     }
 
     // The calendar's last days: four rows and the banner below them.
