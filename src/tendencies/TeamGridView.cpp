@@ -2,49 +2,17 @@
 #include "WeekChart.h"
 
 #include <QHeaderView>
+#include <array>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyledItemDelegate>
+#include <QPaintEvent>
+#include <QStaticText>
 
 namespace {
 
 constexpr int HourColumns = 24;
 constexpr int NameColumnWidth = 250;
-
-// Hour cells show their slice of the row's chart picture; the hour sorted at
-// is framed in black; the current cell, while the grid has the keyboard, in
-// a dashed black and white frame.
-class HourCellDelegate : public QStyledItemDelegate {
-public:
-    HourCellDelegate(TeamGridModel* model, QObject* parent) : QStyledItemDelegate(parent), model_(model) {}
-
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
-    {
-        if (index.column() == 0)
-            return QStyledItemDelegate::paint(painter, option, index);
-        const int hour = TeamGridView::HourOfColumn(index.column());
-        const QImage& image = model_->rowImage(index.row());
-        const QRect source(ChartHourWidth * hour, 0, option.rect.width(), option.rect.height());
-        painter->drawImage(option.rect.topLeft(), image, source);
-        const QRect cell = option.rect.adjusted(0, 0, -1, -1);
-        if (model_->grid().sortHour == hour) {
-            painter->setPen(Qt::black);
-            painter->drawLine(cell.topLeft(), cell.bottomLeft());
-            painter->drawLine(cell.topRight(), cell.bottomRight());
-        }
-        if (option.state & QStyle::State_HasFocus) {
-            const QRect frame = cell.adjusted(2, 2, -2, -2);
-            painter->setPen(QPen(Qt::white, 1));
-            painter->drawRect(frame);
-            painter->setPen(QPen(Qt::black, 1, Qt::DashLine));
-            painter->drawRect(frame);
-        }
-    }
-
-private:
-    TeamGridModel* model_;
-};
 
 } // namespace
 
@@ -70,10 +38,16 @@ void TeamGridModel::sortAt(int hour)
 
 void TeamGridModel::paintRows()
 {
+    // Members of one sign have the same day: one picture each sign, shared.
+    std::array<QImage, 13> bySign;
     images_.clear();
     images_.reserve(size_t(grid_.rows.size()));
-    for (const TeamRow& row : std::as_const(grid_.rows))
-        images_.push_back(PaintChartRows(TeamRowPieces(row, 0, colours_), 1));
+    for (const TeamRow& row : std::as_const(grid_.rows)) {
+        QImage& image = bySign[size_t(std::clamp(row.memberSign, 0, 12))];
+        if (image.isNull())
+            image = PaintChartRows(TeamRowPieces(row, 0, colours_), 1);
+        images_.push_back(image);
+    }
 }
 
 int TeamGridModel::rowCount(const QModelIndex& parent) const
@@ -135,7 +109,6 @@ QVariant TeamGridModel::headerData(int section, Qt::Orientation orientation, int
 TeamGridView::TeamGridView(QWidget* parent) : QTableView(parent), model_(new TeamGridModel(this))
 {
     setModel(model_);
-    setItemDelegate(new HourCellDelegate(model_, this));
     setShowGrid(false);
     setWordWrap(false);
     setSelectionMode(QAbstractItemView::NoSelection);
@@ -164,6 +137,64 @@ TeamGridView::TeamGridView(QWidget* parent) : QTableView(parent), model_(new Tea
     setAccessibleDescription(QStringLiteral(
         "Una fila por integrante y una columna por hora. Flechas: moverse entre celdas; O: ordenar por la hora de "
         "la celda (en la columna de nombres, por nombre); Intro: ver al integrante en la ventana principal"));
+}
+
+// Painted a row at a time: the member's entry, then the row's chart picture
+// (the table's own painting, a styled cell at a time, takes several times as
+// long for 60 members). The hour sorted at is framed in black; the current
+// cell, while the grid has the keyboard, in a dashed black and white frame.
+void TeamGridView::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(viewport());
+    painter.setClipRegion(event->region());
+    painter.fillRect(viewport()->rect(), palette().base());
+    const int rows = model_->rowCount();
+    if (rows == 0)
+        return;
+    const int first = std::max(rowAt(0), 0);
+    const int bottomRow = rowAt(viewport()->height() - 1);
+    const int last = bottomRow < 0 ? rows - 1 : bottomRow;
+    const int namesLeft = columnViewportPosition(0), hoursLeft = columnViewportPosition(1);
+    const QModelIndex current = currentIndex();
+    painter.setPen(palette().color(QPalette::Text));
+    for (int row = first; row <= last; ++row) {
+        const int top = rowViewportPosition(row);
+        const QStaticText& name = nameText(row, hoursLeft - namesLeft - 8);
+        painter.drawStaticText(namesLeft + 4, top + (ChartRowHeight - int(name.size().height())) / 2, name);
+        painter.drawImage(QPoint(hoursLeft, top), model_->rowImage(row), QRect(0, 0, ChartWidth, ChartRowHeight));
+    }
+    const int sortHour = model_->grid().sortHour;
+    if (sortHour >= 0) {
+        const int left = columnViewportPosition(sortHour + 1);
+        const int top = rowViewportPosition(first), bottom = rowViewportPosition(last) + ChartRowHeight - 1;
+        painter.drawLine(left, top, left, bottom);
+        painter.drawLine(left + ChartHourWidth - 1, top, left + ChartHourWidth - 1, bottom);
+    }
+    if (hasFocus() && current.isValid()) {
+        const QRect frame = visualRect(current).adjusted(1, 1, -2, -2);
+        painter.setPen(QPen(Qt::white, 1));
+        painter.drawRect(frame);
+        painter.setPen(QPen(Qt::black, 1, Qt::DashLine));
+        painter.drawRect(frame);
+    }
+}
+
+const QStaticText& TeamGridView::nameText(int row, int width)
+{
+    if (namesWidth_ != width || namesFont_ != font()) {
+        names_.clear();
+        namesWidth_ = width;
+        namesFont_ = font();
+    }
+    const QString& entry = model_->grid().rows.at(row).entry;
+    auto found = names_.find(entry);
+    if (found == names_.end()) {
+        QStaticText text(fontMetrics().elidedText(entry, Qt::ElideRight, std::max(width, 0)));
+        text.setTextFormat(Qt::PlainText);
+        text.prepare(QTransform(), font());
+        found = names_.insert(entry, text);
+    }
+    return *found;
 }
 
 void TeamGridView::showGrid(TeamGrid grid, const LevelColorTable& colours)

@@ -7,7 +7,10 @@
 #include "TeamGrid.h"
 
 #include <QAbstractTableModel>
+#include <QFont>
+#include <QHash>
 #include <QImage>
+#include <QStaticText>
 #include <QTableView>
 #include <functional>
 #include <vector>
@@ -64,11 +67,19 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     // Runs a change of the model, then puts the current cell back on the same member and column.
     void keepingCurrent(const std::function<void()>& change);
 
+    // The entries as painted, cut to the name column's width, kept by entry
+    // while the width and the font stay.
+    const QStaticText& nameText(int row, int width);
+
     TeamGridModel* model_;
+    QHash<QString, QStaticText> names_;
+    int namesWidth_ = -1;
+    QFont namesFont_;
     bool quietCurrent_ = false; // a click in progress (it tells the minute) or the cell put back: no moment
 };

@@ -291,6 +291,13 @@ void TestTeamWindow::gridEqualsTheChartSpanBySpan()
         }
         changes += int(data.spans.size()) - 1;
     }
+    // What the grid shows on the screen is that picture, row by row.
+    const QImage shown = team->Grid1->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    for (int row = 0; row < Team.size(); ++row) {
+        const QRect cell = team->Grid1->visualRect(team->Grid1->model()->index(row, 1));
+        QCOMPARE(shown.copy(cell.left(), cell.top(), ChartWidth, ChartRowHeight),
+                 team->Grid1->teamModel()->rowImage(row).copy(0, 0, ChartWidth, ChartRowHeight));
+    }
     if (QTest::currentDataTag() == QByteArray("a day with a change"))
         QCOMPARE(changes, Team.size());
     // The team window did not disturb the main window's week.
