@@ -12,7 +12,6 @@
 namespace {
 
 constexpr int HourColumns = 24;
-constexpr int NameColumnWidth = 250;
 
 } // namespace
 
@@ -89,7 +88,7 @@ QVariant TeamGridModel::headerData(int section, Qt::Orientation orientation, int
     case Qt::ToolTipRole:
         return section == 0 ? QStringLiteral("Ordenar por nombre")
                             : QStringLiteral("Ordenar por el nivel a las %1:00").arg(hour, 2, 10, QLatin1Char('0'));
-    // The heading of the order in force stands out: bold, white on black.
+    // The heading of the order in force stands out: bold, an hour's white on black.
     case Qt::FontRole:
         if (hour == grid_.sortHour) {
             QFont bold;
@@ -98,9 +97,9 @@ QVariant TeamGridModel::headerData(int section, Qt::Orientation orientation, int
         }
         return {};
     case Qt::BackgroundRole:
-        return hour == grid_.sortHour ? QVariant(QBrush(Qt::black)) : QVariant();
+        return hour >= 0 && hour == grid_.sortHour ? QVariant(QBrush(Qt::black)) : QVariant();
     case Qt::ForegroundRole:
-        return hour == grid_.sortHour ? QVariant(QBrush(Qt::white)) : QVariant();
+        return hour >= 0 && hour == grid_.sortHour ? QVariant(QBrush(Qt::white)) : QVariant();
     default:
         return {};
     }
@@ -125,13 +124,24 @@ TeamGridView::TeamGridView(QWidget* parent) : QTableView(parent), model_(new Tea
     top->setSectionResizeMode(0, QHeaderView::Interactive);
     top->setSectionsClickable(true);
     top->setHighlightSections(false);
+    top->setSortIndicatorShown(false); // no room for the arrow in an hour's heading: the heading itself is marked
     top->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // A new grid or order keeps the name column as wide as the user made it.
+    connect(model_, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
+        if (columnsSized_)
+            nameWidth_ = horizontalHeader()->sectionSize(0);
+    });
     connect(model_, &QAbstractItemModel::modelReset, this, [this] {
         // The chart's cell size: 28 pixels an hour, the last one with the closing grid line.
-        horizontalHeader()->resizeSection(0, NameColumnWidth);
+        horizontalHeader()->resizeSection(0, nameWidth_);
+        columnsSized_ = true;
         for (int column = 1; column <= HourColumns; ++column)
             horizontalHeader()->resizeSection(column, ChartHourWidth + (column == HourColumns ? 1 : 0));
     });
+    // A heading sorts; it does not choose the column's cells (the table's own
+    // answer to a pressed heading), which would show a moment nobody chose.
+    disconnect(top, SIGNAL(sectionPressed(int)), this, SLOT(selectColumn(int)));
+    disconnect(top, SIGNAL(sectionEntered(int)), this, SLOT(_q_selectColumn(int)));
     connect(top, &QHeaderView::sectionClicked, this, [this](int section) { emit sortChosen(section - 1); });
     setAccessibleName(QStringLiteral("Tendencias del equipo"));
     setAccessibleDescription(QStringLiteral(

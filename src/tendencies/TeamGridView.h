@@ -80,6 +80,8 @@ private:
     TeamGridModel* model_;
     QHash<QString, QStaticText> names_;
     int namesWidth_ = -1;
+    int nameWidth_ = 250; // the name column's width
+    bool columnsSized_ = false;
     QFont namesFont_;
     bool quietCurrent_ = false; // a click in progress (it tells the minute) or the cell put back: no moment
 };

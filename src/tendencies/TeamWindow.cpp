@@ -12,6 +12,8 @@
 #include "TendencyRule.h"
 
 #include <QBoxLayout>
+#include <QHeaderView>
+#include <QScrollBar>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
@@ -60,9 +62,12 @@ TeamWindow::TeamWindow(Gral& gral, double day, QWidget* parent) : QWidget(parent
     setAttribute(Qt::WA_DeleteOnClose);
     BuildControls();
     SetHelpContext(this, HelpTeam);
-    // The chart's 24 columns beside the names, and room for about fifteen members.
-    resize(960, 640);
     ShowDay(day);
+    // The names and the chart's 24 columns without scrolling sideways, and room for about fifteen members.
+    const int gridWidth = Grid1->horizontalHeader()->length() + Grid1->verticalScrollBar()->sizeHint().width() +
+                          2 * Grid1->frameWidth();
+    const QMargins margins = layout()->contentsMargins();
+    resize(gridWidth + margins.left() + margins.right(), 640);
 }
 
 void TeamWindow::BuildControls()
@@ -168,6 +173,11 @@ void TeamWindow::BuildControls()
     DateTime1->setFocus(); // where the keyboard starts when the window opens
 }
 
+QString TeamWindow::MomentHint()
+{
+    return QStringLiteral("Un clic en una celda muestra aquí los textos de ese momento.");
+}
+
 void TeamWindow::ShowRegion(const QString& zone, const QString& daylight)
 {
     StatusPanel0->setText(zone);
@@ -207,8 +217,9 @@ void TeamWindow::Refresh(bool membersChanged)
 void TeamWindow::ClearMoment()
 {
     momentMember_ = -1;
-    for (QLabel* text : {Text1, Text2, Text3, Text4, Text5})
+    for (QLabel* text : {Text2, Text3, Text4, Text5})
         text->clear();
+    Text1->setText(MomentHint());
     Colour(Text2, ColourFromRgb(192, 192, 192), 0);
 }
 

@@ -26,6 +26,8 @@ public:
     // change of colours or region; with membersChanged, the chosen moment is
     // forgotten too (its member may be gone).
     void Refresh(bool membersChanged);
+    // What the texts' place says while no moment is chosen.
+    static QString MomentHint();
 
     DatePicker* DateTime1;
     QPushButton* Button1; // "Aplicar fecha"

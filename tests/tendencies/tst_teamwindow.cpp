@@ -23,6 +23,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -233,6 +234,10 @@ void TestTeamWindow::opensOnTheShownDay()
     QCOMPARE(team->windowTitle(), QString("Equipo"));
     QVERIFY(!team->isModal());
     QVERIFY(team->minimumSize() != team->maximumSize()); // the user may size it
+    QVERIFY(!team->Grid1->horizontalScrollBar()->isVisible()); // names and 24 hours at once
+    QVERIFY(team->Grid1->columnWidth(0) >= 200);
+    QCOMPARE(team->Grid1->columnWidth(1), ChartHourWidth);
+    QCOMPARE(team->Grid1->columnWidth(24), ChartHourWidth + 1);
     QCOMPARE(team->DateTime1->date(), QDate(2031, 3, 9));
     QCOMPARE(team->StatusPanel0->text(), w->StatusPanel0->text());
     QCOMPARE(team->StatusPanel1->text(), QString("Horario verano: NO"));
@@ -361,11 +366,14 @@ void TestTeamWindow::headingsSortAndMarkTheHour()
     const QStringList byName = Entries(*team);
     QCollator collator{QLocale(QLocale::Spanish)};
     collator.setCaseSensitivity(Qt::CaseInsensitive);
-    for (int hour : {16, 3, 23}) {
+    for (int hour : {23, 16, 3}) {
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                           QPoint(header->sectionViewportPosition(hour + 1) + 10, header->height() / 2));
         const TeamGrid& grid = team->Grid1->teamModel()->grid();
         QCOMPARE(grid.sortHour, hour);
+        QCOMPARE(team->Text1->text(), TeamWindow::MomentHint()); // a heading chooses no moment
+        if (hour != 23)
+            QCOMPARE(header->sectionSize(0), 300); // the names as wide as the user made them
         // Best first; a tie goes by name.
         for (int i = 1; i < grid.rows.size(); ++i) {
             const int before = SpanAt(grid.rows[i - 1], hour * 60)->level;
@@ -384,6 +392,7 @@ void TestTeamWindow::headingsSortAndMarkTheHour()
         // Seen on the screen: the heading's middle is black.
         const QImage heading = header->grab().toImage();
         QCOMPARE(heading.pixelColor(header->sectionViewportPosition(hour + 1) + 2, 3), QColor(Qt::black));
+        header->resizeSection(0, 300); // as the user may widen the names
     }
     // The name heading: back to the order by name.
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(20, header->height() / 2));
@@ -493,7 +502,8 @@ void TestTeamWindow::followsColoursRegionAndMembers()
     QCOMPARE(gral_->memberList.size(), 6);
     QCOMPARE(team->Grid1->model()->rowCount(), 6);
     QCOMPARE(Entries(*team).at(1), QString("BALBOA, ROCÍO - 02/02/2002"));
-    QVERIFY(team->Text1->text().isEmpty()); // the moment shown is forgotten with the old list
+    QCOMPARE(team->Text1->text(), TeamWindow::MomentHint()); // the moment shown is forgotten with the old list
+    QVERIFY(team->Text2->text().isEmpty());
 }
 
 void TestTeamWindow::keyboardOnly()
