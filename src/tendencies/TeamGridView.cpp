@@ -228,6 +228,7 @@ void TeamGridView::keepingCurrent(const std::function<void()>& change)
             quietCurrent_ = true;
             setCurrentIndex(model_->index(row, current.column()));
             quietCurrent_ = false;
+            scrollTo(currentIndex()); // the member may have moved out of sight
             return;
         }
     }

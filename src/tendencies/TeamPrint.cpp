@@ -70,7 +70,7 @@ private:
         for (int level = 1; level <= 5; ++level) {
             const int left = gridLeft_ + (level - 1) * step;
             canvas_.box(left, left + 2 * hourWidth_, line, gral_.levelColors[size_t(level - 1)]);
-            canvas_.text(left + 2 * hourWidth_ + Margin * 4, line, LevelName(level));
+            canvas_.text(left + 2 * hourWidth_ + hourWidth_ / 3, line, LevelName(level));
         }
         canvas_.text(Margin, line, QStringLiteral("Niveles:"));
     }
