@@ -5,18 +5,19 @@
 #include "PrintTendencies.h"
 #include "ProgramMessage.h"
 #include "QtColour.h"
-#include "ShownDateCheck.h"
+#include "PeriodMessage.h"
 #include "SystemDateFormat.h"
 #include "TeamGridView.h"
 #include "TeamPrint.h"
 #include "TendencyRule.h"
+#include "DisplayTexts.h"
+#include "WindowKit.h"
 
 #include <QBoxLayout>
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
 #include <cmath>
 
@@ -36,21 +37,6 @@ QLabel* MakeTextPanel(QWidget* parent, const char* name)
     font.setBold(true);
     text->setFont(font);
     return text;
-}
-
-void Colour(QLabel* label, ColourValue fill, ColourValue text)
-{
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, ToQColor(fill));
-    palette.setColor(QPalette::WindowText, ToQColor(text));
-    label->setPalette(palette);
-}
-
-// The date picker speaks the system's language (Spanish when the system has none).
-QLocale PickerLocale()
-{
-    const QLocale system;
-    return system.language() == QLocale::C ? QLocale(QLocale::Spanish, QLocale::Spain) : system;
 }
 
 } // namespace
@@ -81,8 +67,6 @@ void TeamWindow::BuildControls()
     dateLabel->setFont(bold);
     DateTime1 = new DatePicker(this);
     DateTime1->setObjectName("DateTime1");
-    DateTime1->setLocale(PickerLocale());
-    DateTime1->setLongDateFormat(QStringLiteral("dddd d 'de' MMMM 'de' yyyy"));
     DateTime1->setMinimumDate(QDate(1900, 1, 1));
     DateTime1->setCalendarPopup(true);
     DateTime1->setMinimumWidth(248);
@@ -154,7 +138,7 @@ void TeamWindow::BuildControls()
     Text4 = MakeTextPanel(this, "Text4");
     Text5 = MakeTextPanel(this, "Text5");
     for (QLabel* text : {Text3, Text4, Text5}) {
-        Colour(text, ColourFromRgb(0, 128, 128), ColourFromRgb(255, 255, 0));
+        setFillAndText(*text, ColourFromRgb(0, 128, 128), ColourFromRgb(255, 255, 0));
         layout->addWidget(text);
     }
     for (QLabel* text : {Text1, Text2, Text3, Text4, Text5})
@@ -162,7 +146,7 @@ void TeamWindow::BuildControls()
 
     connect(Button1, &QPushButton::clicked, this, [this] { Button1_Click(); });
     connect(Button2, &QPushButton::clicked, this, [this] { Button2_Click(); });
-    connect(Button3, &QPushButton::clicked, this, [this] { gral_.platform.showHelpTopic(HelpTeam); });
+    connect(Button3, &QPushButton::clicked, this, [this] { showHelp(gral_, HelpTeam); });
     connect(Grid1, &TeamGridView::momentChosen, this, &TeamWindow::Grid1_Moment);
     connect(Grid1, &TeamGridView::memberOpened, this, &TeamWindow::Grid1_Open);
     connect(Grid1, &TeamGridView::sortChosen, Grid1, &TeamGridView::sortAt);
@@ -200,8 +184,7 @@ void TeamWindow::Refresh(bool membersChanged)
         SortTeamAtHour(grid, sortHour);
     Grid1->showGrid(std::move(grid), gral_.levelColors);
     for (int level = 1; level <= 5; ++level) {
-        const ColourValue fill = gral_.levelColors[size_t(level - 1)];
-        Colour(findChild<QLabel*>(QStringLiteral("TextCol%1").arg(level)), fill, ContrastTextColour(fill));
+        setLevelFill(*findChild<QLabel*>(QStringLiteral("TextCol%1").arg(level)), gral_.levelColors[size_t(level - 1)]);
     }
     if (membersChanged) {
         ClearMoment();
@@ -220,7 +203,7 @@ void TeamWindow::ClearMoment()
     for (QLabel* text : {Text2, Text3, Text4, Text5})
         text->clear();
     Text1->setText(MomentHint());
-    Colour(Text2, ColourFromRgb(192, 192, 192), 0);
+    setFillAndText(*Text2, SilverColour, 0);
 }
 
 void TeamWindow::Grid1_Moment(int row, int minuteOfDay)
@@ -237,7 +220,7 @@ void TeamWindow::Grid1_Moment(int row, int minuteOfDay)
     const MomentTexts texts = MomentTextsFor(gral_, member.memberSign, span->sign);
     Text1->setText(member.entry);
     Text2->setText(ClickedMomentHeadline(day_, minuteOfDay, texts.headline));
-    Colour(Text2, texts.fill, texts.textColour);
+    setLevelFill(*Text2, texts.fill);
     Text3->setText(texts.game);
     Text4->setText(texts.disposition);
     Text5->setText(texts.recommendation);
@@ -259,10 +242,10 @@ void TeamWindow::Button1_Click()
     if (DateFormatChanged(gral_))
         return;
     const double day = DayNumberFromDate(DateTime1->date());
-    const ShownDateVerdict verdict = CheckShownDate(gral_, true, day);
-    if (!verdict.inside) {
-        ProgramMessage(gral_, verdict.message, StyleExclamation);
-        ShowDay(verdict.nearestEnd);
+    const QString message = coveredPeriodMessage(gral_, DateOrigin::Entered, day);
+    if (!message.isEmpty()) {
+        ProgramMessage(gral_, message, StyleExclamation);
+        ShowDay(day < gral_.firstCoveredDay ? gral_.firstCoveredDay : gral_.lastCoveredDay);
         return;
     }
     if (std::floor(day) != day_)

@@ -141,7 +141,6 @@ void TestTeamWindow::init()
 
 void TestTeamWindow::cleanup()
 {
-    PrintTendenciesSeams() = PrintSeams();
     messages_.reset();
     modal_.reset();
     gral_.reset();
@@ -599,8 +598,8 @@ void TestTeamWindow::printsToPdfOnSeveralPages()
     QTemporaryDir folder;
     const QString path = folder.filePath("equipo");
     QStringList suggested;
-    PrintTendenciesSeams().hasDefaultPrinter = [] { return false; };
-    PrintTendenciesSeams().choosePdfFile = [&](const QString& suggestion) {
+    gral_->platform.hasDefaultPrinter = [] { return false; };
+    gral_->platform.choosePdfFile = [&](const QString& suggestion) {
         suggested << suggestion;
         return path;
     };
