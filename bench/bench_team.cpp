@@ -40,27 +40,34 @@ bool PrepareGral(Gral& gral)
     return true;
 }
 
-// Every row on the screen at once, so painting the grid paints all 60.
-void ShowWholeTeam(TeamWindow& window)
+// The window on 15/06/2025 with every row on the screen at once, so painting
+// the grid paints all 60; null, the benchmark marked as failed, when the
+// start-up failed.
+std::unique_ptr<TeamWindow> WholeTeamWindow(Gral& gral, benchmark::State& state)
 {
-    window.resize(960, ChartRowHeight * Members + 400);
-    window.show();
+    if (!PrepareGral(gral)) {
+        state.SkipWithError("start-up failed");
+        return nullptr;
+    }
+    auto window = std::make_unique<TeamWindow>(gral, DayNumberFromDate(QDate(2025, 6, 15)));
+    window->resize(960, ChartRowHeight * Members + 400);
+    window->show();
     QApplication::processEvents();
+    return window;
 }
 
 void BM_TeamComputeAndPaint(benchmark::State& state)
 {
     Gral gral;
-    if (!PrepareGral(gral))
-        return state.SkipWithError("start-up failed");
-    TeamWindow window(gral, DayNumberFromDate(QDate(2025, 6, 15)));
-    ShowWholeTeam(window);
+    const std::unique_ptr<TeamWindow> window = WholeTeamWindow(gral, state);
+    if (!window)
+        return;
     for (auto _ : state) {
-        window.Refresh(false);
-        const QPixmap painted = window.Grid1->viewport()->grab();
+        window->Refresh(false);
+        const QPixmap painted = window->Grid1->viewport()->grab();
         benchmark::DoNotOptimize(painted.cacheKey());
     }
-    if (window.Grid1->model()->rowCount() != Members)
+    if (window->Grid1->model()->rowCount() != Members)
         state.SkipWithError("not every member in the grid");
 }
 BENCHMARK(BM_TeamComputeAndPaint)->Unit(benchmark::kMillisecond);
@@ -81,12 +88,11 @@ BENCHMARK(BM_TeamComposeOnly)->Unit(benchmark::kMillisecond);
 void BM_TeamPaintOnly(benchmark::State& state)
 {
     Gral gral;
-    if (!PrepareGral(gral))
-        return state.SkipWithError("start-up failed");
-    TeamWindow window(gral, DayNumberFromDate(QDate(2025, 6, 15)));
-    ShowWholeTeam(window);
+    const std::unique_ptr<TeamWindow> window = WholeTeamWindow(gral, state);
+    if (!window)
+        return;
     for (auto _ : state) {
-        const QPixmap painted = window.Grid1->viewport()->grab();
+        const QPixmap painted = window->Grid1->viewport()->grab();
         benchmark::DoNotOptimize(painted.cacheKey());
     }
 }

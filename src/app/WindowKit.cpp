@@ -2,6 +2,7 @@
 #include "Gral.h"
 #include "QtColour.h"
 
+#include <QLabel>
 #include <QScreen>
 #include <QWidget>
 
@@ -27,6 +28,17 @@ void setFillAndText(QWidget& widget, ColourValue fill, ColourValue text)
 void setLevelFill(QWidget& widget, ColourValue fill)
 {
     setFillAndText(widget, fill, ContrastTextColour(fill));
+}
+
+void setRegionPanelLook(QLabel& panel)
+{
+    panel.setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    QFont font = panel.font();
+    font.setBold(true);
+    panel.setFont(font);
+    QPalette palette = panel.palette();
+    palette.setColor(QPalette::WindowText, QColor(128, 0, 0));
+    panel.setPalette(palette);
 }
 
 void showHelp(const Gral& gral, HelpContext topic)

@@ -4,6 +4,7 @@
 #include "Colour.h"
 #include "Platform.h"
 
+class QLabel;
 class QScreen;
 class QWidget;
 struct Gral;
@@ -17,6 +18,10 @@ void setFillAndText(QWidget& widget, ColourValue fill, ColourValue text);
 // A level colour as background, the text in ContrastTextColour of it, so the
 // text stays readable on every colour the user may give a level.
 void setLevelFill(QWidget& widget, ColourValue fill);
+
+// The look of the region panels of the main window's status bar (sunken,
+// bold, maroon), which the team window repeats.
+void setRegionPanelLook(QLabel& panel);
 
 // Opens a topic of the help file (nothing when no help service is installed).
 void showHelp(const Gral& gral, HelpContext topic);

@@ -18,6 +18,7 @@
 #include "TendencyRule.h"
 #include "TrackSpan.h"
 #include "WeekChart.h"
+#include "WindowKit.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -318,13 +319,7 @@ void TForm1::BuildStatusBar()
         label->setObjectName(name);
         label->setFixedWidth(width);
         label->setAlignment(alignment | Qt::AlignVCenter);
-        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        QFont font = label->font();
-        font.setBold(true);
-        label->setFont(font);
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, QColor(128, 0, 0));
-        label->setPalette(palette);
+        setRegionPanelLook(*label);
         label->setToolTip(bar->toolTip());
         label->installEventFilter(this);
         bar->addWidget(label);

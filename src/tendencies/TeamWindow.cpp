@@ -93,13 +93,7 @@ void TeamWindow::BuildControls()
     auto panel = [this, region](const char* name, int stretch) {
         auto* label = new QLabel(this);
         label->setObjectName(name);
-        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        QFont font = label->font();
-        font.setBold(true);
-        label->setFont(font);
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, QColor(128, 0, 0));
-        label->setPalette(palette);
+        setRegionPanelLook(*label);
         region->addWidget(label, stretch);
         return label;
     };
