@@ -25,7 +25,7 @@ public:
     const TeamGrid& grid() const { return grid_; }
     // Sorts at an hour 0..23, or by name for -1.
     void sortAt(int hour);
-    // The row's picture: the chart's painting of one day row (29 x 23 pixels an hour, grid included).
+    // The row's picture: the chart's painting of one day row (28 pixels an hour, 22 high and the closing grid line).
     const QImage& rowImage(int row) const { return images_.at(size_t(row)); }
 
     int rowCount(const QModelIndex& parent = {}) const override;
