@@ -15,8 +15,8 @@ namespace {
 Gral BenchGral(int offset)
 {
     Gral gral;
-    gral.systemDateFormat = QStringLiteral("dd/MM/yyyy");
-    gral.zoneOffset = offset;
+    gral.environment.systemDateFormat = QStringLiteral("dd/MM/yyyy");
+    gral.calendar.zoneOffset = offset;
     return gral;
 }
 
@@ -26,9 +26,9 @@ void BM_BuildShiftedCalendar(benchmark::State& state)
     BuildShiftedCalendar(gral); // the changes are computed once per process, before timing
     for (auto _ : state) {
         BuildShiftedCalendar(gral);
-        benchmark::DoNotOptimize(gral.signCalendar.size());
+        benchmark::DoNotOptimize(gral.calendar.signCalendar.size());
     }
-    if (gral.signCalendar.size() != 1052 || gral.dateIndex.size() != 1052)
+    if (gral.calendar.signCalendar.size() != 1052 || gral.calendar.dateIndex.size() != 1052)
         state.SkipWithError("the build did not give 1052 lines");
 }
 BENCHMARK(BM_BuildShiftedCalendar)->Arg(0)->Arg(13)->Unit(benchmark::kMicrosecond);
@@ -74,8 +74,8 @@ BENCHMARK(BM_FormatCalendarDates)->Unit(benchmark::kMicrosecond);
 Gral FullGral(int offset)
 {
     Gral gral = BenchGral(offset);
-    gral.firstCoveredDay = FullFirstDayNumber;
-    gral.lastCoveredDay = FullLastDayNumber;
+    gral.calendar.firstCoveredDay = FullFirstDayNumber;
+    gral.calendar.lastCoveredDay = FullLastDayNumber;
     return gral;
 }
 
@@ -86,9 +86,9 @@ void BM_BuildFullWindow(benchmark::State& state)
     Gral gral = FullGral(int(state.range(0)));
     for (auto _ : state) {
         BuildShiftedCalendarYears(gral, 2025, 2026);
-        benchmark::DoNotOptimize(gral.signCalendar.size());
+        benchmark::DoNotOptimize(gral.calendar.signCalendar.size());
     }
-    if (gral.dayRows.rowOf(DayNumberFromDate(QDate(2026, 12, 31))) < 1)
+    if (gral.calendar.dayRows.rowOf(DayNumberFromDate(QDate(2026, 12, 31))) < 1)
         state.SkipWithError("the window does not hold 31/12/2026");
 }
 BENCHMARK(BM_BuildFullWindow)->Arg(0)->Arg(13)->Unit(benchmark::kMillisecond);
@@ -104,7 +104,7 @@ void BM_CalendarDayRow(benchmark::State& state)
         benchmark::DoNotOptimize(CalendarDayRow(gral, day, 6));
         day = day < last ? day + 1 : day - 700;
     }
-    if (gral.calendarFirstYear != 2025)
+    if (gral.calendar.calendarFirstYear != 2025)
         state.SkipWithError("the window moved");
 }
 BENCHMARK(BM_CalendarDayRow)->Unit(benchmark::kNanosecond);

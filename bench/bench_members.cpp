@@ -33,15 +33,15 @@ void BM_LoadMemberList(benchmark::State& state)
     file.openExisting();
 
     Gral gral;
-    gral.systemDateFormat = QStringLiteral("dd/MM/yyyy");
+    gral.environment.systemDateFormat = QStringLiteral("dd/MM/yyyy");
     for (auto _ : state) {
         if (!LoadMemberList(gral, file)) {
             state.SkipWithError("LoadMemberList failed");
             return;
         }
-        benchmark::DoNotOptimize(gral.memberList.size());
+        benchmark::DoNotOptimize(gral.members.memberList.size());
     }
-    state.counters["lines"] = double(gral.memberList.size());
+    state.counters["lines"] = double(gral.members.memberList.size());
 }
 
 } // namespace

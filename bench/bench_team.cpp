@@ -26,15 +26,15 @@ QString g_folder; // the program folder with the members
 bool PrepareGral(Gral& gral)
 {
     InstallUnattendedPlatform(gral);
-    gral.systemDateFormat = ReadSystemDateFormat(gral).value_or(QString());
-    gral.startDateText = DateText(gral, TodayDayNumber());
-    gral.programFolder = g_folder;
-    gral.dataFolder = g_folder;
-    gral.coveredPeriod = CurrentEdition().period(DayNumberFromDate(QDate(2025, 6, 15)));
-    gral.firstCoveredDay = gral.coveredPeriod.firstDay;
-    gral.lastCoveredDay = gral.coveredPeriod.lastDay;
-    gral.zoneOffset = 13;
-    if (!OpenMembersFile(gral) || gral.memberList.size() != Members)
+    gral.environment.systemDateFormat = ReadSystemDateFormat(gral).value_or(QString());
+    gral.environment.startDateText = DateText(gral, TodayDayNumber());
+    gral.environment.programFolder = g_folder;
+    gral.environment.dataFolder = g_folder;
+    gral.calendar.coveredPeriod = CurrentEdition().period(DayNumberFromDate(QDate(2025, 6, 15)));
+    gral.calendar.firstCoveredDay = gral.calendar.coveredPeriod.firstDay;
+    gral.calendar.lastCoveredDay = gral.calendar.coveredPeriod.lastDay;
+    gral.calendar.zoneOffset = 13;
+    if (!OpenMembersFile(gral) || gral.members.memberList.size() != Members)
         return false;
     BuildShiftedCalendar(gral);
     return true;
@@ -113,12 +113,12 @@ void BM_TeamReopenOnAnotherDay(benchmark::State& state)
     int moved = 0;
     int turn = 0;
     for (auto _ : state) {
-        const int yearBefore = gral.calendarFirstYear;
+        const int yearBefore = gral.calendar.calendarFirstYear;
         TeamWindow window(gral, days[turn++ % 2]);
         window.show();
         const QPixmap painted = window.grab();
         benchmark::DoNotOptimize(painted.cacheKey());
-        moved += gral.calendarFirstYear != yearBefore ? 1 : 0;
+        moved += gral.calendar.calendarFirstYear != yearBefore ? 1 : 0;
     }
     if (moved != (otherYear ? int(state.iterations()) : 0))
         state.SkipWithError("the calendar's window did not move as meant");

@@ -42,11 +42,11 @@ QString g_program; // this executable
 std::unique_ptr<TForm1> StartMainWindow(Gral& gral)
 {
     InstallUnattendedPlatform(gral);
-    gral.systemDateFormat = ReadSystemDateFormat(gral).value_or(QString());
-    gral.startDateText = DateText(gral, TodayDayNumber());
-    gral.programFolder = g_folder;
-    gral.coveredPeriod = CurrentEdition().period(TodayDayNumber());
-    gral.dataFolder = g_folder;
+    gral.environment.systemDateFormat = ReadSystemDateFormat(gral).value_or(QString());
+    gral.environment.startDateText = DateText(gral, TodayDayNumber());
+    gral.environment.programFolder = g_folder;
+    gral.calendar.coveredPeriod = CurrentEdition().period(TodayDayNumber());
+    gral.environment.dataFolder = g_folder;
     if (!OpenMembersFile(gral))
         return nullptr;
     return std::make_unique<TForm1>(gral);
@@ -75,7 +75,7 @@ void BM_DrawWeek(benchmark::State& state)
     if (!window)
         return;
     for (auto _ : state) {
-        gral.dayRowIndex = 1;
+        gral.calendar.dayRowIndex = 1;
         window->DrawWeek();
     }
 }
@@ -88,7 +88,7 @@ void BM_ComposeAndPaintWeek(benchmark::State& state)
     if (!window)
         return;
     for (auto _ : state) {
-        gral.dayRowIndex = 1;
+        gral.calendar.dayRowIndex = 1;
         const QImage image = PaintWeekImage(ComposeWeek(gral));
         benchmark::DoNotOptimize(image.constBits());
     }
@@ -138,7 +138,7 @@ void BM_FullDayStepWithRebuild(benchmark::State& state)
         state.ResumeTiming();
         QTest::keyClick(window->Barra, Qt::Key_Down);
         state.PauseTiming();
-        rebuilt += gral.calendarLastYear == 2026 ? 1 : 0;
+        rebuilt += gral.calendar.calendarLastYear == 2026 ? 1 : 0;
         state.ResumeTiming();
     }
     if (window->DateLabels[0]->text() != QStringLiteral("26/12/2025") || rebuilt != int(state.iterations()))

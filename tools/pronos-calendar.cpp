@@ -79,8 +79,8 @@ int main(int argc, char* argv[])
     QTextStream out(stdout);
     QTextStream err(stderr);
     Gral gral;
-    gral.systemDateFormat = parser.value(patternOption);
-    if (!UsablePattern(gral.systemDateFormat.text())) {
+    gral.environment.systemDateFormat = parser.value(patternOption);
+    if (!UsablePattern(gral.environment.systemDateFormat.text())) {
         err << "pronos-calendar: --pattern needs a day, month or year letter (d, M, y) outside quotes "
                "and no line break"
             << Qt::endl;
@@ -103,7 +103,7 @@ int main(int argc, char* argv[])
         // UT instant, base-zone date and minute, old -> new sign, straight from the theory.
         for (const SignChange& change : TheorySignChanges()) {
             const int oldSign = change.newSign == 1 ? 12 : change.newSign - 1;
-            out << UtInstantText(change.jdUT) << "  " << gral.systemDateFormat.format(change.baseDay) << ' '
+            out << UtInstantText(change.jdUT) << "  " << gral.environment.systemDateFormat.format(change.baseDay) << ' '
                 << FormatHourMinute(change.baseMinute) << " UTC-12  " << QString::number(oldSign).rightJustified(2, u'0')
                 << " -> " << QString::number(change.newSign).rightJustified(2, u'0') << '\n';
         }
@@ -116,20 +116,20 @@ int main(int argc, char* argv[])
         err << "pronos-calendar: --offset takes a whole number from 0 to 24" << Qt::endl;
         return 2;
     }
-    gral.zoneOffset = offset;
+    gral.calendar.zoneOffset = offset;
     if (parser.isSet(yearsOption)) {
         const std::optional<CalendarYears> years = ReadYears(parser.value(yearsOption));
         if (!years) {
             err << "pronos-calendar: --years takes two years A-B with 1900 <= A <= B <= 2100" << Qt::endl;
             return 2;
         }
-        gral.firstCoveredDay = FullFirstDayNumber;
-        gral.lastCoveredDay = FullLastDayNumber;
+        gral.calendar.firstCoveredDay = FullFirstDayNumber;
+        gral.calendar.lastCoveredDay = FullLastDayNumber;
         BuildShiftedCalendarYears(gral, years->first, years->last);
     } else {
         BuildShiftedCalendar(gral);
     }
-    for (const QString& line : gral.signCalendar)
+    for (const QString& line : gral.calendar.signCalendar)
         out << line << '\n';
-    return gral.dateIndex.isEmpty() ? 1 : 0;
+    return gral.calendar.dateIndex.isEmpty() ? 1 : 0;
 }

@@ -37,7 +37,7 @@ QLabel* LinkedPicture(QWidget* parent, const QString& name, const QImage& pictur
 
 } // namespace
 
-TForm7::TForm7(Gral& gral, QWidget* parent) : QDialog(parent), gral_(gral)
+TForm7::TForm7(const Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform)
 {
     setObjectName(QStringLiteral("Form7"));
     setWindowTitle(QStringLiteral("Acerca de Zeltmark - Pronos"));
@@ -162,6 +162,6 @@ bool TForm7::eventFilter(QObject* watched, QEvent* event)
 void TForm7::Image_Click(QObject* sender)
 {
     // Whether the desktop could open the address is not the program's concern.
-    if (gral_.platform.openUrl)
-        gral_.platform.openUrl(sender == Image2 ? MakerSiteAddress : DownloadSiteAddress);
+    if (platform_.openUrl)
+        platform_.openUrl(sender == Image2 ? MakerSiteAddress : DownloadSiteAddress);
 }

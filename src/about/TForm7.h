@@ -16,7 +16,7 @@ inline const QString DownloadSiteAddress = QStringLiteral("https://www.example.o
 class TForm7 : public QDialog {
     Q_OBJECT
 public:
-    explicit TForm7(Gral& gral, QWidget* parent = nullptr);
+    explicit TForm7(const Platform& platform, QWidget* parent = nullptr);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -26,7 +26,7 @@ private:
     void Form7_Create();
     void Image_Click(QObject* sender);
 
-    Gral& gral_;
+    const Platform& platform_;
     QFrame* Bevel3 = nullptr;
     QLabel* Image1 = nullptr;
     QLabel* Label1 = nullptr;

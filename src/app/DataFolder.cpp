@@ -59,13 +59,13 @@ QString UserDataFolder(const QString& programFolder)
 
 bool PrepareDataFolder(Gral& gral, const QString& fileName)
 {
-    gral.dataFolder = UserDataFolder(gral.programFolder);
-    if (gral.dataFolder.isEmpty() || !QDir().mkpath(gral.dataFolder)) {
-        ReportFolderFailure(gral, gral.dataFolder);
+    gral.environment.dataFolder = UserDataFolder(gral.environment.programFolder);
+    if (gral.environment.dataFolder.isEmpty() || !QDir().mkpath(gral.environment.dataFolder)) {
+        ReportFolderFailure(gral, gral.environment.dataFolder);
         return false;
     }
-    const QString beside = gral.programFolder + fileName;
-    const QString own = gral.dataFolder + fileName;
+    const QString beside = gral.environment.programFolder + fileName;
+    const QString own = gral.environment.dataFolder + fileName;
     if (!QFileInfo::exists(own) && QFileInfo(beside).isFile())
         return CarryOver(gral, beside, own);
     return true;

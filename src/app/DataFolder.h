@@ -12,7 +12,7 @@
 // ends in '/'), ending in '/'. Empty when the system names none.
 QString UserDataFolder(const QString& programFolder);
 
-// Sets gral.dataFolder from gral.programFolder and makes sure it exists. A
+// Sets gral.environment.dataFolder from gral.environment.programFolder and makes sure it exists. A
 // `fileName` lying beside the executable while the data folder has none is
 // copied there once (the original stays where it is) and the user is told.
 // False, after a message saying why, when the folder can't be created or the

@@ -126,12 +126,12 @@ void InstallDesktopPlatform(Gral& gral)
     p.quit = [] { QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection); };
     p.showHelpTopic = [&gral](HelpContext context) {
         HelpViewer& viewer = SharedHelpViewer();
-        viewer.setHelpFile(gral.helpFile);
+        viewer.setHelpFile(gral.environment.helpFile);
         viewer.showTopic(context);
     };
     p.showHelpFinder = [&gral] {
         HelpViewer& viewer = SharedHelpViewer();
-        viewer.setHelpFile(gral.helpFile);
+        viewer.setHelpFile(gral.environment.helpFile);
         viewer.showFinder();
     };
     p.hasDefaultPrinter = [] { return !QPrinterInfo::defaultPrinter().isNull(); };

@@ -79,12 +79,13 @@ const HelpTopic* FindHelpTopic(const QList<HelpTopic>& topics, int number)
 
 void CheckHelpFile(Gral& gral)
 {
-    if (!gral.helpFile.isEmpty())
+    if (!gral.environment.helpFile.isEmpty())
         return;
-    for (const QString& folder : {gral.programFolder, gral.programFolder + InstalledHelpFolder}) {
+    const QString& programFolder = gral.environment.programFolder;
+    for (const QString& folder : {programFolder, programFolder + InstalledHelpFolder}) {
         const QString path = QDir::cleanPath(folder + CurrentEdition().helpFileName);
         if (QFileInfo(path).isFile()) {
-            gral.helpFile = path;
+            gral.environment.helpFile = path;
             return;
         }
     }

@@ -27,7 +27,7 @@ std::optional<QList<HelpTopic>> ReadHelpFile(const QString& path);
 // The topic with the given number, or nullptr.
 const HelpTopic* FindHelpTopic(const QList<HelpTopic>& topics, int number);
 
-// Sets gral.helpFile, when none is set yet, to the first "Pronos.hlp" that
+// Sets gral.environment.helpFile, when none is set yet, to the first "Pronos.hlp" that
 // exists: beside the executable, else in the installation's share/pronos/.
 // While there is none, says so at every call.
 void CheckHelpFile(Gral& gral);

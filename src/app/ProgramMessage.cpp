@@ -1,10 +1,15 @@
 #include "ProgramMessage.h"
 
+int ProgramMessage(const Platform& platform, const QString& text, MessageStyle style)
+{
+    if (!platform.message)
+        return ResultOk;
+    return platform.message(text, style);
+}
+
 int ProgramMessage(const Gral& gral, const QString& text, MessageStyle style)
 {
-    if (!gral.platform.message)
-        return ResultOk;
-    return gral.platform.message(text, style);
+    return ProgramMessage(gral.platform, text, style);
 }
 
 int RunModal(const Gral& gral, QDialog& window)
@@ -14,7 +19,7 @@ int RunModal(const Gral& gral, QDialog& window)
 
 void RequestQuit(Gral& gral)
 {
-    gral.quitRequested = true;
+    gral.environment.quitRequested = true;
     if (gral.platform.quit)
         gral.platform.quit();
 }

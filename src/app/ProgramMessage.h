@@ -9,6 +9,7 @@ inline const QString ApplicationTitle = QStringLiteral("Zeltmark - Pronos  'DEMO
 inline const QString MainWindowCaption = QStringLiteral("Zeltmark - Pronos  'DEMO'");
 
 // The one routine that shows a message. A line break in `text` is "\r".
+int ProgramMessage(const Platform& platform, const QString& text, MessageStyle style);
 int ProgramMessage(const Gral& gral, const QString& text, MessageStyle style);
 
 // Runs a window modally through the platform seam.

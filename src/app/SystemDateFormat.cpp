@@ -75,16 +75,16 @@ std::optional<QString> ReadSystemDateFormat(const Gral& gral)
     return pattern;
 }
 
-QString DateText(const Gral& gral, double dayNumber) { return gral.systemDateFormat.format(dayNumber); }
+QString DateText(const Gral& gral, double dayNumber) { return gral.environment.systemDateFormat.format(dayNumber); }
 
 std::optional<double> ParseSystemDate(const QString& text) { return DatePattern(CurrentShortDatePattern()).parse(text); }
 
 bool DateFormatChanged(Gral& gral)
 {
-    if (gral.systemDateFormat.isEmpty())
+    if (gral.environment.systemDateFormat.isEmpty())
         return true;
-    const std::optional<double> start = ParseSystemDate(gral.startDateText);
-    if (start && !gral.systemDateFormat.format(*start).isEmpty())
+    const std::optional<double> start = ParseSystemDate(gral.environment.startDateText);
+    if (start && !gral.environment.systemDateFormat.format(*start).isEmpty())
         return false;
     ProgramMessage(gral,
                    QStringLiteral("Se han detectado cambios en el \"Formato de fecha corta\" del sistema\r\r"
@@ -92,7 +92,7 @@ bool DateFormatChanged(Gral& gral)
                                   "por favor vuelva a ejecutar \"Zeltmark - Pronos\".\r\r"
                                   "Si el error continúa, deberá reiniciar el sistema."),
                    StyleExclamation);
-    gral.systemDateFormat.clear();
+    gral.environment.systemDateFormat.clear();
     RequestQuit(gral);
     return true;
 }

@@ -42,10 +42,10 @@ QStringList NoticeLines(double today, const DateNames& names)
     };
 }
 
-TFAviso::TFAviso(Gral& gral, QWidget* parent)
+TFAviso::TFAviso(const Platform& platform, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowCloseButtonHint),
-      gral_(gral)
+      platform_(platform)
 {
     setWindowTitle(QStringLiteral("A V I S O"));
     setFixedSize(691, 398);
@@ -93,8 +93,8 @@ void TFAviso::FAviso_Create()
 void TFAviso::FAviso_Activate()
 {
     repaint();
-    if (gral_.platform.beep)
-        gral_.platform.beep();
+    if (platform_.beep)
+        platform_.beep();
 }
 
 void TFAviso::changeEvent(QEvent* event)

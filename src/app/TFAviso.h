@@ -17,7 +17,7 @@ QStringList NoticeLines(double today, const DateNames& names = DateNames::System
 class TFAviso : public QDialog {
     Q_OBJECT
 public:
-    explicit TFAviso(Gral& gral, QWidget* parent = nullptr);
+    explicit TFAviso(const Platform& platform, QWidget* parent = nullptr);
 
     QPlainTextEdit* Memo1 = nullptr;
     QPushButton* Button1 = nullptr;
@@ -31,5 +31,5 @@ private:
     void FAviso_Create();
     void FAviso_Activate();
 
-    Gral& gral_;
+    const Platform& platform_;
 };

@@ -41,8 +41,8 @@ void setRegionPanelLook(QLabel& panel)
     panel.setPalette(palette);
 }
 
-void showHelp(const Gral& gral, HelpContext topic)
+void showHelp(const Platform& platform, HelpContext topic)
 {
-    if (gral.platform.showHelpTopic)
-        gral.platform.showHelpTopic(topic);
+    if (platform.showHelpTopic)
+        platform.showHelpTopic(topic);
 }

@@ -7,7 +7,6 @@
 class QLabel;
 class QScreen;
 class QWidget;
-struct Gral;
 
 // Moves the window so that its frame is centred on the available area of
 // `screen` (the window's own screen when none is given).
@@ -24,4 +23,4 @@ void setLevelFill(QWidget& widget, ColourValue fill);
 void setRegionPanelLook(QLabel& panel);
 
 // Opens a topic of the help file (nothing when no help service is installed).
-void showHelp(const Gral& gral, HelpContext topic);
+void showHelp(const Platform& platform, HelpContext topic);

@@ -27,14 +27,15 @@ int CalendarDayRow(Gral& gral, double day, int daysAfter)
     if (!std::isfinite(day))
         return -1;
     const double first = std::floor(day);
-    if (gral.calendarFirstYear != 0 && first >= gral.firstCoveredDay && first <= gral.lastCoveredDay) {
-        const double last = std::min(first + daysAfter, std::floor(gral.lastCoveredDay));
-        const double heldFrom = DayNumberFromDate(QDate(gral.calendarFirstYear, 1, 1));
-        const double heldTo = DayNumberFromDate(QDate(gral.calendarLastYear, 12, 31));
+    const CalendarState& calendar = gral.calendar;
+    if (calendar.calendarFirstYear != 0 && first >= calendar.firstCoveredDay && first <= calendar.lastCoveredDay) {
+        const double last = std::min(first + daysAfter, std::floor(calendar.lastCoveredDay));
+        const double heldFrom = DayNumberFromDate(QDate(calendar.calendarFirstYear, 1, 1));
+        const double heldTo = DayNumberFromDate(QDate(calendar.calendarLastYear, 12, 31));
         if (first < heldFrom || last > heldTo) {
-            const CalendarYears years = CalendarYearsAround(gral.firstCoveredDay, gral.lastCoveredDay, first);
+            const CalendarYears years = CalendarYearsAround(calendar.firstCoveredDay, calendar.lastCoveredDay, first);
             BuildShiftedCalendarYears(gral, years.first, years.last);
         }
     }
-    return gral.dayRows.rowOf(first);
+    return calendar.dayRows.rowOf(first);
 }

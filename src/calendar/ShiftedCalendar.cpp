@@ -24,15 +24,15 @@ std::optional<int> ShiftedMinute(int hour, int minute, QString& failure)
     return hour * 60 + minute;
 }
 
-// Shifts every base line up to lastDay into gral.signCalendar (their date
+// Shifts every base line up to lastDay into gral.calendar.signCalendar (their date
 // fields into `dates`, their days into `days`). Returns the failure text,
 // empty when the whole list was built.
 QString ShiftLines(Gral& gral, const BaseCalendarRows& base, int lastDay, QStringList& dates, std::vector<int>& days)
 {
     static const QString WholeDayFrom = QStringLiteral("00:00");
     static const QString WholeDayTo = QStringLiteral("23:59");
-    QStringList& shifted = gral.signCalendar;
-    const int offset = gral.zoneOffset;
+    QStringList& shifted = gral.calendar.signCalendar;
+    const int offset = gral.calendar.zoneOffset;
     QString carriedDateText;
     QString failure;
     auto append = [&](QString line, const QString& dateText, int day) {
@@ -120,9 +120,9 @@ void KeepDays(int firstDay, int lastDay, QStringList& lines, QStringList& dates,
 void BuildShiftedCalendarYears(Gral& gral, int firstYear, int lastYear)
 {
     // The days to hold: the whole years, within the covered period.
-    const int firstDay =
-        int(std::max(DayNumberFromDate(QDate(firstYear, 1, 1)), std::floor(gral.firstCoveredDay)));
-    const int lastDay = int(std::min(DayNumberFromDate(QDate(lastYear, 12, 31)), std::floor(gral.lastCoveredDay)));
+    const CalendarState& calendar = gral.calendar;
+    const int firstDay = int(std::max(DayNumberFromDate(QDate(firstYear, 1, 1)), std::floor(calendar.firstCoveredDay)));
+    const int lastDay = int(std::min(DayNumberFromDate(QDate(lastYear, 12, 31)), std::floor(calendar.lastCoveredDay)));
     QString failure;
     {
         BusyCursor busy(gral);
@@ -130,27 +130,27 @@ void BuildShiftedCalendarYears(Gral& gral, int firstYear, int lastYear)
         BuildBaseCalendarRows(gral, firstYear, lastYear, true, base);
         if (base.lines.isEmpty())
             return;
-        gral.signCalendar.clear();
-        gral.dateIndex.clear();
-        gral.dayRows = DayRowTable{};
-        gral.calendarFirstYear = firstYear;
-        gral.calendarLastYear = lastYear;
+        gral.calendar.signCalendar.clear();
+        gral.calendar.dateIndex.clear();
+        gral.calendar.dayRows = DayRowTable{};
+        gral.calendar.calendarFirstYear = firstYear;
+        gral.calendar.calendarLastYear = lastYear;
         QStringList dates;
         std::vector<int> days;
-        if (gral.zoneOffset == 0 || gral.zoneOffset > 23) {
-            gral.signCalendar = std::move(base.lines);
+        if (gral.calendar.zoneOffset == 0 || gral.calendar.zoneOffset > 23) {
+            gral.calendar.signCalendar = std::move(base.lines);
             dates = std::move(base.dateTexts);
             days = std::move(base.days);
         } else {
             dates.reserve(base.lines.size());
             days.reserve(base.days.size());
-            gral.signCalendar.reserve(base.lines.size());
+            gral.calendar.signCalendar.reserve(base.lines.size());
             failure = ShiftLines(gral, base, lastDay, dates, days);
         }
-        KeepDays(firstDay, lastDay, gral.signCalendar, dates, days);
+        KeepDays(firstDay, lastDay, gral.calendar.signCalendar, dates, days);
         if (failure.isEmpty()) {
-            gral.dateIndex = std::move(dates);
-            gral.dayRows = DayRowTable::FromDays(days);
+            gral.calendar.dateIndex = std::move(dates);
+            gral.calendar.dayRows = DayRowTable::FromDays(days);
             return;
         }
     }
@@ -161,12 +161,14 @@ void BuildShiftedCalendarYears(Gral& gral, int firstYear, int lastYear)
 void BuildShiftedCalendar(Gral& gral)
 {
     // Again for the years already held (a new region), else around the day shown at start.
-    const int firstYear = YearOfDay(gral.firstCoveredDay), lastYear = YearOfDay(gral.lastCoveredDay);
-    if (gral.calendarFirstYear >= firstYear && gral.calendarLastYear <= lastYear && gral.calendarFirstYear != 0) {
-        BuildShiftedCalendarYears(gral, gral.calendarFirstYear, gral.calendarLastYear);
+    const CalendarState& calendar = gral.calendar;
+    const int firstYear = YearOfDay(calendar.firstCoveredDay), lastYear = YearOfDay(calendar.lastCoveredDay);
+    if (calendar.calendarFirstYear != 0 && calendar.calendarFirstYear >= firstYear
+        && calendar.calendarLastYear <= lastYear) {
+        BuildShiftedCalendarYears(gral, calendar.calendarFirstYear, calendar.calendarLastYear);
         return;
     }
-    const CalendarYears years = CalendarYearsAround(gral.firstCoveredDay, gral.lastCoveredDay,
-                                                    gral.coveredPeriod.startDay);
+    const CalendarYears years =
+        CalendarYearsAround(calendar.firstCoveredDay, calendar.lastCoveredDay, calendar.coveredPeriod.startDay);
     BuildShiftedCalendarYears(gral, years.first, years.last);
 }

@@ -3,7 +3,7 @@
 // (1..12) that holds the Moon. Rows are 25-character lines
 //   "dd/MM/yyyy hh:nn hh:nn ss"  (date with the short-date pattern read at start)
 // The base calendar is stated in the fixed zone UTC-12; the shifted calendar
-// (Gral::signCalendar) is the one every other part of the program reads.
+// (Gral::calendar) is the one every other part of the program reads.
 #include "Gral.h"
 
 #include <optional>
@@ -11,28 +11,48 @@
 // Fills `base` with the 1052 lines of the base calendar, 2003 then 2004.
 void BuildBaseCalendar(const Gral& gral, QStringList& base);
 
-// Rebuilds gral.signCalendar, gral.dateIndex and gral.dayRows for
-// gral.zoneOffset: for the years it already holds, or, at the first build,
+// Rebuilds gral.calendar.signCalendar, gral.calendar.dateIndex and gral.calendar.dayRows for
+// gral.calendar.zoneOffset: for the years it already holds, or, at the first build,
 // for the years around the covered period's start day (CalendarWindow.h).
 void BuildShiftedCalendar(Gral& gral);
 
 // Builds them for the whole years firstYear..lastYear, within the covered
-// period (gral.firstCoveredDay..gral.lastCoveredDay).
+// period (gral.calendar.firstCoveredDay..gral.calendar.lastCoveredDay).
 void BuildShiftedCalendarYears(Gral& gral, int firstYear, int lastYear);
 
-// Parses line `rowNumber` (1-based) of the shifted calendar into
-// gral.currentSignRow. Returns false, reading nothing, when the row does not exist.
-bool LoadSignRow(Gral& gral, int rowNumber);
+// Reading rows never changes the calendar or its cursors. The lines were
+// written with the short-date pattern read at start and are read back with it.
+
+// Line `rowNumber` (1-based) parsed; nothing when the row does not exist or
+// does not read as a row.
+std::optional<SignRow> ReadSignRow(const CalendarState& calendar, const DatePattern& pattern, int rowNumber);
 
 constexpr int SignRowNotFound = -1;
-// Which row of a date FindSignRow reads: the date's first, or the one holding a minute.
+// Which row of a date a lookup reads: the date's first, or the one holding a minute.
 enum class RowLookup { DayStart, Moment };
-// The sign (1..12) of the date's row, nothing when the date is not in the
-// calendar. Sets gral.dayRowIndex to the date's first row (SignRowNotFound
-// when it is not there).
+struct FoundSignRow {
+    int dayRow = SignRowNotFound; // 1-based first row of the date
+    SignRow row;                  // the row read
+};
+// The date's row in the calendar as it is built now (its window of years is
+// not moved): nothing when the date is not in it, or when the minute lies
+// outside the date's rows.
+std::optional<FoundSignRow> ReadSignRowAt(const CalendarState& calendar, const DatePattern& pattern, RowLookup lookup,
+                                          double date, int minuteOfDay);
+
+// The lookups that move the shared cursors, as the chart and the printing
+// were designed around. LoadSignRow parses line `rowNumber` into
+// gral.calendar.currentSignRow (false, reading nothing, when the row does not
+// exist).
+bool LoadSignRow(Gral& gral, int rowNumber);
+// FindSignRow gives the sign (1..12) of the date's row, nothing when there is
+// none. It first moves the calendar's window of years to hold the date
+// (CalendarWindow.h), then leaves the row read in gral.calendar.currentSignRow
+// and the date's first row in gral.calendar.dayRowIndex (SignRowNotFound when
+// nothing was found).
 std::optional<int> FindSignRow(Gral& gral, RowLookup lookup, double date, int minuteOfDay);
 
-// Rebuilds gral.dayRows from gral.dateIndex, for a calendar put together
+// Rebuilds gral.calendar.dayRows from gral.calendar.dateIndex, for a calendar put together
 // otherwise than by the build (the build makes both together).
 void IndexCalendarDays(Gral& gral);
 

@@ -7,64 +7,77 @@
 
 #include <cmath>
 
-bool LoadSignRow(Gral& gral, int rowNumber)
+std::optional<SignRow> ReadSignRow(const CalendarState& calendar, const DatePattern& pattern, int rowNumber)
 {
-    if (rowNumber < 1 || rowNumber > gral.signCalendar.size())
-        return false;
-    const QString& line = gral.signCalendar.at(rowNumber - 1);
+    if (rowNumber < 1 || rowNumber > calendar.signCalendar.size())
+        return std::nullopt;
+    const QString& line = calendar.signCalendar.at(rowNumber - 1);
     if (line.size() <= SignRowTailLength)
-        return false;
-    // The lines were written with the pattern read at start: read them back with it.
-    const std::optional<double> date = gral.systemDateFormat.parse(DateField(line).toString());
+        return std::nullopt;
+    const std::optional<double> date = pattern.parse(DateField(line).toString());
     const std::optional<int> from = ReadHourMinute(FromField(line));
     const std::optional<int> to = ReadHourMinute(ToField(line));
     const std::optional<int> sign = ReadTwoDigits(SignField(line));
     if (!date || !from || !to || !sign)
-        return false;
-    gral.currentSignRow = CurrentSignRow{*date, *from, *to, *sign};
-    return true;
+        return std::nullopt;
+    return SignRow{*date, *from, *to, *sign};
+}
+
+std::optional<FoundSignRow> ReadSignRowAt(const CalendarState& calendar, const DatePattern& pattern, RowLookup lookup,
+                                          double date, int minuteOfDay)
+{
+    const int firstRow = calendar.dayRows.rowOf(date);
+    const std::optional<SignRow> first = ReadSignRow(calendar, pattern, firstRow);
+    if (!first)
+        return std::nullopt;
+    if (lookup == RowLookup::DayStart || (minuteOfDay >= first->fromMinute && minuteOfDay <= first->toMinute))
+        return FoundSignRow{firstRow, *first};
+    if (minuteOfDay < first->fromMinute)
+        return std::nullopt; // a date's first row begins at 00:00: only a negative minute lies before it
+    // Only a date's first two rows are looked at: a date has no third. Past
+    // the calendar's last row there is nothing to read.
+    const std::optional<SignRow> second = ReadSignRow(calendar, pattern, firstRow + 1);
+    if (!second)
+        return std::nullopt;
+    return FoundSignRow{firstRow, *second};
+}
+
+bool LoadSignRow(Gral& gral, int rowNumber)
+{
+    const std::optional<SignRow> row = ReadSignRow(gral.calendar, gral.environment.systemDateFormat, rowNumber);
+    if (row)
+        gral.calendar.currentSignRow = *row;
+    return row.has_value();
 }
 
 std::optional<int> FindSignRow(Gral& gral, RowLookup lookup, double date, int minuteOfDay)
 {
-    const int k = CalendarDayRow(gral, date, 0) - 1;
-    if (k < 0 || !LoadSignRow(gral, k + 1)) {
-        // A date outside the calendar: nothing is read and no row is current.
-        gral.dayRowIndex = SignRowNotFound;
+    CalendarDayRow(gral, date, 0); // moves the window of years to the date when it lies outside
+    const std::optional<FoundSignRow> found =
+        ReadSignRowAt(gral.calendar, gral.environment.systemDateFormat, lookup, date, minuteOfDay);
+    if (!found) {
+        gral.calendar.dayRowIndex = SignRowNotFound;
         return std::nullopt;
     }
-    const int firstRow = int(k) + 1;
-    if (lookup == RowLookup::DayStart) {
-        gral.dayRowIndex = firstRow;
-        return gral.currentSignRow.sign;
-    }
-    if (minuteOfDay >= gral.currentSignRow.fromMinute && minuteOfDay <= gral.currentSignRow.toMinute) {
-        gral.dayRowIndex = firstRow;
-        return gral.currentSignRow.sign;
-    }
-    if (minuteOfDay > gral.currentSignRow.toMinute) {
-        gral.dayRowIndex = firstRow;
-        if (!LoadSignRow(gral, firstRow + 1))
-            return std::nullopt; // past the last row of the calendar
-        return gral.currentSignRow.sign;
-    }
-    return 1; // before the first row's start: a first row always begins at 00:00, so unreachable
+    gral.calendar.currentSignRow = found->row;
+    gral.calendar.dayRowIndex = found->dayRow;
+    return found->row.sign;
 }
 
 void IndexCalendarDays(Gral& gral)
 {
     std::vector<int> days;
-    days.reserve(size_t(gral.dateIndex.size()));
-    for (const QString& text : std::as_const(gral.dateIndex)) {
-        const std::optional<double> day = gral.systemDateFormat.parse(text);
+    days.reserve(size_t(gral.calendar.dateIndex.size()));
+    for (const QString& text : std::as_const(gral.calendar.dateIndex)) {
+        const std::optional<double> day = gral.environment.systemDateFormat.parse(text);
         days.push_back(day ? int(*day) : -1);
     }
-    gral.dayRows = DayRowTable::FromDays(days);
+    gral.calendar.dayRows = DayRowTable::FromDays(days);
 }
 
 QString NextDateText(const Gral& gral, double date)
 {
-    return gral.systemDateFormat.format(std::floor(date) + 1);
+    return gral.environment.systemDateFormat.format(std::floor(date) + 1);
 }
 
 QString FormatHourMinute(int minuteOfDay)

@@ -83,7 +83,7 @@ void ExpandYearTable(const Gral& gral, const YearTable& table, quint8 startSign,
 {
     BaseCalendarRows rows;
     rows.lines = std::move(base);
-    ExpandYearTableRows(table, startSign, lastIndex, baseDate, gral.systemDateFormat, rows);
+    ExpandYearTableRows(table, startSign, lastIndex, baseDate, gral.environment.systemDateFormat, rows);
     base = std::move(rows.lines);
 }
 
@@ -145,9 +145,10 @@ void BuildBaseCalendarRows(const Gral& gral, int firstYear, int lastYear, bool w
     for (int year = firstYear; year <= lastYear; ++year) {
         const YearTableArguments arguments = DeriveYearTable(year, changes);
         if (year == firstYear && withDayBefore)
-            AppendDayRows(firstDay - 1, changes, arguments.startSign, gral.systemDateFormat, rows);
+            AppendDayRows(firstDay - 1, changes, arguments.startSign, gral.environment.systemDateFormat, rows);
         FillYearTable(table, year, changes);
-        ExpandYearTableRows(table, arguments.startSign, arguments.lastIndex, arguments.baseDate, gral.systemDateFormat, rows);
+        ExpandYearTableRows(table, arguments.startSign, arguments.lastIndex, arguments.baseDate,
+                            gral.environment.systemDateFormat, rows);
     }
 }
 

@@ -61,7 +61,7 @@ QString ShowableDateText(const Gral& gral, double birthDate)
     if (!date.isValid() || date < FirstShowableBirthDate || date > LastShowableBirthDate)
         return {};
     const QString text = DateText(gral, birthDate);
-    const std::optional<double> back = gral.systemDateFormat.parse(text);
+    const std::optional<double> back = gral.environment.systemDateFormat.parse(text);
     if (!back || DateFromDayNumber(*back) != date)
         return {};
     return text;
@@ -74,8 +74,8 @@ QString MemberListLine(const QString& dateText, const QString& trimmedName)
 
 bool LoadMemberList(Gral& gral, MembersFile& file)
 {
-    gral.memberList.clear();
-    if (gral.systemDateFormat.isEmpty()) {
+    gral.members.memberList.clear();
+    if (gral.environment.systemDateFormat.isEmpty()) {
         file.close();
         return false;
     }
@@ -90,7 +90,7 @@ bool LoadMemberList(Gral& gral, MembersFile& file)
             damaged = true;
             return false;
         }
-        gral.memberList.append(MemberListLine(date, name));
+        gral.members.memberList.append(MemberListLine(date, name));
         return true;
     });
     if (read && !damaged)

@@ -26,7 +26,7 @@ QString ShowableDateText(const Gral& gral, double birthDate);
 // The line of one member: date text padded or cut to 10, trimmed name padded or cut to 60.
 QString MemberListLine(const QString& dateText, const QString& trimmedName);
 
-// Refills gral.memberList from the open members file, in file order, free
+// Refills gral.members.memberList from the open members file, in file order, free
 // slots skipped. On a read failure or a date that can't be shown (see
 // ShowableDateText), purges the file (PurgeMembersFile) and returns false; the
 // lines added before stay.

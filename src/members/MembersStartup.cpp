@@ -30,7 +30,7 @@ bool OpenMembersFile(Gral& gral)
         if (!LoadMemberList(gral, file))
             return false; // purged; the handle is closed
         file.close();
-        if (!gral.memberList.isEmpty())
+        if (!gral.members.memberList.isEmpty())
             return true;
         // Bytes but no member (free slots, a partial record): kept as they are,
         // and the user is asked for a member as on a first run.
@@ -45,5 +45,5 @@ bool OpenMembersFile(Gral& gral)
     ProgramMessage(gral, FirstRunMembersMessage, StyleInformation);
     TForm2 window(gral);
     RunModal(gral, window);
-    return gral.memberSaved;
+    return gral.members.memberSaved;
 }

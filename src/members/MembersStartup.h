@@ -7,10 +7,10 @@ inline const QString FirstRunMembersMessage = QStringLiteral(
     "A continuación se abrirá la \"Gestión de Integrantes\".\r\r"
     "Ingrese al menos un integrante para el funcionamiento normal de \"Zeltmark - Pronos\"");
 
-// Fills gral.memberList from "Fechas.dat" in gral.dataFolder. Without a
+// Fills gral.members.memberList from "Fechas.dat" in gral.environment.dataFolder. Without a
 // member (no file, an empty file, or one of free slots only) it says so and
-// opens the members window; then the result is gral.memberSaved. False also
+// opens the members window; then the result is gral.members.memberSaved. False also
 // after a purge of a damaged file: the program must end. A file that can't be
 // opened, or a change of the date format in the members window, also requests
-// the end (gral.quitRequested): the program ends without the no-member message.
+// the end (gral.environment.quitRequested): the program ends without the no-member message.
 bool OpenMembersFile(Gral& gral);

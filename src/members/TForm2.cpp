@@ -170,7 +170,7 @@ void TForm2::Form2_Create()
     if (!file_.openExisting() && (QFileInfo(file_.fileName()).size() > 0 || !file_.createEmpty()))
         reportFileError();
 
-    gral_.memberSaved = false;
+    gral_.members.memberSaved = false;
     DateTime1->setMinimumDate(EarliestBirthDate);
     DateTime1->setDate(QDate::currentDate());
     newMemberMode_ = true;
@@ -243,7 +243,7 @@ void TForm2::fillList()
 void TForm2::loadEntry(QTreeWidgetItem* item)
 {
     Edit1->setText(item->text(0));
-    if (const std::optional<double> day = gral_.systemDateFormat.parse(item->text(1))) {
+    if (const std::optional<double> day = gral_.environment.systemDateFormat.parse(item->text(1))) {
         // The picker shows the member's true date even when it lies outside
         // the range "&Nuevo Integrante" set, so a Save never stores another one.
         const QDate date = DateFromDayNumber(*day);
@@ -265,7 +265,7 @@ void TForm2::Button1_Click(QObject* sender)
     else if (sender == Button3)
         deleteMember();
     else if (sender == Button4)
-        showHelp(gral_, HelpMembers);
+        showHelp(gral_.platform, HelpMembers);
     else if (sender == Button5)
         close();
 }
@@ -301,7 +301,7 @@ void TForm2::newMember()
 
 void TForm2::save()
 {
-    gral_.memberSaved = false;
+    gral_.members.memberSaved = false;
     if (DateFormatChanged(gral_)) {
         close(); // the program is ending; the first-run window too, before the main loop runs
         return;
@@ -360,7 +360,7 @@ void TForm2::save()
     }
     rememberMember();
     newMemberMode_ = false;
-    gral_.memberSaved = true;
+    gral_.members.memberSaved = true;
 }
 
 void TForm2::deleteMember()
@@ -421,7 +421,7 @@ qint64 TForm2::entryRecord(const QTreeWidgetItem* entry)
 // A list date text written again with the program's date pattern.
 QString TForm2::keyDateText(const QString& listDateText) const
 {
-    const std::optional<double> day = gral_.systemDateFormat.parse(listDateText);
+    const std::optional<double> day = gral_.environment.systemDateFormat.parse(listDateText);
     return day ? DateText(gral_, *day) : QString();
 }
 

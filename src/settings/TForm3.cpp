@@ -155,13 +155,13 @@ void TForm3::Form3_Create()
             const int line = storedLine.value_or(storedZone ? ZoneAt(*storedZone).regionLine : GmtRegionLine);
             Combo1->setCurrentIndex(line);
             zoneIndex_ = storedZone.value_or(ZoneOfRegionLine(RegionLines().at(line)).value_or(GmtZoneIndex));
-            gral_.zoneOffset = *offset;
+            gral_.calendar.zoneOffset = *offset;
             ShowZone(zoneIndex_);
             daylight = store.daylightSaving().value_or(false);
         } else {
             Combo1->setCurrentIndex(GmtRegionLine);
             ShowZone(GmtZoneIndex);
-            gral_.zoneOffset = GmtZoneIndex;
+            gral_.calendar.zoneOffset = GmtZoneIndex;
             zoneIndex_ = GmtZoneIndex;
             Button1->setEnabled(true);
         }
@@ -258,12 +258,12 @@ void TForm3::Button1_Click()
     if (ProgramMessage(gral_, RegionConfirmationText(region, daylight), StyleOkCancel) != ResultOk)
         return; // the window stays open, nothing changed
 
-    gral_.zoneOffset = ZoneOffsetFor(zoneIndex_, daylight);
+    gral_.calendar.zoneOffset = ZoneOffsetFor(zoneIndex_, daylight);
     {
         SettingsStore store;
         store.setRegionLine(line);
         store.setZoneIndex(zoneIndex_);
-        store.setZoneOffset(gral_.zoneOffset);
+        store.setZoneOffset(gral_.calendar.zoneOffset);
         store.setDaylightSaving(daylight);
         store.setZoneText(region);
         CommitSettings(gral_, store);
@@ -286,7 +286,7 @@ void TForm3::Button2_Click()
 
 void TForm3::Button3_Click()
 {
-    showHelp(gral_, HelpRegional);
+    showHelp(gral_.platform, HelpRegional);
 }
 
 bool TForm3::closingRefused() const

@@ -76,8 +76,8 @@ bool IsLeftClickInside(QWidget* widget, QEvent* event)
 
 } // namespace
 
-TForm4::TForm4(Gral& gral, int level, QWidget* parent)
-    : QDialog(parent), gral_(gral), editor_(gral.levelColors, level), spectrum_(DrawSpectrum())
+TForm4::TForm4(LevelColorTable& colours, const Platform& platform, int level, QWidget* parent)
+    : QDialog(parent), colours_(colours), platform_(platform), editor_(colours, level), spectrum_(DrawSpectrum())
 {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Color"));
@@ -180,7 +180,7 @@ void TForm4::buildControls()
     Button3 = new QPushButton(QStringLiteral("A&yuda"), this);
     Button3->setObjectName(QStringLiteral("Button3"));
     Button3->setGeometry(186, 246, 79, 23);
-    connect(Button3, &QPushButton::clicked, this, [this] { showHelp(gral_, HelpColours); });
+    connect(Button3, &QPushButton::clicked, this, [this] { showHelp(platform_, HelpColours); });
 
     // Tab walks the window as it reads: colours, spectrum, levels, buttons.
     QWidget* previous = panels_[0];
@@ -286,7 +286,7 @@ void TForm4::Image1_Click()
 void TForm4::chooseColour(ColourValue colour)
 {
     if (!editor_.choose(colour)) {
-        ProgramMessage(gral_, QStringLiteral("El color seleccionado está siendo utilizado por otra tendencia."),
+        ProgramMessage(platform_, QStringLiteral("El color seleccionado está siendo utilizado por otra tendencia."),
                        StyleExclamation);
         return;
     }
@@ -303,6 +303,6 @@ void TForm4::showLevelColour(int level)
 
 void TForm4::Button1_Click()
 {
-    gral_.levelColors = editor_.colours();
+    colours_ = editor_.colours();
     accept();
 }

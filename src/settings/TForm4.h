@@ -1,7 +1,7 @@
 #pragma once
 // The colour window: edits the colours of the five tendency levels. The
 // working colours live in the window's LevelColourEditor until "Aceptar"
-// copies them into gral.levelColors; "Cancelar" and the window's close box
+// copies them into the colour table the window was given; "Cancelar" and the window's close box
 // leave them as they were.
 #include "ColourRules.h"
 #include "Gral.h"
@@ -20,7 +20,7 @@ class TForm4 : public QDialog {
     Q_OBJECT
 public:
     // `level` (1..5) is the level selected when the window opens.
-    TForm4(Gral& gral, int level, QWidget* parent = nullptr);
+    TForm4(LevelColorTable& colours, const Platform& platform, int level, QWidget* parent = nullptr);
 
     int editedLevel() const { return editor_.editedLevel(); }
     // The colour each level label shows now (level 1..5).
@@ -41,7 +41,8 @@ private:
     void showLevelColour(int level);
     void Button1_Click();
 
-    Gral& gral_;
+    LevelColorTable& colours_;
+    const Platform& platform_;
     LevelColourEditor editor_;
     QImage spectrum_;
     ColourValue previewColour_ = 0x0000FF; // red until the pointer passes over the spectrum

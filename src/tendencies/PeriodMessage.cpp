@@ -13,8 +13,8 @@ QString Quoted(const QString& text)
 QString coveredPeriodMessage(const Gral& gral, DateOrigin origin, double date)
 {
     const double day = std::floor(date);
-    const bool before = day < gral.firstCoveredDay;
-    if (!before && day <= gral.lastCoveredDay)
+    const bool before = day < gral.calendar.firstCoveredDay;
+    if (!before && day <= gral.calendar.lastCoveredDay)
         return {};
     const QString subject = origin == DateOrigin::System    ? QStringLiteral("de su sistema")
                             : origin == DateOrigin::Entered ? QStringLiteral("ingresada")
@@ -25,8 +25,8 @@ QString coveredPeriodMessage(const Gral& gral, DateOrigin origin, double date)
     if (before)
         return QStringLiteral("La fecha ") + subject +
                QStringLiteral(" es anterior a la fecha con la cual se inicia este programa.\r\rEl mismo comienza el ") +
-               Quoted(DateText(gral, gral.firstCoveredDay));
+               Quoted(DateText(gral, gral.calendar.firstCoveredDay));
     return QStringLiteral("La fecha ") + subject +
            QStringLiteral(" es posterior a la fecha con la cual finaliza este programa.\r\rEl mismo ") + ends +
-           QStringLiteral(" el ") + Quoted(DateText(gral, gral.lastCoveredDay));
+           QStringLiteral(" el ") + Quoted(DateText(gral, gral.calendar.lastCoveredDay));
 }

@@ -7,6 +7,6 @@
 // picker, or the print window (whose message names the date itself).
 enum class DateOrigin { System, Entered, Printed };
 
-// The message for a date before gral.firstCoveredDay or after
-// gral.lastCoveredDay (only the day counts, not the time); empty inside them.
+// The message for a date before gral.calendar.firstCoveredDay or after
+// gral.calendar.lastCoveredDay (only the day counts, not the time); empty inside them.
 QString coveredPeriodMessage(const Gral& gral, DateOrigin origin, double date);

@@ -52,11 +52,11 @@ QString Hours(int fromMinute, int toMinute)
 }
 
 // A day has one span when its first row runs to the day's last minute.
-bool SingleSpan(const CurrentSignRow& row) { return row.toMinute % 60 >= 59; }
+bool SingleSpan(const SignRow& row) { return row.toMinute % 60 >= 59; }
 
 class TendencyPrint {
 public:
-    TendencyPrint(Gral& gral, PrintCanvas& canvas) : gral_(gral), canvas_(canvas), out_(canvas) {}
+    TendencyPrint(const Gral& gral, PrintCanvas& canvas) : gral_(gral), canvas_(canvas), out_(canvas) {}
 
     bool header()
     {
@@ -76,17 +76,19 @@ public:
 
     void oneDay(int row, double date)
     {
-        if (!LoadSignRow(gral_, row))
+        const std::optional<SignRow> first = read(row);
+        if (!first)
             return;
         const QString dateText = DateText(gral_, date);
-        if (SingleSpan(gral_.currentSignRow)) {
-            span(dateText, WholeDayHours);
+        if (SingleSpan(*first)) {
+            span(dateText, WholeDayHours, first->sign);
             return;
         }
-        span(dateText, Hours(0, gral_.currentSignRow.toMinute));
-        if (!LoadSignRow(gral_, row + 1))
+        span(dateText, Hours(0, first->toMinute), first->sign);
+        const std::optional<SignRow> second = read(row + 1);
+        if (!second)
             return;
-        span(dateText, Hours(gral_.currentSignRow.fromMinute, gral_.currentSignRow.toMinute));
+        span(dateText, Hours(second->fromMinute, second->toMinute), second->sign);
     }
 
     // Returns after the seventh day, or after the end-of-program lines when
@@ -94,30 +96,32 @@ public:
     void sevenDays(int row)
     {
         for (int day = 0; day <= 6; ++day) {
-            if (!LoadSignRow(gral_, row))
+            const std::optional<SignRow> firstRead = read(row);
+            if (!firstRead)
                 return;
-            const CurrentSignRow first = gral_.currentSignRow;
+            const SignRow& first = *firstRead;
             const QString hours = SingleSpan(first) ? WholeDayHours : Hours(0, first.toMinute);
             const QString dateText = DateText(gral_, first.date);
             if (day > 0 && first.sign == lastSign_) {
                 out_.line(TextX, SpanLine(dateText, hours) + QStringLiteral("Igual que anterior."));
             } else {
                 out_.line(TextX, QString());
-                span(dateText, hours);
+                span(dateText, hours, first.sign);
             }
             if (!SingleSpan(first)) {
                 ++row;
-                if (!LoadSignRow(gral_, row))
+                const std::optional<SignRow> second = read(row);
+                if (!second)
                     return;
-                const CurrentSignRow& second = gral_.currentSignRow;
                 out_.line(TextX, QString());
-                span(DateText(gral_, second.date), Hours(second.fromMinute, second.toMinute));
+                span(DateText(gral_, second->date), Hours(second->fromMinute, second->toMinute), second->sign);
             }
             ++row;
-            if (row > gral_.signCalendar.size()) {
+            if (row > gral_.calendar.signCalendar.size()) {
                 out_.line(TextX, QString());
                 out_.line(TextX, QStringLiteral("Fecha final del programa."));
-                out_.line(TextX, QStringLiteral("El mismo termina el ") + DateText(gral_, gral_.lastCoveredDay));
+                out_.line(TextX,
+                          QStringLiteral("El mismo termina el ") + DateText(gral_, gral_.calendar.lastCoveredDay));
                 return;
             }
         }
@@ -129,12 +133,16 @@ private:
         return QStringLiteral("Fecha: ") + dateText + QStringLiteral(" - ") + hours + QStringLiteral(": ");
     }
 
-    // The span line and the four texts of the span just loaded.
-    void span(const QString& dateText, const QString& hours)
+    std::optional<SignRow> read(int row) const
     {
-        const int sign = gral_.currentSignRow.sign;
+        return ReadSignRow(gral_.calendar, gral_.environment.systemDateFormat, row);
+    }
+
+    // The span line and the four texts of a span in `sign`.
+    void span(const QString& dateText, const QString& hours, int sign)
+    {
         out_.line(TextX, SpanLine(dateText, hours));
-        const QString plural = PluralForStep(SignStepOf(gral_.memberSign, sign)).toUpper();
+        const QString plural = PluralForStep(SignStepOf(gral_.members.memberSign, sign)).toUpper();
         out_.line(TextX, QStringLiteral("Tendencias: \"") + plural + QStringLiteral("\""));
         out_.line(TextX, QStringLiteral("-Tendencia de Juego: ") + GameTendencyText(sign));
         out_.line(TextX, QStringLiteral("-Disposición Anímica: ") + DispositionText(sign));
@@ -142,7 +150,7 @@ private:
         lastSign_ = sign;
     }
 
-    Gral& gral_;
+    const Gral& gral_;
     PrintCanvas& canvas_;
     PrintLineWriter out_;
     int lastSign_ = 0;

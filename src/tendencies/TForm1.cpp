@@ -112,8 +112,8 @@ TForm1::TForm1(Gral& gral) : QMainWindow(nullptr), gral_(gral)
     gral_.showRegion = [this](const QString& zone, bool daylight) { ShowRegion(zone, daylight); };
 
     // The order below is the program's start-up: each step relies on the ones before it.
-    gral_.firstCoveredDay = gral_.coveredPeriod.firstDay;
-    gral_.lastCoveredDay = gral_.coveredPeriod.lastDay;
+    gral_.calendar.firstCoveredDay = gral_.calendar.coveredPeriod.firstDay;
+    gral_.calendar.lastCoveredDay = gral_.calendar.coveredPeriod.lastDay;
     gral_.levelColors = DefaultLevelColors;
     // Help file, then the settings (or, at the very first run, the regional window).
     CheckHelpFile(gral_);
@@ -124,13 +124,13 @@ TForm1::TForm1(Gral& gral) : QMainWindow(nullptr), gral_(gral)
     ApplyLegendColours();
     // The calendar for the region, and one track position per day (of the period, or of the shown year).
     BuildShiftedCalendar(gral_);
-    ApplyTrackSpan(gral_.coveredPeriod.startDay);
+    ApplyTrackSpan(gral_.calendar.coveredPeriod.startDay);
     // The member's sign and the first week shown: the period's first day, or
     // today in the full edition (a today outside the period is said and
     // replaced by the nearer end).
-    ComputeMemberSign(gral_);
-    DateTime1->setDate(DateFromDayNumber(gral_.coveredPeriod.startDay));
-    if (CoveredPeriodCheck(DateOrigin::System, gral_.coveredPeriod.startDay))
+    ComputeMemberSign(gral_.members);
+    DateTime1->setDate(DateFromDayNumber(gral_.calendar.coveredPeriod.startDay));
+    if (CoveredPeriodCheck(DateOrigin::System, gral_.calendar.coveredPeriod.startDay))
         ShowPickerDay();
 }
 
@@ -346,7 +346,7 @@ void TForm1::ReadSettings()
         SettingsStore store;
         zone = store.zoneOffset();
         if (zone) {
-            gral_.zoneOffset = *zone;
+            gral_.calendar.zoneOffset = *zone;
             StatusPanel0->setText(store.zoneText());
             if (store.daylightSaving().value_or(false))
                 StatusPanel1->setText(daylightSavingText(true));
@@ -365,10 +365,10 @@ void TForm1::ReadSettings()
 void TForm1::FillMemberBox(bool refresh)
 {
     Combo1->clear();
-    for (const QString& line : std::as_const(gral_.memberList)) {
+    for (const QString& line : std::as_const(gral_.members.memberList)) {
         const QString name = line.mid(10, 60).trimmed();
         const QString dateText = line.left(10).trimmed();
-        const std::optional<double> birth = gral_.systemDateFormat.parse(dateText);
+        const std::optional<double> birth = gral_.environment.systemDateFormat.parse(dateText);
         Combo1->addItem(name + QStringLiteral(" - ") + (birth ? DateText(gral_, *birth) : dateText));
     }
     if (Combo1->count() == 0)
@@ -385,11 +385,12 @@ void TForm1::FillMemberBox(bool refresh)
             CommitSettings(gral_, store);
         }
     }
-    const std::optional<double> birth = gral_.systemDateFormat.parse(Combo1->currentText().right(10).trimmed());
-    gral_.selectedBirthDate = birth.value_or(0);
+    const std::optional<double> birth =
+        gral_.environment.systemDateFormat.parse(Combo1->currentText().right(10).trimmed());
+    gral_.members.selectedBirthDate = birth.value_or(0);
     if (!refresh)
         return;
-    ComputeMemberSign(gral_);
+    ComputeMemberSign(gral_.members);
     if (!CoveredPeriodCheck(DateOrigin::System, PickerDate()))
         return;
     ShowPickerDay();
@@ -397,8 +398,8 @@ void TForm1::FillMemberBox(bool refresh)
 
 void TForm1::ShowPickerDay()
 {
-    gral_.dayRowIndex = DayLookup(gral_, PickerDate()).row;
-    if (gral_.dayRowIndex > 0) {
+    gral_.calendar.dayRowIndex = DayLookup(gral_, PickerDate()).row;
+    if (gral_.calendar.dayRowIndex > 0) {
         SetTrackDay(PickerDate());
         DrawWeek();
     }
@@ -406,7 +407,7 @@ void TForm1::ShowPickerDay()
 
 void TForm1::ApplyTrackSpan(double day)
 {
-    const TrackSpan span = TrackSpanFor(gral_.firstCoveredDay, gral_.lastCoveredDay, day);
+    const TrackSpan span = TrackSpanFor(gral_.calendar.firstCoveredDay, gral_.calendar.lastCoveredDay, day);
     trackOrigin_ = span.origin;
     const bool previous = suppressTrackChange_;
     suppressTrackChange_ = true;
@@ -440,10 +441,10 @@ void TForm1::closeEvent(QCloseEvent* event)
     }
     if (explanation_)
         explanation_->close();
-    gral_.signCalendar.clear();
-    gral_.dateIndex.clear();
-    gral_.dayRows = DayRowTable{};
-    gral_.memberList.clear();
+    gral_.calendar.signCalendar.clear();
+    gral_.calendar.dateIndex.clear();
+    gral_.calendar.dayRows = DayRowTable{};
+    gral_.members.memberList.clear();
     event->accept();
     RequestQuit(gral_);
 }

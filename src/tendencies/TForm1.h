@@ -29,7 +29,7 @@ public:
     explicit TForm1(Gral& gral);
     ~TForm1() override;
 
-    // Repaints the chart from gral.dayRowIndex and everything that follows the shown day.
+    // Repaints the chart from gral.calendar.dayRowIndex and everything that follows the shown day.
     void DrawWeek();
     // The message shown before the regional window at the very first run.
     static QString FirstRunMessage();
@@ -94,7 +94,7 @@ private:
     void Queindica_Click();
     void Image1_MouseUp(int x, int y);
 
-    // Fills the member box from gral.memberList and selects the stored member;
+    // Fills the member box from gral.members.memberList and selects the stored member;
     // with refresh also recomputes and redraws.
     void FillMemberBox(bool refresh);
     // Headline and the three texts for calendar sign 1..12.

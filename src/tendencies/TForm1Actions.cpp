@@ -30,10 +30,11 @@ void TForm1::Combo1_Click()
 {
     if (DateFormatChanged(gral_) || Combo1->count() == 0)
         return;
-    const std::optional<double> birth = gral_.systemDateFormat.parse(Combo1->currentText().right(10).trimmed());
+    const std::optional<double> birth =
+        gral_.environment.systemDateFormat.parse(Combo1->currentText().right(10).trimmed());
     if (birth)
-        gral_.selectedBirthDate = *birth;
-    ComputeMemberSign(gral_);
+        gral_.members.selectedBirthDate = *birth;
+    ComputeMemberSign(gral_.members);
     if (!CoveredPeriodCheck(DateOrigin::System, PickerDate()))
         return;
     ShowPickerDay();
@@ -51,8 +52,8 @@ void TForm1::Button1_Click()
     const QString shown = DateLabels[0]->text().trimmed();
     if (!shown.isEmpty() && shown == DateText(gral_, PickerDate()))
         return;
-    gral_.dayRowIndex = DayLookup(gral_, PickerDate()).row;
-    if (gral_.dayRowIndex < 1)
+    gral_.calendar.dayRowIndex = DayLookup(gral_, PickerDate()).row;
+    if (gral_.calendar.dayRowIndex < 1)
         return;
     DrawWeek();
     SetTrackDay(PickerDate());
@@ -64,13 +65,13 @@ void TForm1::Barra_Change()
         return;
     if (DateFormatChanged(gral_))
         return;
-    const std::optional<double> shown = gral_.systemDateFormat.parse(DateLabels[0]->text().trimmed());
+    const std::optional<double> shown = gral_.environment.systemDateFormat.parse(DateLabels[0]->text().trimmed());
     if (!shown)
         return;
     DateTime1->setDate(DateFromDayNumber(*shown));
     const double target = *shown + (Barra->value() - trackSelectionEnd_);
-    gral_.dayRowIndex = DayLookup(gral_, target).row;
-    if (gral_.dayRowIndex < 1)
+    gral_.calendar.dayRowIndex = DayLookup(gral_, target).row;
+    if (gral_.calendar.dayRowIndex < 1)
         return;
     DrawWeek();
     trackSelectionEnd_ = Barra->value();
@@ -86,14 +87,14 @@ void TForm1::Barra_PastEnd(int direction)
 {
     if (DateFormatChanged(gral_))
         return;
-    const std::optional<double> shown = gral_.systemDateFormat.parse(DateLabels[0]->text().trimmed());
+    const std::optional<double> shown = gral_.environment.systemDateFormat.parse(DateLabels[0]->text().trimmed());
     if (!shown)
         return;
     const double target = *shown + direction;
-    if (target < gral_.firstCoveredDay || target > gral_.lastCoveredDay)
+    if (target < gral_.calendar.firstCoveredDay || target > gral_.calendar.lastCoveredDay)
         return; // the period's own ends stay ends
-    gral_.dayRowIndex = DayLookup(gral_, target).row;
-    if (gral_.dayRowIndex < 1)
+    gral_.calendar.dayRowIndex = DayLookup(gral_, target).row;
+    if (gral_.calendar.dayRowIndex < 1)
         return;
     DrawWeek();
     SetTrackDay(target);
@@ -104,7 +105,7 @@ void TForm1::Barra_Enter()
     if (DateFormatChanged(gral_))
         return;
     // A picker date that was changed but not applied gives way to the shown day.
-    if (const std::optional<double> shown = gral_.systemDateFormat.parse(DateLabels[0]->text().trimmed()))
+    if (const std::optional<double> shown = gral_.environment.systemDateFormat.parse(DateLabels[0]->text().trimmed()))
         DateTime1->setDate(DateFromDayNumber(*shown));
 }
 
@@ -112,8 +113,8 @@ void TForm1::RedrawAfterColours()
 {
     // Not ShowPickerDay: the week is drawn first, and the track then follows
     // the day the drawing left in the picker.
-    gral_.dayRowIndex = DayLookup(gral_, PickerDate()).row;
-    if (gral_.dayRowIndex > 0) {
+    gral_.calendar.dayRowIndex = DayLookup(gral_, PickerDate()).row;
+    if (gral_.calendar.dayRowIndex > 0) {
         DrawWeek();
         SetTrackDay(PickerDate());
     }
@@ -153,14 +154,13 @@ void TForm1::Archiv_Click(QAction* entry)
         CommitSettings(gral_, store);
         RedrawAfterColours();
     } else if (entry == Archiv4) {
-        gral_.printDate = PickerDate();
         OpenPrintWindow();
     } else if (entry == Archiv5) {
         close();
     } else if (entry == Archiv6) {
         OpenMembersWindow();
         // A members file that could not be read back has already ended the program.
-        if (!gral_.quitRequested && !DateFormatChanged(gral_)) {
+        if (!gral_.environment.quitRequested && !DateFormatChanged(gral_)) {
             FillMemberBox(true);
             FollowTeam(true);
         }
@@ -172,11 +172,11 @@ void TForm1::Archiv_Click(QAction* entry)
 void TForm1::Ayuda_Click(QAction* entry)
 {
     if (entry == Ayuda1) {
-        showHelp(gral_, HelpContents);
+        showHelp(gral_.platform, HelpContents);
     } else if (entry == Ayuda2) {
         gral_.platform.showHelpFinder();
     } else if (entry == Ayuda3) {
-        showHelp(gral_, HelpConcepts);
+        showHelp(gral_.platform, HelpConcepts);
     } else if (entry == Ayuda4) {
         OpenAboutWindow();
         DateFormatChanged(gral_); // a change ends the program; nothing else follows here
@@ -212,25 +212,27 @@ void TForm1::OpenRegionalWindow()
 
 void TForm1::OpenColourWindow(int level)
 {
-    TForm4 window(gral_, level, this);
+    TForm4 window(gral_.levelColors, gral_.platform, level, this);
     RunModal(gral_, window);
 }
 
 void TForm1::OpenPrintWindow()
 {
     bool sevenDays = false;
+    double printDate = 0;
     {
-        TForm6 window(gral_, this);
+        TForm6 window(gral_, PickerDate(), this);
         RunModal(gral_, window);
         sevenDays = window.sevenDays();
+        printDate = window.printDate();
     }
-    if (DateFormatChanged(gral_) || gral_.printDate == 0)
+    if (DateFormatChanged(gral_) || printDate == 0)
         return;
-    PrintTendencies(gral_, sevenDays, gral_.printDate);
+    PrintTendencies(gral_, sevenDays, printDate);
 }
 
 void TForm1::OpenAboutWindow()
 {
-    TForm7 window(gral_, this);
+    TForm7 window(gral_.platform, this);
     RunModal(gral_, window);
 }

@@ -29,7 +29,7 @@ void TForm1::SetHeadline(const QString& text)
 
 void TForm1::ShowMomentTexts(int sign)
 {
-    const MomentTexts texts = MomentTextsFor(gral_, gral_.memberSign, sign);
+    const MomentTexts texts = MomentTextsFor(gral_, gral_.members.memberSign, sign);
     SetHeadline(texts.headline);
     Text3->setText(texts.game);
     Text4->setText(texts.disposition);
@@ -46,7 +46,8 @@ void TForm1::ApplyLegendColours()
 
 void TForm1::DrawWeek()
 {
-    if (gral_.dayRowIndex < 1 || !LoadSignRow(gral_, gral_.dayRowIndex))
+    if (gral_.calendar.dayRowIndex < 1
+        || !ReadSignRow(gral_.calendar, gral_.environment.systemDateFormat, gral_.calendar.dayRowIndex))
         return;
     // The program moves the track bar itself while drawing: its handler must not answer.
     const bool previous = suppressTrackChange_;
@@ -61,15 +62,16 @@ void TForm1::DrawWeek()
     const double shownDay = week.days[0];
     DateTime1->setDate(DateFromDayNumber(shownDay));
 
-    if (const std::optional<int> sign = FindSignRow(gral_, RowLookup::DayStart, shownDay, 0))
-        ShowMomentTexts(*sign);
+    if (const std::optional<FoundSignRow> found =
+            ReadSignRowAt(gral_.calendar, gral_.environment.systemDateFormat, RowLookup::DayStart, shownDay, 0))
+        ShowMomentTexts(found->row.sign);
     // The headline's text colour follows the first span of the shown day as painted.
     QPalette palette = Text2->palette();
     palette.setColor(QPalette::WindowText, ToQColor(ContrastTextColour(FromQColor(QColor(Image1->pixel(1, 1))))));
     Text2->setPalette(palette);
     SetHeadline(LongDatePattern.format(shownDay) + QStringLiteral(" - 00:00 hs. - ") + Text2->text());
     suppressTrackChange_ = previous;
-    if (gral_.explanationOpen)
+    if (gral_.explanation.explanationOpen)
         Queindica_Click();
 }
 
@@ -91,30 +93,32 @@ void TForm1::Image1_MouseUp(int x, int y)
     const QString dayText = DateLabels[size_t(row)]->text().trimmed();
     if (dayText.isEmpty())
         return;
-    const std::optional<double> day = gral_.systemDateFormat.parse(dayText);
+    const std::optional<double> day = gral_.environment.systemDateFormat.parse(dayText);
     if (!day)
         return;
-    const std::optional<int> sign = FindSignRow(gral_, RowLookup::Moment, *day, hour * 60 + minute);
-    if (!sign)
+    // Only the moment's row is read: the week stays drawn from the shown day's row.
+    const std::optional<FoundSignRow> found =
+        ReadSignRowAt(gral_.calendar, gral_.environment.systemDateFormat, RowLookup::Moment, *day, hour * 60 + minute);
+    if (!found)
         return;
     ShowMomentTexts(*sign);
     SetHeadline(ClickedMomentHeadline(*day, hour * 60 + minute, Text2->text()));
-    if (gral_.explanationOpen)
+    if (gral_.explanation.explanationOpen)
         Queindica_Click();
 }
 
 bool TForm1::CoveredPeriodCheck(DateOrigin origin, double date)
 {
-    const double day = gral_.systemDateFormat.parse(DateText(gral_, date)).value_or(std::floor(date));
+    const double day = gral_.environment.systemDateFormat.parse(DateText(gral_, date)).value_or(std::floor(date));
     const QString message = coveredPeriodMessage(gral_, origin, day);
     if (message.isEmpty())
         return true;
     ProgramMessage(gral_, message, StyleExclamation);
-    const double end = day < gral_.firstCoveredDay ? gral_.firstCoveredDay : gral_.lastCoveredDay;
-    gral_.dayRowIndex = DayLookup(gral_, end).row;
+    const double end = day < gral_.calendar.firstCoveredDay ? gral_.calendar.firstCoveredDay : gral_.calendar.lastCoveredDay;
+    gral_.calendar.dayRowIndex = DayLookup(gral_, end).row;
     DateTime1->setDate(DateFromDayNumber(end));
     SetTrackDay(end);
-    if (gral_.dayRowIndex > 0)
+    if (gral_.calendar.dayRowIndex > 0)
         DrawWeek();
     return false;
 }
@@ -123,13 +127,13 @@ void TForm1::Queindica_Click()
 {
     for (int level = 1; level <= 5; ++level) {
         if (gral_.levelColors[size_t(level - 1)] == headlineFill_) {
-            gral_.explainedLevel = level;
+            gral_.explanation.explainedLevel = level;
             break;
         }
     }
-    if (gral_.explainedLevel < 1)
+    if (gral_.explanation.explainedLevel < 1)
         return;
-    if (explanation_ && gral_.explanationOpen) {
+    if (explanation_ && gral_.explanation.explanationOpen) {
         explanation_->Refill();
         return;
     }

@@ -50,18 +50,18 @@ TForm5::TForm5(Gral& gral, QWidget* parent)
     font.setPixelSize(13);
     Text1->setFont(font);
     SetHelpContext(this, HelpExplanation);
-    gral_.explanationOpen = true;
+    gral_.explanation.explanationOpen = true;
     Refill();
 }
 
 TForm5::~TForm5()
 {
-    gral_.explanationOpen = false;
+    gral_.explanation.explanationOpen = false;
 }
 
 void TForm5::Refill()
 {
-    const int level = gral_.explainedLevel;
+    const int level = gral_.explanation.explainedLevel;
     if (level < 1 || level > 5)
         return;
     setLevelFill(*Text1, gral_.levelColors[size_t(level - 1)]);
@@ -89,6 +89,6 @@ void TForm5::keyReleaseEvent(QKeyEvent* event)
 
 void TForm5::closeEvent(QCloseEvent* event)
 {
-    gral_.explanationOpen = false;
+    gral_.explanation.explanationOpen = false;
     event->accept();
 }

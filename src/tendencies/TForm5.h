@@ -12,7 +12,7 @@ class TForm5 : public QWidget {
 public:
     TForm5(Gral& gral, QWidget* parent);
     ~TForm5() override;
-    // Caption, text and colours of gral.explainedLevel.
+    // Caption, text and colours of gral.explanation.explainedLevel.
     void Refill();
 
     QLabel* Text1;

@@ -16,7 +16,7 @@
 namespace {
 }
 
-TForm6::TForm6(Gral& gral, QWidget* parent) : QDialog(parent), gral_(gral)
+TForm6::TForm6(Gral& gral, double shownDate, QWidget* parent) : QDialog(parent), gral_(gral)
 {
     setWindowTitle(QStringLiteral("Imprimir Tendencias"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -60,11 +60,10 @@ TForm6::TForm6(Gral& gral, QWidget* parent) : QDialog(parent), gral_(gral)
     Option1->setChecked(true);
     DateTime1->setEnabled(false);
     sevenDays_ = false;
-    const QDate shown = DateFromDayNumber(gral_.printDate);
+    const QDate shown = DateFromDayNumber(shownDate);
     if (shown.isValid())
         DateTime1->setDate(shown);
     shownDate_ = shown.isValid() ? DayNumberFromDate(shown) : 0;
-    gral_.printDate = 0;
 
     connect(Option1, &QRadioButton::clicked, this, &TForm6::Option_Click);
     connect(Option2, &QRadioButton::clicked, this, &TForm6::Option_Click);
@@ -80,11 +79,11 @@ void TForm6::Option_Click()
 
 void TForm6::Button_Click(QPushButton* sender)
 {
-    gral_.printDate = 0;
+    printDate_ = 0;
     if (sender == Button2) {
         reject();
     } else if (sender == Button3) {
-        showHelp(gral_, HelpPrinting);
+        showHelp(gral_.platform, HelpPrinting);
     } else if (sender == Button1) {
         if (DateFormatChanged(gral_)) {
             reject(); // the program is ending; nothing is printed
@@ -98,7 +97,7 @@ void TForm6::Button_Click(QPushButton* sender)
             ProgramMessage(gral_, refusal, StyleExclamation);
             return; // the window stays open for another date
         }
-        gral_.printDate = date;
+        printDate_ = date;
         accept();
     }
 }

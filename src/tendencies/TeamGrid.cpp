@@ -18,9 +18,11 @@ QList<TeamSpan> DaySpans(Gral& gral, double day)
     const int first = CalendarDayRow(gral, day, 0);
     if (first < 1)
         return spans;
-    for (int index = first; LoadSignRow(gral, index) && gral.currentSignRow.date == std::floor(day); ++index) {
-        const CurrentSignRow& row = gral.currentSignRow;
-        spans.append({row.fromMinute, row.toMinute, row.sign, 0});
+    for (int index = first;; ++index) {
+        const std::optional<SignRow> row = ReadSignRow(gral.calendar, gral.environment.systemDateFormat, index);
+        if (!row || row->date != std::floor(day))
+            break;
+        spans.append({row->fromMinute, row->toMinute, row->sign, 0});
     }
     return spans;
 }
@@ -59,15 +61,15 @@ TeamGrid ComposeTeamGrid(Gral& gral, double day)
     grid.day = std::floor(day);
     const QList<TeamSpan> spans = DaySpans(gral, grid.day);
     grid.dayFound = !spans.isEmpty();
-    grid.rows.reserve(gral.memberList.size());
-    for (int i = 0; i < gral.memberList.size(); ++i) {
+    grid.rows.reserve(gral.members.memberList.size());
+    for (int i = 0; i < gral.members.memberList.size(); ++i) {
         // Read as the main window's member box reads the same line.
-        const QString& line = gral.memberList.at(i);
+        const QString& line = gral.members.memberList.at(i);
         TeamRow row;
         row.memberIndex = i;
         row.name = line.mid(10, 60).trimmed();
         const QString dateText = line.left(10).trimmed();
-        const std::optional<double> birth = gral.systemDateFormat.parse(dateText);
+        const std::optional<double> birth = gral.environment.systemDateFormat.parse(dateText);
         row.birthDate = birth.value_or(0);
         row.entry = row.name + QStringLiteral(" - ") + (birth ? DateText(gral, *birth) : dateText);
         row.memberSign = MemberSignOf(row.birthDate);

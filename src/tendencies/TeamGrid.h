@@ -19,7 +19,7 @@ struct TeamSpan {
 };
 
 struct TeamRow {
-    int memberIndex = 0;   // position in gral.memberList, and in the main window's member box
+    int memberIndex = 0;   // position in gral.members.memberList, and in the main window's member box
     QString name;
     double birthDate = 0;
     QString entry;         // name + " - " + birth date, as the member box shows it
@@ -34,7 +34,7 @@ struct TeamGrid {
     int sortHour = -1;     // the hour the rows are sorted at; -1: sorted by name
 };
 
-// Every member of gral.memberList with the spans of `day` (the calendar's
+// Every member of gral.members.memberList with the spans of `day` (the calendar's
 // window moves there if it must), sorted by name.
 TeamGrid ComposeTeamGrid(Gral& gral, double day);
 

@@ -140,7 +140,7 @@ void TeamWindow::BuildControls()
 
     connect(Button1, &QPushButton::clicked, this, [this] { Button1_Click(); });
     connect(Button2, &QPushButton::clicked, this, [this] { Button2_Click(); });
-    connect(Button3, &QPushButton::clicked, this, [this] { showHelp(gral_, HelpTeam); });
+    connect(Button3, &QPushButton::clicked, this, [this] { showHelp(gral_.platform, HelpTeam); });
     connect(Grid1, &TeamGridView::momentChosen, this, &TeamWindow::Grid1_Moment);
     connect(Grid1, &TeamGridView::memberOpened, this, &TeamWindow::Grid1_Open);
     connect(Grid1, &TeamGridView::sortChosen, Grid1, &TeamGridView::sortAt);
@@ -239,7 +239,7 @@ void TeamWindow::Button1_Click()
     const QString message = coveredPeriodMessage(gral_, DateOrigin::Entered, day);
     if (!message.isEmpty()) {
         ProgramMessage(gral_, message, StyleExclamation);
-        ShowDay(day < gral_.firstCoveredDay ? gral_.firstCoveredDay : gral_.lastCoveredDay);
+        ShowDay(day < gral_.calendar.firstCoveredDay ? gral_.calendar.firstCoveredDay : gral_.calendar.lastCoveredDay);
         return;
     }
     if (std::floor(day) != day_)

@@ -44,10 +44,10 @@ int MemberSignOf(double birthDate)
     return 0;
 }
 
-void ComputeMemberSign(Gral& gral)
+void ComputeMemberSign(MemberState& members)
 {
-    if (const int sign = MemberSignOf(gral.selectedBirthDate); sign != 0)
-        gral.memberSign = sign;
+    if (const int sign = MemberSignOf(members.selectedBirthDate); sign != 0)
+        members.memberSign = sign;
 }
 
 int SignStepOf(int memberSign, int sign)
@@ -63,15 +63,15 @@ int LevelOfStep(int step)
     return (step >= 1 && step <= 12) ? LevelByStep[size_t(step)] : 0;
 }
 
-int LevelOfSign(const Gral& gral, int sign)
+int LevelOfSign(const MemberState& members, int sign)
 {
-    return LevelOfStep(SignStepOf(gral.memberSign, sign));
+    return LevelOfStep(SignStepOf(members.memberSign, sign));
 }
 
-ColourValue ColourOfSign(const Gral& gral, int sign)
+ColourValue ColourOfSign(const MemberState& members, const LevelColorTable& colours, int sign)
 {
-    const int level = LevelOfSign(gral, sign);
-    return level >= 1 ? gral.levelColors[size_t(level - 1)] : SilverColour;
+    const int level = LevelOfSign(members, sign);
+    return level >= 1 ? colours[size_t(level - 1)] : SilverColour;
 }
 
 QString PluralForStep(int step)

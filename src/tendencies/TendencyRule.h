@@ -3,8 +3,8 @@
 #include "DisplayTexts.h" // LevelName, LevelPlural
 #include "Gral.h"
 
-// Sets gral.memberSign from gral.selectedBirthDate (kept when no range holds).
-void ComputeMemberSign(Gral& gral);
+// Sets members.memberSign from members.selectedBirthDate (kept when no range holds).
+void ComputeMemberSign(MemberState& members);
 // The member sign of a birth date, 0 when no range holds.
 int MemberSignOf(double birthDate);
 
@@ -13,14 +13,15 @@ int SignStepOf(int memberSign, int sign);
 // Level 1..5 of a step 1..12.
 int LevelOfStep(int step);
 // Level 1..5 of a calendar sign for the current member.
-int LevelOfSign(const Gral& gral, int sign);
-ColourValue ColourOfSign(const Gral& gral, int sign);
+int LevelOfSign(const MemberState& members, int sign);
+ColourValue ColourOfSign(const MemberState& members, const LevelColorTable& colours, int sign);
 
 // Plural level name of a step 1..12; empty for any other step.
 QString PluralForStep(int step);
 
 // The date's first span in the shifted calendar (whose window moves to hold
-// the date and the six days after it).
+// the date and the six days after it). The date-format check runs first: when
+// it fires it has shown its message and asked the program to end (Ending).
 struct DayRow {
     enum Outcome { Found, NotInCalendar, Ending }; // Ending: the date-format check fired
     Outcome outcome = NotInCalendar;

@@ -29,14 +29,17 @@ struct DayWords {
 };
 } // namespace
 
-QString DescribeWeek(Gral& gral)
+QString DescribeWeek(const Gral& gral)
 {
-    if (gral.dayRowIndex < 1)
+    if (gral.calendar.dayRowIndex < 1)
         return {};
     QStringList lines;
     DayWords current;
-    for (int index = gral.dayRowIndex; LoadSignRow(gral, index); ++index) {
-        const CurrentSignRow& span = gral.currentSignRow;
+    for (int index = gral.calendar.dayRowIndex;; ++index) {
+        const std::optional<SignRow> parsed = ReadSignRow(gral.calendar, gral.environment.systemDateFormat, index);
+        if (!parsed)
+            break;
+        const SignRow& span = *parsed;
         if (span.date != current.day) {
             if (current.level != 0)
                 lines << current.text;
@@ -45,7 +48,7 @@ QString DescribeWeek(Gral& gral)
             current = DayWords();
             current.day = span.date;
         }
-        current.add(LevelOfSign(gral, span.sign), span.toMinute);
+        current.add(LevelOfSign(gral.members, span.sign), span.toMinute);
     }
     if (current.level != 0 && lines.size() < ChartDays)
         lines << current.text;

@@ -6,6 +6,6 @@
 
 #include <QString>
 
-// Walks the calendar from gral.dayRowIndex through at most seven days, as the
+// Walks the calendar from gral.calendar.dayRowIndex through at most seven days, as the
 // chart does; empty when no day is shown.
-QString DescribeWeek(Gral& gral);
+QString DescribeWeek(const Gral& gral);

@@ -15,19 +15,23 @@ void AppendSpanPieces(QList<ChartPiece>& pieces, int row, bool startsDay, int fr
         pieces.append({row, ChartHourWidth * hour, ChartHourWidth * (hour + 1), colour});
 }
 
-WeekLayout ComposeWeek(Gral& gral)
+WeekLayout ComposeWeek(const Gral& gral)
 {
     WeekLayout week;
-    if (gral.dayRowIndex < 1)
+    if (gral.calendar.dayRowIndex < 1)
         return week;
     int row = -1;
     double previousDay = -1;
-    for (int index = gral.dayRowIndex; LoadSignRow(gral, index); ++index) {
-        const CurrentSignRow& span = gral.currentSignRow;
+    for (int index = gral.calendar.dayRowIndex;; ++index) {
+        const std::optional<SignRow> parsed = ReadSignRow(gral.calendar, gral.environment.systemDateFormat, index);
+        if (!parsed)
+            break;
+        const SignRow& span = *parsed;
         const bool startsDay = span.date != previousDay;
         if (startsDay && ++row == ChartDays)
             break;
-        AppendSpanPieces(week.pieces, row, startsDay, span.fromMinute, span.toMinute, ColourOfSign(gral, span.sign));
+        AppendSpanPieces(week.pieces, row, startsDay, span.fromMinute, span.toMinute,
+                         ColourOfSign(gral.members, gral.levelColors, span.sign));
         week.days[size_t(row)] = span.date;
         week.lastRow = row;
         previousDay = span.date;

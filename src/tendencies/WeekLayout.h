@@ -54,6 +54,6 @@ constexpr int ClickMinute(int x, int hour)
 void AppendSpanPieces(QList<ChartPiece>& pieces, int row, bool startsDay, int fromMinute, int toMinute,
                       ColourValue colour);
 
-// Walks the calendar from gral.dayRowIndex through at most seven days, each row
-// coloured by its sign's level for gral.memberSign.
-WeekLayout ComposeWeek(Gral& gral);
+// Walks the calendar from gral.calendar.dayRowIndex through at most seven days, each row
+// coloured by its sign's level for gral.members.memberSign.
+WeekLayout ComposeWeek(const Gral& gral);

@@ -47,7 +47,7 @@ void TestTForm7::init()
     PrepareTestGral(*gral_);
     opened_.clear();
     gral_->platform.openUrl = [this](const QString& url) { opened_ << url; };
-    form_ = new TForm7(*gral_);
+    form_ = new TForm7(gral_->platform);
     form_->show();
     QVERIFY(QTest::qWaitForWindowExposed(form_));
 }

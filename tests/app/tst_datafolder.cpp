@@ -82,10 +82,10 @@ private slots:
         Gral gral;
         PrepareTestGral(gral);
         MessageRecorder messages(gral);
-        gral.programFolder = program;
+        gral.environment.programFolder = program;
 
         QVERIFY(PrepareDataFolder(gral, Name));
-        QCOMPARE(gral.dataFolder, data);
+        QCOMPARE(gral.environment.dataFolder, data);
         QVERIFY(QFileInfo(data).isDir());
         QCOMPARE(Contents(data + Name), expected);
         QCOMPARE(Contents(program + Name), beside); // the original is never moved or changed
@@ -116,9 +116,9 @@ private slots:
         Gral gral;
         PrepareTestGral(gral);
         MessageRecorder messages(gral);
-        gral.programFolder = program;
+        gral.environment.programFolder = program;
         QVERIFY(PrepareDataFolder(gral, Name));
-        QVERIFY(QFile::permissions(gral.dataFolder + Name) & QFile::WriteOwner);
+        QVERIFY(QFile::permissions(gral.environment.dataFolder + Name) & QFile::WriteOwner);
         QVERIFY(!(QFile::permissions(program + Name) & QFile::WriteOwner));
     }
 
@@ -133,7 +133,7 @@ private slots:
         Gral gral;
         PrepareTestGral(gral);
         MessageRecorder messages(gral);
-        gral.programFolder = program;
+        gral.environment.programFolder = program;
         QVERIFY(!PrepareDataFolder(gral, Name));
         QCOMPARE(messages.texts(),
                  QStringList{QStringLiteral("No se pudo crear la carpeta \"%1/blocked/share/Zeltmark/Pronos/\", donde "

@@ -188,10 +188,10 @@ void TestDatePattern::changeDetection()
     Gral gral;
     PrepareTestGral(gral);
     MessageRecorder messages(gral);
-    gral.startDateText = gral.systemDateFormat.format(DayNumberFromDate(startDate));
+    gral.environment.startDateText = gral.environment.systemDateFormat.format(DayNumberFromDate(startDate));
     env.setShortDatePattern(newPattern);
     QCOMPARE(DateFormatChanged(gral), detected);
-    QCOMPARE(gral.quitRequested, detected);
+    QCOMPARE(gral.environment.quitRequested, detected);
     QCOMPARE(messages.messages().size(), detected ? 1 : 0);
     if (detected) {
         QCOMPARE(messages.messages().first().style, 48);
@@ -200,7 +200,7 @@ void TestDatePattern::changeDetection()
                                 "Luego de pulsar el botón \"Aceptar\" el programa se cerrará. Finalizado esto, por "
                                 "favor vuelva a ejecutar \"Zeltmark - Pronos\".\r\r"
                                 "Si el error continúa, deberá reiniciar el sistema."));
-        QVERIFY(gral.systemDateFormat.isEmpty());
+        QVERIFY(gral.environment.systemDateFormat.isEmpty());
     }
 }
 

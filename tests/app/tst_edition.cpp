@@ -118,7 +118,7 @@ void TestEdition::aboutTexts()
     UseEdition(full ? FullEdition() : DemoEdition());
     Gral gral;
     PrepareTestGral(gral);
-    TForm7 about(gral);
+    TForm7 about(gral.platform);
     QCOMPARE(about.findChild<QLabel*>("Label1")->text(), QString("Pronos de Zeltmark 2004"));
     QCOMPARE(about.findChild<QLabel*>("Label2")->text(), version);
     const QString paragraph = about.findChild<QLabel*>("Label4")->text();
@@ -134,18 +134,18 @@ void TestEdition::helpFileOfEachEdition()
         Gral gral;
         PrepareTestGral(gral);
         MessageRecorder messages(gral);
-        gral.programFolder = env.programFolder();
-        gral.dataFolder = env.programFolder();
+        gral.environment.programFolder = env.programFolder();
+        gral.environment.dataFolder = env.programFolder();
         CheckHelpFile(gral);
         QCOMPARE(messages.texts(),
                  QStringList{"No se puede hallar el archivo de ayuda \"" + edition->helpFileName +
                              "\".\rCompruebe si existe en su disco; de lo contrario necesitará instalarlo "
                              "nuevamente."});
-        QFile file(gral.programFolder + edition->helpFileName);
+        QFile file(gral.environment.programFolder + edition->helpFileName);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.close();
         CheckHelpFile(gral);
-        QCOMPARE(gral.helpFile, gral.programFolder + edition->helpFileName);
+        QCOMPARE(gral.environment.helpFile, gral.environment.programFolder + edition->helpFileName);
     }
 }
 

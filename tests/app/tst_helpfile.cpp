@@ -122,15 +122,15 @@ private slots:
         Gral gral;
         PrepareTestGral(gral);
         MessageRecorder messages(gral);
-        gral.programFolder = env.programFolder();
+        gral.environment.programFolder = env.programFolder();
         CheckHelpFile(gral);
         QCOMPARE(messages.messages().size(), 1);
         QCOMPARE(messages.messages()[0].text, MissingHelpMessage);
         QCOMPARE(messages.messages()[0].style, int(StyleInformation));
-        QVERIFY(gral.helpFile.isEmpty());
+        QVERIFY(gral.environment.helpFile.isEmpty());
         CheckHelpFile(gral);
         QCOMPARE(messages.messages().size(), 2);
-        QVERIFY(gral.helpFile.isEmpty());
+        QVERIFY(gral.environment.helpFile.isEmpty());
     }
 
     void checkHelpFilePresentSetsIt()
@@ -139,16 +139,16 @@ private slots:
         Gral gral;
         PrepareTestGral(gral);
         MessageRecorder messages(gral);
-        gral.programFolder = env.programFolder();
-        WriteFile(gral.programFolder + "Pronos.hlp", "## 1 Contenido\n");
+        gral.environment.programFolder = env.programFolder();
+        WriteFile(gral.environment.programFolder + "Pronos.hlp", "## 1 Contenido\n");
         CheckHelpFile(gral);
         QVERIFY(messages.messages().isEmpty());
-        QCOMPARE(gral.helpFile, gral.programFolder + "Pronos.hlp");
+        QCOMPARE(gral.environment.helpFile, gral.environment.programFolder + "Pronos.hlp");
         // Once set it stays set, even if the file goes away later.
-        QVERIFY(QFile::remove(gral.helpFile));
+        QVERIFY(QFile::remove(gral.environment.helpFile));
         CheckHelpFile(gral);
         QVERIFY(messages.messages().isEmpty());
-        QCOMPARE(gral.helpFile, gral.programFolder + "Pronos.hlp");
+        QCOMPARE(gral.environment.helpFile, gral.environment.programFolder + "Pronos.hlp");
     }
 
     void checkHelpFileFoundAfterItAppears()
@@ -157,15 +157,15 @@ private slots:
         Gral gral;
         PrepareTestGral(gral);
         MessageRecorder messages(gral);
-        gral.programFolder = env.programFolder();
-        QVERIFY(QDir().mkpath(gral.programFolder + "Pronos.hlp")); // a folder is not the file
+        gral.environment.programFolder = env.programFolder();
+        QVERIFY(QDir().mkpath(gral.environment.programFolder + "Pronos.hlp")); // a folder is not the file
         CheckHelpFile(gral);
         QCOMPARE(messages.messages().size(), 1);
-        QVERIFY(QDir().rmdir(gral.programFolder + "Pronos.hlp"));
-        WriteFile(gral.programFolder + "Pronos.hlp", "## 1 Contenido\n");
+        QVERIFY(QDir().rmdir(gral.environment.programFolder + "Pronos.hlp"));
+        WriteFile(gral.environment.programFolder + "Pronos.hlp", "## 1 Contenido\n");
         CheckHelpFile(gral);
         QCOMPARE(messages.messages().size(), 1);
-        QCOMPARE(gral.helpFile, gral.programFolder + "Pronos.hlp");
+        QCOMPARE(gral.environment.helpFile, gral.environment.programFolder + "Pronos.hlp");
     }
 
     // An installation keeps the help file in share/pronos/ beside bin/; one
@@ -196,14 +196,14 @@ private slots:
         Gral gral;
         PrepareTestGral(gral);
         MessageRecorder messages(gral);
-        gral.programFolder = prefix + "bin/";
+        gral.environment.programFolder = prefix + "bin/";
         CheckHelpFile(gral);
         if (expected.isEmpty()) {
             QCOMPARE(messages.texts(), QStringList{MissingHelpMessage});
-            QVERIFY(gral.helpFile.isEmpty());
+            QVERIFY(gral.environment.helpFile.isEmpty());
         } else {
             QCOMPARE(messages.texts(), QStringList());
-            QCOMPARE(gral.helpFile, prefix + expected);
+            QCOMPARE(gral.environment.helpFile, prefix + expected);
         }
     }
 };

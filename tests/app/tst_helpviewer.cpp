@@ -331,7 +331,7 @@ private slots:
         static Gral gral; // the desktop services keep it for the rest of the run
         PrepareTestGral(gral);
         InstallDesktopPlatform(gral);
-        gral.helpFile = WriteHelp(env, SampleHelp);
+        gral.environment.helpFile = WriteHelp(env, SampleHelp);
         gral.platform.showHelpTopic(HelpColours);
         gral.platform.showHelpFinder();
         QList<HelpViewer*> viewers;

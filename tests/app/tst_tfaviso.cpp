@@ -62,7 +62,7 @@ private slots:
         TestEnvironment env;
         Gral gral;
         PrepareTestGral(gral, u"d/M/yyyy"_qs);
-        TFAviso notice(gral);
+        TFAviso notice(gral.platform);
         QCOMPARE(notice.windowTitle(), u"A V I S O"_qs);
         QCOMPARE(notice.size(), QSize(691, 398));
         QCOMPARE(notice.minimumSize(), notice.maximumSize()); // dialog border: not resizable
@@ -83,7 +83,7 @@ private slots:
     {
         Gral gral;
         PrepareTestGral(gral);
-        TFAviso notice(gral);
+        TFAviso notice(gral.platform);
         notice.show();
         QApplication::setActiveWindow(&notice);
         QVERIFY(QTest::qWaitForWindowActive(&notice));
@@ -99,7 +99,7 @@ private slots:
         PrepareTestGral(gral);
         int beeps = 0;
         gral.platform.beep = [&] { ++beeps; };
-        TFAviso notice(gral);
+        TFAviso notice(gral.platform);
         QCOMPARE(beeps, 0);
         notice.show();
         QApplication::setActiveWindow(&notice);
@@ -126,7 +126,7 @@ private slots:
             QTest::mouseClick(notice.Button1, Qt::LeftButton);
             return notice.result();
         });
-        TFAviso notice(gral);
+        TFAviso notice(gral.platform);
         QCOMPARE(RunModal(gral, notice), int(QDialog::Accepted));
         QVERIFY(!notice.isVisible());
     }

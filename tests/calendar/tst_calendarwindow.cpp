@@ -110,9 +110,9 @@ QString BrokenInvariant(const QStringList& rows, int firstDay, int lastDay)
 
 void UseFullPeriod(Gral& gral)
 {
-    gral.firstCoveredDay = FullFirstDayNumber;
-    gral.lastCoveredDay = FullLastDayNumber;
-    gral.coveredPeriod = FullPeriod(Day(2025, 6, 15));
+    gral.calendar.firstCoveredDay = FullFirstDayNumber;
+    gral.calendar.lastCoveredDay = FullLastDayNumber;
+    gral.calendar.coveredPeriod = FullPeriod(Day(2025, 6, 15));
 }
 
 // Every change of 1900-2100 (and the days before), computed once.
@@ -201,17 +201,17 @@ void TestCalendarWindow::demoListsUnchanged()
     QFETCH(QString, pattern);
     QFETCH(int, offset);
     QFETCH(QByteArray, hash);
-    gral_.systemDateFormat = pattern;
-    gral_.zoneOffset = offset;
+    gral_.environment.systemDateFormat = pattern;
+    gral_.calendar.zoneOffset = offset;
     BuildShiftedCalendar(gral_);
-    QCOMPARE(gral_.signCalendar.size(), 1052);
-    QCOMPARE(ListHash(gral_.signCalendar), hash);
+    QCOMPARE(gral_.calendar.signCalendar.size(), 1052);
+    QCOMPARE(ListHash(gral_.calendar.signCalendar), hash);
     // Asked for by years, 2003-2004 are the same list.
-    gral_.firstCoveredDay = FullFirstDayNumber;
-    gral_.lastCoveredDay = FullLastDayNumber;
-    const QStringList demo = gral_.signCalendar;
+    gral_.calendar.firstCoveredDay = FullFirstDayNumber;
+    gral_.calendar.lastCoveredDay = FullLastDayNumber;
+    const QStringList demo = gral_.calendar.signCalendar;
     BuildShiftedCalendarYears(gral_, 2003, 2004);
-    QCOMPARE(gral_.signCalendar, demo);
+    QCOMPARE(gral_.calendar.signCalendar, demo);
 }
 
 void TestCalendarWindow::demoYearTablesDerived()
@@ -261,17 +261,19 @@ void TestCalendarWindow::yearsAgainstModel()
     QFETCH(int, lastYear);
     QFETCH(int, offset);
     UseFullPeriod(gral_);
-    gral_.zoneOffset = offset;
+    gral_.calendar.zoneOffset = offset;
     BuildShiftedCalendarYears(gral_, firstYear, lastYear);
     const int firstDay = Day(firstYear, 1, 1), lastDay = Day(lastYear, 12, 31);
-    const QString broken = BrokenInvariant(gral_.signCalendar, firstDay, lastDay);
+    const QString broken = BrokenInvariant(gral_.calendar.signCalendar, firstDay, lastDay);
     QVERIFY2(broken.isEmpty(), qPrintable(broken));
     const QStringList model = ModelRows(firstDay, lastDay, offset, AllChanges());
     QVERIFY(!model.isEmpty());
-    QCOMPARE(gral_.signCalendar.size(), model.size());
-    for (qsizetype i = 0; i < model.size(); ++i)
-        QVERIFY2(gral_.signCalendar[i] == model[i], qPrintable(gral_.signCalendar[i] + " / " + model[i]));
-    QCOMPARE(gral_.dateIndex.size(), gral_.signCalendar.size());
+    QCOMPARE(gral_.calendar.signCalendar.size(), model.size());
+    for (qsizetype i = 0; i < model.size(); ++i) {
+        const QString& line = gral_.calendar.signCalendar[i];
+        QVERIFY2(line == model[i], qPrintable(line + " / " + model[i]));
+    }
+    QCOMPARE(gral_.calendar.dateIndex.size(), gral_.calendar.signCalendar.size());
     QVERIFY(messages_->messages().isEmpty());
 }
 
@@ -280,11 +282,11 @@ void TestCalendarWindow::windowsAgreeAcrossYearEnds()
     // A year's rows do not depend on the window it was built in.
     UseFullPeriod(gral_);
     for (int offset : {1, 12, 13, 23}) {
-        gral_.zoneOffset = offset;
+        gral_.calendar.zoneOffset = offset;
         BuildShiftedCalendarYears(gral_, 2040, 2041);
-        const QStringList early = gral_.signCalendar.mid(gral_.dayRows.rowOf(Day(2041, 1, 1)) - 1);
+        const QStringList early = gral_.calendar.signCalendar.mid(gral_.calendar.dayRows.rowOf(Day(2041, 1, 1)) - 1);
         BuildShiftedCalendarYears(gral_, 2041, 2042);
-        const QStringList late = gral_.signCalendar.mid(0, gral_.dayRows.rowOf(Day(2042, 1, 1)) - 1);
+        const QStringList late = gral_.calendar.signCalendar.mid(0, gral_.calendar.dayRows.rowOf(Day(2042, 1, 1)) - 1);
         QCOMPARE(early, late);
     }
 }
@@ -331,12 +333,12 @@ void TestCalendarWindow::windowYears()
 void TestCalendarWindow::windowMovesWithTheShownDay()
 {
     UseFullPeriod(gral_);
-    gral_.zoneOffset = 13;
+    gral_.calendar.zoneOffset = 13;
     int busy = 0;
     gral_.platform.busyCursor = [&busy](bool on) { busy += on ? 1 : 0; };
     BuildShiftedCalendar(gral_); // around the period's start day, 15 June 2025
-    QCOMPARE(gral_.calendarFirstYear, 2024);
-    QCOMPARE(gral_.calendarLastYear, 2025);
+    QCOMPARE(gral_.calendar.calendarFirstYear, 2024);
+    QCOMPARE(gral_.calendar.calendarLastYear, 2025);
     QCOMPARE(busy, 1);
 
     // Inside the window: looked up, nothing built.
@@ -345,44 +347,44 @@ void TestCalendarWindow::windowMovesWithTheShownDay()
     // A week that reaches into 2026 moves the window forward...
     const int row = CalendarDayRow(gral_, Day(2025, 12, 28), 6);
     QCOMPARE(busy, 2);
-    QCOMPARE(gral_.calendarFirstYear, 2025);
-    QCOMPARE(gral_.calendarLastYear, 2026);
-    QVERIFY(gral_.signCalendar.at(row - 1).startsWith("28/12/2025 00:00"));
+    QCOMPARE(gral_.calendar.calendarFirstYear, 2025);
+    QCOMPARE(gral_.calendar.calendarLastYear, 2026);
+    QVERIFY(gral_.calendar.signCalendar.at(row - 1).startsWith("28/12/2025 00:00"));
     QVERIFY(CalendarDayRow(gral_, Day(2026, 1, 3), 0) > 0);
     // ...and a day of 2024 moves it back.
     QVERIFY(CalendarDayRow(gral_, Day(2024, 12, 31), 6) > 0);
-    QCOMPARE(gral_.calendarFirstYear, 2024);
-    QCOMPARE(gral_.calendarLastYear, 2025);
+    QCOMPARE(gral_.calendar.calendarFirstYear, 2024);
+    QCOMPARE(gral_.calendar.calendarLastYear, 2025);
     // A rebuild for a new region keeps the years.
-    gral_.zoneOffset = 2;
+    gral_.calendar.zoneOffset = 2;
     BuildShiftedCalendar(gral_);
-    QCOMPARE(gral_.calendarFirstYear, 2024);
+    QCOMPARE(gral_.calendar.calendarFirstYear, 2024);
 
     // The period's end: the window's last row is the period's last, and
     // nothing after it is built or found.
     const int last = CalendarDayRow(gral_, Day(2100, 12, 28), 6);
     QVERIFY(last > 0);
-    QCOMPARE(gral_.calendarLastYear, 2100);
-    QVERIFY(gral_.signCalendar.constLast().startsWith("31/12/2100"));
+    QCOMPARE(gral_.calendar.calendarLastYear, 2100);
+    QVERIFY(gral_.calendar.signCalendar.constLast().startsWith("31/12/2100"));
     QCOMPARE(CalendarDayRow(gral_, Day(2101, 1, 1), 0), -1);
     QCOMPARE(CalendarDayRow(gral_, Day(1899, 12, 31), 0), -1);
-    QCOMPARE(gral_.calendarLastYear, 2100);
+    QCOMPARE(gral_.calendar.calendarLastYear, 2100);
     // FindSignRow reads the window as well: the shown day's first row.
     QVERIFY(FindSignRow(gral_, RowLookup::DayStart, Day(2100, 12, 31), 0).has_value());
-    QCOMPARE(gral_.currentSignRow.date, double(Day(2100, 12, 31)));
+    QCOMPARE(gral_.calendar.currentSignRow.date, double(Day(2100, 12, 31)));
     QVERIFY(messages_->messages().isEmpty());
 }
 
 void TestCalendarWindow::dayTableMatchesDateIndex()
 {
     for (int offset : {0, 12, 13, 23}) {
-        gral_.zoneOffset = offset;
+        gral_.calendar.zoneOffset = offset;
         BuildShiftedCalendar(gral_);
         for (int day = int(FirstCoveredDayNumber) - 1; day <= int(LastCoveredDayNumber) + 1; ++day) {
-            const qsizetype position = gral_.dateIndex.indexOf(DatePattern(Dmy).format(day));
-            QCOMPARE(gral_.dayRows.rowOf(day), position < 0 ? -1 : int(position) + 1);
+            const qsizetype position = gral_.calendar.dateIndex.indexOf(DatePattern(Dmy).format(day));
+            QCOMPARE(gral_.calendar.dayRows.rowOf(day), position < 0 ? -1 : int(position) + 1);
         }
-        QCOMPARE(gral_.dayRows.rowOf(FirstCoveredDayNumber + 0.99), 1);
+        QCOMPARE(gral_.calendar.dayRows.rowOf(FirstCoveredDayNumber + 0.99), 1);
     }
 }
 

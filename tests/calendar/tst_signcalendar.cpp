@@ -6,6 +6,7 @@
 #include "TestSupport.h"
 #include "YearTable.h"
 
+#include <QRegularExpression>
 #include <QSet>
 #include <QTest>
 
@@ -17,9 +18,9 @@ int Minute(const QString& line, int position) { return line.mid(position, 2).toI
 
 QStringList Shifted(Gral& gral, int offset)
 {
-    gral.zoneOffset = offset;
+    gral.calendar.zoneOffset = offset;
     BuildShiftedCalendar(gral);
-    return gral.signCalendar;
+    return gral.calendar.signCalendar;
 }
 
 // Index of a line in the list (-1 when missing).
@@ -52,6 +53,10 @@ private slots:
     void nextDateText_data();
     void nextDateText();
     void findSignRow();
+    void readSignRow_data();
+    void readSignRow();
+    void readSignRowAt_data();
+    void readSignRowAt();
     void twoBuildsInARow();
     void notFound();
     void negativeOffsetFails();
@@ -154,7 +159,7 @@ void TestSignCalendar::monthDayYearPattern()
 {
     QStringList dmy, mdy;
     BuildBaseCalendar(gral_, dmy);
-    gral_.systemDateFormat = QStringLiteral("MM/dd/yyyy");
+    gral_.environment.systemDateFormat = QStringLiteral("MM/dd/yyyy");
     BuildBaseCalendar(gral_, mdy);
     QCOMPARE(mdy.size(), dmy.size());
     QVERIFY(mdy.contains("01/03/2004 00:00 05:56 02"));
@@ -177,7 +182,7 @@ void TestSignCalendar::invariantsForEveryOffset()
     QFETCH(int, offset);
     const QStringList list = Shifted(gral_, offset);
     QCOMPARE(list.size(), 1052);
-    QCOMPARE(gral_.dateIndex.size(), 1052);
+    QCOMPARE(gral_.calendar.dateIndex.size(), 1052);
     QVERIFY(messages_->messages().isEmpty());
     QCOMPARE(busyShown_, 1);
     QCOMPARE(busyCalls_, 0); // shown and restored
@@ -192,8 +197,8 @@ void TestSignCalendar::invariantsForEveryOffset()
         const QString& line = list[i];
         const QByteArray where = line.toLatin1();
         QVERIFY2(line.size() == 25 && line[10] == u' ' && line[16] == u' ' && line[22] == u' ', where);
-        QCOMPARE(gral_.dateIndex[i], line.left(10));
-        const double day = *gral_.systemDateFormat.parse(line.left(10));
+        QCOMPARE(gral_.calendar.dateIndex[i], line.left(10));
+        const double day = *gral_.environment.systemDateFormat.parse(line.left(10));
         const int from = Minute(line, 11), to = Minute(line, 17), sign = line.mid(23, 2).toInt();
         if (expectedFrom == 0) {
             QVERIFY2(day == expectedDay, where); // consecutive dates, no gap, none repeated
@@ -228,7 +233,7 @@ void TestSignCalendar::offsetExamples()
     BuildBaseCalendar(gral_, base);
     QCOMPARE(Shifted(gral_, 0), base);
     QCOMPARE(Shifted(gral_, 24), base);
-    QCOMPARE(gral_.signCalendar.last(), QStringLiteral("31/12/2004 00:00 23:59 06"));
+    QCOMPARE(gral_.calendar.signCalendar.last(), QStringLiteral("31/12/2004 00:00 23:59 06"));
 
     QStringList list = Shifted(gral_, 12);
     QCOMPARE(list.mid(0, 2), QStringList({"01/01/2003 00:00 23:42 09", "01/01/2003 23:43 23:59 10"}));
@@ -282,28 +287,135 @@ void TestSignCalendar::findSignRow()
     const QStringList list = Shifted(gral_, 0);
     const int firstRow = int(list.indexOf("03/01/2004 00:00 05:56 02")) + 1;
     QCOMPARE(FindSignRow(gral_, RowLookup::Moment, Day(2004, 1, 3), 5 * 60 + 56).value_or(0), 2);
-    QCOMPARE(gral_.dayRowIndex, firstRow);
-    QCOMPARE(gral_.currentSignRow.toMinute, 5 * 60 + 56);
+    QCOMPARE(gral_.calendar.dayRowIndex, firstRow);
+    QCOMPARE(gral_.calendar.currentSignRow.toMinute, 5 * 60 + 56);
     QCOMPARE(FindSignRow(gral_, RowLookup::Moment, Day(2004, 1, 3) + 0.5, 5 * 60 + 57).value_or(0), 3);
-    QCOMPARE(gral_.dayRowIndex, firstRow);
-    QCOMPARE(gral_.currentSignRow.date, Day(2004, 1, 3));
-    QCOMPARE(gral_.currentSignRow.fromMinute, 5 * 60 + 57);
-    QCOMPARE(gral_.currentSignRow.toMinute, 1439);
-    QCOMPARE(gral_.currentSignRow.sign, 3);
+    QCOMPARE(gral_.calendar.dayRowIndex, firstRow);
+    QCOMPARE(gral_.calendar.currentSignRow.date, Day(2004, 1, 3));
+    QCOMPARE(gral_.calendar.currentSignRow.fromMinute, 5 * 60 + 57);
+    QCOMPARE(gral_.calendar.currentSignRow.toMinute, 1439);
+    QCOMPARE(gral_.calendar.currentSignRow.sign, 3);
     QCOMPARE(FindSignRow(gral_, RowLookup::DayStart, Day(2004, 1, 3), 0).value_or(0), 2);
     QCOMPARE(FindSignRow(gral_, RowLookup::DayStart, Day(2004, 1, 3), 23 * 60).value_or(0), 2); // the day start ignores the time
-    QCOMPARE(gral_.currentSignRow.toMinute, 5 * 60 + 56);
+    QCOMPARE(gral_.calendar.currentSignRow.toMinute, 5 * 60 + 56);
     QCOMPARE(FindSignRow(gral_, RowLookup::Moment, Day(2004, 12, 31), 1439).value_or(0), 6); // last row of the list, whole day
-    QCOMPARE(gral_.dayRowIndex, 1052);
+    QCOMPARE(gral_.calendar.dayRowIndex, 1052);
     QCOMPARE(FindSignRow(gral_, RowLookup::Moment, Day(2003, 1, 1), 0).value_or(0), 9);
-    QCOMPARE(gral_.dayRowIndex, 1);
+    QCOMPARE(gral_.calendar.dayRowIndex, 1);
 
     // LoadSignRow reads all four fields of any row.
     QVERIFY(LoadSignRow(gral_, 2));
-    QCOMPARE(gral_.currentSignRow.date, Day(2003, 1, 1));
-    QCOMPARE(gral_.currentSignRow.fromMinute, 11 * 60 + 43);
-    QCOMPARE(gral_.currentSignRow.toMinute, 1439);
-    QCOMPARE(gral_.currentSignRow.sign, 10);
+    QCOMPARE(gral_.calendar.currentSignRow.date, Day(2003, 1, 1));
+    QCOMPARE(gral_.calendar.currentSignRow.fromMinute, 11 * 60 + 43);
+    QCOMPARE(gral_.calendar.currentSignRow.toMinute, 1439);
+    QCOMPARE(gral_.calendar.currentSignRow.sign, 10);
+}
+
+// The pure reader: a row parsed, or nothing for a row that is not there or
+// does not read as a row; never a cursor moved.
+void TestSignCalendar::readSignRow_data()
+{
+    QTest::addColumn<QString>("secondLine");
+    QTest::addColumn<int>("rowNumber");
+    QTest::addColumn<bool>("found");
+    QTest::addColumn<double>("date");
+    QTest::addColumn<int>("fromMinute");
+    QTest::addColumn<int>("toMinute");
+    QTest::addColumn<int>("sign");
+    const QString good = "01/01/2003 11:43 23:59 10";
+    QTest::newRow("first row") << good << 1 << true << Day(2003, 1, 1) << 0 << 11 * 60 + 42 << 9;
+    QTest::newRow("second row") << good << 2 << true << Day(2003, 1, 1) << 11 * 60 + 43 << 1439 << 10;
+    QTest::newRow("last row") << good << 3 << true << Day(2003, 1, 2) << 0 << 1439 << 10;
+    QTest::newRow("row 0") << good << 0 << false << 0.0 << 0 << 0 << 0;
+    QTest::newRow("negative row") << good << -1 << false << 0.0 << 0 << 0 << 0;
+    QTest::newRow("past the end") << good << 4 << false << 0.0 << 0 << 0 << 0;
+    QTest::newRow("empty line") << QString() << 2 << false << 0.0 << 0 << 0 << 0;
+    QTest::newRow("date alone") << "01/01/2003" << 2 << false << 0.0 << 0 << 0 << 0;
+    QTest::newRow("minute not a number") << "01/01/2003 11:4x 23:59 10" << 2 << false << 0.0 << 0 << 0 << 0;
+    QTest::newRow("hour 24") << "01/01/2003 24:00 23:59 10" << 2 << false << 0.0 << 0 << 0 << 0;
+    QTest::newRow("no colon") << "01/01/2003 11:43 23.59 10" << 2 << false << 0.0 << 0 << 0 << 0;
+    QTest::newRow("sign not a number") << "01/01/2003 11:43 23:59 1x" << 2 << false << 0.0 << 0 << 0 << 0;
+    QTest::newRow("no such date") << "32/01/2003 11:43 23:59 10" << 2 << false << 0.0 << 0 << 0 << 0;
+    QTest::newRow("other date pattern") << "2003-01-01 11:43 23:59 10" << 2 << false << 0.0 << 0 << 0 << 0;
+    QTest::newRow("a bad row leaves the next readable") << "garbage" << 3 << true << Day(2003, 1, 2) << 0 << 1439 << 10;
+}
+
+void TestSignCalendar::readSignRow()
+{
+    QFETCH(QString, secondLine);
+    QFETCH(int, rowNumber);
+    QFETCH(bool, found);
+    gral_.calendar.signCalendar = {"01/01/2003 00:00 11:42 09", secondLine, "02/01/2003 00:00 23:59 10"};
+    gral_.calendar.currentSignRow = SignRow{Day(2004, 5, 5), 60, 120, 4};
+    gral_.calendar.dayRowIndex = 7;
+    const CalendarState before = gral_.calendar;
+
+    const std::optional<SignRow> row = ReadSignRow(gral_.calendar, gral_.environment.systemDateFormat, rowNumber);
+    QCOMPARE(row.has_value(), found);
+    if (found) {
+        QFETCH(double, date);
+        QFETCH(int, fromMinute);
+        QFETCH(int, toMinute);
+        QFETCH(int, sign);
+        QCOMPARE(*row, (SignRow{date, fromMinute, toMinute, sign}));
+    }
+    QCOMPARE(gral_.calendar.currentSignRow, before.currentSignRow);
+    QCOMPARE(gral_.calendar.dayRowIndex, before.dayRowIndex);
+    QCOMPARE(gral_.calendar.signCalendar, before.signCalendar);
+
+    // LoadSignRow is the same read, kept in the cursor.
+    QCOMPARE(LoadSignRow(gral_, rowNumber), found);
+    QCOMPARE(gral_.calendar.currentSignRow, found ? *row : before.currentSignRow);
+}
+
+// The date's row read without moving a cursor, as FindSignRow finds it.
+void TestSignCalendar::readSignRowAt_data()
+{
+    QTest::addColumn<bool>("moment");
+    QTest::addColumn<double>("date");
+    QTest::addColumn<int>("minute");
+    QTest::addColumn<int>("sign"); // 0 = nothing found
+    QTest::newRow("day start") << false << Day(2004, 1, 3) << 23 * 60 << 2;
+    QTest::newRow("first span's last minute") << true << Day(2004, 1, 3) + 0.5 << 5 * 60 + 56 << 2;
+    QTest::newRow("second span's first minute") << true << Day(2004, 1, 3) << 5 * 60 + 57 << 3;
+    QTest::newRow("whole last day") << true << Day(2004, 12, 31) << 1439 << 6;
+    QTest::newRow("past the last row") << true << Day(2004, 12, 31) << 1440 << 0;
+    QTest::newRow("before the first row") << true << Day(2004, 1, 3) << -1 << 0;
+    QTest::newRow("before the calendar") << false << Day(2002, 12, 31) << 0 << 0;
+    QTest::newRow("after the calendar") << true << Day(2005, 1, 1) << 600 << 0;
+}
+
+void TestSignCalendar::readSignRowAt()
+{
+    QFETCH(bool, moment);
+    QFETCH(double, date);
+    QFETCH(int, minute);
+    QFETCH(int, sign);
+    const QStringList list = Shifted(gral_, 0);
+    const RowLookup lookup = moment ? RowLookup::Moment : RowLookup::DayStart;
+    QVERIFY(LoadSignRow(gral_, 5));
+    gral_.calendar.dayRowIndex = 5;
+    const SignRow cursor = gral_.calendar.currentSignRow;
+
+    const std::optional<FoundSignRow> found =
+        ReadSignRowAt(gral_.calendar, gral_.environment.systemDateFormat, lookup, date, minute);
+    QCOMPARE(found.has_value(), sign != 0);
+    QCOMPARE(gral_.calendar.currentSignRow, cursor);
+    QCOMPARE(gral_.calendar.dayRowIndex, 5);
+    if (found) {
+        QCOMPARE(found->row.sign, sign);
+        const QRegularExpression dayStart(gral_.environment.systemDateFormat.format(date) + " 00:00 .*");
+        QCOMPARE(found->dayRow, int(list.indexOf(dayStart)) + 1);
+    }
+
+    // FindSignRow answers the same and leaves what it found in the cursors.
+    QCOMPARE(FindSignRow(gral_, lookup, date, minute).value_or(0), sign);
+    if (found) {
+        QCOMPARE(gral_.calendar.currentSignRow, found->row);
+        QCOMPARE(gral_.calendar.dayRowIndex, found->dayRow);
+    } else {
+        QCOMPARE(gral_.calendar.dayRowIndex, SignRowNotFound);
+    }
 }
 
 void TestSignCalendar::twoBuildsInARow()
@@ -313,27 +425,27 @@ void TestSignCalendar::twoBuildsInARow()
     QCOMPARE(second.size(), 1052);
     QVERIFY(!second.contains("01/01/2003 00:00 11:42 09"));
     QCOMPARE(second.first(), QStringLiteral("01/01/2003 00:00 23:59 09"));
-    QCOMPARE(gral_.dateIndex.size(), 1052);
-    QCOMPARE(gral_.dateIndex.at(1), QStringLiteral("02/01/2003"));
+    QCOMPARE(gral_.calendar.dateIndex.size(), 1052);
+    QCOMPARE(gral_.calendar.dateIndex.at(1), QStringLiteral("02/01/2003"));
     const QStringList third = Shifted(gral_, 24);
     QCOMPARE(third.first(), QStringLiteral("01/01/2003 00:00 11:42 09"));
-    QCOMPARE(gral_.dateIndex.at(1), QStringLiteral("01/01/2003"));
+    QCOMPARE(gral_.calendar.dateIndex.at(1), QStringLiteral("01/01/2003"));
 }
 
 void TestSignCalendar::notFound()
 {
     Shifted(gral_, 0);
     QVERIFY(LoadSignRow(gral_, 5));
-    const CurrentSignRow before = gral_.currentSignRow;
+    const SignRow before = gral_.calendar.currentSignRow;
     for (int row : {0, -1, 1053, 100000}) {
         QVERIFY(!LoadSignRow(gral_, row));
-        QCOMPARE(gral_.currentSignRow.date, before.date);
-        QCOMPARE(gral_.currentSignRow.fromMinute, before.fromMinute);
+        QCOMPARE(gral_.calendar.currentSignRow.date, before.date);
+        QCOMPARE(gral_.calendar.currentSignRow.fromMinute, before.fromMinute);
     }
     QCOMPARE(FindSignRow(gral_, RowLookup::DayStart, Day(2005, 1, 1), 0).value_or(0), 0);
     QCOMPARE(FindSignRow(gral_, RowLookup::Moment, Day(2002, 12, 31), 600).value_or(0), 0);
-    QCOMPARE(gral_.dayRowIndex, SignRowNotFound);
-    QCOMPARE(gral_.currentSignRow.date, before.date);
+    QCOMPARE(gral_.calendar.dayRowIndex, SignRowNotFound);
+    QCOMPARE(gral_.calendar.currentSignRow.date, before.date);
     // Past the end of the last date: no row beyond the list is read.
     QCOMPARE(FindSignRow(gral_, RowLookup::Moment, Day(2004, 12, 31), 1440).value_or(0), 0);
     // An empty calendar (no build yet, or a failed one).
@@ -345,29 +457,29 @@ void TestSignCalendar::notFound()
 
 void TestSignCalendar::negativeOffsetFails()
 {
-    gral_.zoneOffset = -1;
+    gral_.calendar.zoneOffset = -1;
     BuildShiftedCalendar(gral_);
     QCOMPARE(messages_->messages().size(), 1);
     QCOMPARE(messages_->messages().first().style, 16);
     QVERIFY(!messages_->messages().first().text.isEmpty());
-    QVERIFY(gral_.dateIndex.isEmpty());
+    QVERIFY(gral_.calendar.dateIndex.isEmpty());
     QCOMPARE(busyCalls_, 0);
     // The lines built before the failure stay; the program goes on.
-    QVERIFY(gral_.signCalendar.size() < 1052);
-    QCOMPARE(gral_.signCalendar.first(), QStringLiteral("01/01/2003 00:00 10:42 09"));
+    QVERIFY(gral_.calendar.signCalendar.size() < 1052);
+    QCOMPARE(gral_.calendar.signCalendar.first(), QStringLiteral("01/01/2003 00:00 10:42 09"));
     QCOMPARE(FindSignRow(gral_, RowLookup::DayStart, Day(2003, 1, 1), 0).value_or(0), 0);
 
     // A later sound build recovers fully.
     messages_->clear();
     QCOMPARE(Shifted(gral_, 13).size(), 1052);
-    QCOMPARE(gral_.dateIndex.size(), 1052);
+    QCOMPARE(gral_.calendar.dateIndex.size(), 1052);
     QVERIFY(messages_->messages().isEmpty());
 
-    gral_.zoneOffset = -12; // the very first change day: hour 11 - 12 < 0
+    gral_.calendar.zoneOffset = -12; // the very first change day: hour 11 - 12 < 0
     BuildShiftedCalendar(gral_);
     QCOMPARE(messages_->messages().size(), 1);
-    QVERIFY(gral_.signCalendar.isEmpty());
-    QVERIFY(gral_.dateIndex.isEmpty());
+    QVERIFY(gral_.calendar.signCalendar.isEmpty());
+    QVERIFY(gral_.calendar.dateIndex.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestSignCalendar)

@@ -114,11 +114,11 @@ void TestFirstRun::firstRunThenSecondRun()
         QVERIFY(messages.messages()[2].text.startsWith("Confirme selección:"));
         QCOMPARE(messages.messages()[2].style, 49);
 
-        QCOMPARE(gral.dataFolder, env.dataFolder());
+        QCOMPARE(gral.environment.dataFolder, env.dataFolder());
         QCOMPARE(QFile(env.dataFolder() + "Fechas.dat").size(), qint64(152));
         QVERIFY(!QFile::exists(folder + "Fechas.dat")); // nothing is written beside the program
-        QCOMPARE(gral.zoneOffset, 12);
-        QCOMPARE(gral.signCalendar.size(), 1052);
+        QCOMPARE(gral.calendar.zoneOffset, 12);
+        QCOMPARE(gral.calendar.signCalendar.size(), 1052);
         QCOMPARE(main->Combo1->currentText(), QString("GARCIA LUIS - 05/05/1980"));
         QCOMPARE(main->StatusPanel1->text(), QString("Horario verano: NO"));
         QVERIFY(main->StatusPanel0->text().startsWith("(GMT 00:00) Hora media de Greenwich"));
@@ -138,8 +138,8 @@ void TestFirstRun::firstRunThenSecondRun()
         QCOMPARE(modal.opened(), 0);
         QCOMPARE(messages.texts(), QStringList());
         QCOMPARE(main->Combo1->currentText(), QString("GARCIA LUIS - 05/05/1980"));
-        QCOMPARE(gral.zoneOffset, 12);
-        QCOMPARE(gral.signCalendar.size(), 1052);
+        QCOMPARE(gral.calendar.zoneOffset, 12);
+        QCOMPARE(gral.calendar.signCalendar.size(), 1052);
     }
 }
 
@@ -178,8 +178,8 @@ void TestFirstRun::fullEditionOpensOnToday()
     // The first-run messages (members, region, confirmation), then any about today.
     QCOMPARE(start.messages.texts().size(), 3 + messages);
     QVERIFY(start.messages.texts().constLast().contains(messages ? "El mismo termina el \"31/12/2100\"" : "Confirme"));
-    QCOMPARE(start.gral.firstCoveredDay, DayNumberFromDate(QDate(1900, 1, 1)));
-    QCOMPARE(start.gral.lastCoveredDay, DayNumberFromDate(QDate(2100, 12, 31)));
+    QCOMPARE(start.gral.calendar.firstCoveredDay, DayNumberFromDate(QDate(1900, 1, 1)));
+    QCOMPARE(start.gral.calendar.lastCoveredDay, DayNumberFromDate(QDate(2100, 12, 31)));
     main->close();
 }
 

@@ -41,7 +41,7 @@ struct ScriptedStart {
     ScriptedStart()
     {
         PrepareTestGral(gral);
-        gral.systemDateFormat.clear(); // read by the start-up itself
+        gral.environment.systemDateFormat.clear(); // read by the start-up itself
         auto run = gral.platform.runModal;
         gral.platform.runModal = [this, run](QDialog& window) {
             windows << QString::fromLatin1(window.metaObject()->className());

@@ -17,8 +17,8 @@ protected:
         messages_ = std::make_unique<MessageRecorder>(gral_);
         PrepareTestGral(gral_);
         folder_ = env_->programFolder();
-        gral_.programFolder = folder_;
-        gral_.dataFolder = folder_;
+        gral_.environment.programFolder = folder_;
+        gral_.environment.dataFolder = folder_;
     }
 
     std::unique_ptr<TestEnvironment> env_;

@@ -176,8 +176,8 @@ void TestMembersFaults::unshowableDateIsDamaged()
         QCOMPARE(QFileInfo(path).size(), qint64(0));
     } else {
         QVERIFY(messages_->messages().isEmpty());
-        QCOMPARE(gral_.memberList.size(), 2);
-        QCOMPARE(gral_.memberList[1].left(10), gral_.systemDateFormat.format(birthDate));
+        QCOMPARE(gral_.members.memberList.size(), 2);
+        QCOMPARE(gral_.members.memberList[1].left(10), gral_.environment.systemDateFormat.format(birthDate));
     }
 }
 

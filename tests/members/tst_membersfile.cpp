@@ -120,7 +120,7 @@ void TestMembersFile::oversizedLengthByteReadsCapacity()
     MembersFile file(path());
     QVERIFY(file.openExisting());
     QVERIFY(load(file));
-    QCOMPARE(gral_.memberList, QStringList{u"02/01/1990"_qs + QString(60, u'A')});
+    QCOMPARE(gral_.members.memberList, QStringList{u"02/01/1990"_qs + QString(60, u'A')});
     QVERIFY(messages_->messages().isEmpty());
     QCOMPARE(ReadBytes(path()), bytes);
 }
@@ -151,9 +151,9 @@ void TestMembersFile::wholeRecordsOnly()
     QVERIFY(file.openExisting());
     QCOMPARE(file.recordCount(), qint64(records));
     QVERIFY(load(file));
-    QCOMPARE(gral_.memberList.size(), records);
+    QCOMPARE(gral_.members.memberList.size(), records);
     for (int i = 0; i < records; ++i)
-        QCOMPARE(gral_.memberList[i].mid(10).trimmed(), u"MEMBER %1"_qs.arg(i));
+        QCOMPARE(gral_.members.memberList[i].mid(10).trimmed(), u"MEMBER %1"_qs.arg(i));
     QVERIFY(messages_->messages().isEmpty());
 }
 
@@ -164,10 +164,10 @@ void TestMembersFile::memberListLines()
     MembersFile file(path());
     QVERIFY(file.openExisting());
     QVERIFY(load(file));
-    QCOMPARE(gral_.memberList.size(), 2);
-    QCOMPARE(gral_.memberList[0], u"31/12/1985PÉREZ ANA"_qs.leftJustified(70, u' '));
-    QCOMPARE(gral_.memberList[1], u"09/07/2001"_qs + QString(60, u'Z'));
-    for (const QString& line : gral_.memberList)
+    QCOMPARE(gral_.members.memberList.size(), 2);
+    QCOMPARE(gral_.members.memberList[0], u"31/12/1985PÉREZ ANA"_qs.leftJustified(70, u' '));
+    QCOMPARE(gral_.members.memberList[1], u"09/07/2001"_qs + QString(60, u'Z'));
+    for (const QString& line : gral_.members.memberList)
         QCOMPARE(line.size(), MemberLineWidth);
 }
 
@@ -180,13 +180,13 @@ void TestMembersFile::freeSlotsSkipped()
     MembersFile file(path());
     QVERIFY(file.openExisting());
     QVERIFY(load(file));
-    QCOMPARE(gral_.memberList.size(), 1);
-    QVERIFY(gral_.memberList[0].startsWith(u"03/02/1999UNO"_qs));
+    QCOMPARE(gral_.members.memberList.size(), 1);
+    QVERIFY(gral_.members.memberList[0].startsWith(u"03/02/1999UNO"_qs));
 
     QVERIFY(WriteBytes(path(), Records({FreeSlotRecord(), FreeSlotRecord()})));
     QVERIFY(file.openExisting());
     QVERIFY(load(file));
-    QVERIFY(gral_.memberList.isEmpty());
+    QVERIFY(gral_.members.memberList.isEmpty());
 }
 
 void TestMembersFile::freeSlotReusedWithoutGrowth()
@@ -202,8 +202,8 @@ void TestMembersFile::freeSlotReusedWithoutGrowth()
     QCOMPARE(file.size(), qint64(3 * 152));
     QCOMPARE(file.read(2)->fullName, u"D"_qs);
     QVERIFY(load(file));
-    QCOMPARE(gral_.memberList.size(), 3);
-    QVERIFY(gral_.memberList[1].startsWith(u"01/01/1983D"_qs));
+    QCOMPARE(gral_.members.memberList.size(), 3);
+    QVERIFY(gral_.members.memberList[1].startsWith(u"01/01/1983D"_qs));
 }
 
 void TestMembersFile::newRecordAfterPartialTail()
@@ -215,8 +215,8 @@ void TestMembersFile::newRecordAfterPartialTail()
     QCOMPARE(StoreNewMember(file, {Day(1976, 7, 7), u"NUEVO"_qs, {}}), 2);
     QCOMPARE(file.size(), qint64(2 * 152));
     QVERIFY(load(file));
-    QCOMPARE(gral_.memberList.size(), 2);
-    QVERIFY(gral_.memberList[1].startsWith(u"07/07/1976NUEVO"_qs));
+    QCOMPARE(gral_.members.memberList.size(), 2);
+    QVERIFY(gral_.members.memberList[1].startsWith(u"07/07/1976NUEVO"_qs));
 }
 
 void TestMembersFile::sameNameDifferentDates()
@@ -226,7 +226,7 @@ void TestMembersFile::sameNameDifferentDates()
     MembersFile file(path());
     QVERIFY(file.openExisting());
     QVERIFY(load(file));
-    QCOMPARE(gral_.memberList.size(), 2);
+    QCOMPARE(gral_.members.memberList.size(), 2);
     QCOMPARE(FindMemberRecord(file, gral_, u"LOPEZ"_qs, u"02/02/1990"_qs), 2);
     QCOMPARE(FindMemberRecord(file, gral_, u"LOPEZ"_qs, u"01/01/1980"_qs), 1);
     QVERIFY(file.write(2, {Day(1990, 2, 3), u"LOPEZ"_qs, u"cambiado"_qs}));
@@ -289,7 +289,7 @@ void TestMembersFile::nanDatePurgesWithBackup()
     QCOMPARE(messages_->messages()[0].style, 16);
     QCOMPARE(QFileInfo(path()).size(), qint64(0));
     QCOMPARE(ReadBytes(path() + u".bak"_qs), bytes);
-    QCOMPARE(gral_.memberList.size(), 1); // the line before the damage stays
+    QCOMPARE(gral_.members.memberList.size(), 1); // the line before the damage stays
 }
 
 void TestMembersFile::purgeReplacesOlderBackup()
@@ -308,7 +308,7 @@ void TestMembersFile::noPurgeWithoutDatePattern()
 {
     const QByteArray bytes = Records({{Day(1980, 1, 1), u"BIEN"_qs, {}}});
     QVERIFY(WriteBytes(path(), bytes));
-    gral_.systemDateFormat.clear(); // a change of the date format was detected
+    gral_.environment.systemDateFormat.clear(); // a change of the date format was detected
     MembersFile file(path());
     QVERIFY(file.openExisting());
     QVERIFY(!load(file));

@@ -58,9 +58,9 @@ void TestMembersStartup::init()
     modal_ = std::make_unique<ModalScript>(gral_);
     PrepareTestGral(gral_);
     folder_ = env_->programFolder();
-    gral_.programFolder = folder_;
-    gral_.dataFolder = folder_;
-    gral_.helpFile = folder_ + u"Pronos.hlp"_qs;
+    gral_.environment.programFolder = folder_;
+    gral_.environment.dataFolder = folder_;
+    gral_.environment.helpFile = folder_ + u"Pronos.hlp"_qs;
 }
 
 void TestMembersStartup::expectFirstRunMessage() const
@@ -78,7 +78,7 @@ void TestMembersStartup::existingMembers()
     const QByteArray bytes = Records({{Day(1980, 1, 1), u"UNO"_qs, {}}, FreeSlotRecord()});
     QVERIFY(WriteBytes(path(), bytes));
     QVERIFY(OpenMembersFile(gral_));
-    QCOMPARE(gral_.memberList, QStringList{MemberListLine(u"01/01/1980"_qs, u"UNO"_qs)});
+    QCOMPARE(gral_.members.memberList, QStringList{MemberListLine(u"01/01/1980"_qs, u"UNO"_qs)});
     QVERIFY(messages_->messages().isEmpty());
     QCOMPARE(modal_->opened(), 0);
     QCOMPARE(ReadBytes(path()), bytes);
@@ -99,7 +99,7 @@ void TestMembersStartup::firstRunSavesOneMember()
     modal_->push(SaveOneMember);
     QVERIFY(OpenMembersFile(gral_));
     expectFirstRunMessage();
-    QCOMPARE(gral_.memberList, QStringList{MemberListLine(u"04/03/1990"_qs, u"PRIMERO"_qs)});
+    QCOMPARE(gral_.members.memberList, QStringList{MemberListLine(u"04/03/1990"_qs, u"PRIMERO"_qs)});
     QCOMPARE(QFileInfo(path()).size(), qint64(152));
 }
 
@@ -114,7 +114,7 @@ void TestMembersStartup::firstRunWithoutSaving()
     expectFirstRunMessage();
     QVERIFY(QFile::exists(path()));
     QCOMPARE(QFileInfo(path()).size(), qint64(0));
-    QVERIFY(gral_.memberList.isEmpty());
+    QVERIFY(gral_.members.memberList.isEmpty());
 }
 
 void TestMembersStartup::noMemberInFileKeepsBytes_data()
@@ -137,7 +137,7 @@ void TestMembersStartup::noMemberInFileKeepsBytes()
     messages_->clear();
     modal_->push(SaveOneMember);
     QVERIFY(OpenMembersFile(gral_));
-    QCOMPARE(gral_.memberList, QStringList{MemberListLine(u"04/03/1990"_qs, u"PRIMERO"_qs)});
+    QCOMPARE(gral_.members.memberList, QStringList{MemberListLine(u"04/03/1990"_qs, u"PRIMERO"_qs)});
     QCOMPARE(QFileInfo(path()).size(), qMax(qint64(152), qint64(bytes.size())));
 }
 

@@ -70,7 +70,7 @@ void TestTForm2::initTestCase()
 void TestTForm2::init()
 {
     ResetFixture();
-    gral_.helpFile = folder_ + u"Pronos.hlp"_qs; // checked once already
+    gral_.environment.helpFile = folder_ + u"Pronos.hlp"_qs; // checked once already
 }
 
 QStringList TestTForm2::captions(const TForm2& w) const
@@ -149,13 +149,13 @@ void TestTForm2::firstRunTypingAndEnter()
 
     QTest::keyClicks(QApplication::focusWidget(), "ROJAS ANA");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // no default button: nothing
-    QVERIFY(!gral_.memberSaved);
+    QVERIFY(!gral_.members.memberSaved);
     QCOMPARE(w.List1->topLevelItemCount(), 0);
 
     w.Button2->setFocus();
     QTest::keyClick(w.Button2, Qt::Key_Return); // Enter presses the focused button
     QVERIFY(messages_->messages().isEmpty());
-    QVERIFY(gral_.memberSaved);
+    QVERIFY(gral_.members.memberSaved);
     QCOMPARE(captions(w), QStringList{u"ROJAS ANA"_qs});
     QVERIFY(w.isVisible());
 }
@@ -174,7 +174,7 @@ void TestTForm2::firstRunAddsAndSelects()
     w.Button2->click();
     QCOMPARE(messages_->texts(), QStringList{u"No se ingresó \"Nombre y Apellido\"."_qs});
     QCOMPARE(messages_->messages()[0].style, 48);
-    QVERIFY(!gral_.memberSaved);
+    QVERIFY(!gral_.members.memberSaved);
     QCOMPARE(QFileInfo(path()).size(), qint64(0));
     messages_->clear();
     w.Edit1->clear();
@@ -184,7 +184,7 @@ void TestTForm2::firstRunAddsAndSelects()
     w.Edit2->setText(u"Arquero"_qs);
     w.Button2->click();
     QVERIFY(messages_->messages().isEmpty());
-    QVERIFY(gral_.memberSaved);
+    QVERIFY(gral_.members.memberSaved);
     QVERIFY(!w.newMemberMode());
     QCOMPARE(QFileInfo(path()).size(), qint64(152));
     QCOMPARE(w.List1->topLevelItemCount(), 1);
@@ -192,7 +192,7 @@ void TestTForm2::firstRunAddsAndSelects()
     QCOMPARE(storedMember(), u"GARCÍA LUIS - 05/05/1980"_qs);
 
     w.Button5->click();
-    QCOMPARE(gral_.memberList, QStringList{MemberListLine(u"05/05/1980"_qs, u"GARCÍA LUIS"_qs)});
+    QCOMPARE(gral_.members.memberList, QStringList{MemberListLine(u"05/05/1980"_qs, u"GARCÍA LUIS"_qs)});
 }
 
 void TestTForm2::freeSlotsNeedNewMember()
@@ -244,12 +244,12 @@ void TestTForm2::duplicateOfNew()
         QCOMPARE(messages_->texts(), QStringList{u"Integrante \"GOMEZ\" ya existe."_qs});
         QCOMPARE(messages_->messages()[0].style, 48);
         QCOMPARE(ReadBytes(path()), bytes);
-        QVERIFY(!gral_.memberSaved);
+        QVERIFY(!gral_.members.memberSaved);
         QVERIFY(w.newMemberMode());
     } else {
         QVERIFY(messages_->messages().isEmpty());
         QCOMPARE(QFileInfo(path()).size(), qint64(2 * 152));
-        QVERIFY(gral_.memberSaved);
+        QVERIFY(gral_.members.memberSaved);
     }
 }
 
@@ -288,7 +288,7 @@ void TestTForm2::unchangedSaveAndChange()
     TForm2 w(gral_);
     w.Button2->click(); // unchanged: its own record is no duplicate
     QVERIFY(messages_->messages().isEmpty());
-    QVERIFY(gral_.memberSaved);
+    QVERIFY(gral_.members.memberSaved);
     QCOMPARE(ReadBytes(path()), bytes);
     QCOMPARE(storedMember(), u"AAA - 01/01/1970"_qs);
 
@@ -377,9 +377,9 @@ void TestTForm2::closeDiscardsEdits()
     }
     QVERIFY(messages_->messages().isEmpty());
     QCOMPARE(ReadBytes(path()), bytes);
-    QCOMPARE(gral_.memberList, QStringList{MemberListLine(u"01/01/1970"_qs, u"AAA"_qs)});
-    QVERIFY(!gral_.memberSaved);
-    QVERIFY(!gral_.quitRequested);
+    QCOMPARE(gral_.members.memberList, QStringList{MemberListLine(u"01/01/1970"_qs, u"AAA"_qs)});
+    QVERIFY(!gral_.members.memberSaved);
+    QVERIFY(!gral_.environment.quitRequested);
 }
 
 void TestTForm2::damagedOnCloseEndsProgram()
@@ -392,7 +392,7 @@ void TestTForm2::damagedOnCloseEndsProgram()
     QVERIFY(WriteBytes(path(), damaged));
     w.Button5->click();
     QCOMPARE(messages_->texts(), QStringList{DamagedMembersFileMessage});
-    QVERIFY(gral_.quitRequested);
+    QVERIFY(gral_.environment.quitRequested);
     QCOMPARE(QFileInfo(path()).size(), qint64(0));
     QCOMPARE(ReadBytes(path() + u".bak"_qs), damaged);
 }
@@ -453,8 +453,8 @@ void TestTForm2::dateFormatChangeStopsSave()
     w.Button2->click();
     QCOMPARE(messages_->messages().size(), 1);
     QVERIFY(messages_->messages()[0].text.startsWith(u"Se han detectado cambios"_qs));
-    QVERIFY(!gral_.memberSaved);
-    QVERIFY(gral_.quitRequested);
+    QVERIFY(!gral_.members.memberSaved);
+    QVERIFY(gral_.environment.quitRequested);
     // Closing now must not take the missing pattern for a damaged file.
     w.close();
     QCOMPARE(messages_->messages().size(), 1);

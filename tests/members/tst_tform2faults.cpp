@@ -36,7 +36,7 @@ const QString ChangedOutside = u"fue modificado o eliminado fuera del programa"_
 void TestTForm2Faults::init()
 {
     ResetFixture();
-    gral_.helpFile = folder_ + u"Pronos.hlp"_qs;
+    gral_.environment.helpFile = folder_ + u"Pronos.hlp"_qs;
 }
 
 void TestTForm2Faults::cleanup()
@@ -95,7 +95,7 @@ void TestTForm2Faults::changedOutsideProgram()
     QVERIFY2(told.text.contains(ChangedOutside), qPrintable(told.text));
     QVERIFY(told.text.contains(u"\"AAA\""_qs));
     QCOMPARE(told.style, 48);
-    QVERIFY(!gral_.memberSaved);
+    QVERIFY(!gral_.members.memberSaved);
     // The list shows the file as it now is.
     QStringList expected{u"BBB"_qs};
     if (!otherName.isEmpty())
@@ -121,8 +121,8 @@ void TestTForm2Faults::saveOnFullDisk()
         disk = std::make_unique<SmallDisk>();
         if (!disk->mounted())
             QSKIP(qPrintable(disk->whyNot()));
-        gral_.programFolder = disk->folder();
-        gral_.dataFolder = disk->folder();
+        gral_.environment.programFolder = disk->folder();
+        gral_.environment.dataFolder = disk->folder();
     }
     const QString path = MembersFilePath(gral_);
     // 26 records end 144 bytes short of a page: a 27th needs a new one.
@@ -146,10 +146,10 @@ void TestTForm2Faults::saveOnFullDisk()
     QVERIFY2(told.text.contains(u"No queda espacio libre en el disco."_qs), qPrintable(told.text));
     QVERIFY2(!told.text.contains(u"desconocido"_qs) && !told.text.contains(u"Unknown"_qs), qPrintable(told.text));
     QCOMPARE(told.style, 16);
-    QVERIFY(!gral_.memberSaved);
+    QVERIFY(!gral_.members.memberSaved);
     QCOMPARE(w.List1->topLevelItemCount(), 26);
     w.close();
-    QCOMPARE(gral_.memberList.size(), 26); // a partial record at the end is never read
+    QCOMPARE(gral_.members.memberList.size(), 26); // a partial record at the end is never read
 }
 
 // The dates a stored member may have are those the picker can be set to show.

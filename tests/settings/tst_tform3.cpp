@@ -33,9 +33,9 @@ struct Fixture {
     Fixture()
     {
         PrepareTestGral(gral);
-        gral.programFolder = env.programFolder();
-        gral.dataFolder = env.programFolder();
-        gral.helpFile = gral.programFolder + "Pronos.hlp";
+        gral.environment.programFolder = env.programFolder();
+        gral.environment.dataFolder = env.programFolder();
+        gral.environment.helpFile = gral.environment.programFolder + "Pronos.hlp";
         gral.showRegion = [this](const QString& zone, bool daylight) { shown.append({zone, daylight}); };
         gral.platform.showHelpTopic = [this](int context) { helpTopics.append(context); };
     }
@@ -105,7 +105,7 @@ void TestTForm3::firstRun()
     form.show();
     QCOMPARE(form.Combo1->currentIndex(), GmtRegionLine);
     QCOMPARE(form.zoneIndex(), GmtZoneIndex);
-    QCOMPARE(f.gral.zoneOffset, 12);
+    QCOMPARE(f.gral.calendar.zoneOffset, 12);
     QCOMPARE(form.Image2->pos(), HighlightPlace(GmtZoneIndex));
     QCOMPARE(form.Image2->size(), QSize(32, HighlightHeight));
     QVERIFY(form.Image2->isVisible());
@@ -158,7 +158,7 @@ void TestTForm3::openingFromStore()
     TForm3 form(f.gral);
     QCOMPARE(form.Combo1->currentIndex(), 49);
     QCOMPARE(form.zoneIndex(), 21);
-    QCOMPARE(f.gral.zoneOffset, 21);
+    QCOMPARE(f.gral.calendar.zoneOffset, 21);
     QCOMPARE(form.Image2->pos(), HighlightPlace(21));
     QCOMPARE(form.Image2->width(), 38);
     QVERIFY(!form.Check1->isChecked());
@@ -173,7 +173,7 @@ void TestTForm3::reopeningWithDaylightSaving()
     TForm3 form(f.gral);
     QVERIFY(form.Check1->isChecked());
     QVERIFY(form.Button1->isEnabled());
-    QCOMPARE(f.gral.zoneOffset, 14);
+    QCOMPARE(f.gral.calendar.zoneOffset, 14);
     QCOMPARE(form.Combo1->currentIndex(), 24);
 }
 
@@ -243,7 +243,7 @@ void TestTForm3::mapPress()
     QCOMPARE(form.Image2->pos(), HighlightPlace(zone));
     QCOMPARE(form.Image2->width(), ZoneAt(zone).highlightWidth);
     QCOMPARE(form.Button1->isEnabled(), zone != 21);
-    QCOMPARE(f.gral.zoneOffset, 21); // nothing is applied before "Aceptar"
+    QCOMPARE(f.gral.calendar.zoneOffset, 21); // nothing is applied before "Aceptar"
 }
 
 void TestTForm3::pressOnTheShownZoneKeepsAceptarOff()
@@ -331,10 +331,10 @@ void TestTForm3::cancelledConfirmation()
     QCOMPARE(form.zoneIndex(), 20);
     QVERIFY(form.Check1->isChecked());
     QVERIFY(form.Button1->isEnabled());
-    QCOMPARE(f.gral.zoneOffset, 13);
+    QCOMPARE(f.gral.calendar.zoneOffset, 13);
     QVERIFY(!f.gral.regionChanged);
     QVERIFY(f.shown.isEmpty());
-    QVERIFY(f.gral.signCalendar.isEmpty());
+    QVERIFY(f.gral.calendar.signCalendar.isEmpty());
     SettingsStore store;
     QCOMPARE(store.regionLine().value_or(-1), 24);
     QCOMPARE(store.zoneIndex().value_or(-1), 13);
@@ -370,15 +370,15 @@ void TestTForm3::acceptTwelve()
     QCOMPARE(store.zoneOffset().value_or(-1), offset);
     QCOMPARE(store.daylightSaving().value_or(!daylight), daylight);
     QCOMPARE(store.zoneText(), RegionLines().at(60));
-    QCOMPARE(f.gral.zoneOffset, offset);
+    QCOMPARE(f.gral.calendar.zoneOffset, offset);
     QVERIFY(f.gral.regionChanged);
     QCOMPARE(f.shown.size(), 1);
     QCOMPARE(f.shown.at(0).zone, RegionLines().at(60));
     QCOMPARE(f.shown.at(0).daylight, daylight);
     // the calendar was shifted for the new zone (0 leaves it as the base)
-    QCOMPARE(f.gral.signCalendar.size(), 1052);
-    QCOMPARE(f.gral.dateIndex.size(), 1052);
-    QCOMPARE(f.gral.signCalendar.first(), QStringLiteral("01/01/2003 00:00 %1:42 09").arg(11 + offset));
+    QCOMPARE(f.gral.calendar.signCalendar.size(), 1052);
+    QCOMPARE(f.gral.calendar.dateIndex.size(), 1052);
+    QCOMPARE(f.gral.calendar.signCalendar.first(), QStringLiteral("01/01/2003 00:00 %1:42 09").arg(11 + offset));
 }
 
 // The program is ending: the region is still saved, the calendar is not built.
@@ -392,7 +392,7 @@ void TestTForm3::changedDateFormatSkipsTheCalendar()
     f.env.setShortDatePattern(QStringLiteral("yyyy-MM-dd"));
     form.Button1->click();
     QVERIFY(quit);
-    QVERIFY(f.gral.signCalendar.isEmpty());
+    QVERIFY(f.gral.calendar.signCalendar.isEmpty());
     QCOMPARE(SettingsStore().zoneOffset().value_or(-1), 12);
     QVERIFY(f.gral.regionChanged);
     QVERIFY(!form.isVisible());
@@ -402,14 +402,14 @@ void TestTForm3::cancelSavesNothing()
 {
     Fixture f;
     f.storeRegion(21, 12, 13, true);
-    f.gral.zoneOffset = 5; // whatever the program held before: the stored value is reloaded
+    f.gral.calendar.zoneOffset = 5; // whatever the program held before: the stored value is reloaded
     TForm3 form(f.gral);
     form.show();
     PressOnMap(form, 300, 190);
     form.Button2->click();
     QVERIFY(!form.isVisible());
     QCOMPARE(form.result(), int(QDialog::Rejected));
-    QCOMPARE(f.gral.zoneOffset, 13);
+    QCOMPARE(f.gral.calendar.zoneOffset, 13);
     QVERIFY(!f.gral.regionChanged);
     QVERIFY(f.messages.messages().isEmpty());
     QCOMPARE(SettingsStore().zoneIndex().value_or(-1), 12);
@@ -430,7 +430,7 @@ void TestTForm3::helpContextAndButton()
 void TestTForm3::missingHelpFileIsReportedOnOpening()
 {
     Fixture f;
-    f.gral.helpFile.clear();
+    f.gral.environment.helpFile.clear();
     TForm3 form(f.gral);
     QCOMPARE(f.messages.messages().size(), 1);
     QVERIFY(f.messages.texts().at(0).contains(QStringLiteral("Pronos.hlp")));

@@ -79,7 +79,7 @@ void TestTForm4::cleanup()
 
 void TestTForm4::open(int level)
 {
-    form_ = new TForm4(*gral_, level);
+    form_ = new TForm4(gral_->levelColors, gral_->platform, level);
     form_->show();
     QVERIFY(QTest::qWaitForWindowExposed(form_));
 }
@@ -296,7 +296,7 @@ void TestTForm4::runsThroughModalSeam()
         QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("Button1")), Qt::LeftButton);
         return window.result();
     });
-    TForm4 form(*gral_, 1);
+    TForm4 form(gral_->levelColors, gral_->platform, 1);
     QCOMPARE(RunModal(*gral_, form), int(QDialog::Accepted));
     QCOMPARE(gral_->levelColors[1], ColourValue(0x808000));
 }

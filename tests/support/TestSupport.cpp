@@ -101,8 +101,8 @@ QStringList MessageRecorder::texts() const
 
 void PrepareTestGral(Gral& gral, const QString& pattern)
 {
-    gral.systemDateFormat = pattern;
-    gral.startDateText = DatePattern(pattern).format(TodayDayNumber());
+    gral.environment.systemDateFormat = pattern;
+    gral.environment.startDateText = DatePattern(pattern).format(TodayDayNumber());
     gral.platform.quit = [] {};
     gral.platform.beep = [] {};
     gral.platform.busyCursor = [](bool) {};

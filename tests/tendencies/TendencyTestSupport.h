@@ -15,10 +15,10 @@ inline double Day(int y, int m, int d) { return DayNumberFromDate(QDate(y, m, d)
 // Uses the lines as the sign calendar, with the date index the build would give.
 inline void UseCalendar(Gral& gral, const QStringList& lines)
 {
-    gral.signCalendar = lines;
-    gral.dateIndex.clear();
+    gral.calendar.signCalendar = lines;
+    gral.calendar.dateIndex.clear();
     for (const QString& line : lines)
-        gral.dateIndex << line.left(10);
+        gral.calendar.dateIndex << line.left(10);
     IndexCalendarDays(gral);
 }
 

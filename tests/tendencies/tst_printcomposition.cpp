@@ -78,7 +78,7 @@ private slots:
     void init()
     {
         ResetFixture();
-        gral_.memberSign = 2;
+        gral_.members.memberSign = 2;
         UseCalendar(gral_, LastWeek);
     }
 
@@ -241,7 +241,7 @@ private slots:
         RecordingCanvas ending;
         QCOMPARE(ComposeTendencies(gral_, ending, false, Day(2004, 12, 24)), PrintOutcome::Ending);
         QCOMPARE(ending.begun, 0);
-        QVERIFY(gral_.quitRequested);
+        QVERIFY(gral_.environment.quitRequested);
     }
 
     void periodMessage_data()
@@ -279,12 +279,12 @@ private slots:
     {
         QFETCH(int, zoneOffset);
         QFETCH(QStringList, spanLines);
-        gral_.zoneOffset = zoneOffset;
+        gral_.calendar.zoneOffset = zoneOffset;
         BuildShiftedCalendar(gral_);
-        QCOMPARE(gral_.signCalendar.size(), 1052);
+        QCOMPARE(gral_.calendar.signCalendar.size(), 1052);
 
         RecordingCanvas last;
-        QCOMPARE(ComposeTendencies(gral_, last, true, gral_.lastCoveredDay), PrintOutcome::Printed);
+        QCOMPARE(ComposeTendencies(gral_, last, true, gral_.calendar.lastCoveredDay), PrintOutcome::Printed);
         const QStringList texts = last.texts().mid(2); // after the two title lines
         QCOMPARE(texts.size(), 5 * spanLines.size() + 2);
         for (int span = 0; span < spanLines.size(); ++span)
@@ -292,7 +292,7 @@ private slots:
         QCOMPARE(texts.mid(texts.size() - 2), EndLines.mid(1));
 
         RecordingCanvas fromThreeBefore;
-        ComposeTendencies(gral_, fromThreeBefore, true, gral_.lastCoveredDay - 3);
+        ComposeTendencies(gral_, fromThreeBefore, true, gral_.calendar.lastCoveredDay - 3);
         QStringList dates;
         for (const QString& text : fromThreeBefore.texts())
             if (text.startsWith("Fecha: ") && !dates.contains(text.mid(7, 10)))

@@ -69,7 +69,7 @@ private slots:
     void init()
     {
         ResetFixture();
-        gral_.memberSign = 5;
+        gral_.members.memberSign = 5;
         UseCalendar(gral_, BusyWeek());
         chosen_.clear();
         gral_.platform.hasDefaultPrinter = [] { return false; };

@@ -46,7 +46,7 @@ private slots:
     void init()
     {
         ResetFixture();
-        gral_.memberList = Team;
+        gral_.members.memberList = Team;
         UseCalendar(gral_, Calendar);
     }
 
@@ -68,7 +68,7 @@ private slots:
         const TeamGrid next = ComposeTeamGrid(gral_, Day(2003, 1, 11));
         QCOMPARE(next.rows[2].spans, QList<TeamSpan>({{0, 1439, 3, 3}}));
         // The main window's member sign is nobody's business here.
-        QCOMPARE(gral_.memberSign, 1);
+        QCOMPARE(gral_.members.memberSign, 1);
     }
 
     void dayMissingFromTheCalendar()
@@ -83,7 +83,7 @@ private slots:
 
     void unreadableBirthDateShownAsStored()
     {
-        gral_.memberList = {MemberLine("31/02/1990", "SIN FECHA"), MemberLine("01/11/1980", "LÓPEZ, ANA")};
+        gral_.members.memberList = {MemberLine("31/02/1990", "SIN FECHA"), MemberLine("01/11/1980", "LÓPEZ, ANA")};
         const TeamGrid grid = ComposeTeamGrid(gral_, Day(2003, 1, 10));
         QCOMPARE(Names(grid), QStringList({"LÓPEZ, ANA", "SIN FECHA"}));
         QCOMPARE(grid.rows[1].entry, QString("SIN FECHA - 31/02/1990"));
@@ -126,7 +126,7 @@ private slots:
 
     void sameNameTellsByBirthDate()
     {
-        gral_.memberList = {MemberLine("05/05/1990", "RUIZ, ANA"), MemberLine("01/11/1980", "Ruiz, Ana")};
+        gral_.members.memberList = {MemberLine("05/05/1990", "RUIZ, ANA"), MemberLine("01/11/1980", "Ruiz, Ana")};
         const TeamGrid grid = ComposeTeamGrid(gral_, Day(2003, 1, 10));
         QCOMPARE(grid.rows[0].memberIndex, 1);
         QCOMPARE(grid.rows[1].memberIndex, 0);
@@ -275,7 +275,7 @@ private slots:
 
     void longNamesAreCutBeforeTheGrid()
     {
-        gral_.memberList = {MemberLine("05/05/1990", QString(58, 'N') + " X")};
+        gral_.members.memberList = {MemberLine("05/05/1990", QString(58, 'N') + " X")};
         const TeamGrid grid = ComposeTeamGrid(gral_, Day(2003, 1, 10));
         RecordingCanvas canvas(0, 1000);
         QCOMPARE(ComposeTeamPrint(gral_, canvas, grid, {"Zona", "Horario verano: NO"}), PrintOutcome::Printed);

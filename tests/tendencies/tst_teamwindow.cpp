@@ -129,14 +129,14 @@ void TestTeamWindow::init()
     modal_ = std::make_unique<ModalScript>(*gral_);
     PrepareTestGral(*gral_);
     messages_ = std::make_unique<MessageRecorder>(*gral_);
-    gral_->programFolder = env_->programFolder();
-    gral_->dataFolder = env_->programFolder();
+    gral_->environment.programFolder = env_->programFolder();
+    gral_->environment.dataFolder = env_->programFolder();
     for (const QString& name : {DemoEdition().helpFileName, FullEdition().helpFileName}) {
-        QFile help(gral_->programFolder + name);
+        QFile help(gral_->environment.programFolder + name);
         QVERIFY(help.open(QIODevice::WriteOnly));
         help.write("## 1 Contenido\n");
     }
-    gral_->memberList = Team;
+    gral_->members.memberList = Team;
 }
 
 void TestTeamWindow::cleanup()
@@ -156,7 +156,7 @@ std::unique_ptr<TForm1> TestTeamWindow::makeWindow(QDate today)
         store.setZoneText("(GMT+01:00) Madrid");
         store.setDaylightSaving(false);
     }
-    gral_->coveredPeriod = CurrentEdition().period(DayNumberFromDate(today));
+    gral_->calendar.coveredPeriod = CurrentEdition().period(DayNumberFromDate(today));
     auto w = std::make_unique<TForm1>(*gral_);
     w->show();
     w->activateWindow();
@@ -413,7 +413,7 @@ void TestTeamWindow::doubleClickOpensTheMember()
     const int row = RowOf(*team, Entry(Team[4]));
     QTest::mouseDClick(team->Grid1->viewport(), Qt::LeftButton, {}, CellPoint(*team, row, 0));
     QCOMPARE(w->Combo1->currentIndex(), 4);
-    QCOMPARE(gral_->memberSign, MemberSignOf(Day(2000, 4, 10)));
+    QCOMPARE(gral_->members.memberSign, MemberSignOf(Day(2000, 4, 10)));
     QCOMPARE(w->DateLabels[0]->text(), QString("02/08/2025"));
     QCOMPARE(w->DateTime1->date(), QDate(2025, 8, 2));
     // The member's chart row and the team row agree.
@@ -477,7 +477,7 @@ void TestTeamWindow::followsColoursRegionAndMembers()
 
     // Another region, confirmed in the regional window.
     modal_->push([&](QDialog&) {
-        gral_->zoneOffset = 3; // UTC-9
+        gral_->calendar.zoneOffset = 3; // UTC-9
         BuildShiftedCalendar(*gral_);
         gral_->showRegion("(GMT-09:00) Alaska", true);
         gral_->regionChanged = true;
@@ -491,14 +491,14 @@ void TestTeamWindow::followsColoursRegionAndMembers()
              w->Image1->image().copy(0, 0, ChartWidth, ChartRowHeight + 1));
 
     // A member added in the members window, which reads the members file back on closing.
-    QFile file(gral_->dataFolder + "Fechas.dat");
+    QFile file(gral_->environment.dataFolder + "Fechas.dat");
     QVERIFY(file.open(QIODevice::WriteOnly));
     for (const QString& line : Team + QStringList{MemberLine("02/02/2002", "BALBOA, ROCÍO")})
         file.write(RawMemberRecord(DayNumberFromDate(QDate::fromString(line.left(10), "dd/MM/yyyy")),
                                    line.mid(10).trimmed().toLatin1()));
     file.close();
     w->Archiv6->trigger();
-    QCOMPARE(gral_->memberList.size(), 6);
+    QCOMPARE(gral_->members.memberList.size(), 6);
     QCOMPARE(team->Grid1->model()->rowCount(), 6);
     QCOMPARE(Entries(*team).at(1), QString("BALBOA, ROCÍO - 02/02/2002"));
     QCOMPARE(team->Text1->text(), TeamWindow::MomentHint()); // the moment shown is forgotten with the old list
@@ -593,7 +593,7 @@ void TestTeamWindow::printsToPdfOnSeveralPages()
     if (pdftotext.isEmpty())
         QSKIP("pdftotext (poppler-utils) is not installed");
     for (int i = 0; i < 55; ++i)
-        gral_->memberList << MemberLine(QString("%1/03/1990").arg(1 + i % 28, 2, 10, QChar('0')),
+        gral_->members.memberList << MemberLine(QString("%1/03/1990").arg(1 + i % 28, 2, 10, QChar('0')),
                                         QString("SUPLENTE %1").arg(i + 1, 2, 10, QChar('0')));
     QTemporaryDir folder;
     const QString path = folder.filePath("equipo");

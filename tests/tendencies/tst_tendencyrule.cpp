@@ -55,20 +55,20 @@ void TestTendencyRule::memberSignRangeEdges()
     QFETCH(int, sign);
     QCOMPARE(MemberSignOf(DayNumberFromDate(birth)), sign);
     Gral gral;
-    gral.memberSign = sign == 7 ? 6 : 7;
-    gral.selectedBirthDate = DayNumberFromDate(birth);
-    ComputeMemberSign(gral);
-    QCOMPARE(gral.memberSign, sign);
+    gral.members.memberSign = sign == 7 ? 6 : 7;
+    gral.members.selectedBirthDate = DayNumberFromDate(birth);
+    ComputeMemberSign(gral.members);
+    QCOMPARE(gral.members.memberSign, sign);
 }
 
 void TestTendencyRule::invalidBirthDateKeepsSign()
 {
     Gral gral;
-    gral.memberSign = 4;
-    gral.selectedBirthDate = std::numeric_limits<double>::quiet_NaN();
-    ComputeMemberSign(gral);
-    QCOMPARE(gral.memberSign, 4);
-    QCOMPARE(MemberSignOf(gral.selectedBirthDate), 0);
+    gral.members.memberSign = 4;
+    gral.members.selectedBirthDate = std::numeric_limits<double>::quiet_NaN();
+    ComputeMemberSign(gral.members);
+    QCOMPARE(gral.members.memberSign, 4);
+    QCOMPARE(MemberSignOf(gral.members.selectedBirthDate), 0);
 }
 
 void TestTendencyRule::levelRows_data()
@@ -85,15 +85,15 @@ void TestTendencyRule::levelRows()
     QFETCH(int, memberSign);
     QFETCH(QList<int>, levels);
     Gral gral;
-    gral.memberSign = memberSign;
+    gral.members.memberSign = memberSign;
     gral.levelColors = {0x000001, 0x000002, 0x000003, 0x000004, 0x000005};
     for (int s = 1; s <= 12; ++s) {
-        QCOMPARE(LevelOfSign(gral, s), levels[s - 1]);
-        QCOMPARE(ColourOfSign(gral, s), ColourValue(levels[s - 1]));
+        QCOMPARE(LevelOfSign(gral.members, s), levels[s - 1]);
+        QCOMPARE(ColourOfSign(gral.members, gral.levelColors, s), ColourValue(levels[s - 1]));
     }
     // Own sign is always the best level, the following sign (1 after 12) the worst.
-    QCOMPARE(LevelOfSign(gral, memberSign), 1);
-    QCOMPARE(LevelOfSign(gral, memberSign % 12 + 1), 5);
+    QCOMPARE(LevelOfSign(gral.members, memberSign), 1);
+    QCOMPARE(LevelOfSign(gral.members, memberSign % 12 + 1), 5);
 }
 
 void TestTendencyRule::pluralForStep_data()
@@ -217,7 +217,7 @@ void TestTendencyRule::dayLookup()
     Gral gral;
     PrepareTestGral(gral);
     MessageRecorder messages(gral);
-    gral.dateIndex = {"01/01/2003", "01/01/2003", "02/01/2003", "03/01/2003", "03/01/2003", "04/01/2003"};
+    gral.calendar.dateIndex = {"01/01/2003", "01/01/2003", "02/01/2003", "03/01/2003", "03/01/2003", "04/01/2003"};
     IndexCalendarDays(gral);
     QCOMPARE(DayLookup(gral, Day(2003, 1, 1)).row, 1);
     QCOMPARE(DayLookup(gral, Day(2003, 1, 3) + 0.75).row, 4); // the time of day plays no part

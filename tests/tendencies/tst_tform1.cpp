@@ -100,13 +100,13 @@ void TestForm1::init()
     modal_ = std::make_unique<ModalScript>(*gral_);
     PrepareTestGral(*gral_);
     messages_ = std::make_unique<MessageRecorder>(*gral_);
-    gral_->programFolder = env_->programFolder();
-    gral_->dataFolder = env_->programFolder();
-    QFile help(gral_->programFolder + "Pronos.hlp");
+    gral_->environment.programFolder = env_->programFolder();
+    gral_->environment.dataFolder = env_->programFolder();
+    QFile help(gral_->environment.programFolder + "Pronos.hlp");
     QVERIFY(help.open(QIODevice::WriteOnly));
     help.write("## 1 Contenido\n");
     help.close();
-    gral_->memberList = {MemberLine("01/11/1980", "LÓPEZ, ANA"), MemberLine("05/05/1990", "PÉREZ, LUIS"),
+    gral_->members.memberList = {MemberLine("01/11/1980", "LÓPEZ, ANA"), MemberLine("05/05/1990", "PÉREZ, LUIS"),
                          MemberLine("21/04/1985", "GÓMEZ & HIJOS, RAÚL")};
 }
 
@@ -152,7 +152,7 @@ void TestForm1::startShowsFirstCoveredWeek()
     QCOMPARE(w->StatusPanel0->text(),
              QString("(GMT 00:00) Hora media de Greenwich: Dublín, Edimburgo, Lisboa, Londres"));
     QCOMPARE(w->StatusPanel1->text(), QString("Horario verano: NO"));
-    QCOMPARE(gral_->memberSign, 8);
+    QCOMPARE(gral_->members.memberSign, 8);
     QCOMPARE(w->TextCol[1]->text(), QString("Buena"));
     QVERIFY(messages_->messages().isEmpty());
 }
@@ -295,7 +295,7 @@ void TestForm1::storedMemberFoundIgnoringCase()
     SettingsStore().setMember("pérez, luis - 05/05/1990");
     auto w = makeWindow();
     QCOMPARE(w->Combo1->currentIndex(), 1);
-    QCOMPARE(gral_->memberSign, 2);
+    QCOMPARE(gral_->members.memberSign, 2);
     QCOMPARE(SettingsStore().member().value_or(""), QString("pérez, luis - 05/05/1990"));
 }
 
@@ -388,7 +388,7 @@ void TestForm1::rightClickExplainsTheMomentUnderThePointer()
             menuSeen = menu->actions().contains(w->Quindica1);
             QTest::mouseRelease(w->windowHandle(), Qt::RightButton, {}, inWindow);
             w->Quindica1->trigger();
-            explainedOnChoice = gral_->explainedLevel;
+            explainedOnChoice = gral_->explanation.explainedLevel;
             menu->close();
         }
     });
@@ -406,8 +406,8 @@ void TestForm1::explanationFollowsAndReopens()
     w->Quindica1->trigger();
     QPointer<TForm5> first = w->ExplanationWindow();
     QVERIFY(first);
-    QVERIFY(gral_->explanationOpen);
-    const int level = gral_->explainedLevel;
+    QVERIFY(gral_->explanation.explanationOpen);
+    const int level = gral_->explanation.explainedLevel;
     QCOMPARE(first->windowTitle(), ExplanationCaption(level));
     QCOMPARE(first->size(), QSize(555, 62));
     const QPoint place = first->pos();
@@ -423,14 +423,14 @@ void TestForm1::explanationFollowsAndReopens()
         }
     }
     QVERIFY(moved);
-    QVERIFY(gral_->explainedLevel != level);
+    QVERIFY(gral_->explanation.explainedLevel != level);
     QCOMPARE(w->ExplanationWindow(), first.data());
-    QCOMPARE(first->windowTitle(), ExplanationCaption(gral_->explainedLevel));
-    QCOMPARE(first->Text1->text(), ExplanationText(gral_->explainedLevel).replace('\r', '\n'));
+    QCOMPARE(first->windowTitle(), ExplanationCaption(gral_->explanation.explainedLevel));
+    QCOMPARE(first->Text1->text(), ExplanationText(gral_->explanation.explainedLevel).replace('\r', '\n'));
     // Esc closes it; "¿Qué indica?" opens a new one at the same place.
     QTest::keyRelease(first.data(), Qt::Key_Escape);
     QTRY_VERIFY(first.isNull());
-    QVERIFY(!gral_->explanationOpen);
+    QVERIFY(!gral_->explanation.explanationOpen);
     w->Quindica1->trigger();
     QVERIFY(w->ExplanationWindow());
     QCOMPARE(w->ExplanationWindow()->pos(), place);
@@ -461,14 +461,14 @@ void TestForm1::closingStoresMemberAndColours()
     auto w = makeWindow();
     w->Combo1->setFocus();
     QTest::keyClick(w->Combo1, Qt::Key_End); // the last member, chosen with the keyboard
-    QCOMPARE(gral_->memberSign, 2);
+    QCOMPARE(gral_->members.memberSign, 2);
     gral_->levelColors[0] = 0x123456;
     Choose(*w, "Archiv5");
     SettingsStore store;
     QCOMPARE(store.member().value_or(""), QString("GÓMEZ & HIJOS, RAÚL - 21/04/1985"));
     QCOMPARE(store.levelColour(1).value_or(0), ColourValue(0x123456));
     QCOMPARE(store.levelColour(5).value_or(0), DefaultLevelColors[4]);
-    QVERIFY(gral_->signCalendar.isEmpty());
+    QVERIFY(gral_->calendar.signCalendar.isEmpty());
 }
 
 void TestForm1::restoreColoursWritesDefaults()
@@ -510,7 +510,7 @@ void TestForm1::legendOpensColourWindowAfterFormatChange()
     // The next other action notices the change and ends the program without opening anything.
     Choose(*w, "Archiv2");
     QCOMPARE(modal_->opened(), 1);
-    QVERIFY(gral_->quitRequested);
+    QVERIFY(gral_->environment.quitRequested);
 }
 
 void TestForm1::regionalWindowRedrawsOnlyWhenChanged()
@@ -527,7 +527,7 @@ void TestForm1::regionalWindowRedrawsOnlyWhenChanged()
     QCOMPARE(opened, QString("TForm3"));
     QCOMPARE(w->Text2->text(), clicked);
     modal_->push([&](QDialog&) {
-        gral_->zoneOffset = 13;
+        gral_->calendar.zoneOffset = 13;
         BuildShiftedCalendar(*gral_);
         gral_->showRegion("(GMT+01:00) Bruselas, Copenhague, Madrid, París, Vilnius", true);
         gral_->regionChanged = true;
@@ -569,19 +569,23 @@ void TestForm1::printCancelledLeavesWindow()
     auto w = makeWindow();
     apply(*w, QDate(2003, 3, 10));
     QDate printDateSeen;
+    double printDateLeft = -1;
     QString opened;
     modal_->push([&](QDialog& window) {
         opened = window.metaObject()->className();
-        if (auto* options = qobject_cast<TForm6*>(&window))
+        auto* options = qobject_cast<TForm6*>(&window);
+        if (options)
             printDateSeen = options->DateTime1->date();
         window.reject();
+        if (options)
+            printDateLeft = options->printDate();
         return 0;
     });
     const QString headline = w->Text2->text();
     Choose(*w, "Archiv4");
     QCOMPARE(opened, QString("TForm6"));
     QCOMPARE(printDateSeen, QDate(2003, 3, 10)); // the options start from the shown day
-    QCOMPARE(gral_->printDate, 0.0);
+    QCOMPARE(printDateLeft, 0.0);
     QCOMPARE(w->Text2->text(), headline);
     QCOMPARE(w->DateLabels[0]->text(), QString("10/03/2003"));
     QVERIFY(messages_->messages().isEmpty());

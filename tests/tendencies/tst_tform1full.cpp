@@ -63,13 +63,13 @@ void TestForm1Full::init()
     modal_ = std::make_unique<ModalScript>(*gral_);
     PrepareTestGral(*gral_);
     messages_ = std::make_unique<MessageRecorder>(*gral_);
-    gral_->programFolder = env_->programFolder();
-    gral_->dataFolder = env_->programFolder();
-    QFile help(gral_->programFolder + FullEdition().helpFileName);
+    gral_->environment.programFolder = env_->programFolder();
+    gral_->environment.dataFolder = env_->programFolder();
+    QFile help(gral_->environment.programFolder + FullEdition().helpFileName);
     QVERIFY(help.open(QIODevice::WriteOnly));
     help.write("## 1 Contenido\n");
     help.close();
-    gral_->memberList = {MemberLine("01/11/1980", "LÓPEZ, ANA")};
+    gral_->members.memberList = {MemberLine("01/11/1980", "LÓPEZ, ANA")};
 }
 
 void TestForm1Full::cleanup()
@@ -89,7 +89,7 @@ std::unique_ptr<TForm1> TestForm1Full::makeWindow(QDate today)
         store.setZoneText("(GMT+01:00) Madrid");
         store.setDaylightSaving(false);
     }
-    gral_->coveredPeriod = FullEdition().period(DayNumberFromDate(today));
+    gral_->calendar.coveredPeriod = FullEdition().period(DayNumberFromDate(today));
     auto w = std::make_unique<TForm1>(*gral_);
     if (!ShowActive(*w))
         qWarning("main window not active");
@@ -137,8 +137,8 @@ void TestForm1Full::opensOnToday()
     QCOMPARE(w->DateTime1->date(), QDate::fromString(shown, "dd/MM/yyyy"));
     QCOMPARE(w->Barra->value(), position);
     QCOMPARE(w->Image2->isHidden(), !banner);
-    QCOMPARE(gral_->firstCoveredDay, FullFirstDayNumber);
-    QCOMPARE(gral_->lastCoveredDay, FullLastDayNumber);
+    QCOMPARE(gral_->calendar.firstCoveredDay, FullFirstDayNumber);
+    QCOMPARE(gral_->calendar.lastCoveredDay, FullLastDayNumber);
 }
 
 void TestForm1Full::trackBarSpansTheShownYear_data()
@@ -170,7 +170,7 @@ void TestForm1Full::trackBarSpansTheShownYear()
 void TestForm1Full::stepsPastTheYearGoOn()
 {
     auto w = makeWindow(QDate(2025, 12, 31));
-    QCOMPARE(gral_->calendarLastYear, 2026);
+    QCOMPARE(gral_->calendar.calendarLastYear, 2026);
     w->Barra->setFocus();
     // Down past the year's last notch: the next year's first day, the bar at its top.
     QTest::keyClick(w->Barra, Qt::Key_Down);
@@ -194,7 +194,7 @@ void TestForm1Full::stepsPastTheYearGoOn()
     QCOMPARE(w->Barra->maximum(), 365);
     QCOMPARE(w->Barra->value(), 365);
     // The calendar's window moved with the days: 2024 is held again.
-    QCOMPARE(gral_->calendarFirstYear, 2024);
+    QCOMPARE(gral_->calendar.calendarFirstYear, 2024);
     QVERIFY(messages_->messages().isEmpty());
 }
 
@@ -247,7 +247,7 @@ void TestForm1Full::pickerReachesAnyYear()
         apply(*w, day);
         QCOMPARE(w->DateLabels[0]->text(), day.toString("dd/MM/yyyy"));
         QCOMPARE(w->Barra->value(), day.dayOfYear() - 1);
-        QVERIFY(gral_->calendarFirstYear <= day.year() && day.year() <= gral_->calendarLastYear);
+        QVERIFY(gral_->calendar.calendarFirstYear <= day.year() && day.year() <= gral_->calendar.calendarLastYear);
     }
     QVERIFY(messages_->messages().isEmpty());
     // Outside the period: the message names the period's end.
@@ -274,8 +274,7 @@ void TestForm1Full::printWindowFollowsThePeriod()
     QFETCH(QDate, date);
     QFETCH(QString, message);
     auto w = makeWindow(QDate(2025, 6, 15));
-    gral_->printDate = DayNumberFromDate(QDate(2025, 6, 15));
-    TForm6 form(*gral_, w.get());
+    TForm6 form(*gral_, DayNumberFromDate(QDate(2025, 6, 15)), w.get());
     form.show();
     // No earlier day can be picked at all.
     QCOMPARE(form.DateTime1->minimumDate(), QDate(1900, 1, 1));
@@ -283,7 +282,7 @@ void TestForm1Full::printWindowFollowsThePeriod()
     form.DateTime1->setDate(date);
     QTest::mouseClick(form.Button1, Qt::LeftButton);
     QCOMPARE(messages_->texts(), message.isEmpty() ? QStringList() : QStringList{message});
-    QCOMPARE(gral_->printDate, message.isEmpty() ? DayNumberFromDate(date) : 0.0);
+    QCOMPARE(form.printDate(), message.isEmpty() ? DayNumberFromDate(date) : 0.0);
 }
 
 void TestForm1Full::sevenDaysPrintedFromTheLastWeek()

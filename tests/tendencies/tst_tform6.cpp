@@ -1,5 +1,5 @@
 // The print options window: its controls, the period check and the print date
-// it leaves behind on every way out.
+// it hands back on every way out.
 #include "TForm6.h"
 #include "HelpContext.h"
 #include "ProgramMessage.h"
@@ -22,13 +22,12 @@ private slots:
         ResetFixture();
         helpTopics_.clear();
         gral_.platform.showHelpTopic = [this](int context) { helpTopics_ << context; };
-        gral_.printDate = Day(2004, 3, 17); // the main window's shown day
     }
 
     void creation()
     {
-        TForm6 form(gral_);
-        QCOMPARE(gral_.printDate, 0.0);
+        TForm6 form(gral_, ShownDay);
+        QCOMPARE(form.printDate(), 0.0);
         QCOMPARE(form.DateTime1->date(), QDate(2004, 3, 17));
         QVERIFY(form.Option1->isChecked());
         QVERIFY(!form.Option2->isChecked());
@@ -45,7 +44,7 @@ private slots:
 
     void options()
     {
-        TForm6 form(gral_);
+        TForm6 form(gral_, ShownDay);
         form.show();
         QTest::mouseClick(form.Option2, Qt::LeftButton);
         QVERIFY(form.DateTime1->isEnabled());
@@ -72,14 +71,14 @@ private slots:
     {
         QFETCH(QDate, date);
         QFETCH(QString, message);
-        TForm6 form(gral_);
+        TForm6 form(gral_, ShownDay);
         form.show();
         QTest::mouseClick(form.Option2, Qt::LeftButton);
         form.DateTime1->setDate(date);
         QTest::mouseClick(form.Button1, Qt::LeftButton);
         if (message.isEmpty()) {
             QVERIFY(recorder_->messages().isEmpty());
-            QCOMPARE(gral_.printDate, DayNumberFromDate(date));
+            QCOMPARE(form.printDate(), DayNumberFromDate(date));
             QVERIFY(!form.isVisible());
             QCOMPARE(form.result(), int(QDialog::Accepted));
             QVERIFY(form.sevenDays());
@@ -87,12 +86,12 @@ private slots:
             QCOMPARE(recorder_->messages().size(), 1);
             QCOMPARE(recorder_->messages()[0].text, message);
             QCOMPARE(recorder_->messages()[0].style, 48);
-            QCOMPARE(gral_.printDate, 0.0);
+            QCOMPARE(form.printDate(), 0.0);
             QVERIFY(form.isVisible()); // left open for another date
             // A good date afterwards is taken.
             form.DateTime1->setDate(QDate(2004, 6, 1));
             QTest::mouseClick(form.Button1, Qt::LeftButton);
-            QCOMPARE(gral_.printDate, Day(2004, 6, 1));
+            QCOMPARE(form.printDate(), Day(2004, 6, 1));
             QVERIFY(!form.isVisible());
         }
     }
@@ -100,14 +99,14 @@ private slots:
     // Turning the picker while seven days were chosen doesn't change the one day printed.
     void oneDayKeepsTheShownDay()
     {
-        TForm6 form(gral_);
+        TForm6 form(gral_, ShownDay);
         form.show();
         QTest::mouseClick(form.Option2, Qt::LeftButton);
         form.DateTime1->setDate(QDate(2005, 6, 1));
         QTest::mouseClick(form.Option1, Qt::LeftButton);
         QTest::mouseClick(form.Button1, Qt::LeftButton);
         QVERIFY(recorder_->messages().isEmpty());
-        QCOMPARE(gral_.printDate, Day(2004, 3, 17));
+        QCOMPARE(form.printDate(), Day(2004, 3, 17));
         QVERIFY(!form.sevenDays());
     }
 
@@ -154,23 +153,66 @@ private slots:
         });
         stillOpen_ = true;
         closedByItself_ = false;
-        TForm6 form(gral_);
+        TForm6 form(gral_, ShownDay);
         const int result = RunModal(gral_, form);
         QCOMPARE(modal.opened(), 1);
         QCOMPARE(result, int(QDialog::Rejected));
-        QCOMPARE(gral_.printDate, 0.0);
+        QCOMPARE(form.printDate(), 0.0);
         QVERIFY(closedByItself_);
         QVERIFY(stillOpen_);
         if (path == "help")
             QCOMPARE(helpTopics_, QList<int>{7});
         if (path == "format")
-            QVERIFY(gral_.quitRequested);
+            QVERIFY(gral_.environment.quitRequested);
+    }
+
+    // "Imprimir" in a modal run: the opener reads the date and the form after the run.
+    void printThroughModalRun_data()
+    {
+        QTest::addColumn<bool>("sevenDays");
+        QTest::addColumn<QDate>("picked");
+        QTest::addColumn<double>("expected");
+        QTest::newRow("the shown day") << false << QDate(2003, 5, 5) << ShownDay;
+        QTest::newRow("seven days from the picker") << true << QDate(2003, 5, 5) << Day(2003, 5, 5);
+        QTest::newRow("seven days from the last day") << true << QDate(2004, 12, 31) << Day(2004, 12, 31);
+    }
+    void printThroughModalRun()
+    {
+        QFETCH(bool, sevenDays);
+        QFETCH(QDate, picked);
+        QFETCH(double, expected);
+        ModalScript modal(gral_);
+        modal.push([&](QDialog& window) {
+            auto& form = static_cast<TForm6&>(window);
+            QTest::mouseClick(form.Option2, Qt::LeftButton);
+            form.DateTime1->setDate(picked);
+            if (!sevenDays)
+                QTest::mouseClick(form.Option1, Qt::LeftButton);
+            QTest::mouseClick(form.Button1, Qt::LeftButton);
+            return form.result();
+        });
+        TForm6 form(gral_, ShownDay);
+        QCOMPARE(RunModal(gral_, form), int(QDialog::Accepted));
+        QCOMPARE(modal.opened(), 1);
+        QCOMPARE(form.printDate(), expected);
+        QCOMPARE(form.sevenDays(), sevenDays);
+        QVERIFY(recorder_->messages().isEmpty());
+    }
+
+    // A window opened without a shown day prints the picker's day in either form.
+    void withoutShownDay()
+    {
+        TForm6 form(gral_, 0);
+        form.show();
+        form.DateTime1->setDate(QDate(2003, 2, 1));
+        QTest::mouseClick(form.Button1, Qt::LeftButton);
+        QCOMPARE(form.printDate(), Day(2003, 2, 1));
     }
 
     // Tab leaves the picker at once for "Imprimir", rather than walking its fields.
     void tabLeavesThePicker()
     {
-        TForm6 form(gral_);
+        TForm6 form(gral_, ShownDay);
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
         QTest::mouseClick(form.Option2, Qt::LeftButton);
@@ -181,7 +223,7 @@ private slots:
 
     void longestDateFits()
     {
-        TForm6 form(gral_);
+        TForm6 form(gral_, ShownDay);
         form.show();
         QTest::mouseClick(form.Option2, Qt::LeftButton);
         form.DateTime1->setDate(QDate(2003, 9, 17)); // the longest day and month names
@@ -194,6 +236,7 @@ private slots:
     }
 
 private:
+    static constexpr double ShownDay = 38063; // 17 March 2004, the main window's shown day
     QList<int> helpTopics_;
     bool stillOpen_ = true;
     bool closedByItself_ = false;

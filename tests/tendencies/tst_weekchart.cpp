@@ -29,7 +29,7 @@ private slots:
     void noRowsIsAllSilver();
 
 private:
-    QRgb levelRgb(int sign) const { return Rgb(ColourOfSign(gral_, sign)); }
+    QRgb levelRgb(int sign) const { return Rgb(ColourOfSign(gral_.members, gral_.levelColors, sign)); }
     // Day 1 whole in sign 3; day 2 in sign 3 until (hour:minute - 1), then sign 4.
     void useTwoDays(int hour, int minute);
 
@@ -43,7 +43,7 @@ void TestWeekChart::init()
     gral_ = Gral();
     PrepareTestGral(gral_);
     gral_.levelColors = TestColours;
-    gral_.memberSign = 3; // sign 3 is level 1, sign 4 level 5
+    gral_.members.memberSign = 3; // sign 3 is level 1, sign 4 level 5
 }
 
 void TestWeekChart::useTwoDays(int hour, int minute)
@@ -52,7 +52,7 @@ void TestWeekChart::useTwoDays(int hour, int minute)
     UseCalendar(gral_, {"01/03/2004 00:00 23:59 03",
                         "02/03/2004 00:00 " + FormatHourMinute(end) + " 03",
                         "02/03/2004 " + FormatHourMinute(end + 1) + " 23:59 04"});
-    gral_.dayRowIndex = 1;
+    gral_.calendar.dayRowIndex = 1;
 }
 
 void TestWeekChart::oneSpanDay()
@@ -146,10 +146,10 @@ void TestWeekChart::everyPixelReadsItsOwnSpan()
 
 void TestWeekChart::lastDaysOfCalendar()
 {
-    gral_.zoneOffset = 12;
+    gral_.calendar.zoneOffset = 12;
     BuildShiftedCalendar(gral_);
-    gral_.dayRowIndex = int(gral_.dateIndex.indexOf("28/12/2004")) + 1;
-    QVERIFY(gral_.dayRowIndex > 0);
+    gral_.calendar.dayRowIndex = int(gral_.calendar.dateIndex.indexOf("28/12/2004")) + 1;
+    QVERIFY(gral_.calendar.dayRowIndex > 0);
     const WeekLayout week = ComposeWeek(gral_);
     QCOMPARE(week.lastRow, 3);
     for (int r = 0; r < 4; ++r)
@@ -165,12 +165,12 @@ void TestWeekChart::lastDaysOfCalendar()
 
 void TestWeekChart::noRowsIsAllSilver()
 {
-    gral_.dayRowIndex = -1;
+    gral_.calendar.dayRowIndex = -1;
     const QImage image = PaintWeekImage(ComposeWeek(gral_));
     QCOMPARE(image.pixel(300, 70), Silver);
-    gral_.signCalendar = {"01/03/2004 00:00 23:59 03"};
-    gral_.dateIndex = {"01/03/2004"};
-    gral_.dayRowIndex = 2; // past the list's end
+    gral_.calendar.signCalendar = {"01/03/2004 00:00 23:59 03"};
+    gral_.calendar.dateIndex = {"01/03/2004"};
+    gral_.calendar.dayRowIndex = 2; // past the list's end
     QCOMPARE(ComposeWeek(gral_).lastRow, -1);
 }
 

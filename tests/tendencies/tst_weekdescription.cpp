@@ -15,7 +15,7 @@ private slots:
         gral_ = Gral();
         PrepareTestGral(gral_);
         // Member sign 3: sign 3 and 11 are "Excelente", 2 and 4 "Restrictiva", 1 "Normal".
-        gral_.memberSign = 3;
+        gral_.members.memberSign = 3;
     }
 
     void describe_data()
@@ -40,7 +40,7 @@ private slots:
         QFETCH(QStringList, calendar);
         QFETCH(QStringList, lines);
         UseCalendar(gral_, calendar);
-        gral_.dayRowIndex = 1;
+        gral_.calendar.dayRowIndex = 1;
         QCOMPARE(DescribeWeek(gral_).split(u'\n'), lines);
     }
 
@@ -51,7 +51,7 @@ private slots:
         for (int day = 1; day <= 10; ++day)
             calendar << QStringLiteral("%1/03/2004 00:00 23:59 03").arg(day, 2, 10, QLatin1Char('0'));
         UseCalendar(gral_, calendar);
-        gral_.dayRowIndex = 2;
+        gral_.calendar.dayRowIndex = 2;
         const QStringList lines = DescribeWeek(gral_).split(u'\n');
         QCOMPARE(lines.size(), 7);
         QCOMPARE(lines.first(), QStringLiteral("martes 2 de marzo: Excelente"));
@@ -61,7 +61,7 @@ private slots:
     void nothingShown()
     {
         UseCalendar(gral_, {"01/03/2004 00:00 23:59 03"});
-        gral_.dayRowIndex = 0;
+        gral_.calendar.dayRowIndex = 0;
         QCOMPARE(DescribeWeek(gral_), QString());
     }
 

@@ -28,13 +28,13 @@ protected:
         PrepareTestGral(*gral_);
         modal_ = std::make_unique<ModalScript>(*gral_);
         messages_ = std::make_unique<MessageRecorder>(*gral_);
-        gral_->programFolder = env_->programFolder();
-        gral_->dataFolder = env_->programFolder();
-        gral_->helpFile = gral_->programFolder + QStringLiteral("Pronos.hlp");
-        QFile help(gral_->helpFile);
+        gral_->environment.programFolder = env_->programFolder();
+        gral_->environment.dataFolder = env_->programFolder();
+        gral_->environment.helpFile = gral_->environment.programFolder + QStringLiteral("Pronos.hlp");
+        QFile help(gral_->environment.helpFile);
         if (help.open(QIODevice::WriteOnly))
             help.write("## 1 Contenido\n");
-        gral_->memberList = {Member("01/11/1980", "LOPEZ, ANA"), Member("05/05/1990", "PEREZ, LUIS"),
+        gral_->members.memberList = {Member("01/11/1980", "LOPEZ, ANA"), Member("05/05/1990", "PEREZ, LUIS"),
                              Member("21/04/1985", "GOMEZ, RAUL")};
         SettingsStore store;
         store.setZoneOffset(12);
@@ -61,10 +61,10 @@ protected:
         if (which == QLatin1String("regional"))
             return std::make_unique<TForm3>(gral);
         if (which == QLatin1String("colour"))
-            return std::make_unique<TForm4>(gral, 1);
+            return std::make_unique<TForm4>(gral.levelColors, gral.platform, 1);
         if (which == QLatin1String("print"))
-            return std::make_unique<TForm6>(gral);
-        return std::make_unique<TForm7>(gral);
+            return std::make_unique<TForm6>(gral, 37700); // a day for the print window's picker
+        return std::make_unique<TForm7>(gral.platform);
     }
 
     static QString Member(const char* date, const char* name)

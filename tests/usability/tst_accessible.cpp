@@ -61,7 +61,6 @@ private slots:
     void everyStopHasAName()
     {
         QFETCH(QString, window);
-        gral_->printDate = 37700; // a day for the print window's picker
         std::unique_ptr<QWidget> form = MakeWindow(window);
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));

@@ -28,7 +28,7 @@ private slots:
     void textFits()
     {
         QFETCH(int, level);
-        gral_->explainedLevel = level;
+        gral_->explanation.explainedLevel = level;
         QWidget owner;
         auto* window = new TForm5(*gral_, &owner);
         window->show();

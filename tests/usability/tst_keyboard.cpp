@@ -54,7 +54,7 @@ private slots:
     // Colours chosen for two levels with the keyboard alone, then "Aceptar".
     void colourWindowWalk()
     {
-        TForm4 form(*gral_, 1);
+        TForm4 form(gral_->levelColors, gral_->platform, 1);
         QVERIFY(ShowActive(form));
         QCOMPARE(Focused(), QStringLiteral("Panel1"));
         for (Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down})
@@ -131,7 +131,7 @@ private slots:
     {
         QStringList opened;
         gral_->platform.openUrl = [&opened](const QString& url) { opened << url; };
-        TForm7 form(*gral_);
+        TForm7 form(gral_->platform);
         QVERIFY(ShowActive(form));
         QCOMPARE(Focused(), QStringLiteral("Button1"));
         QVERIFY(TabTo(QStringLiteral("Image2")));
@@ -155,7 +155,7 @@ private slots:
         QVERIFY(!form.ExplanationWindow());
         Press(Qt::Key_Space);
         QVERIFY(form.ExplanationWindow());
-        QVERIFY(gral_->explanationOpen);
+        QVERIFY(gral_->explanation.explanationOpen);
     }
 
     void escapeInMembersWindow_data()

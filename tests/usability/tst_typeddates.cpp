@@ -110,8 +110,7 @@ QDate TestTypedDates::typeInto(Window which, QDate start, bool backwards, const 
         before = backwards ? static_cast<QWidget*>(form->Button1) : form->Combo1;
         window = std::move(form);
     } else {
-        gral_->printDate = DayNumberFromDate(start);
-        auto form = std::make_unique<TForm6>(*gral_);
+        auto form = std::make_unique<TForm6>(*gral_, DayNumberFromDate(start));
         picker = form->DateTime1;
         form->Option2->setChecked(true);
         picker->setEnabled(true);
@@ -199,8 +198,7 @@ void TestTypedDates::typedDateIsApplied()
 // Typed in the print window, printed from that day.
 void TestTypedDates::typedDateIsPrinted()
 {
-    gral_->printDate = DayNumberFromDate(QDate(2004, 3, 17));
-    TForm6 form(*gral_);
+    TForm6 form(*gral_, DayNumberFromDate(QDate(2004, 3, 17)));
     QVERIFY(ShowActive(form));
     QTest::mouseClick(form.Option2, Qt::LeftButton);
     TabInto(form.Option2, false);
@@ -208,7 +206,7 @@ void TestTypedDates::typedDateIsPrinted()
     QTest::keyClicks(form.DateTime1, "17092003");
     QTest::keyClick(form.DateTime1, Qt::Key_Tab);
     QTest::mouseClick(form.Button1, Qt::LeftButton);
-    QCOMPARE(gral_->printDate, DayNumberFromDate(QDate(2003, 9, 17)));
+    QCOMPARE(form.printDate(), DayNumberFromDate(QDate(2003, 9, 17)));
 }
 
 QTEST_MAIN(TestTypedDates)

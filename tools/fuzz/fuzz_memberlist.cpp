@@ -38,15 +38,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     QFile::remove(path + MembersBackupSuffix);
 
     Gral gral;
-    gral.systemDateFormat = QStringLiteral("dd/MM/yyyy");
+    gral.environment.systemDateFormat = QStringLiteral("dd/MM/yyyy");
     int messages = 0;
     gral.platform.message = [&messages](const QString&, int) { return ++messages, 1; };
 
     MembersFile file(path);
     Check(file.openExisting());
     const bool loaded = LoadMemberList(gral, file);
-    Check(gral.memberList.size() <= qsizetype(size / MemberRecordSize));
-    for (const QString& line : gral.memberList)
+    Check(gral.members.memberList.size() <= qsizetype(size / MemberRecordSize));
+    for (const QString& line : gral.members.memberList)
         Check(line.size() == MemberLineWidth);
     if (loaded) {
         Check(messages == 0);

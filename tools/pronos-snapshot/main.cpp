@@ -123,17 +123,17 @@ int main(int argc, char** argv)
     });
 
     // The program's own start-up: date pattern, start date, folder, members, main window.
-    gral.systemDateFormat = ReadSystemDateFormat(gral).value_or(QString());
-    gral.startDateText = DateText(gral, TodayDayNumber());
-    gral.programFolder = programFolder;
-    gral.coveredPeriod = CurrentEdition().period(TodayDayNumber());
-    gral.dataFolder = programFolder;
+    gral.environment.systemDateFormat = ReadSystemDateFormat(gral).value_or(QString());
+    gral.environment.startDateText = DateText(gral, TodayDayNumber());
+    gral.environment.programFolder = programFolder;
+    gral.calendar.coveredPeriod = CurrentEdition().period(TodayDayNumber());
+    gral.environment.dataFolder = programFolder;
     std::unique_ptr<TForm1> window;
-    if (gral.systemDateFormat.size() == 10 && OpenMembersFile(gral)) {
+    if (gral.environment.systemDateFormat.size() == 10 && OpenMembersFile(gral)) {
         QCoreApplication::setApplicationName(CurrentEdition().applicationTitle);
         window = std::make_unique<TForm1>(gral);
     }
-    if (!window || gral.quitRequested) {
+    if (!window || gral.environment.quitRequested) {
         std::fprintf(stderr, "pronos-snapshot: the program ended during start-up\n");
         return 1;
     }
@@ -208,7 +208,7 @@ int main(int argc, char** argv)
     // The calendar's last days: four rows and the banner below them.
     explanation->close();
     if (full) { // the track bar spans one year: the period's end is reached by date
-        window->DateTime1->setDate(DateFromDayNumber(gral.lastCoveredDay - 3));
+        window->DateTime1->setDate(DateFromDayNumber(gral.calendar.lastCoveredDay - 3));
         QApplication::setActiveWindow(window.get()); // "Aplicar fecha" answers only when focused, as a click leaves it
         window->Button1->setFocus();
         window->Button1->click();

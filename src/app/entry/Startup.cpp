@@ -43,9 +43,10 @@ std::unique_ptr<TForm1> StartPronos(Gral& gral, const StartupOptions& options)
     const std::optional<QString> pattern = ReadSystemDateFormat(gral);
     if (!pattern)
         return nullptr;
-    gral.systemDateFormat = *pattern;
-    if (gral.systemDateFormat.size() != DateTextWidth || !WritesTenCharacterDates(gral.systemDateFormat)) {
-        TFAviso notice(gral);
+    gral.environment.systemDateFormat = *pattern;
+    const DatePattern& shortDate = gral.environment.systemDateFormat;
+    if (shortDate.size() != DateTextWidth || !WritesTenCharacterDates(shortDate)) {
+        TFAviso notice(gral.platform);
         RunModal(gral, notice);
         return nullptr;
     }
@@ -53,31 +54,31 @@ std::unique_ptr<TForm1> StartPronos(Gral& gral, const StartupOptions& options)
     // 3.-5. Start date text, the edition's period opening on today, program and data folders,
     // empty shared lists.
     const double today = TodayDayNumber();
-    gral.startDateText = DateText(gral, today);
-    gral.coveredPeriod = CurrentEdition().period(options.today.value_or(today));
-    gral.programFolder = WithTrailingSeparator(
+    gral.environment.startDateText = DateText(gral, today);
+    gral.calendar.coveredPeriod = CurrentEdition().period(options.today.value_or(today));
+    gral.environment.programFolder = WithTrailingSeparator(
         options.programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : options.programFolder);
     if (!PrepareDataFolder(gral, MembersFileName))
         return nullptr;
-    gral.signCalendar.clear();
-    gral.dateIndex.clear();
-    gral.dayRows = DayRowTable{};
-    gral.memberList.clear();
-    gral.selectedBirthDate = 0;
+    gral.calendar.signCalendar.clear();
+    gral.calendar.dateIndex.clear();
+    gral.calendar.dayRows = DayRowTable{};
+    gral.members.memberList.clear();
+    gral.members.selectedBirthDate = 0;
 
     // 6. At least one member must exist.
     if (!OpenMembersFile(gral)) {
         // Not when the file could not be used or the date format changed: that was told already.
-        if (!gral.quitRequested)
+        if (!gral.environment.quitRequested)
             ProgramMessage(gral, NoMemberMessage, StyleInformation);
-        gral.memberList.clear();
+        gral.members.memberList.clear();
         return nullptr;
     }
 
     // 7. The main window; its creation continues the start-up.
     QCoreApplication::setApplicationName(CurrentEdition().applicationTitle);
     auto mainWindow = std::make_unique<TForm1>(gral);
-    if (gral.quitRequested)
+    if (gral.environment.quitRequested)
         return nullptr;
     return mainWindow;
 }
