@@ -77,7 +77,7 @@ QString ShiftLines(Gral& gral, const BaseCalendarRows& base, int lastDay, QStrin
                 if (base.days[j] == day + 1)
                     changeDateText = base.dateTexts[j];
             if (changeDateText.isEmpty())
-                changeDateText = NextDateText(gral, day);
+                changeDateText = NextDateText(gral.environment.systemDateFormat, day);
             hour = offset - (24 - h);
         }
         const auto before = ShiftedMinute(hour, m, failure);

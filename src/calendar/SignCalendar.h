@@ -52,12 +52,12 @@ bool LoadSignRow(Gral& gral, int rowNumber);
 // nothing was found).
 std::optional<int> FindSignRow(Gral& gral, RowLookup lookup, double date, int minuteOfDay);
 
-// Rebuilds gral.calendar.dayRows from gral.calendar.dateIndex, for a calendar put together
-// otherwise than by the build (the build makes both together).
-void IndexCalendarDays(Gral& gral);
+// Rebuilds calendar.dayRows from calendar.dateIndex, for a calendar put
+// together otherwise than by the build (the build makes both together).
+void IndexCalendarDays(CalendarState& calendar, const DatePattern& pattern);
 
 // The day after `date`, written with the short-date pattern read at start.
-QString NextDateText(const Gral& gral, double date);
+QString NextDateText(const DatePattern& pattern, double date);
 
 // "hh:nn" for a minute of the day.
 QString FormatHourMinute(int minuteOfDay);

@@ -64,20 +64,20 @@ std::optional<int> FindSignRow(Gral& gral, RowLookup lookup, double date, int mi
     return found->row.sign;
 }
 
-void IndexCalendarDays(Gral& gral)
+void IndexCalendarDays(CalendarState& calendar, const DatePattern& pattern)
 {
     std::vector<int> days;
-    days.reserve(size_t(gral.calendar.dateIndex.size()));
-    for (const QString& text : std::as_const(gral.calendar.dateIndex)) {
-        const std::optional<double> day = gral.environment.systemDateFormat.parse(text);
+    days.reserve(size_t(calendar.dateIndex.size()));
+    for (const QString& text : std::as_const(calendar.dateIndex)) {
+        const std::optional<double> day = pattern.parse(text);
         days.push_back(day ? int(*day) : -1);
     }
-    gral.calendar.dayRows = DayRowTable::FromDays(days);
+    calendar.dayRows = DayRowTable::FromDays(days);
 }
 
-QString NextDateText(const Gral& gral, double date)
+QString NextDateText(const DatePattern& pattern, double date)
 {
-    return gral.environment.systemDateFormat.format(std::floor(date) + 1);
+    return pattern.format(std::floor(date) + 1);
 }
 
 QString FormatHourMinute(int minuteOfDay)

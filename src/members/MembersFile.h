@@ -13,7 +13,7 @@
 
 inline const QString MembersFileName = QStringLiteral("Fechas.dat");
 // The members file in the user's data folder.
-inline QString MembersFilePath(const Gral& gral) { return gral.environment.dataFolder + MembersFileName; }
+inline QString MembersFilePath(const Environment& environment) { return environment.dataFolder + MembersFileName; }
 // The copy of a damaged file's bytes made before it is emptied.
 inline const QString MembersBackupSuffix = QStringLiteral(".bak");
 

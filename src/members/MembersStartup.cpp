@@ -25,7 +25,7 @@ void ReportOpenFailure(Gral& gral, const MembersFile& file)
 
 bool OpenMembersFile(Gral& gral)
 {
-    MembersFile file(MembersFilePath(gral));
+    MembersFile file(MembersFilePath(gral.environment));
     if (file.openExisting() && file.size() > 0) {
         if (!LoadMemberList(gral, file))
             return false; // purged; the handle is closed

@@ -165,7 +165,7 @@ void TForm2::showEvent(QShowEvent* event)
 
 void TForm2::Form2_Create()
 {
-    file_.bind(MembersFilePath(gral_));
+    file_.bind(MembersFilePath(gral_.environment));
     // A file that exists with bytes in it is never replaced by an empty one.
     if (!file_.openExisting() && (QFileInfo(file_.fileName()).size() > 0 || !file_.createEmpty()))
         reportFileError();

@@ -279,7 +279,7 @@ void TestSignCalendar::nextDateText()
 {
     QFETCH(double, date);
     QFETCH(QString, expected);
-    QCOMPARE(NextDateText(gral_, date), expected);
+    QCOMPARE(NextDateText(gral_.environment.systemDateFormat, date), expected);
 }
 
 void TestSignCalendar::findSignRow()

@@ -124,7 +124,7 @@ void TestTForm2Faults::saveOnFullDisk()
         gral_.environment.programFolder = disk->folder();
         gral_.environment.dataFolder = disk->folder();
     }
-    const QString path = MembersFilePath(gral_);
+    const QString path = MembersFilePath(gral_.environment);
     // 26 records end 144 bytes short of a page: a 27th needs a new one.
     QList<MemberRecord> records;
     for (int i = 0; i < 26; ++i)

@@ -19,7 +19,7 @@ inline void UseCalendar(Gral& gral, const QStringList& lines)
     gral.calendar.dateIndex.clear();
     for (const QString& line : lines)
         gral.calendar.dateIndex << line.left(10);
-    IndexCalendarDays(gral);
+    IndexCalendarDays(gral.calendar, gral.environment.systemDateFormat);
 }
 
 // A private settings folder, a prepared Gral and its recorded messages; call

@@ -218,7 +218,7 @@ void TestTendencyRule::dayLookup()
     PrepareTestGral(gral);
     MessageRecorder messages(gral);
     gral.calendar.dateIndex = {"01/01/2003", "01/01/2003", "02/01/2003", "03/01/2003", "03/01/2003", "04/01/2003"};
-    IndexCalendarDays(gral);
+    IndexCalendarDays(gral.calendar, gral.environment.systemDateFormat);
     QCOMPARE(DayLookup(gral, Day(2003, 1, 1)).row, 1);
     QCOMPARE(DayLookup(gral, Day(2003, 1, 3) + 0.75).row, 4); // the time of day plays no part
     QCOMPARE(DayLookup(gral, Day(2003, 1, 4)).row, 6);
