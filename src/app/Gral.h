@@ -58,6 +58,12 @@ struct MemberState {
     int memberSign = 1;       // 1..12
 };
 
+// The explanation window, kept open beside the main window.
+struct ExplanationState {
+    int explainedLevel = 0;   // level shown by the explanation window, 0 = none yet
+    bool explanationOpen = false;
+};
+
 struct Gral {
     Platform platform;
     Environment environment;
@@ -65,9 +71,7 @@ struct Gral {
     MemberState members;
     LevelColorTable levelColors = DefaultLevelColors;
 
-    // The explanation window, kept open beside the main window.
-    int explainedLevel = 0;   // level shown by the explanation window, 0 = none yet
-    bool explanationOpen = false;
+    ExplanationState explanation;
 
     // Regional settings
     bool regionChanged = false;

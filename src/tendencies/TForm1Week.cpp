@@ -137,7 +137,7 @@ void TForm1::Queindica_Click()
         explanation_->Refill();
         return;
     }
-    explanation_ = new TForm5(gral_, this);
+    explanation_ = new TForm5(gral_.explanation, gral_.levelColors, this);
     explanationFramed_ = false;
     explanation_->installEventFilter(this);
     PlaceExplanation();

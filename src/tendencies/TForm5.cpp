@@ -31,9 +31,10 @@ QFont FittedFont(QFont font, const QString& text, int width)
 } // namespace
 
 // A tool window that can only be moved and closed.
-TForm5::TForm5(Gral& gral, QWidget* parent)
+TForm5::TForm5(ExplanationState& state, const LevelColorTable& colours, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      gral_(gral)
+      state_(state),
+      colours_(colours)
 {
     setObjectName("TForm5");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -50,21 +51,21 @@ TForm5::TForm5(Gral& gral, QWidget* parent)
     font.setPixelSize(13);
     Text1->setFont(font);
     SetHelpContext(this, HelpExplanation);
-    gral_.explanation.explanationOpen = true;
+    state_.explanationOpen = true;
     Refill();
 }
 
 TForm5::~TForm5()
 {
-    gral_.explanation.explanationOpen = false;
+    state_.explanationOpen = false;
 }
 
 void TForm5::Refill()
 {
-    const int level = gral_.explanation.explainedLevel;
+    const int level = state_.explainedLevel;
     if (level < 1 || level > 5)
         return;
-    setLevelFill(*Text1, gral_.levelColors[size_t(level - 1)]);
+    setLevelFill(*Text1, colours_[size_t(level - 1)]);
     setWindowTitle(ExplanationCaption(level));
     const QString text = ExplanationText(level).replace(u'\r', u'\n');
     Text1->setFont(FittedFont(Text1->font(), text, Text1->contentsRect().width()));
@@ -89,6 +90,6 @@ void TForm5::keyReleaseEvent(QKeyEvent* event)
 
 void TForm5::closeEvent(QCloseEvent* event)
 {
-    gral_.explanation.explanationOpen = false;
+    state_.explanationOpen = false;
     event->accept();
 }

@@ -10,9 +10,9 @@ class QLabel;
 class TForm5 : public QWidget {
     Q_OBJECT
 public:
-    TForm5(Gral& gral, QWidget* parent);
+    TForm5(ExplanationState& state, const LevelColorTable& colours, QWidget* parent);
     ~TForm5() override;
-    // Caption, text and colours of gral.explanation.explainedLevel.
+    // Caption, text and colours of state.explainedLevel.
     void Refill();
 
     QLabel* Text1;
@@ -23,5 +23,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    Gral& gral_;
+    ExplanationState& state_;
+    const LevelColorTable& colours_;
 };

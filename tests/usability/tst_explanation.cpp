@@ -30,7 +30,7 @@ private slots:
         QFETCH(int, level);
         gral_->explanation.explainedLevel = level;
         QWidget owner;
-        auto* window = new TForm5(*gral_, &owner);
+        auto* window = new TForm5(gral_->explanation, gral_->levelColors, &owner);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         QLabel* text = window->Text1;
