@@ -23,8 +23,12 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSlider>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QFocusEvent>
 #include <QTest>
 #include <QTimer>
@@ -80,6 +84,8 @@ private slots:
     void regionalWindowRedrawsOnlyWhenChanged();
     void menuEntriesOpenTheirWindows();
     void printCancelledLeavesWindow();
+    void printsTheDateTheOptionsReturn_data();
+    void printsTheDateTheOptionsReturn();
     void helpContexts();
     void menusAndFixedTexts();
 
@@ -589,6 +595,50 @@ void TestForm1::printCancelledLeavesWindow()
     QCOMPARE(w->Text2->text(), headline);
     QCOMPARE(w->DateLabels[0]->text(), QString("10/03/2003"));
     QVERIFY(messages_->messages().isEmpty());
+}
+
+// "Imprimir" in the options: the main window prints the date the window hands back.
+void TestForm1::printsTheDateTheOptionsReturn_data()
+{
+    QTest::addColumn<bool>("sevenDays");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("last");
+    QTest::newRow("the shown day") << false << "Fecha: 10/03/2003" << "Fecha: 10/03/2003";
+    QTest::newRow("seven days to the period's end") << true << "Fecha: 28/12/2004" << "Fecha final del programa.";
+}
+
+void TestForm1::printsTheDateTheOptionsReturn()
+{
+    QFETCH(bool, sevenDays);
+    QFETCH(QString, first);
+    QFETCH(QString, last);
+    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+    if (pdftotext.isEmpty())
+        QSKIP("pdftotext (Debian package poppler-utils) is not installed: the PDF cannot be read back");
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("tendencias.pdf");
+    gral_->platform.hasDefaultPrinter = [] { return false; };
+    gral_->platform.choosePdfFile = [&](const QString&) { return pdf; };
+    auto w = makeWindow();
+    apply(*w, QDate(2003, 3, 10));
+    modal_->push([&](QDialog& window) {
+        auto& options = static_cast<TForm6&>(window);
+        if (sevenDays) {
+            QTest::mouseClick(options.Option2, Qt::LeftButton);
+            options.DateTime1->setDate(QDate(2004, 12, 28));
+        }
+        QTest::mouseClick(options.Button1, Qt::LeftButton);
+        return options.result();
+    });
+    Choose(*w, "Archiv4");
+    QCOMPARE(messages_->messages().size(), 1); // only the no-printer question
+    QProcess reader;
+    reader.start(pdftotext, {"-layout", pdf, "-"});
+    QVERIFY(reader.waitForFinished(30000));
+    const QString text = QString::fromUtf8(reader.readAllStandardOutput());
+    QVERIFY2(text.contains(first), qPrintable(text));
+    QVERIFY2(text.contains(last), qPrintable(text));
+    QCOMPARE(text.contains("10/03/2003"), !sevenDays);
 }
 
 void TestForm1::helpContexts()
