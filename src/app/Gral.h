@@ -2,8 +2,8 @@
 // The state every window and routine of the program shares. One plain object,
 // created by the entry point (or by a test) and handed to whoever needs it,
 // made of named parts so a routine or window can be given just the part it
-// reads: the environment, the calendar, the members, the level colours and the
-// platform services.
+// reads: the environment, the calendar, the members, the level colours, the
+// explanation window's state and the platform services.
 #include "Colour.h"
 #include "CoveredPeriod.h"
 #include "DatePattern.h"
@@ -70,7 +70,6 @@ struct Gral {
     CalendarState calendar;
     MemberState members;
     LevelColorTable levelColors = DefaultLevelColors;
-
     ExplanationState explanation;
 
     // Regional settings

@@ -11,9 +11,9 @@
 // Fills `base` with the 1052 lines of the base calendar, 2003 then 2004.
 void BuildBaseCalendar(const Gral& gral, QStringList& base);
 
-// Rebuilds gral.calendar.signCalendar, gral.calendar.dateIndex and gral.calendar.dayRows for
-// gral.calendar.zoneOffset: for the years it already holds, or, at the first build,
-// for the years around the covered period's start day (CalendarWindow.h).
+// Rebuilds gral.calendar's signCalendar, dateIndex and dayRows for its
+// zoneOffset: for the years it already holds, or, at the first build, for the
+// years around the covered period's start day (CalendarWindow.h).
 void BuildShiftedCalendar(Gral& gral);
 
 // Builds them for the whole years firstYear..lastYear, within the covered
