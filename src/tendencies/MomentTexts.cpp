@@ -8,7 +8,7 @@ namespace {
 const DatePattern DayMonthPattern(QStringLiteral("dddd d \"de\" mmmm"));
 }
 
-MomentTexts MomentTextsFor(const Gral& gral, int memberSign, int sign)
+MomentTexts MomentTextsFor(const LevelColorTable& colours, int memberSign, int sign)
 {
     MomentTexts texts;
     const int step = SignStepOf(memberSign, sign);
@@ -17,7 +17,7 @@ MomentTexts MomentTextsFor(const Gral& gral, int memberSign, int sign)
     texts.disposition = QStringLiteral("Disposiciones Anímicas: ") + DispositionText(sign);
     texts.recommendation = QStringLiteral("Recomendaciones: ") + RecommendationText(sign);
     const int level = LevelOfStep(step);
-    texts.fill = level >= 1 ? gral.levelColors[size_t(level - 1)] : SilverColour;
+    texts.fill = level >= 1 ? colours[size_t(level - 1)] : SilverColour;
     return texts;
 }
 

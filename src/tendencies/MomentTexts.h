@@ -15,8 +15,8 @@ struct MomentTexts {
 };
 
 // The texts of calendar sign 1..12 for a member of sign memberSign, in the
-// colours of gral.levelColors.
-MomentTexts MomentTextsFor(const Gral& gral, int memberSign, int sign);
+// level colours `colours`.
+MomentTexts MomentTextsFor(const LevelColorTable& colours, int memberSign, int sign);
 
 // The headline of a clicked moment: "jueves 1 de enero - 16:04 hs. - " + headline.
 QString ClickedMomentHeadline(double day, int minuteOfDay, const QString& headline);

@@ -29,7 +29,7 @@ void TForm1::SetHeadline(const QString& text)
 
 void TForm1::ShowMomentTexts(int sign)
 {
-    const MomentTexts texts = MomentTextsFor(gral_, gral_.members.memberSign, sign);
+    const MomentTexts texts = MomentTextsFor(gral_.levelColors, gral_.members.memberSign, sign);
     SetHeadline(texts.headline);
     Text3->setText(texts.game);
     Text4->setText(texts.disposition);
@@ -101,7 +101,7 @@ void TForm1::Image1_MouseUp(int x, int y)
         ReadSignRowAt(gral_.calendar, gral_.environment.systemDateFormat, RowLookup::Moment, *day, hour * 60 + minute);
     if (!found)
         return;
-    ShowMomentTexts(*sign);
+    ShowMomentTexts(found->row.sign);
     SetHeadline(ClickedMomentHeadline(*day, hour * 60 + minute, Text2->text()));
     if (gral_.explanation.explanationOpen)
         Queindica_Click();

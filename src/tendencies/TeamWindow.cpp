@@ -211,7 +211,7 @@ void TeamWindow::Grid1_Moment(int row, int minuteOfDay)
     const std::optional<TeamSpan> span = SpanAt(member, minuteOfDay);
     if (!span)
         return;
-    const MomentTexts texts = MomentTextsFor(gral_, member.memberSign, span->sign);
+    const MomentTexts texts = MomentTextsFor(gral_.levelColors, member.memberSign, span->sign);
     Text1->setText(member.entry);
     Text2->setText(ClickedMomentHeadline(day_, minuteOfDay, texts.headline));
     setLevelFill(*Text2, texts.fill);
