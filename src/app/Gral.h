@@ -10,6 +10,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QTimeZone>
 
 // The calendar row last parsed by LoadSignRow.
 struct CurrentSignRow {
@@ -37,6 +38,7 @@ struct Gral {
     int calendarFirstYear = 0; // the whole years signCalendar was built for; 0 before the first build
     int calendarLastYear = 0;
     int zoneOffset = 12;      // hours added to the base zone (UTC-12): 0..24
+    QTimeZone namedZone;      // the full edition's named zone (ZoneShift.h); when invalid, zoneOffset applies
     CurrentSignRow currentSignRow;
     int dayRowIndex = -1;     // 1-based row of the shown day's first span; -1 when not found
 
@@ -59,6 +61,4 @@ struct Gral {
     bool regionChanged = false;
     bool regionalFirstRun = false;
     bool settingsFailureTold = false; // a settings store that can't be written is told once per run
-    // Shows a region and the daylight-saving flag in the main window's status bar.
-    std::function<void(const QString& zone, bool daylightSaving)> showRegion;
 };
