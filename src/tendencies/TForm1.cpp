@@ -19,6 +19,7 @@
 #include "TrackSpan.h"
 #include "WeekChart.h"
 #include "WindowKit.h"
+#include "ZoneChoice.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -109,7 +110,6 @@ TForm1::TForm1(Gral& gral) : QMainWindow(nullptr), gral_(gral)
     BuildMenus();
     BuildStatusBar();
     setFixedSize(ClientWidth, ClientHeight);
-    gral_.showRegion = [this](const QString& zone, bool daylight) { ShowRegion(zone, daylight); };
 
     // The order below is the program's start-up: each step relies on the ones before it.
     gral_.firstCoveredDay = gral_.coveredPeriod.firstDay;
@@ -136,8 +136,6 @@ TForm1::TForm1(Gral& gral) : QMainWindow(nullptr), gral_(gral)
 
 TForm1::~TForm1()
 {
-    if (gral_.showRegion)
-        gral_.showRegion = nullptr;
     delete explanation_.data();
 }
 
@@ -331,25 +329,23 @@ void TForm1::BuildStatusBar()
     SetHelpContext(bar, HelpMainWindow);
 }
 
-void TForm1::ShowRegion(const QString& zone, bool daylightSaving)
+void TForm1::ShowRegion(const ZoneChoice& choice)
 {
-    StatusPanel0->setText(zone);
-    StatusPanel1->setText(daylightSavingText(daylightSaving));
+    StatusPanel0->setText(ZoneStatusText(choice));
+    StatusPanel1->setText(DaylightStatusText(choice));
     if (team_)
         team_->ShowRegion(StatusPanel0->text(), StatusPanel1->text());
 }
 
 void TForm1::ReadSettings()
 {
-    std::optional<int> zone;
+    std::optional<ZoneChoice> zone;
     {
         SettingsStore store;
-        zone = store.zoneOffset();
+        zone = StoredZoneChoice(store);
         if (zone) {
-            gral_.zoneOffset = *zone;
-            StatusPanel0->setText(store.zoneText());
-            if (store.daylightSaving().value_or(false))
-                StatusPanel1->setText(daylightSavingText(true));
+            ApplyZoneChoice(gral_, *zone);
+            ShowRegion(*zone);
             if (store.levelColour(1)) {
                 std::array<std::optional<ColourValue>, 5> stored;
                 for (int level = 1; level <= 5; ++level)
