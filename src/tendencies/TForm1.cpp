@@ -22,6 +22,7 @@
 #include "ZoneChoice.h"
 
 #include <QAction>
+#include <algorithm>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateEdit>
@@ -37,6 +38,8 @@
 #include <QStatusBar>
 
 namespace {
+constexpr int ZonePanelWidth = 590;     // the status bar's two panels
+constexpr int DaylightPanelWidth = 160;
 // Client area of an outer window of 796 x 559 with the usual caption and 4-pixel borders.
 constexpr int ClientWidth = 788;
 constexpr int ClientHeight = 528;
@@ -323,8 +326,8 @@ void TForm1::BuildStatusBar()
         bar->addWidget(label);
         return label;
     };
-    StatusPanel0 = panel("StatusPanel0", QStringLiteral("Zona Horaria"), 590, Qt::AlignLeft);
-    StatusPanel1 = panel("StatusPanel1", daylightSavingText(false), 160, Qt::AlignHCenter);
+    StatusPanel0 = panel("StatusPanel0", QStringLiteral("Zona Horaria"), ZonePanelWidth, Qt::AlignLeft);
+    StatusPanel1 = panel("StatusPanel1", daylightSavingText(false), DaylightPanelWidth, Qt::AlignHCenter);
     bar->installEventFilter(this);
     SetHelpContext(bar, HelpMainWindow);
 }
@@ -333,6 +336,12 @@ void TForm1::ShowRegion(const ZoneChoice& choice)
 {
     StatusPanel0->setText(ZoneStatusText(choice));
     StatusPanel1->setText(DaylightStatusText(choice));
+    // A zone's name is short and its daylight-saving text long: the second
+    // panel takes what its text needs from the first.
+    const int needed = StatusPanel1->fontMetrics().horizontalAdvance(StatusPanel1->text()) + 16;
+    const int second = choice.named() ? std::max(DaylightPanelWidth, needed) : DaylightPanelWidth;
+    StatusPanel1->setFixedWidth(second);
+    StatusPanel0->setFixedWidth(ZonePanelWidth + DaylightPanelWidth - second);
     if (team_)
         team_->ShowRegion(StatusPanel0->text(), StatusPanel1->text());
 }

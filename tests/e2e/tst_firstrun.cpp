@@ -221,6 +221,9 @@ void TestFirstRun::fullEditionTakesTheSystemZone()
         QCOMPARE(offered, QString("Zona horaria del &sistema: Europe/Madrid"));
         QCOMPARE(main->StatusPanel0->text(), QString("Europe/Madrid"));
         QCOMPARE(main->StatusPanel1->text(), QString("Horario verano: según la fecha"));
+        const QLabel* panel = main->StatusPanel1;
+        QVERIFY(panel->fontMetrics().horizontalAdvance(panel->text()) + 2 * panel->frameWidth() <= panel->maximumWidth());
+        QCOMPARE(main->StatusPanel0->maximumWidth() + panel->maximumWidth(), 750);
         QCOMPARE(start.gral.namedZone.id(), QByteArray("Europe/Madrid"));
         main->close();
     }
