@@ -27,6 +27,19 @@ QString ItemZoneName(const QListWidgetItem* item)
     return item ? item->data(ZoneNameRole).toString() : QString();
 }
 
+// Makes a zone the list's current line, without counting as the user's choice.
+void SelectZoneItem(QListWidget* list, const QString& name)
+{
+    const QSignalBlocker quiet(list);
+    for (int row = 0; row < list->count(); ++row) {
+        if (ItemZoneName(list->item(row)) == name) {
+            list->setCurrentRow(row);
+            list->scrollToItem(list->item(row), QAbstractItemView::PositionAtCenter);
+            return;
+        }
+    }
+}
+
 } // namespace
 
 void TForm3::buildZoneControls()
@@ -90,19 +103,6 @@ void TForm3::buildZoneControls()
     connect(List1, &QListWidget::currentItemChanged, this, [this] { List1_Click(); });
 }
 
-// The list's current line, and the zone shown, without counting as the user's choice.
-static void SelectZoneItem(QListWidget* list, const QString& name)
-{
-    const QSignalBlocker quiet(list);
-    for (int row = 0; row < list->count(); ++row) {
-        if (ItemZoneName(list->item(row)) == name) {
-            list->setCurrentRow(row);
-            list->scrollToItem(list->item(row), QAbstractItemView::PositionAtCenter);
-            return;
-        }
-    }
-}
-
 void TForm3::ShowStoredZone(const ZoneChoice& stored)
 {
     if (!Radio1)
@@ -146,7 +146,7 @@ void TForm3::Radio_Click(QRadioButton* radio)
     } else if (const QString name = ItemZoneName(List1->currentItem()); !name.isEmpty()) {
         ChooseNamedZone(name);
     } else {
-        List1->setCurrentRow(0); // nothing chosen in the list yet: its first line
+        Edit1_KeyDown(Qt::Key_Down); // nothing chosen in the list yet: its first line the search shows
     }
 }
 
