@@ -19,8 +19,6 @@ private slots:
     void storedNameFallsBack_data();
     void storedNameFallsBack();
     void classicChoiceRemovesTheName();
-    void texts_data();
-    void texts();
     void search_data();
     void search();
     void listedZones();
@@ -128,35 +126,6 @@ void TestZoneChoice::classicChoiceRemovesTheName()
     StoreZoneChoice(store, ClassicZoneChoice(21, 12, false));
     QVERIFY(store.zoneName().isEmpty());
     QCOMPARE(StoredZoneChoice(store)->zoneName, QString());
-}
-
-void TestZoneChoice::texts_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("daylight");
-    QTest::addColumn<QString>("status");
-    QTest::addColumn<QString>("daylightStatus");
-    QTest::addColumn<QString>("question");
-    QTest::newRow("classic") << "" << true << "(GMT+01:00) Bruselas, Copenhague, Madrid, París, Vilnius"
-                             << "Horario verano: SI"
-                             << "Confirme selección:\r\r\"(GMT+01:00) Bruselas, Copenhague, Madrid, París, "
-                                "Vilnius\".\r\rHorario verano: SI.";
-    QTest::newRow("named") << "Europe/Madrid" << true << "Europe/Madrid" << "Horario verano: según la fecha"
-                           << "Confirme selección:\r\r\"Europe/Madrid\".\r\rHorario verano: según la fecha.";
-}
-
-void TestZoneChoice::texts()
-{
-    QFETCH(QString, name);
-    QFETCH(bool, daylight);
-    QFETCH(QString, status);
-    QFETCH(QString, daylightStatus);
-    QFETCH(QString, question);
-    ZoneChoice choice = ClassicZoneChoice(24, 13, daylight);
-    choice.zoneName = name;
-    QCOMPARE(ZoneStatusText(choice), status);
-    QCOMPARE(DaylightStatusText(choice), daylightStatus);
-    QCOMPARE(ZoneConfirmationText(choice), question);
 }
 
 void TestZoneChoice::search_data()
