@@ -7,6 +7,7 @@
 #include "DayNumber.h"
 #include "SignCalendar.h"
 #include "SignChanges.h"
+#include "ZoneShift.h"
 
 #include <benchmark/benchmark.h>
 
@@ -92,6 +93,47 @@ void BM_BuildFullWindow(benchmark::State& state)
         state.SkipWithError("the window does not hold 31/12/2026");
 }
 BENCHMARK(BM_BuildFullWindow)->Arg(0)->Arg(13)->Unit(benchmark::kMillisecond);
+
+// Shifting two years (2025-2026, or 2099-2100 past the zone database's last
+// listed change, where the offsets come from the zone's rule) to a named
+// zone's clock: the offset at each change's instant, the rows and their dates.
+// The target is 5 ms.
+void BM_ShiftNamedZone(benchmark::State& state)
+{
+    const QTimeZone madrid(QByteArrayLiteral("Europe/Madrid"));
+    if (!madrid.isValid()) {
+        state.SkipWithError("no time zone database (package tzdata)");
+        return;
+    }
+    const int firstYear = int(state.range(0));
+    const int firstDay = int(DayNumberFromDate(QDate(firstYear, 1, 1)));
+    const int lastDay = int(DayNumberFromDate(QDate(firstYear + 1, 12, 31)));
+    const std::vector<SignChange> changes = SignChangesBetween(firstDay - ZoneChangesDaysBefore, lastDay);
+    const DatePattern pattern(QStringLiteral("dd/MM/yyyy"));
+    qsizetype rows = 0;
+    for (auto _ : state) {
+        const ZoneRows shifted = ShiftChangesToZone(changes, madrid, firstDay, lastDay, pattern);
+        rows = shifted.lines.size();
+        benchmark::DoNotOptimize(rows);
+    }
+    if (rows < lastDay - firstDay + 1)
+        state.SkipWithError("not every date has its rows");
+}
+BENCHMARK(BM_ShiftNamedZone)->Arg(2025)->Arg(2099)->Unit(benchmark::kMillisecond);
+
+// The whole build for a named zone, the lunar theory included, as the full edition does it.
+void BM_BuildFullWindowNamedZone(benchmark::State& state)
+{
+    Gral gral = FullGral(12);
+    gral.calendar.namedZone = QTimeZone(QByteArrayLiteral("Europe/Madrid"));
+    for (auto _ : state) {
+        BuildShiftedCalendarYears(gral, 2025, 2026);
+        benchmark::DoNotOptimize(gral.calendar.signCalendar.size());
+    }
+    if (gral.calendar.dayRows.rowOf(DayNumberFromDate(QDate(2026, 12, 31))) < 1)
+        state.SkipWithError("the window does not hold 31/12/2026 (no time zone database?)");
+}
+BENCHMARK(BM_BuildFullWindowNamedZone)->Unit(benchmark::kMillisecond);
 
 // The day lookup of the main window and the print (the window already holds the week).
 void BM_CalendarDayRow(benchmark::State& state)

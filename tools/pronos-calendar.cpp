@@ -3,6 +3,8 @@
 //   pronos-calendar [--offset N] [--pattern P]   the region's list, one line per row
 //   pronos-calendar --years A-B [--offset N] [--pattern P]
 //                                                the same for the whole years A..B of 1900-2100
+//   pronos-calendar --zone NAME [--years A-B] [--pattern P]
+//                                                the same on the clock of a named time zone
 //   pronos-calendar --changes [--pattern P]      every sign change: UT instant and base-zone minute
 #include "CalendarWindow.h"
 #include "DatePattern.h"
@@ -73,7 +75,8 @@ int main(int argc, char* argv[])
     const QCommandLineOption changesOption(QStringLiteral("changes"), QStringLiteral("Print every sign change of the base calendar instead."));
     const QCommandLineOption tableOption(QStringLiteral("table"), QStringLiteral("Print the sign changes computed from the lunar theory as the rows of src/calendar/SignChangeTable.inc."));
     const QCommandLineOption yearsOption(QStringLiteral("years"), QStringLiteral("Print the whole years A..B (within 1900-2100) instead of 2003-2004."), QStringLiteral("A-B"));
-    parser.addOptions({offsetOption, patternOption, changesOption, tableOption, yearsOption});
+    const QCommandLineOption zoneOption(QStringLiteral("zone"), QStringLiteral("A time zone by name (Europe/Madrid): each change at that zone's offset at its instant, instead of --offset."), QStringLiteral("NAME"));
+    parser.addOptions({offsetOption, patternOption, changesOption, tableOption, yearsOption, zoneOption});
     parser.process(app);
 
     QTextStream out(stdout);
@@ -117,6 +120,15 @@ int main(int argc, char* argv[])
         return 2;
     }
     gral.calendar.zoneOffset = offset;
+    if (parser.isSet(zoneOption)) {
+        gral.calendar.namedZone = QTimeZone(parser.value(zoneOption).toUtf8());
+        if (!gral.calendar.namedZone.isValid() || parser.isSet(offsetOption)) {
+            err << "pronos-calendar: --zone takes a time zone the system knows (such as Europe/Madrid), "
+                   "and no --offset beside it"
+                << Qt::endl;
+            return 2;
+        }
+    }
     if (parser.isSet(yearsOption)) {
         const std::optional<CalendarYears> years = ReadYears(parser.value(yearsOption));
         if (!years) {

@@ -34,6 +34,7 @@ const Edition& FullEdition()
         true,
         QStringLiteral("com.example.zeltmark.pronosfull"),
         true,
+        true,
     };
     return full;
 }

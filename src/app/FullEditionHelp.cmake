@@ -26,6 +26,9 @@ swap("desde el 1 de enero\nde 2003 hasta el 31 de diciembre de 2004."
 swap("(1 de\nenero de 2003 a 31 de diciembre de 2004)"
      "(1 de\nenero de 1900 a 31 de diciembre de 2100)")
 
+swap("casilla **Horario de verano**. Si la casilla está marcada pero la región no\ntiene adelanto, desmárquela."
+     "casilla **Horario de verano**. Si la casilla está marcada pero la región no\ntiene adelanto, desmárquela.\n\n### Zonas horarias por nombre\n\nDebajo del mapa puede elegirse, en lugar de una región, una zona horaria por\nsu nombre: **Zona horaria del sistema** (la del equipo, por ejemplo\n\"Europe/Madrid\", elegida de entrada la primera vez) u **Otra zona horaria**,\nbuscada escribiendo parte de su nombre (la flecha abajo pasa a la lista y\nIntro confirma). Con una zona por nombre cada fecha usa la hora que regía en\nesa zona ese día, con o sin horario de verano, también en los años pasados;\npor eso la casilla **Horario de verano** queda desactivada. El día en que se\nadelanta o atrasa el reloj se muestra igualmente con sus 24 horas.")
+
 # The team window exists in the full edition only: its entries and its topic.
 swap("- [Explicación de la tendencia](#8): la ventana \"¿Qué indica?\"."
      "- [Explicación de la tendencia](#8): la ventana \"¿Qué indica?\".\n- [Equipo](#9): las tendencias de todo el equipo en un mismo día.")

@@ -13,6 +13,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QTimeZone>
 
 // What the program found at start: folders, the short-date pattern, the help
 // file, and whether it has been asked to end.
@@ -43,6 +44,7 @@ struct CalendarState {
     int calendarFirstYear = 0; // the whole years signCalendar was built for; 0 before the first build
     int calendarLastYear = 0;
     int zoneOffset = 12;      // hours added to the base zone (UTC-12): 0..24
+    QTimeZone namedZone;      // the full edition's named zone (ZoneShift.h); when invalid, zoneOffset applies
     SignRow currentSignRow;  // the row last parsed by LoadSignRow
     int dayRowIndex = -1;     // 1-based row of the shown day's first span; -1 when not found
     double firstCoveredDay = FirstCoveredDayNumber;
@@ -76,6 +78,4 @@ struct Gral {
     bool regionChanged = false;
     bool regionalFirstRun = false;
     bool settingsFailureTold = false; // a settings store that can't be written is told once per run
-    // Shows a region and the daylight-saving flag in the main window's status bar.
-    std::function<void(const QString& zone, bool daylightSaving)> showRegion;
 };

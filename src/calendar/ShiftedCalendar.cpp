@@ -5,6 +5,7 @@
 #include "SignCalendar.h"
 #include "SignRowText.h"
 #include "YearTable.h"
+#include "ZoneShift.h"
 
 #include <QDate>
 #include <algorithm>
@@ -123,6 +124,10 @@ void BuildShiftedCalendarYears(Gral& gral, int firstYear, int lastYear)
     const CalendarState& calendar = gral.calendar;
     const int firstDay = int(std::max(DayNumberFromDate(QDate(firstYear, 1, 1)), std::floor(calendar.firstCoveredDay)));
     const int lastDay = int(std::min(DayNumberFromDate(QDate(lastYear, 12, 31)), std::floor(calendar.lastCoveredDay)));
+    if (calendar.namedZone.isValid()) {
+        BuildNamedZoneCalendar(gral, firstYear, lastYear, firstDay, lastDay);
+        return;
+    }
     QString failure;
     {
         BusyCursor busy(gral);

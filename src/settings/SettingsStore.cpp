@@ -36,6 +36,7 @@ const QString KeyPosMap = QStringLiteral("PosMap");
 const QString KeyUbMapa = QStringLiteral("UBMapa");
 const QString KeyDaylight = QStringLiteral("Hora verano");
 const QString KeyZone = QStringLiteral("Zona");
+const QString KeyZoneName = QStringLiteral("Zona horaria");
 const QString KeyMember = QStringLiteral("Integrante");
 QString ColourKey(int level) { return QStringLiteral("Color%1").arg(level); }
 } // namespace
@@ -84,6 +85,8 @@ void SettingsStore::setDaylightSaving(bool on) { d->settings.setValue(KeyDayligh
 QString SettingsStore::zoneText() const { return d->settings.value(KeyZone).toString(); }
 bool SettingsStore::hasZoneText() const { return d->settings.contains(KeyZone); }
 void SettingsStore::setZoneText(const QString& text) { d->settings.setValue(KeyZone, text); }
+QString SettingsStore::zoneName() const { return d->settings.value(KeyZoneName).toString(); }
+void SettingsStore::setZoneName(const QString& name) { d->settings.setValue(KeyZoneName, name); }
 
 std::optional<QString> SettingsStore::member() const
 {

@@ -37,6 +37,9 @@ public:
     QString zoneText() const;
     bool hasZoneText() const;
     void setZoneText(const QString& text);
+    // "Zona horaria": the full edition's named time zone ("Europe/Madrid"); absent for a classic region.
+    QString zoneName() const;
+    void setZoneName(const QString& name);
     // "Integrante": the last selected member as "NAME - date".
     std::optional<QString> member() const;
     void setMember(const QString& entry);

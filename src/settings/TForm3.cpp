@@ -1,5 +1,6 @@
 #include "TForm3.h"
 
+#include "Edition.h"
 #include "HelpContext.h"
 #include "HelpFile.h"
 #include "KeyboardChoice.h"
@@ -16,9 +17,11 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDateTime>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 
@@ -137,6 +140,9 @@ void TForm3::buildControls()
     connect(Button1, &QPushButton::clicked, this, [this] { Button1_Click(); });
     connect(Button2, &QPushButton::clicked, this, [this] { Button2_Click(); });
     connect(Button3, &QPushButton::clicked, this, [this] { Button3_Click(); });
+
+    if (CurrentEdition().namedZones)
+        buildZoneControls();
 }
 
 void TForm3::Form3_Create()
@@ -144,29 +150,24 @@ void TForm3::Form3_Create()
     closingGuard_ = true;
     Button2->setEnabled(!gral_.regionalFirstRun);
 
-    bool daylight = false;
+    std::optional<ZoneChoice> stored;
     {
         SettingsStore store;
-        if (const std::optional<int> offset = store.zoneOffset()) {
-            // A line or zone missing (or out of range) beside "GMT" is taken
-            // from the other one, and from the GMT defaults when both are.
-            const std::optional<int> storedLine = store.regionLine();
-            const std::optional<int> storedZone = store.zoneIndex();
-            const int line = storedLine.value_or(storedZone ? ZoneAt(*storedZone).regionLine : GmtRegionLine);
-            Combo1->setCurrentIndex(line);
-            zoneIndex_ = storedZone.value_or(ZoneOfRegionLine(RegionLines().at(line)).value_or(GmtZoneIndex));
-            gral_.calendar.zoneOffset = *offset;
-            ShowZone(zoneIndex_);
-            daylight = store.daylightSaving().value_or(false);
-        } else {
-            Combo1->setCurrentIndex(GmtRegionLine);
-            ShowZone(GmtZoneIndex);
-            gral_.calendar.zoneOffset = GmtZoneIndex;
-            zoneIndex_ = GmtZoneIndex;
-            Button1->setEnabled(true);
-        }
+        stored = StoredZoneChoice(store);
     }
-    Check1->setChecked(daylight);
+    if (stored) {
+        Combo1->setCurrentIndex(stored->regionLine);
+        zoneIndex_ = stored->zoneIndex;
+        ShowZone(zoneIndex_);
+        Check1->setChecked(stored->daylightSaving);
+        ShowStoredZone(*stored);
+    } else {
+        Combo1->setCurrentIndex(GmtRegionLine);
+        ShowZone(GmtZoneIndex);
+        zoneIndex_ = GmtZoneIndex;
+        Button1->setEnabled(true);
+        ShowFirstRunZone();
+    }
     CheckHelpFile(gral_);
 }
 
@@ -192,6 +193,13 @@ void TForm3::ShowZone(int zone)
 
 bool TForm3::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == Edit1 && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Down || key == Qt::Key_Up) {
+            Edit1_KeyDown(key);
+            return true;
+        }
+    }
     if (watched == Image1) {
         if (event->type() == QEvent::MouseButtonPress) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
@@ -228,6 +236,7 @@ void TForm3::Image1_Choose(int zone)
 {
     ShowZone(zone);
     Combo1->setCurrentIndex(ZoneAt(zone).regionLine);
+    ChooseClassicZone();
 }
 
 void TForm3::Image1_MouseMove(int y)
@@ -243,6 +252,7 @@ void TForm3::Combo1_Click(int line)
     Button1->setEnabled(true);
     if (const std::optional<int> zone = ZoneOfRegionLine(Combo1->itemText(line)))
         ShowZone(*zone);
+    ChooseClassicZone();
 }
 
 void TForm3::Check1_Click()
@@ -250,26 +260,27 @@ void TForm3::Check1_Click()
     Button1->setEnabled(true);
 }
 
+ZoneChoice TForm3::choice() const
+{
+    const QString name = chosenZoneName();
+    if (!name.isEmpty())
+        return NamedZoneChoice(name, QDateTime::currentDateTimeUtc(), Check1->isChecked());
+    return ClassicZoneChoice(Combo1->currentIndex(), zoneIndex_, Check1->isChecked());
+}
+
 void TForm3::Button1_Click()
 {
-    const int line = Combo1->currentIndex();
-    const QString region = Combo1->currentText();
-    const bool daylight = Check1->isChecked();
-    if (ProgramMessage(gral_, RegionConfirmationText(region, daylight), StyleOkCancel) != ResultOk)
+    const ZoneChoice chosen = choice();
+    if (ProgramMessage(gral_, ZoneConfirmationText(chosen), StyleOkCancel) != ResultOk)
         return; // the window stays open, nothing changed
 
-    gral_.calendar.zoneOffset = ZoneOffsetFor(zoneIndex_, daylight);
     {
         SettingsStore store;
-        store.setRegionLine(line);
-        store.setZoneIndex(zoneIndex_);
-        store.setZoneOffset(gral_.calendar.zoneOffset);
-        store.setDaylightSaving(daylight);
-        store.setZoneText(region);
+        StoreZoneChoice(store, chosen);
         CommitSettings(gral_, store);
     }
-    if (gral_.showRegion)
-        gral_.showRegion(region, daylight);
+    ApplyZoneChoice(gral_, chosen);
+    emit regionSaved(chosen);
     if (!DateFormatChanged(gral_))
         BuildShiftedCalendar(gral_);
 

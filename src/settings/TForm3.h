@@ -1,8 +1,10 @@
 #pragma once
 // "Configuración regional": the region list, the world map with its hour
-// strip, the daylight-saving box. On "Aceptar" the zone is saved and the sign
-// calendar is shifted to it anew.
+// strip, the daylight-saving box, and in the full edition the time zones by
+// name. Nothing is put into force before "Aceptar": then the zone is saved,
+// reported through regionSaved and the sign calendar is shifted to it anew.
 #include "Gral.h"
+#include "ZoneChoice.h"
 
 #include <QDialog>
 
@@ -10,7 +12,10 @@ class QCheckBox;
 class QComboBox;
 class QFrame;
 class QLabel;
+class QLineEdit;
+class QListWidget;
 class QPushButton;
+class QRadioButton;
 
 class TForm3 : public QDialog {
     Q_OBJECT
@@ -29,6 +34,19 @@ public:
     QPushButton* Button1 = nullptr; // "Aceptar"
     QPushButton* Button2 = nullptr; // "Cancelar"
     QPushButton* Button3 = nullptr; // "Ayuda"
+    // The full edition's time zones by name (null in the DEMO).
+    QRadioButton* Radio1 = nullptr; // the region of the list or the map
+    QRadioButton* Radio2 = nullptr; // "Zona horaria del sistema"
+    QRadioButton* Radio3 = nullptr; // another zone of the list below
+    QLineEdit* Edit1 = nullptr;     // search in the zone list
+    QListWidget* List1 = nullptr;   // every zone the system knows, with its offset now
+
+    // What "Aceptar" would save now.
+    ZoneChoice choice() const;
+
+signals:
+    // A zone was confirmed and saved (and put into force in the shared state).
+    void regionSaved(const ZoneChoice& choice);
 
 public slots:
     void reject() override;
@@ -51,9 +69,21 @@ private:
     void Button2_Click();
     void Button3_Click();
     bool closingRefused() const;
+    // The named-zone controls (TForm3Zones.cpp).
+    void buildZoneControls();
+    void ShowStoredZone(const ZoneChoice& stored);
+    void ShowFirstRunZone();
+    void Radio_Click(QRadioButton* radio);
+    void Edit1_Change(const QString& text);
+    void Edit1_KeyDown(int key);
+    void List1_Click();
+    void ChooseNamedZone(const QString& name);
+    void ChooseClassicZone();
+    QString chosenZoneName() const;
 
     Gral& gral_;
     int zoneIndex_ = 0;
     bool closingGuard_ = true;
     bool centred_ = false;
+    QString systemZone_; // the system's time zone by name, empty when unknown (full edition)
 };

@@ -1,6 +1,7 @@
 #include "PrintComposition.h"
 
 #include "SignCalendar.h"
+#include "SignRowText.h"
 #include "SystemDateFormat.h"
 #include "TendencyRule.h"
 #include "TendencyTexts.h"
@@ -51,8 +52,9 @@ QString Hours(int fromMinute, int toMinute)
     return QStringLiteral("De %1 hs. a %2 hs.").arg(FormatHourMinute(fromMinute), FormatHourMinute(toMinute));
 }
 
-// A day has one span when its first row runs to the day's last minute.
-bool SingleSpan(const SignRow& row) { return row.toMinute % 60 >= 59; }
+// A day has one span when its first row runs to the day's last minute (a
+// named zone's change may end a first row at any other hh:59).
+bool SingleSpan(const SignRow& row) { return row.toMinute == LastMinuteOfDay; }
 
 class TendencyPrint {
 public:

@@ -19,8 +19,10 @@
 #include "TrackSpan.h"
 #include "WeekChart.h"
 #include "WindowKit.h"
+#include "ZoneChoice.h"
 
 #include <QAction>
+#include <algorithm>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateEdit>
@@ -36,6 +38,8 @@
 #include <QStatusBar>
 
 namespace {
+constexpr int ZonePanelWidth = 590;     // the status bar's two panels
+constexpr int DaylightPanelWidth = 160;
 // Client area of an outer window of 796 x 559 with the usual caption and 4-pixel borders.
 constexpr int ClientWidth = 788;
 constexpr int ClientHeight = 528;
@@ -109,7 +113,6 @@ TForm1::TForm1(Gral& gral) : QMainWindow(nullptr), gral_(gral)
     BuildMenus();
     BuildStatusBar();
     setFixedSize(ClientWidth, ClientHeight);
-    gral_.showRegion = [this](const QString& zone, bool daylight) { ShowRegion(zone, daylight); };
 
     // The order below is the program's start-up: each step relies on the ones before it.
     gral_.calendar.firstCoveredDay = gral_.calendar.coveredPeriod.firstDay;
@@ -136,8 +139,6 @@ TForm1::TForm1(Gral& gral) : QMainWindow(nullptr), gral_(gral)
 
 TForm1::~TForm1()
 {
-    if (gral_.showRegion)
-        gral_.showRegion = nullptr;
     delete explanation_.data();
 }
 
@@ -325,31 +326,35 @@ void TForm1::BuildStatusBar()
         bar->addWidget(label);
         return label;
     };
-    StatusPanel0 = panel("StatusPanel0", QStringLiteral("Zona Horaria"), 590, Qt::AlignLeft);
-    StatusPanel1 = panel("StatusPanel1", daylightSavingText(false), 160, Qt::AlignHCenter);
+    StatusPanel0 = panel("StatusPanel0", QStringLiteral("Zona Horaria"), ZonePanelWidth, Qt::AlignLeft);
+    StatusPanel1 = panel("StatusPanel1", daylightSavingText(false), DaylightPanelWidth, Qt::AlignHCenter);
     bar->installEventFilter(this);
     SetHelpContext(bar, HelpMainWindow);
 }
 
-void TForm1::ShowRegion(const QString& zone, bool daylightSaving)
+void TForm1::ShowRegion(const ZoneChoice& choice)
 {
-    StatusPanel0->setText(zone);
-    StatusPanel1->setText(daylightSavingText(daylightSaving));
+    StatusPanel0->setText(ZoneStatusText(choice));
+    StatusPanel1->setText(DaylightStatusText(choice));
+    // A zone's name is short and its daylight-saving text long: the second
+    // panel takes what its text needs from the first.
+    const int needed = StatusPanel1->fontMetrics().horizontalAdvance(StatusPanel1->text()) + 16;
+    const int second = choice.named() ? std::max(DaylightPanelWidth, needed) : DaylightPanelWidth;
+    StatusPanel1->setFixedWidth(second);
+    StatusPanel0->setFixedWidth(ZonePanelWidth + DaylightPanelWidth - second);
     if (team_)
         team_->ShowRegion(StatusPanel0->text(), StatusPanel1->text());
 }
 
 void TForm1::ReadSettings()
 {
-    std::optional<int> zone;
+    std::optional<ZoneChoice> zone;
     {
         SettingsStore store;
-        zone = store.zoneOffset();
+        zone = StoredZoneChoice(store);
         if (zone) {
-            gral_.calendar.zoneOffset = *zone;
-            StatusPanel0->setText(store.zoneText());
-            if (store.daylightSaving().value_or(false))
-                StatusPanel1->setText(daylightSavingText(true));
+            ApplyZoneChoice(gral_, *zone);
+            ShowRegion(*zone);
             if (store.levelColour(1)) {
                 std::array<std::optional<ColourValue>, 5> stored;
                 for (int level = 1; level <= 5; ++level)

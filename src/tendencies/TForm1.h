@@ -20,6 +20,7 @@ class TForm5;
 class TeamWindow;
 class WeekChart;
 class ChartImage;
+struct ZoneChoice;
 
 // Where a date to be shown comes from: the system (start, another member) or the user's entry.
 
@@ -109,7 +110,7 @@ private:
     void BuildStatusBar();
     void ReadSettings();
     void FirstRunPath();
-    void ShowRegion(const QString& zone, bool daylightSaving);
+    void ShowRegion(const ZoneChoice& choice);
     // Spans the track bar over the days that `day` belongs with (TrackSpanFor).
     void ApplyTrackSpan(double day);
     // Moves the track bar to a day's position without running its change handler.

@@ -207,6 +207,7 @@ void TForm1::OpenRegionalWindow()
 {
     gral_.regionChanged = false;
     TForm3 window(gral_, this);
+    connect(&window, &TForm3::regionSaved, this, &TForm1::ShowRegion);
     RunModal(gral_, window);
 }
 

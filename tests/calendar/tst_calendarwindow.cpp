@@ -2,6 +2,7 @@
 // byte, year tables derived from the sign changes, every row of sample years
 // (the period's two ends among them) against a plain model of the zone shift,
 // the window of years that moves with the shown day, and the day table.
+#include "CalendarInvariants.h"
 #include "CalendarWindow.h"
 #include "DatePattern.h"
 #include "DayNumber.h"
@@ -14,6 +15,7 @@
 
 #include <QCryptographicHash>
 #include <QProcess>
+#include <QTimeZone>
 #include <QSet>
 #include <QTest>
 #include <algorithm>
@@ -69,45 +71,6 @@ QStringList ModelRows(int firstDay, int lastDay, int offset, const std::vector<S
     return rows;
 }
 
-// The invariants every calendar list keeps; an empty text when it keeps them.
-QString BrokenInvariant(const QStringList& rows, int firstDay, int lastDay)
-{
-    int previousDay = firstDay - 1, previousTo = LastMinuteOfDay, previousSign = 0, rowsOfDay = 0;
-    qint64 previousChange = -1;
-    for (const QString& line : rows) {
-        const int day = int(DatePattern(Dmy).parse(line.left(10)).value_or(-1));
-        const int from = *ReadHourMinute(FromField(line));
-        const int to = *ReadHourMinute(ToField(line));
-        const int sign = *ReadTwoDigits(SignField(line));
-        if (line.size() != 25 || sign < 1 || sign > 12)
-            return "malformed: " + line;
-        if (day == previousDay) {
-            if (++rowsOfDay > 2)
-                return "third row: " + line;
-            if (from != previousTo + 1 || sign != previousSign % 12 + 1)
-                return "no change continuity: " + line;
-            if (from % 60 >= 58 || from % 60 <= 1)
-                return "change on :58..:01: " + line;
-            const qint64 change = qint64(day) * 1440 + from;
-            if (previousChange >= 0 && (change - previousChange < 1.9 * 1440 || change - previousChange > 2.6 * 1440))
-                return "changes too close or too far: " + line;
-            previousChange = change;
-        } else {
-            if (day != previousDay + 1 || from != 0 || previousTo != LastMinuteOfDay)
-                return "gap between days: " + line;
-            if (previousSign != 0 && sign != previousSign)
-                return "sign changed at midnight: " + line;
-            rowsOfDay = 1;
-        }
-        previousDay = day;
-        previousTo = to;
-        previousSign = sign;
-    }
-    if (previousDay != lastDay || previousTo != LastMinuteOfDay)
-        return QStringLiteral("ends on day %1, not %2").arg(previousDay).arg(lastDay);
-    return {};
-}
-
 void UseFullPeriod(Gral& gral)
 {
     gral.calendar.firstCoveredDay = FullFirstDayNumber;
@@ -131,6 +94,8 @@ private slots:
     void demoListsUnchanged_data();
     void demoListsUnchanged();
     void demoYearTablesDerived();
+    void classicYearsUnchanged_data();
+    void classicYearsUnchanged();
     void yearRowCountsOverThePeriod();
     void yearsAgainstModel_data();
     void yearsAgainstModel();
@@ -224,6 +189,66 @@ void TestCalendarWindow::demoYearTablesDerived()
         QCOMPARE(derived.lastIndex, demo.lastIndex);
         QCOMPARE(derived.baseDate, demo.baseDate);
     }
+}
+
+void TestCalendarWindow::classicYearsUnchanged_data()
+{
+    QTest::addColumn<int>("firstYear");
+    QTest::addColumn<int>("lastYear");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<QByteArray>("hash");
+    // `pronos-calendar --years A-B --offset N | sha1sum` of the 25 whole-hour
+    // regions as they were before time zones by name came.
+    const struct {
+        int first, last;
+        std::array<const char*, 25> hashes;
+    } expected[] = {
+        {1900, 1901,
+         {"037c328bd30606c6", "35bf5ca960102dbe", "6c7c4e01adc5cc38", "a41db3a05cd86ae9", "b623eeb9c3565de0",
+          "d9e4ae78cfeb8825", "ef58e11f2d08987d", "67d95ce6f9140283", "f803d39fab649941", "c0a2ddd4dd52ba71",
+          "d7ee8807e8f15e92", "71cd86e7d93c049c", "690478887e81179a", "d958cc4bac856d97", "4be04af016eabac5",
+          "8172fce6b25c3f0a", "0af89392da371d06", "a87a01023aee9d54", "036dd757272311ec", "3061adcd8c01f7f0",
+          "284450934976f19f", "f7881dbeb96d5b37", "e289bf951bbb0ee3", "1056abbdbce63a7d", "037c328bd30606c6"}},
+        {1969, 1970,
+         {"ac09e05e6e79bea6", "0d11333ab5d3984f", "57a9455d669a19b2", "cd291ba4303f2bc7", "e8e64495261de602",
+          "e4018b9e6c30baa3", "e02a84f8c6b4f9d7", "33aa7d7d2002bc44", "4e6f0fc15ed892e6", "fa1e032087b3d083",
+          "6a94e3dbda404fcf", "47d12db0de0bcfda", "994a319a0be885f7", "70c1f7deb9cb9232", "2876e3545ecd1525",
+          "263cfebc2cb57522", "523ca13d3730c58b", "e8b38626ccd56114", "3d2e81790d9a322c", "e747cc1477f2692c",
+          "6a38bb1c2361be70", "9b96e2f4b77c9973", "5d5819ad38d95c24", "678d0f38ecb24e9a", "ac09e05e6e79bea6"}},
+        {2025, 2026,
+         {"b725efecc6b0d501", "0ce92a5ca4a47219", "c5eaedd58b1c76b3", "b6a08a94756fc419", "4a03a5959c5001da",
+          "c673fa40cec995dc", "22ee5fbbd261abf0", "0e743604f2a1e9d3", "5c0d9ea49b4bebe7", "e08d6dbea3b78379",
+          "0fe985ada3847bd1", "d9f27cae073ca378", "53d9f71d67d9fe1d", "6f753cc3860cc4ca", "16e43edc8c6052d2",
+          "00a2e69e90bdab0d", "28ae06b4318c3618", "86048a88971da3af", "ab60a25012e05f7c", "23a6b20134cd5d6e",
+          "fa2b690e1280bb72", "6cbc569340c3047a", "76552dec679882a2", "63284cba964a0122", "b725efecc6b0d501"}},
+        {2099, 2100,
+         {"5cbb5c41775d20ce", "43a922ac87347424", "64baca7031aa34dd", "0c38fcd337a7a54f", "c819eaaa3adde324",
+          "58ff9a208a9b5985", "3161e5337244c8b2", "7b75df2440486163", "dcfd2e4e3432e173", "5287baf7b668b7d5",
+          "3a3c8971c74d9764", "42ac76fc9198b66a", "cf91a8e742ceb4d0", "5406b4542a076327", "e5decb1183dfb821",
+          "f5cadc89ca6f75fe", "c56bfbf5a686526c", "cfd9ec0a79514247", "aac3d62148128b67", "2a270273a64f68b7",
+          "7f690e1fca0d3cf3", "caf3b510c4eceab4", "840ebc5c96b57e07", "a4a47c56f49eed3c", "5cbb5c41775d20ce"}},
+    };
+    for (const auto& [first, last, hashes] : expected)
+        for (int offset = 0; offset <= 24; ++offset)
+            QTest::addRow("%d-%d offset %d", first, last, offset) << first << last << offset
+                                                            << QByteArray(hashes[size_t(offset)]);
+}
+
+// The whole-hour regions of the full edition give the same bytes as before,
+// also after a build for a named zone.
+void TestCalendarWindow::classicYearsUnchanged()
+{
+    QFETCH(int, firstYear);
+    QFETCH(int, lastYear);
+    QFETCH(int, offset);
+    QFETCH(QByteArray, hash);
+    UseFullPeriod(gral_);
+    gral_.calendar.zoneOffset = offset;
+    gral_.calendar.namedZone = QTimeZone(QByteArrayLiteral("Asia/Kolkata"));
+    BuildShiftedCalendarYears(gral_, firstYear, lastYear);
+    gral_.calendar.namedZone = QTimeZone();
+    BuildShiftedCalendarYears(gral_, firstYear, lastYear);
+    QCOMPARE(ListHash(gral_.calendar.signCalendar), hash);
 }
 
 void TestCalendarWindow::yearRowCountsOverThePeriod()
@@ -404,6 +429,13 @@ void TestCalendarWindow::calendarToolPrintsYears_data()
                                     << "31/12/2100 00:00 23:59 10";
     QTest::newRow("DEMO without --years") << QStringList{"--offset", "13"} << 0 << Dmy << "01/01/2003 00:00 23:59 09"
                                           << "31/12/2004 06:34 23:59 06";
+    // A named zone: 2026 on Madrid's clock (winter time in January, summer time in August).
+    QTest::newRow("2026 in Europe/Madrid") << QStringList{"--zone", "Europe/Madrid", "--years", "2026"} << 0 << Dmy
+                                           << "01/01/2026" << "31/12/2026";
+    QTest::newRow("unknown zone") << QStringList{"--zone", "Europe/Nowhere", "--years", "2026"} << 2 << Dmy
+                                  << QString() << QString();
+    QTest::newRow("zone and offset") << QStringList{"--zone", "UTC", "--offset", "13"} << 2 << Dmy << QString()
+                                     << QString();
     QTest::newRow("before 1900") << QStringList{"--years", "1899-1900"} << 2 << Dmy << QString() << QString();
     QTest::newRow("after 2100") << QStringList{"--years", "2100-2101"} << 2 << Dmy << QString() << QString();
     QTest::newRow("reversed") << QStringList{"--years", "2027-2025"} << 2 << Dmy << QString() << QString();

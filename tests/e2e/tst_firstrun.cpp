@@ -20,6 +20,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTimeZone>
 #include <QTest>
 #include <cmath>
 #include <cstring>
@@ -76,6 +78,7 @@ private slots:
     void damagedMembersFileIsPurgedWithBackup();
     void fullEditionOpensOnToday_data();
     void fullEditionOpensOnToday();
+    void fullEditionTakesTheSystemZone();
     void membersBesideTheProgramAreCarriedOverOnce();
     void dataFolderThatCannotBeCreatedEndsTheStart();
 };
@@ -180,6 +183,58 @@ void TestFirstRun::fullEditionOpensOnToday()
     QVERIFY(start.messages.texts().constLast().contains(messages ? "El mismo termina el \"31/12/2100\"" : "Confirme"));
     QCOMPARE(start.gral.calendar.firstCoveredDay, DayNumberFromDate(QDate(1900, 1, 1)));
     QCOMPARE(start.gral.calendar.lastCoveredDay, DayNumberFromDate(QDate(2100, 12, 31)));
+    main->close();
+}
+
+// Under TZ=Europe/Madrid the first run of the full edition offers that zone,
+// chosen; confirmed, it is the calendar's clock on every date and the next
+// run starts with it.
+void TestFirstRun::fullEditionTakesTheSystemZone()
+{
+    const QByteArray savedTz = qgetenv("TZ");
+    qputenv("TZ", "Europe/Madrid");
+    const auto restoreTz = qScopeGuard([&savedTz] {
+        savedTz.isEmpty() ? qunsetenv("TZ") : qputenv("TZ", savedTz);
+    });
+    if (!QTimeZone("Europe/Madrid").isValid() || QTimeZone::systemTimeZoneId() != "Europe/Madrid")
+        QSKIP("the system's time zone database (Debian package tzdata) is missing");
+    UseEdition(FullEdition());
+    TestEnvironment env;
+    const QString folder = env.programFolder();
+    QVERIFY(QFile::copy(QStringLiteral(PRONOS_PROGRAM_DIR "/Pronos-full.hlp"), folder + "Pronos-full.hlp"));
+    StartupOptions options = OptionsFor(folder);
+    options.today = DayNumberFromDate(QDate(2026, 7, 15));
+    QString offered;
+    {
+        ScriptedStart start;
+        start.modal.push(SaveOneMember);
+        start.modal.push([&offered](QDialog& window) {
+            auto* region = qobject_cast<TForm3*>(&window);
+            if (!region || !region->Radio2->isChecked())
+                return -1;
+            offered = region->Radio2->text();
+            QTest::mouseClick(region->Button1, Qt::LeftButton);
+            return window.result();
+        });
+        std::unique_ptr<TForm1> main = StartPronos(start.gral, options);
+        QVERIFY(main);
+        QCOMPARE(offered, QString("Zona horaria del &sistema: Europe/Madrid"));
+        QCOMPARE(main->StatusPanel0->text(), QString("Europe/Madrid"));
+        QCOMPARE(main->StatusPanel1->text(), QString("Horario verano: según la fecha"));
+        const QLabel* panel = main->StatusPanel1;
+        QVERIFY(panel->fontMetrics().horizontalAdvance(panel->text()) + 2 * panel->frameWidth() <= panel->maximumWidth());
+        QCOMPARE(main->StatusPanel0->maximumWidth() + panel->maximumWidth(), 750);
+        QCOMPARE(start.gral.calendar.namedZone.id(), QByteArray("Europe/Madrid"));
+        main->close();
+    }
+    ScriptedStart start;
+    std::unique_ptr<TForm1> main = StartPronos(start.gral, options);
+    UseEdition(DemoEdition());
+    QVERIFY(main);
+    QCOMPARE(start.modal.opened(), 0);
+    QCOMPARE(main->StatusPanel0->text(), QString("Europe/Madrid"));
+    QCOMPARE(start.gral.calendar.namedZone.id(), QByteArray("Europe/Madrid"));
+    QCOMPARE(main->DateLabels[0]->text(), QString("15/07/2026"));
     main->close();
 }
 

@@ -36,8 +36,14 @@ struct Fixture {
         gral.environment.programFolder = env.programFolder();
         gral.environment.dataFolder = env.programFolder();
         gral.environment.helpFile = gral.environment.programFolder + "Pronos.hlp";
-        gral.showRegion = [this](const QString& zone, bool daylight) { shown.append({zone, daylight}); };
         gral.platform.showHelpTopic = [this](int context) { helpTopics.append(context); };
+    }
+
+    // Records what the window reports through regionSaved.
+    void watch(TForm3& form)
+    {
+        QObject::connect(&form, &TForm3::regionSaved, &form,
+                         [this](const ZoneChoice& choice) { shown.append({ZoneStatusText(choice), choice.daylightSaving}); });
     }
 
     void storeRegion(int line, int zone, int offset, bool daylight)
@@ -158,7 +164,7 @@ void TestTForm3::openingFromStore()
     TForm3 form(f.gral);
     QCOMPARE(form.Combo1->currentIndex(), 49);
     QCOMPARE(form.zoneIndex(), 21);
-    QCOMPARE(f.gral.calendar.zoneOffset, 21);
+    QCOMPARE(f.gral.calendar.zoneOffset, 12); // shown, not put into force
     QCOMPARE(form.Image2->pos(), HighlightPlace(21));
     QCOMPARE(form.Image2->width(), 38);
     QVERIFY(!form.Check1->isChecked());
@@ -173,7 +179,6 @@ void TestTForm3::reopeningWithDaylightSaving()
     TForm3 form(f.gral);
     QVERIFY(form.Check1->isChecked());
     QVERIFY(form.Button1->isEnabled());
-    QCOMPARE(f.gral.calendar.zoneOffset, 14);
     QCOMPARE(form.Combo1->currentIndex(), 24);
 }
 
@@ -243,7 +248,7 @@ void TestTForm3::mapPress()
     QCOMPARE(form.Image2->pos(), HighlightPlace(zone));
     QCOMPARE(form.Image2->width(), ZoneAt(zone).highlightWidth);
     QCOMPARE(form.Button1->isEnabled(), zone != 21);
-    QCOMPARE(f.gral.calendar.zoneOffset, 21); // nothing is applied before "Aceptar"
+    QCOMPARE(f.gral.calendar.zoneOffset, 12); // nothing is applied before "Aceptar"
 }
 
 void TestTForm3::pressOnTheShownZoneKeepsAceptarOff()
@@ -317,6 +322,7 @@ void TestTForm3::cancelledConfirmation()
     Fixture f;
     f.storeRegion(24, 13, 13, false);
     TForm3 form(f.gral);
+    f.watch(form);
     form.show();
     PressOnMap(form, 300, 190); // zone 20, line 45
     form.Check1->setChecked(true);
@@ -331,7 +337,7 @@ void TestTForm3::cancelledConfirmation()
     QCOMPARE(form.zoneIndex(), 20);
     QVERIFY(form.Check1->isChecked());
     QVERIFY(form.Button1->isEnabled());
-    QCOMPARE(f.gral.calendar.zoneOffset, 13);
+    QCOMPARE(f.gral.calendar.zoneOffset, 12);
     QVERIFY(!f.gral.regionChanged);
     QVERIFY(f.shown.isEmpty());
     QVERIFY(f.gral.calendar.signCalendar.isEmpty());
@@ -356,6 +362,7 @@ void TestTForm3::acceptTwelve()
     QFETCH(int, offset);
     Fixture f;
     TForm3 form(f.gral);
+    f.watch(form);
     form.show();
     PressOnMap(form, 366, 190);
     form.Check1->setChecked(daylight);
@@ -398,18 +405,26 @@ void TestTForm3::changedDateFormatSkipsTheCalendar()
     QVERIFY(!form.isVisible());
 }
 
+// Opening the window and cancelling it leaves the program's zone as it was,
+// even when the store says otherwise (changed by another run meanwhile).
 void TestTForm3::cancelSavesNothing()
 {
     Fixture f;
     f.storeRegion(21, 12, 13, true);
-    f.gral.calendar.zoneOffset = 5; // whatever the program held before: the stored value is reloaded
+    f.gral.calendar.zoneOffset = 5;
+    f.gral.calendar.signCalendar = QStringList{"kept"};
     TForm3 form(f.gral);
+    f.watch(form);
+    QCOMPARE(f.gral.calendar.zoneOffset, 5);
     form.show();
     PressOnMap(form, 300, 190);
-    form.Button2->click();
+    QTest::mouseClick(form.Button2, Qt::LeftButton);
     QVERIFY(!form.isVisible());
     QCOMPARE(form.result(), int(QDialog::Rejected));
-    QCOMPARE(f.gral.calendar.zoneOffset, 13);
+    QCOMPARE(f.gral.calendar.zoneOffset, 5);
+    QVERIFY(!f.gral.calendar.namedZone.isValid());
+    QCOMPARE(f.gral.calendar.signCalendar, QStringList{"kept"});
+    QVERIFY(f.shown.isEmpty());
     QVERIFY(!f.gral.regionChanged);
     QVERIFY(f.messages.messages().isEmpty());
     QCOMPARE(SettingsStore().zoneIndex().value_or(-1), 12);

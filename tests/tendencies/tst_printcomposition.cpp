@@ -6,6 +6,7 @@
 #include "TendencyTestSupport.h"
 
 #include <QTest>
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -106,6 +107,29 @@ private slots:
         QCOMPARE(canvas.ended, 1);
         QCOMPARE(canvas.fontAtBegin, (PrintFont{12, false, false})); // the line height comes from 12 points
         QCOMPARE(canvas.pages(), 1);
+    }
+
+    // A change on the hour (a named zone's clock, such as +05:45 on the base
+    // zone's :15) ends the first span at hh:59: still two spans, in both printings.
+    void changeOnTheHour_data()
+    {
+        QTest::addColumn<bool>("sevenDays");
+        QTest::newRow("one day") << false;
+        QTest::newRow("seven days") << true;
+    }
+    void changeOnTheHour()
+    {
+        QFETCH(bool, sevenDays);
+        UseCalendar(gral_, {"25/12/2004 00:00 14:59 03", "25/12/2004 15:00 23:59 04"});
+        RecordingCanvas canvas;
+        ComposeTendencies(gral_, canvas, sevenDays, Day(2004, 12, 25));
+        const QStringList printed = canvas.described().join('\n').split('\n');
+        const auto has = [&printed](const QString& text) {
+            return std::any_of(printed.begin(), printed.end(), [&](const QString& l) { return l.contains(text); });
+        };
+        QVERIFY(has("Fecha: 25/12/2004 - De 00:00 hs. a 14:59 hs.: "));
+        QVERIFY(has("Fecha: 25/12/2004 - De 15:00 hs. a 23:59 hs.: "));
+        QVERIFY(!has(WholeDay));
     }
 
     void sevenDays_data()

@@ -10,6 +10,7 @@
 #include "SettingsStore.h"
 #include "SignCalendar.h"
 #include "TForm1.h"
+#include "TForm3.h"
 #include "TeamGridView.h"
 #include "TeamWindow.h"
 #include "TendencyRule.h"
@@ -17,6 +18,7 @@
 #include "WeekChart.h"
 
 #include <QAccessible>
+#include <QCheckBox>
 #include <QCollator>
 #include <QComboBox>
 #include <QDateEdit>
@@ -476,12 +478,15 @@ void TestTeamWindow::followsColoursRegionAndMembers()
              FromQColor(QColor(team->Grid1->teamModel()->rowImage(row).pixel(28 * 11 + 5, 5))));
 
     // Another region, confirmed in the regional window.
-    modal_->push([&](QDialog&) {
-        gral_->calendar.zoneOffset = 3; // UTC-9
-        BuildShiftedCalendar(*gral_);
-        gral_->showRegion("(GMT-09:00) Alaska", true);
-        gral_->regionChanged = true;
-        return int(QDialog::Accepted);
+    modal_->push([&](QDialog& window) {
+        auto* region = qobject_cast<TForm3*>(&window);
+        if (!region)
+            return -1;
+        region->Combo1->setCurrentIndex(3); // "(GMT-09:00) Alaska"
+        emit region->Combo1->activated(3);
+        region->Check1->setChecked(true);
+        QTest::mouseClick(region->Button1, Qt::LeftButton);
+        return window.result();
     });
     w->Archiv1->trigger();
     QCOMPARE(team->StatusPanel0->text(), QString("(GMT-09:00) Alaska"));

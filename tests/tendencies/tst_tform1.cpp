@@ -5,6 +5,7 @@
 #include "SettingsStore.h"
 #include "SignCalendar.h"
 #include "TForm1.h"
+#include "TForm3.h"
 #include "TForm5.h"
 #include "TForm6.h"
 #include "TendencyRule.h"
@@ -16,6 +17,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDialog>
@@ -532,16 +534,24 @@ void TestForm1::regionalWindowRedrawsOnlyWhenChanged()
     QTest::mouseDClick(w->StatusPanel0, Qt::LeftButton);
     QCOMPARE(opened, QString("TForm3"));
     QCOMPARE(w->Text2->text(), clicked);
-    modal_->push([&](QDialog&) {
-        gral_->calendar.zoneOffset = 13;
-        BuildShiftedCalendar(*gral_);
-        gral_->showRegion("(GMT+01:00) Bruselas, Copenhague, Madrid, París, Vilnius", true);
-        gral_->regionChanged = true;
-        return int(QDialog::Accepted);
+    // The regional window's own controls: a region chosen in its list, summer time ticked, "Aceptar".
+    const QString madrid = "(GMT+01:00) Bruselas, Copenhague, Madrid, París, Vilnius";
+    modal_->push([&](QDialog& window) {
+        auto* region = qobject_cast<TForm3*>(&window);
+        if (!region)
+            return -1;
+        region->Combo1->setCurrentIndex(24);
+        emit region->Combo1->activated(24);
+        QTest::mouseClick(region->Check1, Qt::LeftButton, {}, QPoint(region->Check1->width() - 8, 9));
+        QTest::mouseClick(region->Button1, Qt::LeftButton);
+        return window.result();
     });
     Choose(*w, "Archiv1");
+    QCOMPARE(gral_->calendar.zoneOffset, 14);
     QVERIFY(w->Text2->text().startsWith("miércoles 1 de enero de 2003 - 00:00 hs."));
     QCOMPARE(w->DateTime1->text(), "miércoles 1 de enero de 2003"); // the picker writes the day alike
+    // The status bar follows the saved region (the window reports it through its signal).
+    QCOMPARE(w->StatusPanel0->text(), madrid);
     QCOMPARE(w->StatusPanel1->text(), QString("Horario verano: SI"));
     QCOMPARE(w->DateLabels[0]->text(), QString("01/01/2003"));
 }

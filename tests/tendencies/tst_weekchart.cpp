@@ -7,6 +7,7 @@
 #include "WeekLayout.h"
 
 #include <QTest>
+#include <algorithm>
 
 namespace {
 constexpr QRgb Silver = qRgb(192, 192, 192);
@@ -27,6 +28,8 @@ private slots:
     void everyPixelReadsItsOwnSpan();
     void lastDaysOfCalendar();
     void noRowsIsAllSilver();
+    void summerTimeDaysHaveTwentyFourHours_data();
+    void summerTimeDaysHaveTwentyFourHours();
 
 private:
     QRgb levelRgb(int sign) const { return Rgb(ColourOfSign(gral_.members, gral_.levelColors, sign)); }
@@ -172,6 +175,40 @@ void TestWeekChart::noRowsIsAllSilver()
     gral_.calendar.dateIndex = {"01/03/2004"};
     gral_.calendar.dayRowIndex = 2; // past the list's end
     QCOMPARE(ComposeWeek(gral_).lastRow, -1);
+}
+
+void TestWeekChart::summerTimeDaysHaveTwentyFourHours_data()
+{
+    QTest::addColumn<QDate>("from");
+    QTest::newRow("the week of the 23-hour day") << QDate(2026, 3, 26);
+    QTest::newRow("the week of the 25-hour day") << QDate(2026, 10, 22);
+}
+
+// On Madrid's clock the days the clocks change are drawn like any other: 24
+// hour columns, every one of them painted.
+void TestWeekChart::summerTimeDaysHaveTwentyFourHours()
+{
+    QFETCH(QDate, from);
+    const QTimeZone madrid(QByteArrayLiteral("Europe/Madrid"));
+    if (!madrid.isValid())
+        QSKIP("the system's time zone database (Debian package tzdata) is missing");
+    gral_.calendar.firstCoveredDay = FullFirstDayNumber;
+    gral_.calendar.lastCoveredDay = FullLastDayNumber;
+    gral_.calendar.namedZone = madrid;
+    BuildShiftedCalendarYears(gral_, 2026, 2026);
+    gral_.calendar.dayRowIndex = gral_.calendar.dayRows.rowOf(DayNumberFromDate(from));
+    const WeekLayout week = ComposeWeek(gral_);
+    QCOMPARE(week.lastRow, ChartDays - 1);
+    for (int row = 0; row < ChartDays; ++row) {
+        QCOMPARE(week.days[size_t(row)], DayNumberFromDate(from.addDays(row)));
+        std::vector<bool> painted(ChartHourWidth * 24, false);
+        for (const ChartPiece& piece : week.pieces)
+            if (piece.row == row)
+                for (int x = piece.left; x < piece.right; ++x)
+                    painted[size_t(x)] = true;
+        QVERIFY2(std::all_of(painted.begin(), painted.end(), [](bool p) { return p; }),
+                 qPrintable(from.addDays(row).toString()));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestWeekChart)

@@ -1,0 +1,105 @@
+#include "ZoneShift.h"
+#include "DatePattern.h"
+#include "DayNumber.h"
+#include "Gral.h"
+#include "ProgramMessage.h"
+#include "SignRowText.h"
+
+#include <QDateTime>
+
+namespace {
+
+constexpr qint64 SecondsPerDay = 86400;
+constexpr qint64 UnixEpochDayNumber = 25569; // 1 January 1970
+constexpr qint64 BaseZoneSecondsBehindUtc = 12 * 3600;
+
+qint64 FloorDiv(qint64 a, qint64 b)
+{
+    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)) ? 1 : 0);
+}
+
+int SignBefore(int sign) { return sign == 1 ? 12 : sign - 1; }
+
+} // namespace
+
+qint64 ChangeInstantUtc(const SignChange& change)
+{
+    return (qint64(change.baseDay) - UnixEpochDayNumber) * SecondsPerDay + qint64(change.baseMinute) * 60
+           + BaseZoneSecondsBehindUtc;
+}
+
+WallClockMinute WallClockOfChange(const QTimeZone& zone, const SignChange& change)
+{
+    const qint64 utc = ChangeInstantUtc(change);
+    const qint64 local = utc + zone.offsetFromUtc(QDateTime::fromSecsSinceEpoch(utc, Qt::UTC));
+    const qint64 day = FloorDiv(local, SecondsPerDay);
+    return {int(day + UnixEpochDayNumber), int((local - day * SecondsPerDay) / 60)};
+}
+
+ZoneRows ShiftChangesToZone(const std::vector<SignChange>& changes, const QTimeZone& zone, int firstDay, int lastDay,
+                            const DatePattern& pattern)
+{
+    ZoneRows rows;
+    if (changes.empty() || lastDay < firstDay)
+        return rows;
+    // Where each change reads on the wall clock, kept in time order: a clock
+    // set back past an earlier change shows the later one at the earlier's place.
+    std::vector<WallClockMinute> places;
+    places.reserve(changes.size());
+    for (const SignChange& change : changes) {
+        const WallClockMinute place = WallClockOfChange(zone, change);
+        places.push_back(places.empty() ? place : std::max(place, places.back()));
+    }
+    const qsizetype expected = qsizetype(lastDay - firstDay + 1) * 3 / 2;
+    rows.lines.reserve(expected);
+    rows.dateTexts.reserve(expected);
+    rows.days.reserve(size_t(expected));
+
+    int sign = SignBefore(changes.front().newSign);
+    size_t next = 0;
+    for (int day = firstDay; day <= lastDay; ++day) {
+        while (next < changes.size() && places[next].day < day)
+            sign = changes[next++].newSign;
+        const int signAtMidnight = sign;
+        int changeMinute = -1;
+        while (next < changes.size() && places[next].day == day) {
+            changeMinute = places[next].minute;
+            sign = changes[next++].newSign;
+        }
+        const QString dateText = pattern.format(day);
+        auto append = [&](int from, int to, int rowSign) {
+            rows.lines.append(SignRowLine(dateText, from, to, rowSign));
+            rows.dateTexts.append(dateText);
+            rows.days.push_back(day);
+        };
+        if (changeMinute <= 0) { // no change, or one at midnight: the whole day in one sign
+            append(0, LastMinuteOfDay, sign);
+        } else {
+            append(0, changeMinute - 1, signAtMidnight);
+            append(changeMinute, LastMinuteOfDay, sign);
+        }
+    }
+    return rows;
+}
+
+void BuildNamedZoneCalendar(Gral& gral, int firstYear, int lastYear, int firstDay, int lastDay)
+{
+    {
+        BusyCursor busy(gral);
+        const std::vector<SignChange> changes = SignChangesBetween(firstDay - ZoneChangesDaysBefore, lastDay);
+        ZoneRows rows = ShiftChangesToZone(changes, gral.calendar.namedZone, firstDay, lastDay, gral.environment.systemDateFormat);
+        gral.calendar.signCalendar = std::move(rows.lines);
+        gral.calendar.dateIndex.clear();
+        gral.calendar.dayRows = DayRowTable{};
+        gral.calendar.calendarFirstYear = firstYear;
+        gral.calendar.calendarLastYear = lastYear;
+        if (!gral.calendar.signCalendar.isEmpty()) {
+            gral.calendar.dateIndex = std::move(rows.dateTexts);
+            gral.calendar.dayRows = DayRowTable::FromDays(rows.days);
+            return;
+        }
+    }
+    ProgramMessage(gral, QStringLiteral("No se pudo calcular el calendario para la zona horaria \"%1\".")
+                             .arg(QString::fromUtf8(gral.calendar.namedZone.id())),
+                   StyleError);
+}
