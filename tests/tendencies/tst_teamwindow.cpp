@@ -597,16 +597,22 @@ void TestTeamWindow::printsToPdfOnSeveralPages()
                                         QString("SUPLENTE %1").arg(i + 1, 2, 10, QChar('0')));
     QTemporaryDir folder;
     const QString path = folder.filePath("equipo");
-    QStringList suggested;
+    QStringList suggested, titles;
     gral_->platform.hasDefaultPrinter = [] { return false; };
-    gral_->platform.choosePdfFile = [&](const QString& suggestion) {
+    gral_->platform.choosePdfFile = [&](const QString& title, const QString& suggestion) {
+        titles << title;
         suggested << suggestion;
         return path;
     };
     auto w = makeWindow(QDate(2025, 6, 15));
     TeamWindow* team = openTeam(*w);
     QTest::mouseClick(team->Button2, Qt::LeftButton);
-    QCOMPARE(messages_->texts(), QStringList{NoDefaultPrinterMessage});
+    // Asked about the team's sheet, not the tendencies of the main print.
+    QCOMPARE(messages_->texts(),
+             QStringList{"No hay una impresora predeterminada en el sistema, por lo que la hoja del equipo no se "
+                         "puede imprimir.\r\r¿Desea guardarla en un archivo PDF?"});
+    QCOMPARE(messages_->messages().first().style, int(StyleOkCancel));
+    QCOMPARE(titles, QStringList{"Guardar equipo como PDF"});
     QCOMPARE(suggested.size(), 1);
     QVERIFY(suggested.first().endsWith("/Equipo.pdf"));
     QVERIFY(QFile::exists(path + ".pdf"));
