@@ -135,9 +135,8 @@ void InstallDesktopPlatform(Gral& gral)
         viewer.showFinder();
     };
     p.hasDefaultPrinter = [] { return !QPrinterInfo::defaultPrinter().isNull(); };
-    p.choosePdfFile = [](const QString& suggestedPath) {
-        return QFileDialog::getSaveFileName(QApplication::activeWindow(),
-                                            QStringLiteral("Guardar tendencias como PDF"), suggestedPath,
+    p.choosePdfFile = [](const QString& title, const QString& suggestedPath) {
+        return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, suggestedPath,
                                             QStringLiteral("Documentos PDF (*.pdf)"));
     };
     static QPointer<QObject> helpKey;
@@ -163,5 +162,5 @@ void InstallUnattendedPlatform(Gral& gral, std::function<void(const QString& tex
     gral.platform.openUrl = [](const QString&) {};
     gral.platform.quit = [] {};
     gral.platform.hasDefaultPrinter = [] { return false; };
-    gral.platform.choosePdfFile = [](const QString&) { return QString(); };
+    gral.platform.choosePdfFile = [](const QString&, const QString&) { return QString(); };
 }

@@ -42,8 +42,8 @@ struct Platform {
     std::function<void(const QString& url)> openUrl;
     std::function<void()> quit;                     // ends the program at the next return to the event loop
     // Printing: whether the system has a default printer, and where the user
-    // wants the pages saved as a PDF file instead, starting from
-    // `suggestedPath` (empty when cancelled).
+    // wants the pages saved as a PDF file instead, asked in a file dialog
+    // titled `title` starting from `suggestedPath` (empty when cancelled).
     std::function<bool()> hasDefaultPrinter;
-    std::function<QString(const QString& suggestedPath)> choosePdfFile;
+    std::function<QString(const QString& title, const QString& suggestedPath)> choosePdfFile;
 };

@@ -18,10 +18,11 @@ double SectorOf(double unreducedDeg) { return std::floor(unreducedDeg / 30.0); }
 // The instant in [lo, hi] at which the unreduced longitude equals targetDeg.
 // The longitude is smooth and nearly linear over half a day, so secant steps
 // converge in a handful of evaluations; a step leaving the bracket bisects.
-double SolveCrossing(double lo, double hi, double targetDeg)
+// The longitudes at the bracket's ends are the ones the bracketing found.
+double SolveCrossing(double lo, double loDeg, double hi, double hiDeg, double targetDeg)
 {
-    double x0 = lo, f0 = MoonLongitudeUnreducedDeg(lo) - targetDeg;
-    double x1 = hi, f1 = MoonLongitudeUnreducedDeg(hi) - targetDeg;
+    double x0 = lo, f0 = loDeg - targetDeg;
+    double x1 = hi, f1 = hiDeg - targetDeg;
     for (int iteration = 0; iteration < 50; ++iteration) {
         double x2 = f1 == f0 ? 0.5 * (x0 + x1) : x1 - f1 * (x1 - x0) / (f1 - f0);
         if (!(x2 >= lo && x2 <= hi))
@@ -69,13 +70,15 @@ std::vector<SignChange> ComputeSignChanges(int firstDay, int lastDay)
     const double startJd = JulianDayOfDayNumber(firstDay + BaseZoneHoursBehindUtc / 24.0) - 0.01;
     const double endJd = JulianDayOfDayNumber(lastDay + 1 + BaseZoneHoursBehindUtc / 24.0) + 0.01;
     double t0 = startJd;
-    double sector0 = SectorOf(MoonLongitudeUnreducedDeg(t0));
+    double longitude0 = MoonLongitudeUnreducedDeg(t0);
+    double sector0 = SectorOf(longitude0);
     while (t0 < endJd) {
         const double t1 = t0 + BracketStepDays;
-        const double sector1 = SectorOf(MoonLongitudeUnreducedDeg(t1));
+        const double longitude1 = MoonLongitudeUnreducedDeg(t1);
+        const double sector1 = SectorOf(longitude1);
         if (sector1 != sector0) {
             SignChange change;
-            change.jdUT = SolveCrossing(t0, t1, sector1 * 30.0);
+            change.jdUT = SolveCrossing(t0, longitude0, t1, longitude1, sector1 * 30.0);
             PlaceInBaseZone(change.jdUT, change.baseDay, change.baseMinute);
             const int sector = int(std::fmod(sector1, 12.0));
             change.newSign = (sector < 0 ? sector + 12 : sector) + 1;
@@ -83,6 +86,7 @@ std::vector<SignChange> ComputeSignChanges(int firstDay, int lastDay)
                 changes.push_back(change);
         }
         t0 = t1;
+        longitude0 = longitude1;
         sector0 = sector1;
     }
     return changes;

@@ -20,9 +20,9 @@ bool HasDefaultPrinter(const Gral& gral)
     return gral.platform.hasDefaultPrinter && gral.platform.hasDefaultPrinter();
 }
 
-QString ChoosePdfFile(const Gral& gral, const QString& suggestedPath)
+QString ChoosePdfFile(const Gral& gral, const QString& title, const QString& suggestedPath)
 {
-    return gral.platform.choosePdfFile ? gral.platform.choosePdfFile(suggestedPath) : QString();
+    return gral.platform.choosePdfFile ? gral.platform.choosePdfFile(title, suggestedPath) : QString();
 }
 
 QString SuggestedPdfPath(const QString& fileName)
@@ -75,9 +75,9 @@ void PrintDocument(Gral& gral, const PrintJob& job)
         return;
     }
     // Many desktops have no default printer: say so instead of printing into nothing.
-    if (ProgramMessage(gral, NoDefaultPrinterMessage, StyleOkCancel) != ResultOk)
+    if (ProgramMessage(gral, job.noPrinterMessage, StyleOkCancel) != ResultOk)
         return;
-    QString path = ChoosePdfFile(gral, SuggestedPdfPath(job.name));
+    QString path = ChoosePdfFile(gral, job.pdfDialogTitle, SuggestedPdfPath(job.name));
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())

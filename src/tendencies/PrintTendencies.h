@@ -10,9 +10,15 @@
 // Prints the day `date` (sevenDays false) or seven days from it.
 void PrintTendencies(Gral& gral, bool sevenDays, double date);
 
-// One document to print: what composes it, and how it is named.
+inline const QString NoDefaultPrinterMessage = QStringLiteral(
+    "No hay una impresora predeterminada en el sistema, por lo que las tendencias no se pueden imprimir.\r\r"
+    "¿Desea guardarlas en un archivo PDF?");
+
+// One document to print: what composes it, and how it is named and spoken of.
 struct PrintJob {
     QString name = QStringLiteral("Tendencias"); // the document's name, and the suggested PDF file's
+    QString noPrinterMessage = NoDefaultPrinterMessage;                // asked when there is no printer
+    QString pdfDialogTitle = QStringLiteral("Guardar tendencias como PDF"); // the file dialog's title then
     double date = 0;        // the day it speaks of, for the message when the calendar lacks it
     bool landscape = false;
     std::function<PrintOutcome(PrintCanvas&)> compose;
@@ -20,7 +26,3 @@ struct PrintJob {
 // Prints the job on the default printer; without one the user is told so and
 // may save the same pages as a PDF file.
 void PrintDocument(Gral& gral, const PrintJob& job);
-
-inline const QString NoDefaultPrinterMessage = QStringLiteral(
-    "No hay una impresora predeterminada en el sistema, por lo que las tendencias no se pueden imprimir.\r\r"
-    "¿Desea guardarlas en un archivo PDF?");

@@ -151,6 +151,12 @@ void TeamWindow::BuildControls()
     DateTime1->setFocus(); // where the keyboard starts when the window opens
 }
 
+QString TeamWindow::TeamNoPrinterMessage()
+{
+    return QStringLiteral("No hay una impresora predeterminada en el sistema, por lo que la hoja del equipo no se "
+                          "puede imprimir.\r\r¿Desea guardarla en un archivo PDF?");
+}
+
 QString TeamWindow::MomentHint()
 {
     return QStringLiteral("Un clic en una celda muestra aquí los textos de ese momento.");
@@ -252,6 +258,8 @@ void TeamWindow::Button2_Click()
         return;
     PrintJob job;
     job.name = QStringLiteral("Equipo");
+    job.noPrinterMessage = TeamNoPrinterMessage();
+    job.pdfDialogTitle = QStringLiteral("Guardar equipo como PDF");
     job.date = day_;
     job.landscape = true;
     const TeamGrid grid = Grid1->teamModel()->grid();

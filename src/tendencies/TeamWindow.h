@@ -28,6 +28,8 @@ public:
     void Refresh(bool membersChanged);
     // What the texts' place says while no moment is chosen.
     static QString MomentHint();
+    // What "Imprimir" asks when the system has no default printer.
+    static QString TeamNoPrinterMessage();
 
     DatePicker* DateTime1;
     QPushButton* Button1; // "Aplicar fecha"

@@ -110,7 +110,7 @@ void PrepareTestGral(Gral& gral, const QString& pattern)
     gral.platform.showHelpFinder = [] {};
     gral.platform.openUrl = [](const QString&) {};
     gral.platform.hasDefaultPrinter = [] { return false; };
-    gral.platform.choosePdfFile = [](const QString&) { return QString(); };
+    gral.platform.choosePdfFile = [](const QString&, const QString&) { return QString(); };
     if (!gral.platform.runModal)
         gral.platform.runModal = [](QDialog& window) {
             window.show();

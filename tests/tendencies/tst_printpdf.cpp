@@ -72,9 +72,11 @@ private slots:
         gral_.members.memberSign = 5;
         UseCalendar(gral_, BusyWeek());
         chosen_.clear();
+        titles_.clear();
         gral_.platform.hasDefaultPrinter = [] { return false; };
-        gral_.platform.choosePdfFile = [this](const QString& suggested) {
+        gral_.platform.choosePdfFile = [this](const QString& title, const QString& suggested) {
             chosen_ << suggested;
+            titles_ << title;
             return answerPath_;
         };
     }
@@ -147,6 +149,7 @@ private slots:
         PrintTendencies(gral_, sevenDays, date);
         QCOMPARE(recorder_->messages().size(), 1); // only the no-printer question
         QVERIFY(chosen_.first().endsWith("Tendencias.pdf"));
+        QCOMPARE(titles_, QStringList{"Guardar tendencias como PDF"});
         const QString file = answerPath_ + ".pdf";
         QVERIFY(QFile::exists(file));
 
@@ -185,6 +188,7 @@ private slots:
 
 private:
     QStringList chosen_;
+    QStringList titles_;
     QString answerPath_;
 };
 

@@ -14,6 +14,7 @@
 #include "TeamGridView.h"
 #include "TeamWindow.h"
 #include "TendencyRule.h"
+#include "MainWindowFixture.h"
 #include "TendencyTestSupport.h"
 #include "WeekChart.h"
 
@@ -90,7 +91,7 @@ MomentSeen Seen(QLabel* t2, QLabel* t3, QLabel* t4, QLabel* t5)
 }
 } // namespace
 
-class TestTeamWindow : public QObject {
+class TestTeamWindow : public QObject, MainWindowFixture {
     Q_OBJECT
 private slots:
     void init();
@@ -117,54 +118,21 @@ private:
     void showInMain(TForm1& w, int memberIndex, QDate day);
     void applyTeam(TeamWindow& team, QDate day);
 
-    std::unique_ptr<TestEnvironment> env_;
-    std::unique_ptr<Gral> gral_;
-    std::unique_ptr<MessageRecorder> messages_;
-    std::unique_ptr<ModalScript> modal_;
 };
 
 void TestTeamWindow::init()
 {
-    UseEdition(FullEdition());
-    env_ = std::make_unique<TestEnvironment>();
-    gral_ = std::make_unique<Gral>();
-    modal_ = std::make_unique<ModalScript>(*gral_);
-    PrepareTestGral(*gral_);
-    messages_ = std::make_unique<MessageRecorder>(*gral_);
-    gral_->environment.programFolder = env_->programFolder();
-    gral_->environment.dataFolder = env_->programFolder();
-    for (const QString& name : {DemoEdition().helpFileName, FullEdition().helpFileName}) {
-        QFile help(gral_->environment.programFolder + name);
-        QVERIFY(help.open(QIODevice::WriteOnly));
-        help.write("## 1 Contenido\n");
-    }
-    gral_->members.memberList = Team;
+    ResetMainWindow(FullEdition(), Team, {DemoEdition().helpFileName, FullEdition().helpFileName});
 }
 
 void TestTeamWindow::cleanup()
 {
-    messages_.reset();
-    modal_.reset();
-    gral_.reset();
-    env_.reset();
-    UseEdition(DemoEdition());
+    ReleaseMainWindow();
 }
 
 std::unique_ptr<TForm1> TestTeamWindow::makeWindow(QDate today)
 {
-    {
-        SettingsStore store;
-        store.setZoneOffset(13);
-        store.setZoneText("(GMT+01:00) Madrid");
-        store.setDaylightSaving(false);
-    }
-    gral_->calendar.coveredPeriod = CurrentEdition().period(DayNumberFromDate(today));
-    auto w = std::make_unique<TForm1>(*gral_);
-    w->show();
-    w->activateWindow();
-    if (!QTest::qWaitForWindowActive(w.get()))
-        qWarning("main window not active");
-    return w;
+    return MakeMainWindow(13, "(GMT+01:00) Madrid", today);
 }
 
 TeamWindow* TestTeamWindow::openTeam(TForm1& w)
@@ -602,16 +570,22 @@ void TestTeamWindow::printsToPdfOnSeveralPages()
                                         QString("SUPLENTE %1").arg(i + 1, 2, 10, QChar('0')));
     QTemporaryDir folder;
     const QString path = folder.filePath("equipo");
-    QStringList suggested;
+    QStringList suggested, titles;
     gral_->platform.hasDefaultPrinter = [] { return false; };
-    gral_->platform.choosePdfFile = [&](const QString& suggestion) {
+    gral_->platform.choosePdfFile = [&](const QString& title, const QString& suggestion) {
+        titles << title;
         suggested << suggestion;
         return path;
     };
     auto w = makeWindow(QDate(2025, 6, 15));
     TeamWindow* team = openTeam(*w);
     QTest::mouseClick(team->Button2, Qt::LeftButton);
-    QCOMPARE(messages_->texts(), QStringList{NoDefaultPrinterMessage});
+    // Asked about the team's sheet, not the tendencies of the main print.
+    QCOMPARE(messages_->texts(),
+             QStringList{"No hay una impresora predeterminada en el sistema, por lo que la hoja del equipo no se "
+                         "puede imprimir.\r\r¿Desea guardarla en un archivo PDF?"});
+    QCOMPARE(messages_->messages().first().style, int(StyleOkCancel));
+    QCOMPARE(titles, QStringList{"Guardar equipo como PDF"});
     QCOMPARE(suggested.size(), 1);
     QVERIFY(suggested.first().endsWith("/Equipo.pdf"));
     QVERIFY(QFile::exists(path + ".pdf"));

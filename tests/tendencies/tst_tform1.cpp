@@ -1,6 +1,7 @@
 // The main window as the user drives it: members, days, the track bar, chart
 // clicks, the explanation window and what is stored on closing.
 #include "HelpContext.h"
+#include "MainWindowFixture.h"
 #include "ProgramMessage.h"
 #include "SettingsStore.h"
 #include "SignCalendar.h"
@@ -57,7 +58,7 @@ void Choose(TForm1& w, const char* entry)
 }
 } // namespace
 
-class TestForm1 : public QObject {
+class TestForm1 : public QObject, MainWindowFixture {
     Q_OBJECT
 private slots:
     void init();
@@ -95,49 +96,25 @@ private:
     std::unique_ptr<TForm1> makeWindow(bool configured = true);
     void apply(TForm1& w, QDate date);
 
-    std::unique_ptr<TestEnvironment> env_;
-    std::unique_ptr<Gral> gral_;
-    std::unique_ptr<MessageRecorder> messages_;
-    std::unique_ptr<ModalScript> modal_;
 };
 
 void TestForm1::init()
 {
-    env_ = std::make_unique<TestEnvironment>();
-    gral_ = std::make_unique<Gral>();
-    modal_ = std::make_unique<ModalScript>(*gral_);
-    PrepareTestGral(*gral_);
-    messages_ = std::make_unique<MessageRecorder>(*gral_);
-    gral_->environment.programFolder = env_->programFolder();
-    gral_->environment.dataFolder = env_->programFolder();
-    QFile help(gral_->environment.programFolder + "Pronos.hlp");
-    QVERIFY(help.open(QIODevice::WriteOnly));
-    help.write("## 1 Contenido\n");
-    help.close();
-    gral_->members.memberList = {MemberLine("01/11/1980", "LÓPEZ, ANA"), MemberLine("05/05/1990", "PÉREZ, LUIS"),
-                         MemberLine("21/04/1985", "GÓMEZ & HIJOS, RAÚL")};
+    ResetMainWindow(DemoEdition(),
+                    {MemberLine("01/11/1980", "LÓPEZ, ANA"), MemberLine("05/05/1990", "PÉREZ, LUIS"),
+                     MemberLine("21/04/1985", "GÓMEZ & HIJOS, RAÚL")},
+                    {"Pronos.hlp"});
 }
 
 void TestForm1::cleanup()
 {
-    messages_.reset();
-    modal_.reset();
-    gral_.reset();
-    env_.reset();
+    ReleaseMainWindow();
 }
 
 std::unique_ptr<TForm1> TestForm1::makeWindow(bool configured)
 {
-    if (configured) {
-        SettingsStore store;
-        store.setZoneOffset(12);
-        store.setZoneText("(GMT 00:00) Hora media de Greenwich: Dublín, Edimburgo, Lisboa, Londres");
-        store.setDaylightSaving(false);
-    }
-    auto w = std::make_unique<TForm1>(*gral_);
-    if (!ShowActive(*w))
-        qWarning("main window not active");
-    return w;
+    return MakeMainWindow(12, configured ? "(GMT 00:00) Hora media de Greenwich: Dublín, Edimburgo, Lisboa, Londres"
+                                         : QString());
 }
 
 void TestForm1::apply(TForm1& w, QDate date)
@@ -628,7 +605,7 @@ void TestForm1::printsTheDateTheOptionsReturn()
     QTemporaryDir dir;
     const QString pdf = dir.filePath("tendencias.pdf");
     gral_->platform.hasDefaultPrinter = [] { return false; };
-    gral_->platform.choosePdfFile = [&](const QString&) { return pdf; };
+    gral_->platform.choosePdfFile = [&](const QString&, const QString&) { return pdf; };
     auto w = makeWindow();
     apply(*w, QDate(2003, 3, 10));
     modal_->push([&](QDialog& window) {

@@ -3,6 +3,7 @@
 // one, the calendar's window follows, and only the period's real end shows the
 // end banner; the print window checks the same period.
 #include "Edition.h"
+#include "MainWindowFixture.h"
 #include "PrintComposition.h"
 #include "RecordingCanvas.h"
 #include "SettingsStore.h"
@@ -28,7 +29,7 @@ QString MemberLine(const QString& date, const QString& name)
 }
 } // namespace
 
-class TestForm1Full : public QObject {
+class TestForm1Full : public QObject, MainWindowFixture {
     Q_OBJECT
 private slots:
     void init();
@@ -49,51 +50,21 @@ private:
     std::unique_ptr<TForm1> makeWindow(QDate today);
     void apply(TForm1& w, QDate date);
 
-    std::unique_ptr<TestEnvironment> env_;
-    std::unique_ptr<Gral> gral_;
-    std::unique_ptr<MessageRecorder> messages_;
-    std::unique_ptr<ModalScript> modal_;
 };
 
 void TestForm1Full::init()
 {
-    UseEdition(FullEdition());
-    env_ = std::make_unique<TestEnvironment>();
-    gral_ = std::make_unique<Gral>();
-    modal_ = std::make_unique<ModalScript>(*gral_);
-    PrepareTestGral(*gral_);
-    messages_ = std::make_unique<MessageRecorder>(*gral_);
-    gral_->environment.programFolder = env_->programFolder();
-    gral_->environment.dataFolder = env_->programFolder();
-    QFile help(gral_->environment.programFolder + FullEdition().helpFileName);
-    QVERIFY(help.open(QIODevice::WriteOnly));
-    help.write("## 1 Contenido\n");
-    help.close();
-    gral_->members.memberList = {MemberLine("01/11/1980", "LÓPEZ, ANA")};
+    ResetMainWindow(FullEdition(), {MemberLine("01/11/1980", "LÓPEZ, ANA")}, {FullEdition().helpFileName});
 }
 
 void TestForm1Full::cleanup()
 {
-    messages_.reset();
-    modal_.reset();
-    gral_.reset();
-    env_.reset();
-    UseEdition(DemoEdition());
+    ReleaseMainWindow();
 }
 
 std::unique_ptr<TForm1> TestForm1Full::makeWindow(QDate today)
 {
-    {
-        SettingsStore store;
-        store.setZoneOffset(13);
-        store.setZoneText("(GMT+01:00) Madrid");
-        store.setDaylightSaving(false);
-    }
-    gral_->calendar.coveredPeriod = FullEdition().period(DayNumberFromDate(today));
-    auto w = std::make_unique<TForm1>(*gral_);
-    if (!ShowActive(*w))
-        qWarning("main window not active");
-    return w;
+    return MakeMainWindow(13, "(GMT+01:00) Madrid", today);
 }
 
 void TestForm1Full::apply(TForm1& w, QDate date)
