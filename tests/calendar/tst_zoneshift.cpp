@@ -25,13 +25,6 @@ const QString Dmy = QStringLiteral("dd/MM/yyyy");
     if (!(zone).isValid())                                                                                           \
         QSKIP("the system's time zone database (Debian package tzdata) does not know this zone");
 
-void UseFullPeriod(Gral& gral)
-{
-    gral.calendar.firstCoveredDay = FullFirstDayNumber;
-    gral.calendar.lastCoveredDay = FullLastDayNumber;
-    gral.calendar.coveredPeriod = FullPeriod(Day(2026, 6, 15));
-}
-
 // A change at a UTC instant (whole minutes), placed in the base zone as the calendar's own are.
 SignChange ChangeAt(const QDateTime& utc, int newSign)
 {
@@ -70,7 +63,7 @@ void TestZoneShift::init()
     gral_ = Gral{};
     PrepareTestGral(gral_);
     messages_ = std::make_unique<MessageRecorder>(gral_);
-    UseFullPeriod(gral_);
+    UseFullPeriod(gral_, Day(2026, 6, 15));
 }
 
 void TestZoneShift::changesReadOnTheZonesClock_data()

@@ -32,9 +32,7 @@ struct Fixture {
         PrepareTestGral(gral);
         gral.environment.programFolder = env.programFolder();
         gral.environment.helpFile = gral.environment.programFolder + "Pronos-full.hlp";
-        gral.calendar.firstCoveredDay = FullFirstDayNumber;
-        gral.calendar.lastCoveredDay = FullLastDayNumber;
-        gral.calendar.coveredPeriod = FullPeriod(DayNumberFromDate(QDate(2026, 7, 15)));
+        UseFullPeriod(gral, DayNumberFromDate(QDate(2026, 7, 15)));
     }
     void watch(TForm3& form)
     {

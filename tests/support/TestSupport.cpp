@@ -99,6 +99,13 @@ QStringList MessageRecorder::texts() const
     return out;
 }
 
+void UseFullPeriod(Gral& gral, double today)
+{
+    gral.calendar.firstCoveredDay = FullFirstDayNumber;
+    gral.calendar.lastCoveredDay = FullLastDayNumber;
+    gral.calendar.coveredPeriod = FullPeriod(today);
+}
+
 void PrepareTestGral(Gral& gral, const QString& pattern)
 {
     gral.environment.systemDateFormat = pattern;

@@ -62,6 +62,9 @@ private:
 // script is installed, quit only recorded, no printer and no PDF file chosen.
 void PrepareTestGral(Gral& gral, const QString& pattern = QStringLiteral("dd/MM/yyyy"));
 
+// Gives `gral` the full edition's covered days, its start-up day at `today`.
+void UseFullPeriod(Gral& gral, double today);
+
 // Modal scripting: the next modal window runs `script` (which may click
 // buttons and close it) instead of blocking; without a script the window is
 // closed at once with result 0.
