@@ -1,4 +1,5 @@
 #include "TeamWindow.h"
+
 #include "DatePicker.h"
 #include "HelpContext.h"
 #include "MomentTexts.h"
@@ -19,6 +20,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -53,7 +56,17 @@ TeamWindow::TeamWindow(Gral& gral, double day, QWidget* parent) : QWidget(parent
     const int gridWidth = Grid1->horizontalHeader()->length() + Grid1->verticalScrollBar()->sizeHint().width() +
                           2 * Grid1->frameWidth();
     const QMargins margins = layout()->contentsMargins();
-    resize(gridWidth + margins.left() + margins.right(), 640);
+    QSize size(gridWidth + margins.left() + margins.right(), 640);
+    // Never taller than the screen's free area (leaving room for the frame),
+    // centred on it, its top left corner always on it: the title bar and the
+    // date stay in reach; what is too wide for the screen scrolls or is resized.
+    const QScreen* area = screen();
+    if (area)
+        size.setHeight(std::min(size.height(), area->availableGeometry().height() - 48));
+    resize(size);
+    centreOnScreen(*this);
+    if (area)
+        move(std::max(x(), area->availableGeometry().left()), std::max(y(), area->availableGeometry().top()));
 }
 
 void TeamWindow::BuildControls()
