@@ -76,6 +76,7 @@ private slots:
     void reopeningShowsTheStoredName();
     void classicRegionAgain();
     void cancelLeavesTheZone();
+    void radioButtonsChooseTheWay();
     void demoHasNoNames();
 };
 
@@ -223,6 +224,27 @@ void TestTForm3Zones::cancelLeavesTheZone()
     QCOMPARE(f.gral.calendar.zoneOffset, 7);
     QVERIFY(!f.gral.calendar.namedZone.isValid());
     QCOMPARE(SettingsStore().zoneName(), QString("Europe/Madrid"));
+}
+
+// The three ways are picked with their buttons: the region way gives the
+// daylight-saving box back, a named zone greys it out again.
+void TestTForm3Zones::radioButtonsChooseTheWay()
+{
+    Fixture f;
+    {
+        SettingsStore store;
+        StoreZoneChoice(store, NamedZoneChoice("Europe/Madrid", QDateTime::currentDateTimeUtc(), false));
+    }
+    TForm3 form(f.gral);
+    form.show();
+    QVERIFY(!form.Check1->isEnabled());
+    QTest::mouseClick(form.Radio1, Qt::LeftButton, {}, QPoint(6, form.Radio1->height() / 2)); // on its circle
+    QVERIFY(form.Radio1->isChecked());
+    QVERIFY(form.Check1->isEnabled());
+    QVERIFY(form.Button1->isEnabled());
+    QTest::mouseClick(form.Radio2, Qt::LeftButton, {}, QPoint(6, form.Radio2->height() / 2));
+    QVERIFY(form.Radio2->isChecked());
+    QVERIFY(!form.Check1->isEnabled());
 }
 
 void TestTForm3Zones::demoHasNoNames()
