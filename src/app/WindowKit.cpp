@@ -1,4 +1,6 @@
 #include "WindowKit.h"
+
+#include <algorithm>
 #include "Gral.h"
 #include "QtColour.h"
 
@@ -12,9 +14,11 @@ void centreOnScreen(QWidget& window, const QScreen* screen)
         screen = window.screen();
     if (!screen)
         return;
+    const QRect area = screen->availableGeometry();
     QRect frame = window.frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window.move(frame.topLeft());
+    frame.moveCenter(area.center());
+    // A window larger than the area keeps its title bar on it, so it can still be moved.
+    window.move(std::max(frame.left(), area.left()), std::max(frame.top(), area.top()));
 }
 
 void setFillAndText(QWidget& widget, ColourValue fill, ColourValue text)

@@ -9,7 +9,8 @@ class QScreen;
 class QWidget;
 
 // Moves the window so that its frame is centred on the available area of
-// `screen` (the window's own screen when none is given).
+// `screen` (the window's own screen when none is given); a window larger than
+// the area has its top left corner on the area's.
 void centreOnScreen(QWidget& window, const QScreen* screen = nullptr);
 
 // Paints the widget's background `fill` and its text `text`.

@@ -58,15 +58,11 @@ TeamWindow::TeamWindow(Gral& gral, double day, QWidget* parent) : QWidget(parent
     const QMargins margins = layout()->contentsMargins();
     QSize size(gridWidth + margins.left() + margins.right(), 640);
     // Never taller than the screen's free area (leaving room for the frame),
-    // centred on it, its top left corner always on it: the title bar and the
-    // date stay in reach; what is too wide for the screen scrolls or is resized.
-    const QScreen* area = screen();
-    if (area)
+    // and centred on it; what is too wide for the screen scrolls or is resized.
+    if (const QScreen* area = screen())
         size.setHeight(std::min(size.height(), area->availableGeometry().height() - 48));
     resize(size);
     centreOnScreen(*this);
-    if (area)
-        move(std::max(x(), area->availableGeometry().left()), std::max(y(), area->availableGeometry().top()));
 }
 
 void TeamWindow::BuildControls()

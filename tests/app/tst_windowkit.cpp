@@ -17,6 +17,7 @@ class TestWindowKit : public QObject {
 private slots:
     void centredOnTheScreen_data();
     void centredOnTheScreen();
+    void largerThanTheScreenKeepsItsCorner();
     void levelFillWithReadableText_data();
     void levelFillWithReadableText();
     void pickersShowTheLongDate_data();
@@ -51,6 +52,18 @@ void TestWindowKit::centredOnTheScreen()
     window.move(from);
     centreOnScreen(window);
     QCOMPARE(window.frameGeometry().center(), window.screen()->availableGeometry().center() + off);
+}
+
+void TestWindowKit::largerThanTheScreenKeepsItsCorner()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    QVERIFY(screen);
+    const QRect area = screen->availableGeometry();
+    QWidget window;
+    window.setFixedSize(area.size() + QSize(300, 200));
+    window.move(area.topLeft() + QPoint(50, 50));
+    centreOnScreen(window, screen);
+    QCOMPARE(window.frameGeometry().topLeft(), area.topLeft());
 }
 
 void TestWindowKit::levelFillWithReadableText_data()
