@@ -1,6 +1,7 @@
 #include "DatePattern.h"
 #include "FileAccess.h"
 #include "MemberList.h"
+#include "MembersBackup.h"
 #include "MembersFile.h"
 #include "MembersTestFiles.h"
 #include "MembersTestFixture.h"
@@ -10,6 +11,7 @@
 #include <QFileInfo>
 #include <QTest>
 #include <limits>
+#include <sys/stat.h>
 
 // The members file when things go wrong: a purge on a full disk, dates the
 // program can't show, file errors told in Spanish.
@@ -22,6 +24,11 @@ private slots:
     void purgeOnFullDiskKeepsFile();
     void purgeWithoutRoomForBackup_data();
     void purgeWithoutRoomForBackup();
+    void backupNameTakenByALink_data();
+    void backupNameTakenByALink();
+    void backupsAreNeverOverwritten_data();
+    void backupsAreNeverOverwritten();
+    void membersFilesArePrivate();
     void unshowableDateIsDamaged_data();
     void unshowableDateIsDamaged();
     void fileErrorsInSpanish_data();
@@ -104,7 +111,8 @@ void TestMembersFaults::purgeOnFullDiskKeepsFile()
     QVERIFY(!LoadMemberList(gral_, file));
     QCOMPARE(ReadBytes(path + MembersBackupSuffix), bytes);
     QCOMPARE(QFileInfo(path).size(), qint64(0));
-    QCOMPARE(messages_->texts(), QStringList{DamagedMembersFileMessage});
+    QCOMPARE(messages_->texts(),
+             QStringList({DamagedMembersFileMessage, PurgeBackupMessage(path + MembersBackupSuffix)}));
 }
 
 // The same through the seam around the writes: the disk takes `room` bytes.
@@ -139,9 +147,104 @@ void TestMembersFaults::purgeWithoutRoomForBackup()
     QVERIFY(file.openExisting());
     QVERIFY(!LoadMemberList(gral_, file));
     QVERIFY(!file.isOpen());
-    QVERIFY(asked.contains(MembersFileName + MembersBackupSuffix));
+    QVERIFY(asked.contains(QFileInfo(MembersBackupPath(path, 1)).fileName()));
     expectUnchanged(path, bytes);
     QCOMPARE(ReadBytes(path + MembersBackupSuffix), olderBackup); // the older copy stays whole
+    QVERIFY(!QFileInfo::exists(MembersBackupPath(path, 1)));     // and no partial new one is left
+}
+
+// "Fechas.dat.bak" is a symbolic link (to the members file itself, to a
+// missing file, to a folder): the purge never writes through it, and empties
+// the members file only with a true copy elsewhere, which it names.
+void TestMembersFaults::backupNameTakenByALink_data()
+{
+    QTest::addColumn<QString>("target"); // relative to the folder
+    QTest::newRow("the members file") << MembersFileName;
+    QTest::newRow("a missing file") << u"nada"_qs;
+    QTest::newRow("a folder") << u"carpeta"_qs;
+}
+
+void TestMembersFaults::backupNameTakenByALink()
+{
+    QFETCH(QString, target);
+    const QString path = folder_ + MembersFileName;
+    const QByteArray bytes = DamagedFile(3);
+    QVERIFY(WriteBytes(path, bytes));
+    QVERIFY(QDir().mkpath(folder_ + u"carpeta"_qs));
+    QVERIFY(QFile::link(target, path + MembersBackupSuffix));
+
+    MembersFile file(path);
+    QVERIFY(file.openExisting());
+    QVERIFY(!LoadMemberList(gral_, file));
+    const QString copy = MembersBackupPath(path, 1);
+    QCOMPARE(ReadBytes(copy), bytes);
+    QVERIFY(!QFileInfo(copy).isSymLink());
+    QCOMPARE(QFileInfo(path).size(), qint64(0));
+    QCOMPARE(QFileInfo(path + MembersBackupSuffix).symLinkTarget(), QFileInfo(folder_ + target).absoluteFilePath());
+    QCOMPARE(messages_->texts(), QStringList({DamagedMembersFileMessage, PurgeBackupMessage(copy)}));
+}
+
+// Backups already there, by number (0 is "Fechas.dat.bak"): the purge writes
+// the next number and keeps the five newest copies.
+void TestMembersFaults::backupsAreNeverOverwritten_data()
+{
+    QTest::addColumn<QList<int>>("existing");
+    QTest::addColumn<int>("written");
+    QTest::addColumn<QList<int>>("removed");
+    QTest::newRow("none") << QList<int>{} << 0 << QList<int>{};
+    QTest::newRow("one") << QList<int>{0} << 1 << QList<int>{};
+    QTest::newRow("a gap") << QList<int>{0, 3} << 4 << QList<int>{};
+    QTest::newRow("four") << QList<int>{0, 1, 2, 3} << 4 << QList<int>{};
+    QTest::newRow("five") << QList<int>{0, 1, 2, 3, 4} << 5 << QList<int>{0};
+    QTest::newRow("seven") << QList<int>{0, 1, 2, 3, 4, 5, 6} << 7 << QList<int>{0, 1, 2};
+    QTest::newRow("old ones gone") << QList<int>{8, 9, 10, 11, 12} << 13 << QList<int>{8};
+}
+
+void TestMembersFaults::backupsAreNeverOverwritten()
+{
+    QFETCH(QList<int>, existing);
+    QFETCH(int, written);
+    QFETCH(QList<int>, removed);
+    const QString path = folder_ + MembersFileName;
+    for (int n : existing)
+        QVERIFY(WriteBytes(MembersBackupPath(path, n), "copia " + QByteArray::number(n)));
+    QVERIFY(WriteBytes(path + u".x.bak"_qs, "no es una copia")); // not one of the numbered names
+    const QByteArray bytes = DamagedFile(2);
+    QVERIFY(WriteBytes(path, bytes));
+
+    MembersFile file(path);
+    QVERIFY(file.openExisting());
+    QVERIFY(!LoadMemberList(gral_, file));
+    QCOMPARE(ReadBytes(MembersBackupPath(path, written)), bytes);
+    QCOMPARE(QFileInfo(path).size(), qint64(0));
+    QCOMPARE(messages_->texts(),
+             QStringList({DamagedMembersFileMessage, PurgeBackupMessage(MembersBackupPath(path, written))}));
+    for (int n : existing)
+        QCOMPARE(ReadBytes(MembersBackupPath(path, n)),
+                 removed.contains(n) ? QByteArray() : "copia " + QByteArray::number(n));
+    QCOMPARE(ReadBytes(path + u".x.bak"_qs), QByteArray("no es una copia"));
+}
+
+// The members file and its backups are created for their owner alone; a
+// file that exists keeps the modes its owner gave it.
+void TestMembersFaults::membersFilesArePrivate()
+{
+    const mode_t saved = ::umask(022);
+    const QString path = folder_ + MembersFileName;
+    MembersFile created(path);
+    QVERIFY(created.createEmpty());
+    QVERIFY(created.write(1, {std::numeric_limits<double>::quiet_NaN(), u"DAÑADO"_qs, {}}));
+    created.close();
+    QCOMPARE(FileModes(path), QFile::ReadOwner | QFile::WriteOwner);
+
+    const auto shared = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
+    QVERIFY(QFile::setPermissions(path, shared));
+    MembersFile existing(path);
+    QVERIFY(existing.openExisting());
+    QVERIFY(!LoadMemberList(gral_, existing)); // purged: backed up and emptied
+    ::umask(saved);
+    QCOMPARE(FileModes(path), shared);
+    QCOMPARE(FileModes(path + MembersBackupSuffix), QFile::ReadOwner | QFile::WriteOwner);
 }
 
 // Dates the members window can't show or write back: the record counts as damaged.
@@ -171,7 +274,8 @@ void TestMembersFaults::unshowableDateIsDamaged()
     QVERIFY(file.openExisting());
     QCOMPARE(LoadMemberList(gral_, file), !damaged);
     if (damaged) {
-        QCOMPARE(messages_->texts(), QStringList{DamagedMembersFileMessage});
+        QCOMPARE(messages_->texts(),
+                 QStringList({DamagedMembersFileMessage, PurgeBackupMessage(path + MembersBackupSuffix)}));
         QCOMPARE(ReadBytes(path + MembersBackupSuffix), bytes);
         QCOMPARE(QFileInfo(path).size(), qint64(0));
     } else {

@@ -189,3 +189,8 @@ bool FinishesWithoutFifoWriter(const QString& fifo, const std::function<void()>&
     guard.join();
     return !rescued;
 }
+
+QFileDevice::Permissions FileModes(const QString& path)
+{
+    return QFile::permissions(path) & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
+}

@@ -4,6 +4,7 @@
 // settings or ever blocks on a window.
 #include "Gral.h"
 
+#include <QFileDevice>
 #include <QList>
 #include <QString>
 #include <QTemporaryDir>
@@ -81,6 +82,10 @@ private:
 
 // Shows the window and waits until it has the keyboard; false when it never does.
 bool ShowActive(QWidget& window);
+
+// The owner, group and other modes of a file or folder (without Qt's
+// "current user" bits, which mirror one of them).
+QFileDevice::Permissions FileModes(const QString& path);
 
 // Makes a FIFO at `path` (replacing a file there). False when it can't.
 bool MakeFifo(const QString& path);
