@@ -19,6 +19,8 @@ private slots:
     void storedNameFallsBack_data();
     void storedNameFallsBack();
     void classicChoiceRemovesTheName();
+    void junkSystemZoneIsNoZone_data();
+    void junkSystemZoneIsNoZone();
     void search_data();
     void search();
     void listedZones();
@@ -81,7 +83,12 @@ void TestZoneChoice::storedNameFallsBack_data()
     QTest::addColumn<QString>("expected");
     QTest::newRow("the full edition keeps a known name") << true << "Europe/Madrid" << "Europe/Madrid";
     QTest::newRow("an alias the system uses") << true << "Etc/UTC" << "Etc/UTC";
+    QTest::newRow("an old alias with a zone file") << true << "America/Buenos_Aires" << "America/Buenos_Aires";
     QTest::newRow("unknown name") << true << "Europe/Atlantis" << "";
+    QTest::newRow("a word") << true << "hola" << "";
+    QTest::newRow("upper-case junk") << true << "JUNK" << "";
+    QTest::newRow("10 kB of A") << true << QString(10240, u'A') << "";
+    QTest::newRow("a file of the zone folder, not a zone") << true << "zone.tab" << "";
     QTest::newRow("a path, not a name") << true << "../../etc/passwd" << "";
     QTest::newRow("absent") << true << "" << "";
     QTest::newRow("the DEMO offers no names") << false << "Europe/Madrid" << "";
@@ -115,6 +122,29 @@ void TestZoneChoice::storedNameFallsBack()
     ApplyZoneChoice(gral, *stored);
     QCOMPARE(gral.calendar.namedZone.isValid(), !expected.isEmpty());
     QCOMPARE(gral.calendar.zoneOffset, 14);
+}
+
+// TZ names the system's zone; a word that is no zone is not offered as one.
+void TestZoneChoice::junkSystemZoneIsNoZone_data()
+{
+    QTest::addColumn<QByteArray>("tz");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("junk") << QByteArray("junk") << "";
+    QTest::newRow("a zone") << QByteArray("Europe/Madrid") << "Europe/Madrid";
+}
+
+void TestZoneChoice::junkSystemZoneIsNoZone()
+{
+    QFETCH(QByteArray, tz);
+    QFETCH(QString, expected);
+    if (!KnownZone("Europe/Madrid").isValid())
+        QSKIP("the system's time zone database (Debian package tzdata) is missing");
+    const QByteArray saved = qgetenv("TZ");
+    const bool had = qEnvironmentVariableIsSet("TZ");
+    qputenv("TZ", tz);
+    const QString name = SystemZoneName();
+    had ? qputenv("TZ", saved) : qunsetenv("TZ");
+    QCOMPARE(name, expected);
 }
 
 void TestZoneChoice::classicChoiceRemovesTheName()
