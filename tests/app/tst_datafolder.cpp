@@ -59,7 +59,6 @@ private slots:
         QTest::newRow("fresh user") << QByteArray("<none>") << QByteArray("<none>") << QByteArray("<none>") << false;
         QTest::newRow("file beside only") << QByteArray(152, 'A') << QByteArray("<none>") << QByteArray(152, 'A')
                                           << true;
-        // An empty file holds no member: nothing is copied or reported as copied.
         QTest::newRow("empty file beside") << QByteArray() << QByteArray("<none>") << QByteArray("<none>") << false;
         QTest::newRow("own file kept") << QByteArray(152, 'A') << QByteArray(304, 'B') << QByteArray(304, 'B')
                                        << false;
@@ -116,90 +115,55 @@ private slots:
         const QString program = env.programFolder();
         WriteFile(program + Name, QByteArray(152, 'A'));
         QVERIFY(QFile::setPermissions(program + Name, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        const auto open = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther;
+        QVERIFY(QDir().mkdir(env.path() + "/data", open));
         Gral gral;
         PrepareTestGral(gral);
         MessageRecorder messages(gral);
         gral.environment.programFolder = program;
+        const mode_t savedMask = ::umask(022);
         QVERIFY(PrepareDataFolder(gral, Name));
-        QCOMPARE(FileModes(gral.environment.dataFolder + Name), QFile::ReadOwner | QFile::WriteOwner); // the owner's alone
+        ::umask(savedMask);
+        // The copy and the folders made for it are the owner's alone; one that was there keeps its modes.
+        QCOMPARE(FileModes(gral.environment.dataFolder + Name), QFile::ReadOwner | QFile::WriteOwner);
+        QCOMPARE(FileModes(env.path() + "/data/Zeltmark"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(FileModes(env.path() + "/data"), open);
         QVERIFY(!(QFile::permissions(program + Name) & QFile::WriteOwner));
     }
 
-    // The folders the program creates are the owner's alone; those that exist keep their modes.
-    void newFoldersArePrivate()
+    // Told in Spanish, leaving nothing: a copy on a full disk or onto a link, a folder name not in UTF-8.
+    void refusals_data()
     {
+        QTest::addColumn<QString>("told");
+        const QString copy = "No se pudo copiar el archivo de integrantes \"%1/program/Fechas.dat\" a "
+                             "\"%1/data/Zeltmark/Pronos/Fechas.dat\".\r\r";
+        QTest::newRow("full disk") << copy + "No queda espacio libre en el disco.";
+        QTest::newRow("link") << copy + "El archivo ya existe.";
+        QTest::newRow("not UTF-8") << "No se puede usar la carpeta \"%1/data\uFFFD\"";
+    }
+    void refusals()
+    {
+        QFETCH(QString, told);
         TestEnvironment env;
-        const auto open = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup
-            | QFile::ReadOther | QFile::ExeOther;
-        const auto own = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
-        QVERIFY(QDir().mkpath(env.path() + "/data"));
-        QVERIFY(QFile::setPermissions(env.path() + "/data", open));
+        WriteFile(env.programFolder() + Name, QByteArray(152, 'A'));
+        QVERIFY(QDir().mkpath(env.dataFolder()));
+        if (QTest::currentDataTag() == QLatin1String("full disk"))
+            SetFileSpaceLimit([](const QString&, qint64) { return 0; });
+        else if (QTest::currentDataTag() == QLatin1String("link"))
+            QVERIFY(QFile::link(env.path() + "/nada", env.dataFolder() + Name));
+        else
+            qputenv("XDG_DATA_HOME", QFile::encodeName(env.path()) + "/data\xf1");
         Gral gral;
         PrepareTestGral(gral);
         MessageRecorder messages(gral);
         gral.environment.programFolder = env.programFolder();
-        const mode_t saved = ::umask(022);
-        const bool prepared = PrepareDataFolder(gral, Name);
-        ::umask(saved);
-        QVERIFY(prepared);
-        QCOMPARE(FileModes(env.path() + "/data"), open);
-        QCOMPARE(FileModes(env.path() + "/data/Zeltmark"), own);
-        QCOMPARE(FileModes(env.path() + "/data/Zeltmark/Pronos"), own);
-    }
-
-    // A copy that fails is told in Spanish, by what the system said, and leaves nothing.
-    void carryOverFailures_data()
-    {
-        QTest::addColumn<QString>("situation");
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("full disk") << "full disk" << "No queda espacio libre en el disco.";
-        QTest::newRow("a link to nowhere in the way") << "dangling link" << "El archivo ya existe.";
-    }
-    void carryOverFailures()
-    {
-        QFETCH(QString, situation);
-        QFETCH(QString, reason);
-        TestEnvironment env;
-        const QString program = env.programFolder();
-        const QString data = env.dataFolder();
-        WriteFile(program + Name, QByteArray(152, 'A'));
-        QVERIFY(QDir().mkpath(data));
-        if (situation == "full disk")
-            SetFileSpaceLimit([](const QString&, qint64) { return 0; });
-        else
-            QVERIFY(QFile::link(env.path() + "/nada", data + Name));
-        Gral gral;
-        PrepareTestGral(gral);
-        MessageRecorder messages(gral);
-        gral.environment.programFolder = program;
         const bool prepared = PrepareDataFolder(gral, Name);
         SetFileSpaceLimit({});
-        QVERIFY(!prepared);
-        QCOMPARE(messages.texts(), QStringList{QStringLiteral("No se pudo copiar el archivo de integrantes \"%1\" a "
-                                                              "\"%2\".\r\r%3")
-                                                   .arg(program + Name, data + Name, reason)});
-        QCOMPARE(messages.messages()[0].style, int(StyleError));
-        QVERIFY(!QFileInfo::exists(env.path() + "/nada"));
-        QCOMPARE(QFileInfo::exists(data + Name), false);
-    }
-
-    // Qt reads paths as UTF-8: a folder named otherwise can't be used as given,
-    // so the program names it and ends without creating anything.
-    void undecodableDataFolderIsRefused()
-    {
-        TestEnvironment env;
-        qputenv("XDG_DATA_HOME", QFile::encodeName(env.path()) + "/datos-\xf1");
-        Gral gral;
-        PrepareTestGral(gral);
-        MessageRecorder messages(gral);
-        gral.environment.programFolder = env.programFolder();
-        QVERIFY(!PrepareDataFolder(gral, Name));
-        QCOMPARE(messages.messages().size(), 1);
-        const QString text = messages.messages()[0].text;
-        QVERIFY2(text.startsWith("No se puede usar la carpeta \"" + env.path() + "/datos-"), qPrintable(text));
-        QVERIFY2(text.contains("UTF-8"), qPrintable(text));
-        QCOMPARE(messages.messages()[0].style, int(StyleError));
-        QCOMPARE(QDir(env.path()).entryList({"datos*"}, QDir::AllEntries | QDir::System), QStringList());
+        QVERIFY(!prepared && messages.texts().size() == 1);
+        QVERIFY2(messages.texts()[0].startsWith(told.arg(env.path())), qPrintable(messages.texts()[0]));
+        QCOMPARE(QDir(env.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+                 QStringList({"config", "data", "program"}));
+        QVERIFY(!QFileInfo::exists(env.dataFolder() + Name));
     }
 
     void folderThatCannotBeCreatedIsReported()

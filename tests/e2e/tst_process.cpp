@@ -69,8 +69,6 @@ class TestProcess : public QObject {
 private slots:
     void secondCopyEndsAndFirstComesForward();
     void bothEditionsRunAtOnce();
-    void relativeXdgFoldersAreIgnored_data();
-    void relativeXdgFoldersAreIgnored();
 };
 
 void TestProcess::secondCopyEndsAndFirstComesForward()
@@ -142,45 +140,6 @@ void TestProcess::bothEditionsRunAtOnce()
     full.kill();
     demo.waitForFinished();
     full.waitForFinished();
-}
-
-// A relative XDG_DATA_HOME or XDG_CONFIG_HOME is ignored: started from any
-// folder, the program keeps its members under $HOME/.local/share and
-// creates nothing where it was started.
-void TestProcess::relativeXdgFoldersAreIgnored_data()
-{
-    QTest::addColumn<QString>("edition");
-    QTest::newRow("DEMO") << "pronos";
-    QTest::newRow("full edition") << "pronos-full";
-}
-
-void TestProcess::relativeXdgFoldersAreIgnored()
-{
-    QFETCH(QString, edition);
-    TestEnvironment env;
-    const QString folder = env.path() + "/bin/";
-    const QString home = env.path() + "/home";
-    const QString started = env.path() + "/started-here";
-    LayOutProgramFolder(folder, home + "/.local/share/Zeltmark/Pronos/");
-    QVERIFY(QDir().mkpath(started));
-    QProcessEnvironment environment = ProgramEnvironment(env, env.path() + "/tmp");
-    environment.insert("HOME", home);
-    environment.insert("XDG_DATA_HOME", "datos");
-    environment.insert("XDG_CONFIG_HOME", "config");
-
-    QProcess pronos;
-    pronos.setProcessEnvironment(environment);
-    pronos.setWorkingDirectory(started);
-    pronos.start(folder + edition);
-    QVERIFY(pronos.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(HasSocket(env.path() + "/tmp") || pronos.state() != QProcess::Running, 30000);
-    QTest::qWait(500);
-    const bool running = pronos.state() == QProcess::Running;
-    pronos.kill();
-    pronos.waitForFinished();
-    QVERIFY(running);
-    QCOMPARE(QDir(started).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
-    QVERIFY(QDir(home + "/.local/share/Zeltmark/Pronos").exists());
 }
 
 QTEST_GUILESS_MAIN(TestProcess)

@@ -24,11 +24,8 @@ private slots:
     void purgeOnFullDiskKeepsFile();
     void purgeWithoutRoomForBackup_data();
     void purgeWithoutRoomForBackup();
-    void backupNameTakenByALink_data();
-    void backupNameTakenByALink();
-    void backupsAreNeverOverwritten_data();
-    void backupsAreNeverOverwritten();
-    void membersFilesArePrivate();
+    void purgeWritesNewBackup_data();
+    void purgeWritesNewBackup();
     void unshowableDateIsDamaged_data();
     void unshowableDateIsDamaged();
     void fileErrorsInSpanish_data();
@@ -153,98 +150,40 @@ void TestMembersFaults::purgeWithoutRoomForBackup()
     QVERIFY(!QFileInfo::exists(MembersBackupPath(path, 1)));     // and no partial new one is left
 }
 
-// "Fechas.dat.bak" is a symbolic link (to the members file itself, to a
-// missing file, to a folder): the purge never writes through it, and empties
-// the members file only with a true copy elsewhere, which it names.
-void TestMembersFaults::backupNameTakenByALink_data()
+// Backups beside the file by number (0 is "Fechas.dat.bak"; "->" makes a link): the purge writes
+// a private copy under the next number, never through a link, keeps the five newest and names it.
+void TestMembersFaults::purgeWritesNewBackup_data()
 {
-    QTest::addColumn<QString>("target"); // relative to the folder
-    QTest::newRow("the members file") << MembersFileName;
-    QTest::newRow("a missing file") << u"nada"_qs;
-    QTest::newRow("a folder") << u"carpeta"_qs;
-}
-
-void TestMembersFaults::backupNameTakenByALink()
-{
-    QFETCH(QString, target);
-    const QString path = folder_ + MembersFileName;
-    const QByteArray bytes = DamagedFile(3);
-    QVERIFY(WriteBytes(path, bytes));
-    QVERIFY(QDir().mkpath(folder_ + u"carpeta"_qs));
-    QVERIFY(QFile::link(target, path + MembersBackupSuffix));
-
-    MembersFile file(path);
-    QVERIFY(file.openExisting());
-    QVERIFY(!LoadMemberList(gral_, file));
-    const QString copy = MembersBackupPath(path, 1);
-    QCOMPARE(ReadBytes(copy), bytes);
-    QVERIFY(!QFileInfo(copy).isSymLink());
-    QCOMPARE(QFileInfo(path).size(), qint64(0));
-    QCOMPARE(QFileInfo(path + MembersBackupSuffix).symLinkTarget(), QFileInfo(folder_ + target).absoluteFilePath());
-    QCOMPARE(messages_->texts(), QStringList({DamagedMembersFileMessage, PurgeBackupMessage(copy)}));
-}
-
-// Backups already there, by number (0 is "Fechas.dat.bak"): the purge writes
-// the next number and keeps the five newest copies.
-void TestMembersFaults::backupsAreNeverOverwritten_data()
-{
-    QTest::addColumn<QList<int>>("existing");
+    QTest::addColumn<QStringList>("existing");
     QTest::addColumn<int>("written");
-    QTest::addColumn<QList<int>>("removed");
-    QTest::newRow("none") << QList<int>{} << 0 << QList<int>{};
-    QTest::newRow("one") << QList<int>{0} << 1 << QList<int>{};
-    QTest::newRow("a gap") << QList<int>{0, 3} << 4 << QList<int>{};
-    QTest::newRow("four") << QList<int>{0, 1, 2, 3} << 4 << QList<int>{};
-    QTest::newRow("five") << QList<int>{0, 1, 2, 3, 4} << 5 << QList<int>{0};
-    QTest::newRow("seven") << QList<int>{0, 1, 2, 3, 4, 5, 6} << 7 << QList<int>{0, 1, 2};
-    QTest::newRow("old ones gone") << QList<int>{8, 9, 10, 11, 12} << 13 << QList<int>{8};
+    QTest::addColumn<QStringList>("removed");
+    QTest::newRow("five") << QStringList{"0", "1", "2", "3", "4"} << 5 << QStringList{"0"};
+    QTest::newRow("seven, one gap") << QStringList{"0", "1", "2", "3", "4", "6"} << 7 << QStringList{"0", "1"};
+    QTest::newRow("link to the members file") << QStringList{"0->Fechas.dat"} << 1 << QStringList{};
 }
 
-void TestMembersFaults::backupsAreNeverOverwritten()
+void TestMembersFaults::purgeWritesNewBackup()
 {
-    QFETCH(QList<int>, existing);
+    QFETCH(QStringList, existing);
     QFETCH(int, written);
-    QFETCH(QList<int>, removed);
-    const QString path = folder_ + MembersFileName;
-    for (int n : existing)
-        QVERIFY(WriteBytes(MembersBackupPath(path, n), "copia " + QByteArray::number(n)));
-    QVERIFY(WriteBytes(path + u".x.bak"_qs, "no es una copia")); // not one of the numbered names
+    QFETCH(QStringList, removed);
+    const QString path = folder_ + MembersFileName, copy = MembersBackupPath(path, written);
     const QByteArray bytes = DamagedFile(2);
     QVERIFY(WriteBytes(path, bytes));
-
+    for (const QString& n : existing)
+        QVERIFY(n.contains(u"->"_qs) ? QFile::link(n.section(u"->"_qs, 1), MembersBackupPath(path, 0))
+                                    : WriteBytes(MembersBackupPath(path, n.toInt()), n.toUtf8()));
+    const mode_t savedMask = ::umask(022);
     MembersFile file(path);
-    QVERIFY(file.openExisting());
-    QVERIFY(!LoadMemberList(gral_, file));
-    QCOMPARE(ReadBytes(MembersBackupPath(path, written)), bytes);
+    QVERIFY(file.openExisting() && !LoadMemberList(gral_, file));
+    ::umask(savedMask);
+    QCOMPARE(ReadBytes(copy), bytes);
+    QCOMPARE(FileModes(copy), QFile::ReadOwner | QFile::WriteOwner);
     QCOMPARE(QFileInfo(path).size(), qint64(0));
-    QCOMPARE(messages_->texts(),
-             QStringList({DamagedMembersFileMessage, PurgeBackupMessage(MembersBackupPath(path, written))}));
-    for (int n : existing)
-        QCOMPARE(ReadBytes(MembersBackupPath(path, n)),
-                 removed.contains(n) ? QByteArray() : "copia " + QByteArray::number(n));
-    QCOMPARE(ReadBytes(path + u".x.bak"_qs), QByteArray("no es una copia"));
-}
-
-// The members file and its backups are created for their owner alone; a
-// file that exists keeps the modes its owner gave it.
-void TestMembersFaults::membersFilesArePrivate()
-{
-    const mode_t saved = ::umask(022);
-    const QString path = folder_ + MembersFileName;
-    MembersFile created(path);
-    QVERIFY(created.createEmpty());
-    QVERIFY(created.write(1, {std::numeric_limits<double>::quiet_NaN(), u"DAÑADO"_qs, {}}));
-    created.close();
-    QCOMPARE(FileModes(path), QFile::ReadOwner | QFile::WriteOwner);
-
-    const auto shared = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
-    QVERIFY(QFile::setPermissions(path, shared));
-    MembersFile existing(path);
-    QVERIFY(existing.openExisting());
-    QVERIFY(!LoadMemberList(gral_, existing)); // purged: backed up and emptied
-    ::umask(saved);
-    QCOMPARE(FileModes(path), shared);
-    QCOMPARE(FileModes(path + MembersBackupSuffix), QFile::ReadOwner | QFile::WriteOwner);
+    QCOMPARE(messages_->texts(), QStringList({DamagedMembersFileMessage, PurgeBackupMessage(copy)}));
+    for (const QString& n : existing)
+        if (!n.contains(u"->"_qs))
+            QCOMPARE(ReadBytes(MembersBackupPath(path, n.toInt())), removed.contains(n) ? "" : n.toUtf8());
 }
 
 // Dates the members window can't show or write back: the record counts as damaged.
@@ -275,7 +214,7 @@ void TestMembersFaults::unshowableDateIsDamaged()
     QCOMPARE(LoadMemberList(gral_, file), !damaged);
     if (damaged) {
         QCOMPARE(messages_->texts(),
-                 QStringList({DamagedMembersFileMessage, PurgeBackupMessage(path + MembersBackupSuffix)}));
+             QStringList({DamagedMembersFileMessage, PurgeBackupMessage(path + MembersBackupSuffix)}));
         QCOMPARE(ReadBytes(path + MembersBackupSuffix), bytes);
         QCOMPARE(QFileInfo(path).size(), qint64(0));
     } else {

@@ -189,8 +189,3 @@ bool FinishesWithoutFifoWriter(const QString& fifo, const std::function<void()>&
     guard.join();
     return !rescued;
 }
-
-QFileDevice::Permissions FileModes(const QString& path)
-{
-    return QFile::permissions(path) & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
-}
