@@ -5,13 +5,18 @@
 //                                                the same for the whole years A..B of 1900-2100
 //   pronos-calendar --zone NAME [--years A-B] [--pattern P]
 //                                                the same on the clock of a named time zone
-//   pronos-calendar --changes [--pattern P]      every sign change: UT instant and base-zone minute
+//   pronos-calendar --changes [--years A-B] [--pattern P]
+//                                                every sign change: UT instant and base-zone minute
+//   pronos-calendar --table                      the carried sign-change table, as C++ rows
+// Anything else (an unknown, repeated or contradicting option, a stray word)
+// is refused with exit code 2 and the usage.
 #include "CalendarWindow.h"
 #include "DatePattern.h"
 #include "DayNumber.h"
 #include "LunarTheory.h"
 #include "SignCalendar.h"
 #include "SignChanges.h"
+#include "TimeZoneNames.h"
 
 #include <QCoreApplication>
 #include <QCommandLineParser>
@@ -21,6 +26,11 @@
 #include <optional>
 
 namespace {
+
+const char* const Usage =
+    "usage: pronos-calendar [--offset N | --zone NAME] [--years A-B] [--pattern P]\n"
+    "       pronos-calendar --changes [--years A-B] [--pattern P]\n"
+    "       pronos-calendar --table";
 
 QString UtInstantText(double jdUT)
 {
@@ -67,32 +77,53 @@ bool UsablePattern(const QString& pattern)
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Prints the sign calendar (base zone UTC-12 shifted by the offset)."));
-    parser.addHelpOption();
+    const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption offsetOption(QStringLiteral("offset"), QStringLiteral("Hours added to the base zone, 0..24 (default 0)."), QStringLiteral("N"), QStringLiteral("0"));
     const QCommandLineOption patternOption(QStringLiteral("pattern"), QStringLiteral("Short-date pattern of the date fields (default dd/MM/yyyy)."), QStringLiteral("P"), QStringLiteral("dd/MM/yyyy"));
-    const QCommandLineOption changesOption(QStringLiteral("changes"), QStringLiteral("Print every sign change of the base calendar instead."));
+    const QCommandLineOption changesOption(QStringLiteral("changes"), QStringLiteral("Print every sign change of the base calendar instead (2003-2004, or the years of --years)."));
     const QCommandLineOption tableOption(QStringLiteral("table"), QStringLiteral("Print the sign changes computed from the lunar theory as the rows of src/calendar/SignChangeTable.inc."));
     const QCommandLineOption yearsOption(QStringLiteral("years"), QStringLiteral("Print the whole years A..B (within 1900-2100) instead of 2003-2004."), QStringLiteral("A-B"));
     const QCommandLineOption zoneOption(QStringLiteral("zone"), QStringLiteral("A time zone by name (Europe/Madrid): each change at that zone's offset at its instant, instead of --offset."), QStringLiteral("NAME"));
     parser.addOptions({offsetOption, patternOption, changesOption, tableOption, yearsOption, zoneOption});
-    parser.process(app);
 
-    QTextStream out(stdout);
-    QTextStream err(stderr);
+    // Every word given is used or refused: nothing is dropped without a word.
+    const auto refuse = [&err](const QString& why) {
+        err << "pronos-calendar: " << why << '\n' << Usage << Qt::endl;
+        return 2;
+    };
+    if (!parser.parse(app.arguments()))
+        return refuse(parser.errorText());
+    if (parser.isSet(helpOption))
+        parser.showHelp(0);
+    if (!parser.positionalArguments().isEmpty())
+        return refuse(QStringLiteral("unexpected words: ") + parser.positionalArguments().join(u' '));
+    for (const QString& name : parser.optionNames())
+        if (parser.optionNames().count(name) > 1)
+            return refuse(QStringLiteral("--%1 given more than once").arg(name));
+    if (parser.isSet(tableOption) && parser.optionNames().size() > 1)
+        return refuse(QStringLiteral("--table takes no other option"));
+    if (parser.isSet(changesOption) && (parser.isSet(offsetOption) || parser.isSet(zoneOption)))
+        return refuse(QStringLiteral("--changes lists the base zone's changes: no --offset or --zone beside it"));
+
     Gral gral;
     gral.environment.systemDateFormat = parser.value(patternOption);
-    if (!UsablePattern(gral.environment.systemDateFormat.text())) {
-        err << "pronos-calendar: --pattern needs a day, month or year letter (d, M, y) outside quotes "
-               "and no line break"
-            << Qt::endl;
-        return 2;
-    }
+    if (!UsablePattern(gral.environment.systemDateFormat.text()))
+        return refuse(QStringLiteral("--pattern needs a day, month or year letter (d, M, y) outside quotes "
+                                     "and no line break"));
     gral.platform.message = [&err](const QString& text, int) {
         err << text << Qt::endl;
         return 1;
     };
+    std::optional<CalendarYears> years;
+    if (parser.isSet(yearsOption)) {
+        years = ReadYears(parser.value(yearsOption));
+        if (!years)
+            return refuse(QStringLiteral("--years takes two years A-B with 1900 <= A <= B <= 2100"));
+    }
 
     if (parser.isSet(tableOption)) {
         out << "// Generated by `pronos-calendar --table` from the lunar theory; do not edit.\n";
@@ -104,7 +135,11 @@ int main(int argc, char* argv[])
 
     if (parser.isSet(changesOption)) {
         // UT instant, base-zone date and minute, old -> new sign, straight from the theory.
-        for (const SignChange& change : TheorySignChanges()) {
+        const std::vector<SignChange> changes = years
+            ? ComputeSignChanges(int(DayNumberFromDate(QDate(years->first, 1, 1))),
+                                 int(DayNumberFromDate(QDate(years->last, 12, 31))))
+            : TheorySignChanges();
+        for (const SignChange& change : changes) {
             const int oldSign = change.newSign == 1 ? 12 : change.newSign - 1;
             out << UtInstantText(change.jdUT) << "  " << gral.environment.systemDateFormat.format(change.baseDay) << ' '
                 << FormatHourMinute(change.baseMinute) << " UTC-12  " << QString::number(oldSign).rightJustified(2, u'0')
@@ -115,26 +150,17 @@ int main(int argc, char* argv[])
 
     bool ok = false;
     const int offset = parser.value(offsetOption).toInt(&ok);
-    if (!ok || offset < 0 || offset > 24) {
-        err << "pronos-calendar: --offset takes a whole number from 0 to 24" << Qt::endl;
-        return 2;
-    }
+    if (!ok || offset < 0 || offset > 24)
+        return refuse(QStringLiteral("--offset takes a whole number from 0 to 24"));
     gral.calendar.zoneOffset = offset;
     if (parser.isSet(zoneOption)) {
-        gral.calendar.namedZone = QTimeZone(parser.value(zoneOption).toUtf8());
-        if (!gral.calendar.namedZone.isValid() || parser.isSet(offsetOption)) {
-            err << "pronos-calendar: --zone takes a time zone the system knows (such as Europe/Madrid), "
-                   "and no --offset beside it"
-                << Qt::endl;
-            return 2;
-        }
+        // Only a zone the system knows: Qt would take any word as UTC.
+        gral.calendar.namedZone = KnownZone(parser.value(zoneOption));
+        if (!gral.calendar.namedZone.isValid() || parser.isSet(offsetOption))
+            return refuse(QStringLiteral("--zone takes a time zone the system knows (such as Europe/Madrid), "
+                                         "and no --offset beside it"));
     }
-    if (parser.isSet(yearsOption)) {
-        const std::optional<CalendarYears> years = ReadYears(parser.value(yearsOption));
-        if (!years) {
-            err << "pronos-calendar: --years takes two years A-B with 1900 <= A <= B <= 2100" << Qt::endl;
-            return 2;
-        }
+    if (years) {
         gral.calendar.firstCoveredDay = FullFirstDayNumber;
         gral.calendar.lastCoveredDay = FullLastDayNumber;
         BuildShiftedCalendarYears(gral, years->first, years->last);

@@ -1,10 +1,12 @@
 #include "DataFolder.h"
+#include "FileAccess.h"
 #include "ProgramMessage.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QStringDecoder>
 
 namespace {
 
@@ -19,20 +21,88 @@ void ReportFolderFailure(const Gral& gral, const QString& folder)
                    StyleError);
 }
 
-// Copies the file beside the executable into the data folder. QFile::copy
-// writes a temporary file and renames it, so a failed copy leaves nothing.
+// Creates each missing folder of `path` for the owner alone: the members'
+// names and birth dates are nobody else's business. Folders that exist keep
+// the modes they have.
+bool MakePrivateFolder(const QString& path)
+{
+    const QString clean = QDir::cleanPath(path);
+    if (QFileInfo(clean).isDir())
+        return true;
+    const QString parent = QFileInfo(clean).path();
+    if (parent == clean || !MakePrivateFolder(parent))
+        return false;
+    return QDir().mkdir(clean, PrivateFolderPermissions) || QFileInfo(clean).isDir();
+}
+
+// The raw bytes of the path the data folder lies under, as the system gives
+// them: $XDG_DATA_HOME, else $HOME/.local/share.
+QByteArray RawDataHome()
+{
+    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+    if (dataHome.startsWith('/'))
+        return dataHome;
+    return qgetenv("HOME") + "/.local/share";
+}
+
+bool IsUtf8(const QByteArray& bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = decoder(bytes);
+    Q_UNUSED(text);
+    return !decoder.hasError();
+}
+
+void ReportUndecodableFolder(const Gral& gral, const QByteArray& folder)
+{
+    ProgramMessage(gral,
+                   QStringLiteral("No se puede usar la carpeta \"%1\", donde se guardan los datos de los "
+                                  "integrantes: su nombre tiene caracteres que \"Zeltmark - Pronos\" no puede "
+                                  "leer (no está escrito en UTF-8).\r\rCambie el nombre de la carpeta, o la "
+                                  "variable XDG_DATA_HOME, y luego vuelva a ejecutar \"Zeltmark - Pronos\".")
+                       .arg(QString::fromUtf8(folder)),
+                   StyleError);
+}
+
+void ReportCopyFailure(const Gral& gral, const QString& from, const QString& to, const QString& why)
+{
+    ProgramMessage(gral,
+                   QStringLiteral("No se pudo copiar el archivo de integrantes \"%1\" a \"%2\".\r\r%3")
+                       .arg(QDir::toNativeSeparators(from), QDir::toNativeSeparators(to), why),
+                   StyleError);
+}
+
+void ReportReadFailure(const Gral& gral, const QFile& source)
+{
+    ProgramMessage(gral,
+                   QStringLiteral("No se pudo leer el archivo de integrantes \"%1\", guardado junto al programa."
+                                  "\r\r%2")
+                       .arg(QDir::toNativeSeparators(source.fileName()), FileErrorText(source)),
+                   StyleError);
+}
+
+// Copies the file beside the executable into the data folder, into a new
+// private file; a failed copy leaves nothing. An empty file holds no member:
+// there is nothing to carry over, and the program goes on as for a new user.
 bool CarryOver(const Gral& gral, const QString& from, const QString& to)
 {
     QFile source(from);
-    if (!source.copy(to)) {
-        ProgramMessage(gral,
-                       QStringLiteral("No se pudo copiar el archivo de integrantes \"%1\" a \"%2\".\r\r%3")
-                           .arg(QDir::toNativeSeparators(from), QDir::toNativeSeparators(to), source.errorString()),
-                       StyleError);
+    if (!source.open(QIODevice::ReadOnly)) {
+        ReportReadFailure(gral, source);
         return false;
     }
-    // The copy is the user's own file from now on, whatever the installed one allowed.
-    QFile::setPermissions(to, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    const QByteArray bytes = source.readAll();
+    if (bytes.size() != source.size()) {
+        ReportReadFailure(gral, source);
+        return false;
+    }
+    if (bytes.isEmpty())
+        return true;
+    QString error;
+    if (!WriteNewFile(to, bytes, error)) {
+        ReportCopyFailure(gral, from, to, error);
+        return false;
+    }
     ProgramMessage(gral,
                    QStringLiteral("Los integrantes guardados junto al programa, en \"%1\", se copiaron a \"%2\".\r\r"
                                   "De ahora en adelante se leen y se guardan allí; el archivo original no se "
@@ -57,10 +127,26 @@ QString UserDataFolder(const QString& programFolder)
 #endif
 }
 
+void SettleXdgBaseFolders()
+{
+    // A relative path is invalid for the XDG base-directory rules and must be
+    // ignored; Qt would take it from the current folder.
+    for (const char* name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME"})
+        if (qEnvironmentVariableIsSet(name) && !qgetenv(name).startsWith('/'))
+            qunsetenv(name);
+}
+
 bool PrepareDataFolder(Gral& gral, const QString& fileName)
 {
+#ifndef Q_OS_WIN
+    // Qt reads paths as UTF-8 and would make up another folder from one that isn't.
+    if (const QByteArray home = RawDataHome(); !IsUtf8(home)) {
+        ReportUndecodableFolder(gral, home);
+        return false;
+    }
+#endif
     gral.environment.dataFolder = UserDataFolder(gral.environment.programFolder);
-    if (gral.environment.dataFolder.isEmpty() || !QDir().mkpath(gral.environment.dataFolder)) {
+    if (gral.environment.dataFolder.isEmpty() || !MakePrivateFolder(gral.environment.dataFolder)) {
         ReportFolderFailure(gral, gral.environment.dataFolder);
         return false;
     }

@@ -12,9 +12,16 @@
 // ends in '/'), ending in '/'. Empty when the system names none.
 QString UserDataFolder(const QString& programFolder);
 
+// Applies the XDG base-directory rule Qt leaves out: a relative (or empty)
+// XDG_DATA_HOME or XDG_CONFIG_HOME is ignored, so the default folders apply.
+// Called first thing in main(), before Qt reads and caches the paths.
+void SettleXdgBaseFolders();
+
 // Sets gral.environment.dataFolder from gral.environment.programFolder and makes sure it exists. A
 // `fileName` lying beside the executable while the data folder has none is
-// copied there once (the original stays where it is) and the user is told.
-// False, after a message saying why, when the folder can't be created or the
+// copied there once (the original stays where it is) and the user is told;
+// an empty one is not. Missing folders are created for the owner alone and
+// the copy is private. False, after a message saying why, when the folder's
+// path is not UTF-8 (nothing is created), the folder can't be created or the
 // copy fails: the program can't keep its files and ends.
 bool PrepareDataFolder(Gral& gral, const QString& fileName);

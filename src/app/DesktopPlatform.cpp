@@ -65,12 +65,50 @@ QString MessageButtonText(QMessageBox::StandardButton button)
     }
 }
 
+namespace {
+
+// A word longer than this (a path, as a rule) gets places where a line may break.
+constexpr int LongestUnbrokenRun = 40;
+
+// Message boxes wrap at spaces only, so a long path would widen the box past
+// the screen and be cut. An invisible zero-width space after each folder
+// separator of a long word, and within a long run without one, lets it wrap.
+QString WithBreaksInLongWords(const QString& text)
+{
+    QString out;
+    out.reserve(text.size() + text.size() / 8);
+    qsizetype wordStart = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && !text[i].isSpace())
+            continue;
+        const QStringView word = QStringView(text).mid(wordStart, i - wordStart);
+        if (word.size() <= LongestUnbrokenRun) {
+            out += word;
+        } else {
+            int run = 0;
+            for (const QChar c : word) {
+                out += c;
+                if (c == u'/' || c == u'\\' || ++run >= LongestUnbrokenRun) {
+                    out += QChar(0x200B);
+                    run = 0;
+                }
+            }
+        }
+        if (i < text.size())
+            out += text[i];
+        wordStart = i + 1;
+    }
+    return out;
+}
+
+} // namespace
+
 QString MessageBoxText(const QString& text)
 {
     QString out = text;
     out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     out.replace(u'\r', u'\n');
-    return out;
+    return WithBreaksInLongWords(out);
 }
 
 std::unique_ptr<QMessageBox> CreateMessageBox(const QString& text, int style, QWidget* owner)

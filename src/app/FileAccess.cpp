@@ -1,7 +1,12 @@
 #include "FileAccess.h"
 
+#include <QFile>
+
 #include <algorithm>
 #include <cerrno>
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -107,6 +112,36 @@ bool WriteAllBytes(QFileDevice& file, const QByteArray& bytes, QString& error)
         done += n;
     }
     return true;
+}
+
+bool WriteNewFile(const QString& path, const QByteArray& bytes, QString& error)
+{
+    QFile file(path);
+    // NewOnly creates with O_EXCL, which also refuses a symbolic link in the way.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered, PrivateFilePermissions)) {
+        error = FileErrorText(file);
+        return false;
+    }
+    bool written = WriteAllBytes(file, bytes, error);
+#ifdef Q_OS_UNIX
+    if (written && ::fsync(file.handle()) != 0) {
+        error = SystemErrorText(errno);
+        if (error.isEmpty())
+            error = QStringLiteral("No se pudo escribir el archivo.");
+        written = false;
+    }
+#endif
+    file.close();
+    if (written) {
+        QFile back(path);
+        if (!back.open(QIODevice::ReadOnly) || back.readAll() != bytes) {
+            error = QStringLiteral("La copia no coincide con el archivo original.");
+            written = false;
+        }
+    }
+    if (!written)
+        file.remove();
+    return written;
 }
 
 void SetFileSpaceLimit(FileSpaceLimit limit) { SpaceLimit() = std::move(limit); }

@@ -23,6 +23,20 @@ QString FileErrorText(const QFileDevice& file);
 // Spanish reason.
 bool WriteAllBytes(QFileDevice& file, const QByteArray& bytes, QString& error);
 
+// The modes of the files and the folder that hold the members' personal data
+// when the program creates them: the owner's alone. Files and folders that
+// already exist keep the modes their owner gave them.
+constexpr QFileDevice::Permissions PrivateFilePermissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+constexpr QFileDevice::Permissions PrivateFolderPermissions =
+    QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+
+// Writes `bytes` into a file created at `path` for the purpose (private
+// modes). Nothing in the way is followed or replaced: an existing file, and
+// a symbolic link even to nowhere, make it fail. The file is written
+// unbuffered, synced and read back; when any of it fails the file is removed
+// again and `error` gets the Spanish reason.
+bool WriteNewFile(const QString& path, const QByteArray& bytes, QString& error);
+
 // Test seam around the file writes: when set, it is asked before each
 // WriteAllBytes how many of `length` bytes the disk still takes for the file
 // at `path`; fewer than `length` writes that many and then fails as on a

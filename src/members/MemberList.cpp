@@ -2,12 +2,12 @@
 #include "Cp1252.h"
 #include "DatePattern.h"
 #include "FileAccess.h"
+#include "MembersBackup.h"
 #include "MembersFile.h"
 #include "ProgramMessage.h"
 #include "SystemDateFormat.h"
 
 #include <QDir>
-#include <QSaveFile>
 #include <QtEndian>
 
 namespace {
@@ -15,43 +15,6 @@ namespace {
 QString Fit(const QString& text, int width) { return text.left(width).leftJustified(width, u' '); }
 
 QString NativePath(const QString& path) { return QDir::toNativeSeparators(path); }
-
-// Copies the file to "<path>.bak". The copy is written unbuffered, so every
-// failed write is seen where it happens, replaces an older copy only once it
-// is whole and synced (QSaveFile), and is read back and compared. On failure
-// `error` gets the Spanish reason.
-bool WriteBackup(const QString& path, QString& error)
-{
-    QFile source(path);
-    if (!source.open(QIODevice::ReadOnly)) {
-        error = FileErrorText(source);
-        return false;
-    }
-    const QByteArray bytes = source.readAll();
-    if (bytes.size() != source.size()) {
-        error = FileErrorText(source);
-        return false;
-    }
-    QSaveFile backup(path + MembersBackupSuffix);
-    if (!backup.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        error = FileErrorText(backup);
-        return false;
-    }
-    if (!WriteAllBytes(backup, bytes, error)) {
-        backup.cancelWriting();
-        return false;
-    }
-    if (!backup.commit()) {
-        error = FileErrorText(backup);
-        return false;
-    }
-    QFile written(path + MembersBackupSuffix);
-    if (!written.open(QIODevice::ReadOnly) || written.readAll() != bytes) {
-        error = QStringLiteral("La copia no coincide con el archivo original.");
-        return false;
-    }
-    return true;
-}
 
 } // namespace
 
@@ -65,6 +28,12 @@ QString ShowableDateText(const Gral& gral, double birthDate)
     if (!back || DateFromDayNumber(*back) != date)
         return {};
     return text;
+}
+
+QString PurgeBackupMessage(const QString& backupPath)
+{
+    return QStringLiteral("Los datos que tenía el archivo de integrantes se copiaron en \"%1\".")
+        .arg(NativePath(backupPath));
 }
 
 QString MemberListLine(const QString& dateText, const QString& trimmedName)
@@ -104,20 +73,23 @@ void PurgeMembersFile(Gral& gral, MembersFile& file)
     ProgramMessage(gral, DamagedMembersFileMessage, StyleError);
     file.close();
     const QString path = file.fileName();
-    QString error;
-    if (!WriteBackup(path, error)) {
+    const MembersBackupResult backup = BackUpMembersFile(path);
+    if (!backup.written) {
         ProgramMessage(gral,
                        QStringLiteral("No se pudo escribir la copia de seguridad \"%1\".\r\r%2\r\r"
                                       "El archivo de integrantes no se modificó.")
-                           .arg(NativePath(path + MembersBackupSuffix), error),
+                           .arg(NativePath(backup.backupPath), backup.error),
                        StyleError);
         return;
     }
     QFile emptied(path);
-    if (!emptied.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    if (!emptied.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         ProgramMessage(gral,
                        QStringLiteral("No se pudo vaciar el archivo \"%1\".\r\r%2\r\r"
                                       "Sus datos están copiados en \"%3\".")
-                           .arg(NativePath(path), FileErrorText(emptied), NativePath(path + MembersBackupSuffix)),
+                           .arg(NativePath(path), FileErrorText(emptied), NativePath(backup.backupPath)),
                        StyleError);
+        return;
+    }
+    ProgramMessage(gral, PurgeBackupMessage(backup.backupPath), StyleInformation);
 }

@@ -14,6 +14,9 @@ inline const QString DamagedMembersFileMessage = QStringLiteral(
     "A continuación dicho archivo será depurado, y el programa se cerrará.\r\r"
     "Luego vuelva a ejecutar \"Zeltmark - Pronos\".");
 
+// The message after a purge: where the file's bytes went.
+QString PurgeBackupMessage(const QString& backupPath);
+
 // The members window's date picker shows the years 100 to 9999 (the toolkit's
 // limits); a stored birth date outside them can't be shown, saved or found.
 inline const QDate FirstShowableBirthDate(100, 1, 1);
@@ -34,8 +37,9 @@ QString MemberListLine(const QString& dateText, const QString& trimmedName);
 // system's date format) it closes the handle, touches nothing and returns false.
 bool LoadMemberList(Gral& gral, MembersFile& file);
 
-// Shows the damaged-file message, copies the file's bytes to "<file>.bak"
-// (replacing an older copy), empties the file and closes the handle. The file
-// is emptied only once the copy is on disk and reads back equal to it; when
-// it isn't, the file is left as it is and the user is told so.
+// Shows the damaged-file message, copies the file's bytes into a new numbered
+// backup (BackUpMembersFile), empties the file, closes the handle and names
+// the backup in a second message. The file is emptied only once the copy is
+// on disk and reads back equal to it; when it isn't, the file is left as it
+// is and the user is told so.
 void PurgeMembersFile(Gral& gral, MembersFile& file);

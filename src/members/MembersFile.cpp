@@ -47,7 +47,7 @@ bool MembersFile::openExisting()
 bool MembersFile::createEmpty()
 {
     file_.close();
-    return file_.open(HandleMode | QIODevice::Truncate) || failed();
+    return file_.open(HandleMode | QIODevice::Truncate, PrivateFilePermissions) || failed();
 }
 
 std::optional<MemberRecord> MembersFile::read(qint64 number)
@@ -85,13 +85,15 @@ bool MembersFile::forEachRecord(const std::function<bool(qint64, const char*)>& 
     return true;
 }
 
-qint64 FindMemberRecord(MembersFile& file, const Gral& gral, const QString& name, const QString& dateText)
+qint64 FindMemberRecord(MembersFile& file, const Gral& gral, const QString& name, const QString& dateText,
+                        const std::optional<QString>& remarks)
 {
     const QString key = TrimName(name);
     if (key.isEmpty())
         return 0; // a free slot is nobody's record
     return FirstRecordWhere(file, [&](qint64, const MemberRecord& r) {
-        return TrimName(r.fullName) == key && DateText(gral, r.birthDate) == dateText;
+        return TrimName(r.fullName) == key && DateText(gral, r.birthDate) == dateText
+            && (!remarks || r.remarks == *remarks);
     });
 }
 

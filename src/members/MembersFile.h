@@ -57,9 +57,11 @@ private:
 };
 
 // The first record whose trimmed name equals the trimmed key name (case
-// sensitive) and whose date written with the system date pattern equals
-// dateText. 0 when none, -1 on an I/O failure.
-qint64 FindMemberRecord(MembersFile& file, const Gral& gral, const QString& name, const QString& dateText);
+// sensitive), whose date written with the system date pattern equals
+// dateText and, when `remarks` is given, whose remarks are exactly those.
+// 0 when none, -1 on an I/O failure.
+qint64 FindMemberRecord(MembersFile& file, const Gral& gral, const QString& name, const QString& dateText,
+                        const std::optional<QString>& remarks = std::nullopt);
 
 // Writes a new member into the first free slot, else at the first record
 // boundary after the whole records (over a partial tail, if any).

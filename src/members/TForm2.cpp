@@ -405,17 +405,21 @@ void TForm2::rememberMember()
     CommitSettings(gral_, store);
 }
 
-// The record of a list entry: name in upper case and date text. A name
-// stored in lower case (written by something else) is found as shown, so
-// its change or deletion is not silently lost.
+// The record of a list entry, whole as the window read it: name in upper
+// case, date text and remarks. A record that differs in any of them was
+// changed by someone else since (another copy of the program), and writing
+// over it would lose that change. A name stored in lower case (written by
+// something else) is found as shown, so its change or deletion is not
+// silently lost.
 qint64 TForm2::entryRecord(const QTreeWidgetItem* entry)
 {
     const QString name = entry->text(0);
     const QString dateText = keyDateText(entry->text(1));
-    const qint64 number = FindMemberRecord(file_, gral_, UpperCaseName(name), dateText);
+    const QString remarks = entry->text(2);
+    const qint64 number = FindMemberRecord(file_, gral_, UpperCaseName(name), dateText, remarks);
     if (number != 0 || UpperCaseName(name) == name)
         return number;
-    return FindMemberRecord(file_, gral_, name, dateText);
+    return FindMemberRecord(file_, gral_, name, dateText, remarks);
 }
 
 // A list date text written again with the program's date pattern.

@@ -11,21 +11,6 @@ namespace {
 const QString DaylightByDate = QStringLiteral("según la fecha");
 }
 
-QTimeZone KnownZone(const QString& name)
-{
-    if (name.isEmpty())
-        return {};
-    // Not isTimeZoneIdAvailable: it leaves out aliases the system itself uses ("Etc/UTC").
-    QTimeZone zone(name.toUtf8());
-    return zone.isValid() ? zone : QTimeZone();
-}
-
-QString SystemZoneName()
-{
-    const QString name = QString::fromUtf8(QTimeZone::systemTimeZoneId());
-    return KnownZone(name).isValid() ? name : QString();
-}
-
 int MapZoneOfOffset(int offsetSeconds)
 {
     const int hours = int(std::floor(offsetSeconds / 3600.0 + 0.5));

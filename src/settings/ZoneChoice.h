@@ -10,6 +10,7 @@
 // that is absent, unknown to the system's time zone database or not offered by
 // the edition falls back to that region as before.
 #include "Gral.h"
+#include "TimeZoneNames.h"
 #include "ZoneTable.h"
 
 #include <QString>
@@ -29,12 +30,6 @@ struct ZoneChoice {
     bool named() const { return !zoneName.isEmpty(); }
     bool operator==(const ZoneChoice&) const = default;
 };
-
-// The time zone of a name, when the system's database knows it (invalid otherwise).
-QTimeZone KnownZone(const QString& name);
-
-// The system's own time zone by name, empty when the database does not know it.
-QString SystemZoneName();
 
 // The map's zone (UTC offset + 12) nearest to an offset in seconds, half
 // hours rounded up, kept on the map's -12..+12.

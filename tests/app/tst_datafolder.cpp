@@ -1,12 +1,14 @@
 // Where the members file lives: the user's data folder, created when missing,
 // with a members file found beside the executable carried over once.
 #include "DataFolder.h"
+#include "FileAccess.h"
 #include "ProgramMessage.h"
 #include "TestSupport.h"
 
 #include <QDir>
 #include <QFile>
 #include <QtTest>
+#include <sys/stat.h>
 
 namespace {
 
@@ -57,7 +59,7 @@ private slots:
         QTest::newRow("fresh user") << QByteArray("<none>") << QByteArray("<none>") << QByteArray("<none>") << false;
         QTest::newRow("file beside only") << QByteArray(152, 'A') << QByteArray("<none>") << QByteArray(152, 'A')
                                           << true;
-        QTest::newRow("empty file beside") << QByteArray() << QByteArray("<none>") << QByteArray() << true;
+        QTest::newRow("empty file beside") << QByteArray() << QByteArray("<none>") << QByteArray("<none>") << false;
         QTest::newRow("own file kept") << QByteArray(152, 'A') << QByteArray(304, 'B') << QByteArray(304, 'B')
                                        << false;
         QTest::newRow("own empty file kept") << QByteArray(152, 'A') << QByteArray() << QByteArray() << false;
@@ -113,13 +115,55 @@ private slots:
         const QString program = env.programFolder();
         WriteFile(program + Name, QByteArray(152, 'A'));
         QVERIFY(QFile::setPermissions(program + Name, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        const auto open = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther;
+        QVERIFY(QDir().mkdir(env.path() + "/data", open));
         Gral gral;
         PrepareTestGral(gral);
         MessageRecorder messages(gral);
         gral.environment.programFolder = program;
+        const mode_t savedMask = ::umask(022);
         QVERIFY(PrepareDataFolder(gral, Name));
-        QVERIFY(QFile::permissions(gral.environment.dataFolder + Name) & QFile::WriteOwner);
+        ::umask(savedMask);
+        // The copy and the folders made for it are the owner's alone; one that was there keeps its modes.
+        QCOMPARE(FileModes(gral.environment.dataFolder + Name), QFile::ReadOwner | QFile::WriteOwner);
+        QCOMPARE(FileModes(env.path() + "/data/Zeltmark"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(FileModes(env.path() + "/data"), open);
         QVERIFY(!(QFile::permissions(program + Name) & QFile::WriteOwner));
+    }
+
+    // Told in Spanish, leaving nothing: a copy on a full disk or onto a link, a folder name not in UTF-8.
+    void refusals_data()
+    {
+        QTest::addColumn<QString>("told");
+        const QString copy = "No se pudo copiar el archivo de integrantes \"%1/program/Fechas.dat\" a "
+                             "\"%1/data/Zeltmark/Pronos/Fechas.dat\".\r\r";
+        QTest::newRow("full disk") << copy + "No queda espacio libre en el disco.";
+        QTest::newRow("link") << copy + "El archivo ya existe.";
+        QTest::newRow("not UTF-8") << "No se puede usar la carpeta \"%1/data\uFFFD\"";
+    }
+    void refusals()
+    {
+        QFETCH(QString, told);
+        TestEnvironment env;
+        WriteFile(env.programFolder() + Name, QByteArray(152, 'A'));
+        QVERIFY(QDir().mkpath(env.dataFolder()));
+        if (QTest::currentDataTag() == QLatin1String("full disk"))
+            SetFileSpaceLimit([](const QString&, qint64) { return 0; });
+        else if (QTest::currentDataTag() == QLatin1String("link"))
+            QVERIFY(QFile::link(env.path() + "/nada", env.dataFolder() + Name));
+        else
+            qputenv("XDG_DATA_HOME", QFile::encodeName(env.path()) + "/data\xf1");
+        Gral gral;
+        PrepareTestGral(gral);
+        MessageRecorder messages(gral);
+        gral.environment.programFolder = env.programFolder();
+        const bool prepared = PrepareDataFolder(gral, Name);
+        SetFileSpaceLimit({});
+        QVERIFY(!prepared && messages.texts().size() == 1);
+        QVERIFY2(messages.texts()[0].startsWith(told.arg(env.path())), qPrintable(messages.texts()[0]));
+        QCOMPARE(QDir(env.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+                 QStringList({"config", "data", "program"}));
+        QVERIFY(!QFileInfo::exists(env.dataFolder() + Name));
     }
 
     void folderThatCannotBeCreatedIsReported()

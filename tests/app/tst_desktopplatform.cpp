@@ -108,6 +108,18 @@ private slots:
         QCOMPARE(MessageBoxText(text), shown);
     }
 
+    // A path longer than the screen is wide wraps instead of being cut.
+    void longPathWraps()
+    {
+        const QString path = u"/home/"_qs + QString(400, u'x') + u"/Fechas.dat"_qs;
+        const auto box = CreateMessageBox(u"No se pudo crear la carpeta \"%1\"."_qs.arg(path), 16, nullptr);
+        box->show();
+        QVERIFY(QTest::qWaitForWindowExposed(box.get()));
+        QVERIFY(box->frameGeometry().width() <= box->screen()->availableGeometry().width());
+        const auto* label = box->findChild<QWidget*>(u"qt_msgbox_label"_qs);
+        QVERIFY(label->width() >= label->minimumSizeHint().width()); // no piece wider than the label
+    }
+
     void boxCarriesCaptionTextAndButtons()
     {
         QWidget owner;

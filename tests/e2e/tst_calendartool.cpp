@@ -8,6 +8,8 @@ class TestCalendarTool : public QObject {
 private slots:
     void patterns_data();
     void patterns();
+    void arguments_data();
+    void arguments();
 };
 
 void TestCalendarTool::patterns_data()
@@ -43,6 +45,29 @@ void TestCalendarTool::patterns()
     } else {
         QCOMPARE(out.count('\n'), 1052);
     }
+}
+
+void TestCalendarTool::arguments_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // each word used, or refused with exit 2 and the usage
+    QTest::newRow("empty zone") << QStringList{"--zone", ""};
+    QTest::newRow("a word as zone") << QStringList{"--zone", "hola"};
+    QTest::newRow("repeated option") << QStringList{"--offset", "3", "--offset", "4"};
+    QTest::newRow("extra word") << QStringList{"--offset", "3", "extra"};
+    QTest::newRow("changes of the asked years") << QStringList{"--changes", "--years", "2026-2026"};
+}
+
+void TestCalendarTool::arguments()
+{
+    QFETCH(QStringList, arguments);
+    QProcess tool;
+    tool.start(QStringLiteral(PRONOS_PROGRAM_DIR "/pronos-calendar"), arguments);
+    QVERIFY(tool.waitForFinished(60000));
+    const QByteArray out = tool.readAllStandardOutput();
+    const bool listing = arguments.contains("--years"); // every change on its base-zone date in 2026
+    QCOMPARE(tool.exitCode(), listing ? 0 : 2);
+    QCOMPARE(tool.readAllStandardError().contains("usage: pronos-calendar"), !listing);
+    QVERIFY(listing ? out.count("/2026 ") == out.count('\n') && out.count('\n') > 150 : out.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestCalendarTool)

@@ -278,7 +278,8 @@ void TestFirstRun::damagedMembersFileIsPurgedWithBackup()
     MessageRecorder& messages = start.messages;
     QVERIFY(!StartPronos(gral, OptionsFor(folder)));
     QCOMPARE(modal.opened(), 0);
-    QCOMPARE(messages.texts(), QStringList({DamagedMembersFileMessage, NoMemberMessage}));
+    QCOMPARE(messages.texts(), QStringList({DamagedMembersFileMessage,
+                                            PurgeBackupMessage(env.dataFolder() + "Fechas.dat.bak"), NoMemberMessage}));
     QCOMPARE(messages.messages()[0].style, 16);
     QCOMPARE(QFile(env.dataFolder() + "Fechas.dat").size(), qint64(0));
     QFile backup(env.dataFolder() + "Fechas.dat.bak");

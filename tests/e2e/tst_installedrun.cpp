@@ -131,6 +131,9 @@ void TestInstalledRun::membersFileInTheUsersDataFolder()
     environment.insert("USER", "pronos-installed-test");
     environment.insert("LANG", "C.UTF-8");
     environment.insert("QT_QPA_PLATFORM", "offscreen");
+    // Relative base folders are ignored (XDG rules), not taken from the folder the program starts in.
+    environment.insert("XDG_DATA_HOME", "datos");
+    environment.insert("XDG_CONFIG_HOME", "config");
 
     QProcess pronos;
     pronos.setProcessEnvironment(environment);

@@ -1,6 +1,7 @@
 #include "DatePattern.h"
 #include "FileAccess.h"
 #include "MemberList.h"
+#include "MembersBackup.h"
 #include "MembersFile.h"
 #include "MembersTestFiles.h"
 #include "MembersTestFixture.h"
@@ -10,6 +11,7 @@
 #include <QFileInfo>
 #include <QTest>
 #include <limits>
+#include <sys/stat.h>
 
 // The members file when things go wrong: a purge on a full disk, dates the
 // program can't show, file errors told in Spanish.
@@ -22,6 +24,8 @@ private slots:
     void purgeOnFullDiskKeepsFile();
     void purgeWithoutRoomForBackup_data();
     void purgeWithoutRoomForBackup();
+    void purgeWritesNewBackup_data();
+    void purgeWritesNewBackup();
     void unshowableDateIsDamaged_data();
     void unshowableDateIsDamaged();
     void fileErrorsInSpanish_data();
@@ -104,7 +108,8 @@ void TestMembersFaults::purgeOnFullDiskKeepsFile()
     QVERIFY(!LoadMemberList(gral_, file));
     QCOMPARE(ReadBytes(path + MembersBackupSuffix), bytes);
     QCOMPARE(QFileInfo(path).size(), qint64(0));
-    QCOMPARE(messages_->texts(), QStringList{DamagedMembersFileMessage});
+    QCOMPARE(messages_->texts(),
+             QStringList({DamagedMembersFileMessage, PurgeBackupMessage(path + MembersBackupSuffix)}));
 }
 
 // The same through the seam around the writes: the disk takes `room` bytes.
@@ -139,9 +144,46 @@ void TestMembersFaults::purgeWithoutRoomForBackup()
     QVERIFY(file.openExisting());
     QVERIFY(!LoadMemberList(gral_, file));
     QVERIFY(!file.isOpen());
-    QVERIFY(asked.contains(MembersFileName + MembersBackupSuffix));
+    QVERIFY(asked.contains(QFileInfo(MembersBackupPath(path, 1)).fileName()));
     expectUnchanged(path, bytes);
     QCOMPARE(ReadBytes(path + MembersBackupSuffix), olderBackup); // the older copy stays whole
+    QVERIFY(!QFileInfo::exists(MembersBackupPath(path, 1)));     // and no partial new one is left
+}
+
+// Backups beside the file by number (0 is "Fechas.dat.bak"; "->" makes a link): the purge writes
+// a private copy under the next number, never through a link, keeps the five newest and names it.
+void TestMembersFaults::purgeWritesNewBackup_data()
+{
+    QTest::addColumn<QStringList>("existing");
+    QTest::addColumn<int>("written");
+    QTest::addColumn<QStringList>("removed");
+    QTest::newRow("five") << QStringList{"0", "1", "2", "3", "4"} << 5 << QStringList{"0"};
+    QTest::newRow("seven, one gap") << QStringList{"0", "1", "2", "3", "4", "6"} << 7 << QStringList{"0", "1"};
+    QTest::newRow("link to the members file") << QStringList{"0->Fechas.dat"} << 1 << QStringList{};
+}
+
+void TestMembersFaults::purgeWritesNewBackup()
+{
+    QFETCH(QStringList, existing);
+    QFETCH(int, written);
+    QFETCH(QStringList, removed);
+    const QString path = folder_ + MembersFileName, copy = MembersBackupPath(path, written);
+    const QByteArray bytes = DamagedFile(2);
+    QVERIFY(WriteBytes(path, bytes));
+    for (const QString& n : existing)
+        QVERIFY(n.contains(u"->"_qs) ? QFile::link(n.section(u"->"_qs, 1), MembersBackupPath(path, 0))
+                                    : WriteBytes(MembersBackupPath(path, n.toInt()), n.toUtf8()));
+    const mode_t savedMask = ::umask(022);
+    MembersFile file(path);
+    QVERIFY(file.openExisting() && !LoadMemberList(gral_, file));
+    ::umask(savedMask);
+    QCOMPARE(ReadBytes(copy), bytes);
+    QCOMPARE(FileModes(copy), QFile::ReadOwner | QFile::WriteOwner);
+    QCOMPARE(QFileInfo(path).size(), qint64(0));
+    QCOMPARE(messages_->texts(), QStringList({DamagedMembersFileMessage, PurgeBackupMessage(copy)}));
+    for (const QString& n : existing)
+        if (!n.contains(u"->"_qs))
+            QCOMPARE(ReadBytes(MembersBackupPath(path, n.toInt())), removed.contains(n) ? "" : n.toUtf8());
 }
 
 // Dates the members window can't show or write back: the record counts as damaged.
@@ -171,7 +213,8 @@ void TestMembersFaults::unshowableDateIsDamaged()
     QVERIFY(file.openExisting());
     QCOMPARE(LoadMemberList(gral_, file), !damaged);
     if (damaged) {
-        QCOMPARE(messages_->texts(), QStringList{DamagedMembersFileMessage});
+        QCOMPARE(messages_->texts(),
+             QStringList({DamagedMembersFileMessage, PurgeBackupMessage(path + MembersBackupSuffix)}));
         QCOMPARE(ReadBytes(path + MembersBackupSuffix), bytes);
         QCOMPARE(QFileInfo(path).size(), qint64(0));
     } else {

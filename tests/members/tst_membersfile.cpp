@@ -31,7 +31,7 @@ private slots:
     void findByKey();
     void duplicates();
     void nanDatePurgesWithBackup();
-    void purgeReplacesOlderBackup();
+    void purgeKeepsOlderBackup();
     void noPurgeWithoutDatePattern();
 
 private:
@@ -282,7 +282,7 @@ void TestMembersFile::nanDatePurgesWithBackup()
     QVERIFY(file.openExisting());
     QVERIFY(!load(file));
     QVERIFY(!file.isOpen());
-    QCOMPARE(messages_->messages().size(), 1);
+    QCOMPARE(messages_->messages().size(), 2); // the damage, then where the copy went
     QCOMPARE(messages_->messages()[0].text,
              u"Existe un valor erroneo en el archivo que guarda los datos de integrantes.\r\rA continuación dicho "
              u"archivo será depurado, y el programa se cerrará.\r\rLuego vuelva a ejecutar \"Zeltmark - Pronos\"."_qs);
@@ -292,7 +292,7 @@ void TestMembersFile::nanDatePurgesWithBackup()
     QCOMPARE(gral_.members.memberList.size(), 1); // the line before the damage stays
 }
 
-void TestMembersFile::purgeReplacesOlderBackup()
+void TestMembersFile::purgeKeepsOlderBackup()
 {
     QVERIFY(WriteBytes(path() + u".bak"_qs, QByteArray(1000, 'o')));
     const QByteArray bytes = Records({{std::numeric_limits<double>::infinity(), u"X"_qs, {}}});
@@ -300,7 +300,8 @@ void TestMembersFile::purgeReplacesOlderBackup()
     MembersFile file(path());
     QVERIFY(file.openExisting());
     QVERIFY(!load(file));
-    QCOMPARE(ReadBytes(path() + u".bak"_qs), bytes);
+    QCOMPARE(ReadBytes(path() + u".bak"_qs), QByteArray(1000, 'o'));
+    QCOMPARE(ReadBytes(path() + u".1.bak"_qs), bytes);
     QCOMPARE(QFileInfo(path()).size(), qint64(0));
 }
 

@@ -146,7 +146,7 @@ void TestMembersStartup::damagedFileIsPurged()
     const QByteArray bytes = Records({{std::numeric_limits<double>::quiet_NaN(), u"MAL"_qs, {}}});
     QVERIFY(WriteBytes(path(), bytes));
     QVERIFY(!OpenMembersFile(gral_));
-    QCOMPARE(messages_->texts(), QStringList{DamagedMembersFileMessage});
+    QCOMPARE(messages_->texts(), QStringList({DamagedMembersFileMessage, PurgeBackupMessage(path() + u".bak"_qs)}));
     QCOMPARE(messages_->messages()[0].style, 16);
     QCOMPARE(modal_->opened(), 0);
     QCOMPARE(QFileInfo(path()).size(), qint64(0));

@@ -62,8 +62,10 @@ void TestTForm2Faults::changedOutsideProgram_data()
     QTest::newRow("save, other date") << false << u"AAA"_qs << Day(1970, 1, 2);
     QTest::newRow("save, other name") << false << u"ZZZ"_qs << Day(1970, 1, 1);
     QTest::newRow("save, freed") << false << QString() << 0.0;
+    QTest::newRow("save, other remarks") << false << u"AAA"_qs << Day(1970, 1, 1);
     QTest::newRow("delete, other date") << true << u"AAA"_qs << Day(1970, 1, 2);
     QTest::newRow("delete, freed") << true << QString() << 0.0;
+    QTest::newRow("delete, other remarks") << true << u"AAA"_qs << Day(1970, 1, 1);
 }
 
 void TestTForm2Faults::changedOutsideProgram()
@@ -79,9 +81,9 @@ void TestTForm2Faults::changedOutsideProgram()
 
     // The other copy writes record 1 in place.
     const MemberRecord other = otherName.isEmpty() ? FreeSlotRecord() : MemberRecord{otherDate, otherName, u"otro"_qs};
-    QByteArray bytes = ReadBytes(path);
-    bytes.replace(0, MemberRecordSize, EncodeMemberRecord(other));
-    QVERIFY(WriteBytes(path, bytes));
+    MembersFile otherCopy(path);
+    QVERIFY(otherCopy.openExisting() && otherCopy.write(1, other));
+    const QByteArray bytes = ReadBytes(path);
 
     if (deleting) {
         w.Button3->click(); // confirmed by the recorder's OK

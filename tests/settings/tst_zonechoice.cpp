@@ -19,6 +19,7 @@ private slots:
     void storedNameFallsBack_data();
     void storedNameFallsBack();
     void classicChoiceRemovesTheName();
+    void junkSystemZoneIsNoZone();
     void search_data();
     void search();
     void listedZones();
@@ -81,7 +82,10 @@ void TestZoneChoice::storedNameFallsBack_data()
     QTest::addColumn<QString>("expected");
     QTest::newRow("the full edition keeps a known name") << true << "Europe/Madrid" << "Europe/Madrid";
     QTest::newRow("an alias the system uses") << true << "Etc/UTC" << "Etc/UTC";
+    QTest::newRow("an old alias with a zone file") << true << "America/Buenos_Aires" << "America/Buenos_Aires";
     QTest::newRow("unknown name") << true << "Europe/Atlantis" << "";
+    QTest::newRow("a word") << true << "hola" << "";
+    QTest::newRow("a file of the zone folder, not a zone") << true << "zone.tab" << "";
     QTest::newRow("a path, not a name") << true << "../../etc/passwd" << "";
     QTest::newRow("absent") << true << "" << "";
     QTest::newRow("the DEMO offers no names") << false << "Europe/Madrid" << "";
@@ -115,6 +119,13 @@ void TestZoneChoice::storedNameFallsBack()
     ApplyZoneChoice(gral, *stored);
     QCOMPARE(gral.calendar.namedZone.isValid(), !expected.isEmpty());
     QCOMPARE(gral.calendar.zoneOffset, 14);
+}
+
+void TestZoneChoice::junkSystemZoneIsNoZone()
+{
+    qputenv("TZ", "junk"); // TZ names the system's zone; a word that is no zone is not offered as one
+    QCOMPARE(SystemZoneName(), QString());
+    qunsetenv("TZ");
 }
 
 void TestZoneChoice::classicChoiceRemovesTheName()

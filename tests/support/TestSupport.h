@@ -4,6 +4,7 @@
 // settings or ever blocks on a window.
 #include "Gral.h"
 
+#include <QFile>
 #include <QList>
 #include <QString>
 #include <QTemporaryDir>
@@ -81,6 +82,9 @@ private:
 
 // Shows the window and waits until it has the keyboard; false when it never does.
 bool ShowActive(QWidget& window);
+
+// The owner, group and other modes of a file or folder (not Qt's "current user" copy of one).
+inline QFile::Permissions FileModes(const QString& path) { return QFile::permissions(path) & ~QFile::Permissions(0x0700); }
 
 // Makes a FIFO at `path` (replacing a file there). False when it can't.
 bool MakeFifo(const QString& path);

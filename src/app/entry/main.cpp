@@ -1,3 +1,4 @@
+#include "DataFolder.h"
 #include "Gral.h"
 #include "Startup.h"
 
@@ -5,6 +6,7 @@
 
 int main(int argc, char* argv[])
 {
+    SettleXdgBaseFolders(); // before any settings object or path lookup
     QApplication app(argc, argv);
     Gral gral;
     return RunPronos(app, gral);

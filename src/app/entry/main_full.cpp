@@ -1,3 +1,4 @@
+#include "DataFolder.h"
 #include "Edition.h"
 #include "Gral.h"
 #include "Startup.h"
@@ -6,6 +7,7 @@
 
 int main(int argc, char* argv[])
 {
+    SettleXdgBaseFolders(); // before any settings object or path lookup
     UseEdition(FullEdition());
     QApplication app(argc, argv);
     Gral gral;
