@@ -18,6 +18,7 @@ void BM_ExportTeamOf60Over31Days(benchmark::State& state)
     calendar.lastCoveredDay = FullLastDayNumber;
     calendar.namedZone = QTimeZone("Europe/Madrid");
     ExportRequest request;
+    request.who = QStringLiteral("Equipo");
     for (int i = 0; i < 60; ++i) // birth dates a week apart: every member sign is there
         request.members.append({QStringLiteral("INTEGRANTE %1, NOMBRE").arg(i), 30000.0 + 7 * i});
     request.firstDay = DayNumberFromDate(QDate(2027, 10, 15));

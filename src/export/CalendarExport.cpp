@@ -53,9 +53,16 @@ ExportClock ExportClockOf(const CalendarState& calendar)
     return {QTimeZone((calendar.zoneOffset - int(BaseZoneHoursBehindUtc)) * 3600), false};
 }
 
+QString ExportClockText(const ExportClock& clock)
+{
+    return clock.named ? QStringLiteral("Horas en la zona %1.").arg(QString::fromUtf8(clock.zone.id()))
+                       : QStringLiteral("Horas en UTC: el calendario las muestra en la hora del teléfono.");
+}
+
 ExportPlan PlanCalendarExport(const ExportRequest& request, const CalendarState& calendar)
 {
     ExportPlan plan;
+    plan.who = request.who;
     plan.failure = CheckRequest(request, calendar);
     if (!plan.failure.isEmpty())
         return plan;
@@ -101,7 +108,8 @@ QString ExportDoneText(const ExportPlan& plan, const CalendarState& calendar)
     QString text = plan.events.size() == 1 ? QStringLiteral("Se escribió 1 evento.")
                                            : QStringLiteral("Se escribieron %1 eventos.").arg(plan.events.size());
     if (plan.leftOutsidePeriod)
-        text += QStringLiteral(" El período del programa va del %1 al %2: los tramos que salen de él no se escribieron.")
+        text += QStringLiteral(" El período del programa va del %1 al %2: "
+                               "los tramos que salen de él no se escribieron.")
                     .arg(PeriodDateText(calendar.firstCoveredDay), PeriodDateText(calendar.lastCoveredDay));
     return text;
 }

@@ -21,6 +21,7 @@ struct ExportMember {
 };
 
 struct ExportRequest {
+    QString who;           // "Equipo" or the member's name: names the calendar a client subscribes to
     QList<ExportMember> members;
     double firstDay = 0;   // the first chosen day (on the zone's wall clock)
     int days = 7;          // 1..ExportMaxDays
@@ -34,6 +35,8 @@ struct ExportClock {
     bool named = false;
 };
 ExportClock ExportClockOf(const CalendarState& calendar);
+// What the window says of the clock: "Horas en la zona Europe/Madrid." or in UTC.
+QString ExportClockText(const ExportClock& clock);
 
 struct ExportEvent {
     ExportMember member;
@@ -44,6 +47,7 @@ struct ExportEvent {
 };
 
 struct ExportPlan {
+    QString who;                    // the request's
     QList<ExportEvent> events;     // by member in request order, then by start
     bool leftOutsidePeriod = false; // spans reaching past the covered period were left out
     QString failure;                // Spanish; non-empty: nothing may be written

@@ -189,7 +189,9 @@ int RunExportCommand(const QStringList& arguments)
         return 1;
     }
     const CalendarState calendar = StoredCalendarZone();
-    const ExportPlan plan = PlanCalendarExport({members, command->firstDay, command->days, command->levels}, calendar);
+    const QString who = command->team ? QStringLiteral("Equipo") : members.constFirst().name;
+    const ExportPlan plan =
+        PlanCalendarExport({who, members, command->firstDay, command->days, command->levels}, calendar);
     failure = plan.failure;
     if (failure.isEmpty())
         failure = SaveExportFile(command->file, ComposeICalendar(plan, ExportClockOf(calendar), ExportProductId(),

@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStandardPaths>
@@ -46,13 +47,15 @@ CalendarExportWindow::CalendarExportWindow(Gral& gral, int memberIndex, double d
     Quien->setCurrentIndex(memberIndex >= 0 && memberIndex < gral.members.memberList.size() ? memberIndex : 0);
     form->addRow(QStringLiteral("&Integrante:"), Quien);
     Desde = new DatePicker(this);
-    Desde->setDateRange(DateFromDayNumber(gral.calendar.firstCoveredDay), DateFromDayNumber(gral.calendar.lastCoveredDay));
+    Desde->setDateRange(DateFromDayNumber(gral.calendar.firstCoveredDay),
+                        DateFromDayNumber(gral.calendar.lastCoveredDay));
     Desde->setDate(DateFromDayNumber(day));
     form->addRow(QStringLiteral("&Desde:"), Desde);
     Dias = new QSpinBox(this);
     Dias->setRange(1, ExportMaxDays);
     Dias->setValue(7);
     form->addRow(QStringLiteral("&Cantidad de días:"), Dias);
+    form->addRow(new QLabel(ExportClockText(ExportClockOf(gral.calendar)), this));
 
     auto* levels = new QGroupBox(QStringLiteral("Niveles"), this);
     auto* levelBoxes = new QVBoxLayout(levels);
@@ -82,6 +85,7 @@ void CalendarExportWindow::Exportar_Click()
     for (qsizetype i = 0; i < gral_.members.memberList.size(); ++i)
         if (team || i == Quien->currentIndex())
             request.members.append(MemberOfLine(gral_, gral_.members.memberList[i]));
+    request.who = team || request.members.isEmpty() ? QStringLiteral("Equipo") : request.members.constFirst().name;
     request.firstDay = DayNumberFromDate(Desde->date());
     request.days = Dias->value();
     for (int level = 0; level < 5; ++level)
@@ -91,19 +95,22 @@ void CalendarExportWindow::Exportar_Click()
         ProgramMessage(gral_, plan.failure, StyleExclamation);
         return;
     }
-    const QString who = team ? QStringLiteral("Equipo") : request.members.constFirst().name;
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString path = gral_.platform.chooseSaveFile(
-        QStringLiteral("Exportar a calendario"), QDir(folder).filePath(ExportFileName(who, request.firstDay)),
+        QStringLiteral("Exportar a calendario"), QDir(folder).filePath(ExportFileName(request.who, request.firstDay)),
         QStringLiteral("Calendarios iCalendar (*.ics)"));
     if (path.isEmpty())
         return;
     if (QFileInfo::exists(path)
-        && ProgramMessage(gral_, QStringLiteral("El archivo \"%1\" ya existe.\r¿Desea reemplazarlo?").arg(QDir::toNativeSeparators(path)),
-                          StyleOkCancelDefault2) != ResultOk)
+        && ProgramMessage(gral_,
+                          QStringLiteral("El archivo \"%1\" ya existe.\r¿Desea reemplazarlo?")
+                              .arg(QDir::toNativeSeparators(path)),
+                          StyleOkCancelDefault2)
+               != ResultOk)
         return;
     const QString failure = SaveExportFile(
-        path, ComposeICalendar(plan, ExportClockOf(gral_.calendar), ExportProductId(), QDateTime::currentDateTimeUtc()));
+        path,
+        ComposeICalendar(plan, ExportClockOf(gral_.calendar), ExportProductId(), QDateTime::currentDateTimeUtc()));
     if (!failure.isEmpty()) {
         ProgramMessage(gral_, failure, StyleError);
         return;

@@ -123,8 +123,10 @@ QString EventUid(const ExportEvent& event)
 {
     const QByteArray member = Utf8(event.member.name) + '|'
                               + DateFromDayNumber(event.member.birthDate).toString(Qt::ISODate).toLatin1();
-    const QString memberKey = QString::fromLatin1(QCryptographicHash::hash(member, QCryptographicHash::Sha1).toHex().left(16));
-    const QString start = QDateTime::fromSecsSinceEpoch(event.startUtc, Qt::UTC).toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
+    const QString memberKey =
+        QString::fromLatin1(QCryptographicHash::hash(member, QCryptographicHash::Sha1).toHex().left(16));
+    const QString start =
+        QDateTime::fromSecsSinceEpoch(event.startUtc, Qt::UTC).toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
     return start + u'-' + memberKey + QStringLiteral("@pronos.zeltmark");
 }
 
@@ -150,16 +152,24 @@ QByteArray ComposeICalendar(const ExportPlan& plan, const ExportClock& clock, co
     icalcomponent_add_property(calendar.get(), icalproperty_new_prodid(Utf8(prodId).constData()));
     icalcomponent_add_property(calendar.get(), icalproperty_new_calscale("GREGORIAN"));
     icalcomponent_add_property(calendar.get(), icalproperty_new_method(ICAL_METHOD_PUBLISH));
+    // The name and zone calendar clients give a subscribed feed.
+    auto extension = [&](const char* name, const QString& value) {
+        icalproperty* property = icalproperty_new_x(Utf8(value).constData());
+        icalproperty_set_x_name(property, name);
+        icalcomponent_add_property(calendar.get(), property);
+    };
+    if (!plan.who.isEmpty())
+        extension("X-WR-CALNAME", QStringLiteral("Tendencias – ") + plan.who);
+    if (clock.named)
+        extension("X-WR-TIMEZONE", QString::fromUtf8(clock.zone.id()));
     if (clock.named && !plan.events.isEmpty()) {
-        const auto [first, last] = std::minmax_element(plan.events.begin(), plan.events.end(),
-                                                       [](const ExportEvent& a, const ExportEvent& b) {
-                                                           return a.startUtc < b.startUtc;
-                                                       });
-        qint64 lastEnd = last->endUtc;
-        for (const ExportEvent& event : plan.events)
+        qint64 firstStart = plan.events.first().startUtc, lastEnd = plan.events.first().endUtc;
+        for (const ExportEvent& event : plan.events) {
+            firstStart = std::min(firstStart, event.startUtc);
             lastEnd = std::max(lastEnd, event.endUtc);
-        icalcomponent_add_component(calendar.get(),
-                                    TimeZoneDefinition(clock.zone, first->startUtc - SecondsPerDay, lastEnd + SecondsPerDay));
+        }
+        icalcomponent_add_component(
+            calendar.get(), TimeZoneDefinition(clock.zone, firstStart - SecondsPerDay, lastEnd + SecondsPerDay));
     }
     const icaltimetype stampTime = IcalTime(stamp.toSecsSinceEpoch(), true);
     for (const ExportEvent& event : plan.events)
@@ -172,7 +182,8 @@ QByteArray ComposeICalendar(const ExportPlan& plan, const ExportClock& clock, co
 
 QString ExportProductId()
 {
-    return QStringLiteral("-//Zeltmark//%1 %2//ES").arg(CurrentEdition().mainWindowCaption, QStringLiteral(PRONOS_VERSION));
+    return QStringLiteral("-//Zeltmark//%1 %2//ES")
+        .arg(CurrentEdition().mainWindowCaption, QStringLiteral(PRONOS_VERSION));
 }
 
 QString SaveExportFile(const QString& path, const QByteArray& bytes)
