@@ -1,10 +1,8 @@
 #!/usr/bin/python3
-"""Reads an exported calendar with an independent parser (python3-icalendar)
-and the zone database (zoneinfo): checks the file's lines, the plain TZID and
-the VTIMEZONE's offsets for every hour of the exported days and every event
-instant, then prints one line per event for the calling test:
-UID, start and end (seconds since 1970), SUMMARY, CATEGORIES, DESCRIPTION.
-Usage: check_ics.py FILE ZONE|UTC FIRST_DAY(yyyy-mm-dd) DAYS"""
+"""check_ics.py FILE ZONE FIRST_DAY(yyyy-mm-dd) DAYS: reads an exported calendar with python3-icalendar,
+checks its lines, its plain TZID and its VTIMEZONE's offsets against the zone database (zoneinfo) for every
+hour of the days and every event instant, then prints each event: UID, start and end (seconds since 1970),
+SUMMARY, CATEGORIES, DESCRIPTION, tab-separated."""
 import sys
 from datetime import date, datetime, timedelta, timezone
 from zoneinfo import ZoneInfo

@@ -100,7 +100,9 @@ private slots:
         const int first = int(DayNumberFromDate(from));
         for (const SignChange& change : SignChangesBetween(first - 6, first + days + 6))
             changes[ChangeInstantUtc(change)] = change.newSign;
-        const qint64 secondFrom = QDateTime(from.addDays(3), QTime(), QTimeZone("Europe/Madrid")).toSecsSinceEpoch();
+        const QTimeZone madrid("Europe/Madrid");
+        const qint64 secondFrom = QDateTime(from.addDays(3), QTime(), madrid).toSecsSinceEpoch();
+        std::map<qint64, qint64> luisSpans; // start -> end
         for (const auto& [uid, fields] : events[0]) {
             // From one sign change to the next; reaching into the later export's days, there too, whole, same UID.
             const auto change = changes.find(fields[1].toLongLong());
@@ -113,7 +115,14 @@ private slots:
             if (uid == EventUid(event)) // else the namesake born on 33000
                 QCOMPARE(fields.mid(3), QStringList({EventSummary(event), LevelName(level),
                                                      EventDescription(event).replace('\n', '|')}));
+            if (member.birthDate == luis_.birthDate)
+                luisSpans[event.startUtc] = event.endUtc;
         }
+        // A member's events follow one another over the chosen days, the first and last spans whole.
+        QVERIFY(luisSpans.begin()->first < QDateTime(from, QTime(), madrid).toSecsSinceEpoch()
+                && luisSpans.rbegin()->second > QDateTime(from.addDays(days), QTime(), madrid).toSecsSinceEpoch());
+        for (auto span = luisSpans.begin(); std::next(span) != luisSpans.end(); ++span)
+            QCOMPARE(span->second, std::next(span)->first);
     }
 
     void refuses_data()

@@ -6,7 +6,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QPushButton>
 #include <QSpinBox>
 
@@ -21,9 +20,8 @@ private slots:
         auto w = MakeMainWindow(13, "(GMT+01:00) Madrid", QDate(2027, 3, 22));
         const QString path = env_->path() + "/out.ics";
         QStringList suggested;
-        gral_->platform.chooseSaveFile = [&](const QString&, const QString& suggestedPath, const QString&) {
-            suggested << QFileInfo(suggestedPath).fileName();
-            return path;
+        gral_->platform.chooseSaveFile = [&](const QString&, const QString& offered, const QString&) {
+            return (suggested << offered.section('/', -1), path);
         };
         QByteArray written;
         modal_->push([&](QDialog& dialog) {
@@ -36,7 +34,7 @@ private slots:
             QTest::mouseClick(window.Exportar, Qt::LeftButton);
             QFile file(path);
             written = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-            messages_->answerNext(ResultCancel); // "ya existe": not replaced
+            messages_->answerNext(ResultCancel); // to "ya existe"
             window.Dias->setValue(3);
             QTest::mouseClick(window.Exportar, Qt::LeftButton);
             return 0;
@@ -50,7 +48,7 @@ private slots:
         QCOMPARE(messages_->texts(), QStringList({QString("Se escribieron %1 eventos.").arg(events),
                                                   "El archivo \"" + path + "\" ya existe.\r¿Desea reemplazarlo?"}));
         QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll() == written);
+        QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll() == written); // not replaced
     }
 };
 
