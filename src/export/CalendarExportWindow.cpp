@@ -50,6 +50,8 @@ CalendarExportWindow::CalendarExportWindow(Gral& gral, int memberIndex, double d
     Desde->setDateRange(DateFromDayNumber(gral.calendar.firstCoveredDay),
                         DateFromDayNumber(gral.calendar.lastCoveredDay));
     Desde->setDate(DateFromDayNumber(day));
+    Desde->setCalendarPopup(true);
+    Desde->setMinimumWidth(Desde->fontMetrics().horizontalAdvance(QStringLiteral("miércoles 30 de septiembre de 2026")) * 6 / 5);
     form->addRow(QStringLiteral("&Desde:"), Desde);
     Dias = new QSpinBox(this);
     Dias->setRange(1, ExportMaxDays);
@@ -95,7 +97,10 @@ void CalendarExportWindow::Exportar_Click()
         ProgramMessage(gral_, plan.failure, StyleExclamation);
         return;
     }
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    // The documents folder when the user has one, else the home folder (never the working folder).
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QDir(folder).exists())
+        folder = QDir::homePath();
     const QString path = gral_.platform.chooseSaveFile(
         QStringLiteral("Exportar a calendario"), QDir(folder).filePath(ExportFileName(request.who, request.firstDay)),
         QStringLiteral("Calendarios iCalendar (*.ics)"));
