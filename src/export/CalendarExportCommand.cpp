@@ -12,7 +12,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QTextStream>
-#include <cstring>
 
 namespace {
 
