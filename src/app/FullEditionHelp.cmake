@@ -31,11 +31,14 @@ swap("casilla **Horario de verano**. Si la casilla está marcada pero la región
 
 # The team window exists in the full edition only: its entries and its topic.
 swap("- [Explicación de la tendencia](#8): la ventana \"¿Qué indica?\"."
-     "- [Explicación de la tendencia](#8): la ventana \"¿Qué indica?\".\n- [Equipo](#9): las tendencias de todo el equipo en un mismo día.")
+     "- [Explicación de la tendencia](#8): la ventana \"¿Qué indica?\".\n- [Equipo](#9): las tendencias de todo el equipo en un mismo día.\n- [Exportar a calendario](#10): las tendencias en el calendario del teléfono.")
 swap("- **Gestión de Integrantes**: abre la ventana de integrantes ([tema 3](#3))."
-     "- **Gestión de Integrantes**: abre la ventana de integrantes ([tema 3](#3)).\n- **Equipo...**: las tendencias de todos los integrantes en un día ([tema 9](#9)).")
+     "- **Gestión de Integrantes**: abre la ventana de integrantes ([tema 3](#3)).\n- **Equipo...**: las tendencias de todos los integrantes en un día ([tema 9](#9)).\n- **Exportar a calendario...**: las tendencias como archivo de calendario ([tema 10](#10)).")
 file(READ "${TEAM}" team)
 string(APPEND help "\n${team}")
+# The calendar export, the full edition's too (topic 10, from -DEXPORT=...).
+file(READ "${EXPORT}" export)
+string(APPEND help "\n${export}")
 
 file(WRITE "${TARGET}.new" "${help}")
 file(COPY_FILE "${TARGET}.new" "${TARGET}" ONLY_IF_DIFFERENT)

@@ -28,6 +28,7 @@ enum HelpContext : int {
     HelpPrinting = 7,
     HelpExplanation = 8,
     HelpTeam = 9, // the team window, in the full edition's help only
+    HelpCalendarExport = 10, // the calendar export, in the full edition's help only
 };
 
 struct Platform {
@@ -46,4 +47,7 @@ struct Platform {
     // titled `title` starting from `suggestedPath` (empty when cancelled).
     std::function<bool()> hasDefaultPrinter;
     std::function<QString(const QString& title, const QString& suggestedPath)> choosePdfFile;
+    // Where the user wants a file of the kind `filter` names saved (empty when
+    // cancelled); the caller asks before replacing an existing file.
+    std::function<QString(const QString& title, const QString& suggestedPath, const QString& filter)> chooseSaveFile;
 };

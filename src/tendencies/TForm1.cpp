@@ -282,6 +282,8 @@ void TForm1::BuildMenus()
     Archiv6 = entry(pronos, "Archiv6", QStringLiteral("&Gestión de Integrantes"), QIcon(":/tendencies/menu-members.png"));
     if (CurrentEdition().teamView)
         Equipo1 = entry(pronos, "Equipo1", QStringLiteral("&Equipo..."), QIcon());
+    if (CurrentEdition().calendarExport)
+        Exportar1 = entry(pronos, "Exportar1", QStringLiteral("E&xportar a calendario..."), QIcon());
     pronos->addSeparator();
     Archiv1 = entry(pronos, "Archiv1", QStringLiteral("C&onfiguración regional"), QIcon(":/tendencies/menu-region.png"));
     pronos->addSeparator();

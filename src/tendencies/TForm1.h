@@ -66,6 +66,7 @@ public:
     QAction* Archiv5; // Salir
     QAction* Archiv6; // Gestión de Integrantes
     QAction* Equipo1 = nullptr; // Equipo... (the full edition only)
+    QAction* Exportar1 = nullptr; // Exportar a calendario... (the full edition only)
     QAction* Ayuda1;  // Contenido
     QAction* Ayuda2;  // Buscar temas de ayuda
     QAction* Ayuda3;  // Conceptos generales

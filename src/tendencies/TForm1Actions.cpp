@@ -1,5 +1,6 @@
 // The main window's event handlers and the openers of the other windows.
 #include "TForm1.h"
+#include "CalendarExportWindow.h"
 #include "DatePattern.h"
 #include "ProgramMessage.h"
 #include "SettingsStore.h"
@@ -166,6 +167,9 @@ void TForm1::Archiv_Click(QAction* entry)
         }
     } else if (entry == Equipo1) {
         OpenTeamWindow();
+    } else if (entry == Exportar1) {
+        CalendarExportWindow window(gral_, Combo1->currentIndex(), PickerDate(), this);
+        RunModal(gral_, window);
     }
 }
 

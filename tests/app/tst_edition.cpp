@@ -158,15 +158,19 @@ void TestEdition::fullHelpNamesItsPeriod()
     QVERIFY(!full.contains("2003") && !full.contains("2004"));
     QVERIFY(full.contains("edición completa, del 1 de enero de 1900 al 31 de diciembre de 2100"));
     QVERIFY(full.contains("Al iniciarse muestra el día de hoy."));
-    // The same topics, in the same order, with the same titles; then the team window's, which the DEMO lacks.
+    // The same topics, in the same order, with the same titles; then the team window's and the calendar
+    // export's, which the DEMO lacks.
     const QList<HelpTopic> demoTopics = ParseHelpText(demo), fullTopics = ParseHelpText(full);
-    QCOMPARE(fullTopics.size(), demoTopics.size() + 1);
+    QCOMPARE(fullTopics.size(), demoTopics.size() + 2);
     for (qsizetype i = 0; i < demoTopics.size(); ++i) {
         QCOMPARE(fullTopics[i].number, demoTopics[i].number);
         QCOMPARE(fullTopics[i].title, demoTopics[i].title);
     }
-    QCOMPARE(fullTopics.last().number, int(HelpTeam));
-    QCOMPARE(fullTopics.last().title, QString("Equipo"));
+    QCOMPARE(fullTopics[demoTopics.size()].number, int(HelpTeam));
+    QCOMPARE(fullTopics[demoTopics.size()].title, QString("Equipo"));
+    QCOMPARE(fullTopics.last().number, int(HelpCalendarExport));
+    QCOMPARE(fullTopics.last().title, QString("Exportar a calendario"));
+    QVERIFY(full.contains("- **Exportar a calendario...**:"));
     QVERIFY(!demo.contains("Equipo"));
     QVERIFY(full.contains("- **Equipo...**:"));
 }

@@ -1,3 +1,4 @@
+#include "CalendarExportCommand.h"
 #include "DataFolder.h"
 #include "Edition.h"
 #include "Gral.h"
@@ -9,6 +10,11 @@ int main(int argc, char* argv[])
 {
     SettleXdgBaseFolders(); // before any settings object or path lookup
     UseEdition(FullEdition());
+    // The export from a script: no display, and no hand-off to a running copy.
+    if (IsExportCommand(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        return RunExportCommand(QCoreApplication::arguments().mid(1));
+    }
     QApplication app(argc, argv);
     Gral gral;
     return RunPronos(app, gral);

@@ -1,0 +1,56 @@
+// "Exportar a calendario..." from the full edition's menu, driven through its
+// controls: the team over two days at two levels is written; an existing file
+// is replaced only when the user agrees.
+#include "CalendarExportWindow.h"
+#include "MainWindowFixture.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <QSpinBox>
+
+class TestCalendarExportWindow : public QObject, MainWindowFixture {
+    Q_OBJECT
+private slots:
+    void cleanup() { ReleaseMainWindow(); }
+
+    void exportsThroughTheControls()
+    {
+        ResetMainWindow(FullEdition(), {"14/05/1990GARCÍA, LUIS", "03/01/1985PÉREZ, ANA"}, {"Pronos-full.hlp"});
+        auto w = MakeMainWindow(13, "(GMT+01:00) Madrid", QDate(2027, 3, 22));
+        const QString path = env_->path() + "/out.ics";
+        QStringList suggested;
+        gral_->platform.chooseSaveFile = [&](const QString&, const QString& offered, const QString&) {
+            return (suggested << offered.section('/', -1), path);
+        };
+        QByteArray written;
+        modal_->push([&](QDialog& dialog) {
+            auto& window = dynamic_cast<CalendarExportWindow&>(dialog);
+            window.show();
+            window.Quien->setCurrentIndex(window.Quien->count() - 1); // "Todo el equipo"
+            window.Dias->setValue(2);
+            for (QCheckBox* box : {window.Niveles[2], window.Niveles[3], window.Niveles[4]}) // on the box, not the row
+                QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+            QTest::mouseClick(window.Exportar, Qt::LeftButton);
+            QFile file(path);
+            written = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+            messages_->answerNext(ResultCancel); // to "ya existe"
+            window.Dias->setValue(3);
+            QTest::mouseClick(window.Exportar, Qt::LeftButton);
+            return 0;
+        });
+        w->Exportar1->trigger();
+        QCOMPARE(suggested, QStringList({"Equipo 2027-03-22.ics", "Equipo 2027-03-22.ics"}));
+        const qsizetype events = written.count("BEGIN:VEVENT");
+        QVERIFY(events > 0 && written.contains("GARCÍA") && written.contains("PÉREZ"));
+        QVERIFY(written.contains("X-WR-CALNAME:Tendencias – Equipo") && !written.contains("TZID")); // a classic region: UTC
+        QCOMPARE(written.count("CATEGORIES:Excelente") + written.count("CATEGORIES:Buena"), events);
+        QCOMPARE(messages_->texts(), QStringList({QString("Se escribieron %1 eventos.").arg(events),
+                                                  "El archivo \"" + path + "\" ya existe.\r¿Desea reemplazarlo?"}));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll() == written); // not replaced
+    }
+};
+
+QTEST_MAIN(TestCalendarExportWindow)
+#include "tst_calendarexportwindow.moc"
