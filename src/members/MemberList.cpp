@@ -55,6 +55,8 @@ bool WriteBackup(const QString& path, QString& error)
 
 } // namespace
 
+bool WriteMembersBackup(const QString& path, QString& error) { return WriteBackup(path, error); }
+
 QString ShowableDateText(const Gral& gral, double birthDate)
 {
     const QDate date = DateFromDayNumber(birthDate);

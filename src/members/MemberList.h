@@ -39,3 +39,8 @@ bool LoadMemberList(Gral& gral, MembersFile& file);
 // is emptied only once the copy is on disk and reads back equal to it; when
 // it isn't, the file is left as it is and the user is told so.
 void PurgeMembersFile(Gral& gral, MembersFile& file);
+
+// Copies the members file at `path` to "<path>.bak" as the purge does: written
+// unbuffered, synced, replacing an older copy only once whole, and read back.
+// False with the Spanish reason in `error` when it can't.
+bool WriteMembersBackup(const QString& path, QString& error);
