@@ -35,6 +35,7 @@ const Edition& FullEdition()
         QStringLiteral("com.example.zeltmark.pronosfull"),
         true,
         true,
+        true,
     };
     return full;
 }

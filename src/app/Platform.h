@@ -46,4 +46,10 @@ struct Platform {
     // titled `title` starting from `suggestedPath` (empty when cancelled).
     std::function<bool()> hasDefaultPrinter;
     std::function<QString(const QString& title, const QString& suggestedPath)> choosePdfFile;
+    // A file the user picks to read (chooseOpenFile) or to write
+    // (chooseSaveFile), in a file dialog titled `title` starting from
+    // `suggestedPath` and offering `filter` ("Planillas CSV (*.csv)"); empty
+    // when cancelled.
+    std::function<QString(const QString& title, const QString& suggestedPath, const QString& filter)> chooseOpenFile;
+    std::function<QString(const QString& title, const QString& suggestedPath, const QString& filter)> chooseSaveFile;
 };

@@ -1,5 +1,8 @@
 #include "CsvTable.h"
 #include "Cp1252.h"
+#include "FileAccess.h"
+
+#include <QFile>
 
 #include <QStringDecoder>
 #include <algorithm>
@@ -177,8 +180,9 @@ CsvTable ReadCsvTable(const QByteArray& bytes)
 {
     CsvTable table;
     if (bytes.size() > CsvLargestFile) {
-        table.failure = QStringLiteral("El archivo es demasiado grande para una planilla de integrantes (%1 MB).")
-                            .arg(bytes.size() / (1024 * 1024));
+        table.failure = QStringLiteral("El archivo es demasiado grande para una planilla de integrantes "
+                                       "(más de %1 MB).")
+                            .arg(CsvLargestFile / (1024 * 1024));
         return table;
     }
     const QString text = DecodeCsvText(bytes, table.encoding);
@@ -201,4 +205,22 @@ CsvTable ReadCsvTable(const QByteArray& bytes)
     if (table.records.isEmpty())
         table.failure = QStringLiteral("El archivo no tiene ninguna fila.");
     return table;
+}
+
+CsvTable ReadCsvFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        CsvTable table;
+        table.failure = FileErrorText(file);
+        return table;
+    }
+    // One byte past the limit tells a file too large without reading all of it.
+    const QByteArray bytes = file.read(CsvLargestFile + 1);
+    if (file.error() != QFileDevice::NoError) {
+        CsvTable table;
+        table.failure = FileErrorText(file);
+        return table;
+    }
+    return ReadCsvTable(bytes);
 }

@@ -43,3 +43,7 @@ QList<QStringList> SplitCsvRecords(QStringView text, QChar separator);
 
 // All of the above, with the checks that tell a damaged or foreign file.
 CsvTable ReadCsvTable(const QByteArray& bytes);
+
+// Reads the file at `path` (refusing one larger than CsvLargestFile before
+// reading it) and then its table; the failure names what went wrong.
+CsvTable ReadCsvFile(const QString& path);

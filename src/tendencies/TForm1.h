@@ -66,6 +66,8 @@ public:
     QAction* Archiv5; // Salir
     QAction* Archiv6; // Gestión de Integrantes
     QAction* Equipo1 = nullptr; // Equipo... (the full edition only)
+    QAction* Planilla1 = nullptr; // Importar desde planilla (CSV)... (the full edition only)
+    QAction* Planilla2 = nullptr; // Exportar a planilla (CSV)... (the full edition only)
     QAction* Ayuda1;  // Contenido
     QAction* Ayuda2;  // Buscar temas de ayuda
     QAction* Ayuda3;  // Conceptos generales
@@ -127,6 +129,11 @@ private:
 
     // One opener per window of another part of the program.
     void OpenMembersWindow();
+    // The members from and to a spreadsheet (TForm1Roster.cpp).
+    void ImportRoster();
+    void ExportRoster();
+    // MemberList read again after the members file changed, and the windows that show it.
+    void ReloadMembers();
     void OpenRegionalWindow();
     void OpenColourWindow(int level);
     void OpenPrintWindow();

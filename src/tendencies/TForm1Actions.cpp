@@ -166,6 +166,10 @@ void TForm1::Archiv_Click(QAction* entry)
         }
     } else if (entry == Equipo1) {
         OpenTeamWindow();
+    } else if (entry == Planilla1) {
+        ImportRoster();
+    } else if (entry == Planilla2) {
+        ExportRoster();
     }
 }
 

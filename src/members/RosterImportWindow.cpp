@@ -1,0 +1,274 @@
+#include "RosterImportWindow.h"
+#include "HelpContext.h"
+#include "ProgramMessage.h"
+#include "WindowKit.h"
+
+#include <QAbstractTableModel>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDate>
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+// The preview's rows as the table shows them.
+class RosterRowsModel : public QAbstractTableModel {
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void setRows(const QList<RosterRow>* rows)
+    {
+        beginResetModel();
+        rows_ = rows;
+        endResetModel();
+    }
+    int rowCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() || !rows_ ? 0 : int(rows_->size());
+    }
+    int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : 5; }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        static const char* titles[] = {"Fila", "Apellidos y Nombres", "Fecha Nac.", "Observaciones", "Resultado"};
+        if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < 5)
+            return QString::fromUtf8(titles[section]);
+        return {};
+    }
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (!rows_ || !index.isValid() || index.row() >= rows_->size())
+            return {};
+        const RosterRow& row = (*rows_)[index.row()];
+        if (role == Qt::DisplayRole) {
+            switch (index.column()) {
+            case 0: return row.number;
+            case 1: return row.name;
+            case 2: return row.dateText;
+            case 3: return row.remarks;
+            case 4:
+                return row.detail.isEmpty() ? RowOutcomeText(row.outcome)
+                                            : RowOutcomeText(row.outcome) + QStringLiteral(": ") + row.detail;
+            }
+        }
+        if (role == Qt::ForegroundRole && row.outcome != RowOutcome::Add)
+            return QApplication::palette().color(QPalette::Disabled, QPalette::Text);
+        return {};
+    }
+
+private:
+    const QList<RosterRow>* rows_ = nullptr;
+};
+
+namespace {
+
+// A spreadsheet's name of a column: A..Z, AA..
+QString ColumnLetters(int column)
+{
+    QString letters;
+    for (int n = column + 1; n > 0; n = (n - 1) / 26)
+        letters.prepend(QChar(u'A' + (n - 1) % 26));
+    return letters;
+}
+
+qsizetype ColumnCount(const CsvTable& table)
+{
+    qsizetype width = 0;
+    for (const QStringList& record : table.records)
+        width = std::max(width, record.size());
+    return width;
+}
+
+QString CountsText(const RosterPreview& preview)
+{
+    QStringList parts{QStringLiteral("Filas: %1").arg(preview.rows.size())};
+    for (int i = 0; i < RowOutcomeCount; ++i)
+        if (preview.counts[size_t(i)] > 0 || RowOutcome(i) == RowOutcome::Add)
+            parts << QStringLiteral("%1: %2").arg(RowOutcomeText(RowOutcome(i))).arg(preview.counts[size_t(i)]);
+    return parts.join(QStringLiteral("  ·  "));
+}
+
+} // namespace
+
+RosterImportWindow::RosterImportWindow(const CsvTable& table, const QString& sheetPath, const MemberKeys& members,
+                                       const QString& membersPath, const QString& datePattern,
+                                       const Platform& platform, QWidget* parent)
+    : QDialog(parent), table_(table), sheetPath_(sheetPath), members_(members), membersPath_(membersPath),
+      datePattern_(datePattern), platform_(platform)
+{
+    buildLayout();
+    fillColumnChoices();
+    showColumns(RecogniseRosterColumns(table_.records.value(0), int(ColumnCount(table_))));
+    refresh();
+}
+
+RosterImportWindow::~RosterImportWindow() = default;
+
+void RosterImportWindow::buildLayout()
+{
+    setObjectName(QStringLiteral("RosterImport"));
+    setWindowTitle(QStringLiteral("Importar desde planilla (CSV)"));
+    SetHelpContext(this, HelpMembers);
+    resize(820, 520);
+
+    SheetLabel = new QLabel(this);
+    SheetLabel->setObjectName(QStringLiteral("SheetLabel"));
+    SheetLabel->setWordWrap(true);
+    SheetLabel->setText(QStringLiteral("Planilla \"%1\": %2, separador %3.")
+                            .arg(QFileInfo(sheetPath_).fileName(), CsvEncodingName(table_.encoding),
+                                 CsvSeparatorName(table_.separator)));
+
+    auto combo = [this](const char* name) {
+        auto* box = new QComboBox(this);
+        box->setObjectName(QLatin1String(name));
+        connect(box, &QComboBox::currentIndexChanged, this, &RosterImportWindow::refresh);
+        return box;
+    };
+    NameColumn = combo("NameColumn");
+    GivenNamesColumn = combo("GivenNamesColumn");
+    DateColumn = combo("DateColumn");
+    RemarksColumn = combo("RemarksColumn");
+    HeaderBox = new QCheckBox(QStringLiteral("La primera fila tiene los &títulos de las columnas"), this);
+    HeaderBox->setObjectName(QStringLiteral("HeaderBox"));
+    connect(HeaderBox, &QCheckBox::toggled, this, &RosterImportWindow::refresh);
+
+    auto* columns = new QFormLayout;
+    columns->addRow(QStringLiteral("&Apellidos y Nombres:"), NameColumn);
+    columns->addRow(QStringLiteral("&Nombres (en otra columna):"), GivenNamesColumn);
+    columns->addRow(QStringLiteral("&Fecha de nacimiento:"), DateColumn);
+    columns->addRow(QStringLiteral("&Observaciones:"), RemarksColumn);
+    columns->addRow(HeaderBox);
+
+    model_ = new RosterRowsModel(this);
+    Rows = new QTableView(this);
+    Rows->setObjectName(QStringLiteral("Rows"));
+    Rows->setAccessibleName(QStringLiteral("Filas de la planilla y lo que se hará con cada una"));
+    Rows->setModel(model_);
+    Rows->setSelectionBehavior(QAbstractItemView::SelectRows);
+    Rows->setSelectionMode(QAbstractItemView::SingleSelection);
+    Rows->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Rows->setTabKeyNavigation(false);
+    Rows->verticalHeader()->hide();
+    Rows->verticalHeader()->setDefaultSectionSize(Rows->fontMetrics().height() + 6);
+    Rows->horizontalHeader()->setStretchLastSection(true);
+    Rows->setColumnWidth(0, 50);
+    Rows->setColumnWidth(1, 260);
+    Rows->setColumnWidth(2, 90);
+    Rows->setColumnWidth(3, 170);
+
+    CountsLabel = new QLabel(this);
+    CountsLabel->setObjectName(QStringLiteral("CountsLabel"));
+    CountsLabel->setWordWrap(true);
+    Progress = new QProgressBar(this);
+    Progress->setObjectName(QStringLiteral("Progress"));
+    Progress->setAccessibleName(QStringLiteral("Avance de la revisión de filas"));
+    Progress->hide();
+
+    auto* buttons = new QDialogButtonBox(this);
+    ImportButton = buttons->addButton(QStringLiteral("&Importar"), QDialogButtonBox::AcceptRole);
+    ImportButton->setObjectName(QStringLiteral("ImportButton"));
+    CancelButton = buttons->addButton(QStringLiteral("&Cancelar"), QDialogButtonBox::RejectRole);
+    CancelButton->setObjectName(QStringLiteral("CancelButton"));
+    ImportButton->setDefault(true);
+    connect(ImportButton, &QPushButton::clicked, this, &RosterImportWindow::importRows);
+    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(SheetLabel);
+    layout->addLayout(columns);
+    layout->addWidget(Rows, 1);
+    layout->addWidget(CountsLabel);
+    layout->addWidget(Progress);
+    layout->addWidget(buttons);
+}
+
+void RosterImportWindow::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (centred_)
+        return;
+    centred_ = true;
+    centreOnScreen(*this);
+}
+
+void RosterImportWindow::fillColumnChoices()
+{
+    const qsizetype width = ColumnCount(table_);
+    const QStringList first = table_.records.value(0);
+    for (QComboBox* box : {NameColumn, GivenNamesColumn, DateColumn, RemarksColumn}) {
+        box->addItem(QStringLiteral("(ninguna)"), -1);
+        for (int i = 0; i < width; ++i) {
+            const QString sample = first.value(i).simplified().left(40);
+            box->addItem(sample.isEmpty() ? QStringLiteral("Columna %1").arg(ColumnLetters(i))
+                                          : QStringLiteral("Columna %1: %2").arg(ColumnLetters(i), sample),
+                         i);
+        }
+    }
+}
+
+void RosterImportWindow::showColumns(const RosterColumns& columns)
+{
+    const QSignalBlocker blockHeader(HeaderBox);
+    const QSignalBlocker blockName(NameColumn);
+    const QSignalBlocker blockGiven(GivenNamesColumn);
+    const QSignalBlocker blockDate(DateColumn);
+    const QSignalBlocker blockRemarks(RemarksColumn);
+    NameColumn->setCurrentIndex(NameColumn->findData(columns.name));
+    GivenNamesColumn->setCurrentIndex(GivenNamesColumn->findData(columns.givenNames));
+    DateColumn->setCurrentIndex(DateColumn->findData(columns.birthDate));
+    RemarksColumn->setCurrentIndex(RemarksColumn->findData(columns.remarks));
+    HeaderBox->setChecked(columns.header);
+}
+
+RosterColumns RosterImportWindow::chosenColumns() const
+{
+    RosterColumns columns;
+    columns.name = NameColumn->currentData().toInt();
+    columns.givenNames = GivenNamesColumn->currentData().toInt();
+    columns.birthDate = DateColumn->currentData().toInt();
+    columns.remarks = RemarksColumn->currentData().toInt();
+    columns.header = HeaderBox->isChecked();
+    return columns;
+}
+
+void RosterImportWindow::refresh()
+{
+    const bool long_ = table_.records.size() >= RowsForProgress;
+    Progress->setVisible(long_);
+    std::function<void(int, int)> progress;
+    if (long_)
+        progress = [this](int done, int total) {
+            Progress->setRange(0, std::max(total, 1));
+            Progress->setValue(done);
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        };
+    model_->setRows(nullptr);
+    preview_ = PreviewRoster(table_.records, chosenColumns(), members_, datePattern_, QDate::currentDate(), progress);
+    model_->setRows(&preview_.rows);
+    CountsLabel->setText(CountsText(preview_));
+    ImportButton->setEnabled(preview_.count(RowOutcome::Add) > 0);
+}
+
+void RosterImportWindow::importRows()
+{
+    const AddMembersOutcome outcome = AddMembersToFile(membersPath_, preview_.membersToAdd());
+    if (!outcome.ok()) {
+        ProgramMessage(platform_, outcome.failure, StyleError);
+        return;
+    }
+    added_ = outcome.added;
+    QString text = outcome.added == 1 ? QStringLiteral("Se agregó 1 integrante.")
+                                      : QStringLiteral("Se agregaron %1 integrantes.").arg(outcome.added);
+    if (outcome.alreadyMembers > 0)
+        text += QStringLiteral("\r\r%1 de las filas ya estaban en el archivo de integrantes (agregadas mientras "
+                               "se revisaba la planilla) y no se repitieron.")
+                    .arg(outcome.alreadyMembers);
+    ProgramMessage(platform_, text, StyleInformation);
+    accept();
+}
