@@ -5,14 +5,16 @@
 
 namespace {
 
-// True when the pattern names the month before the day (letters outside quotes).
+// True when the pattern names the month first (letters outside quotes); a
+// pattern that starts with the year, as ISO does, says nothing of the order
+// of a date written with the year last.
 bool MonthBeforeDay(const QString& pattern)
 {
     bool inQuote = false;
     for (QChar c : pattern) {
         if (c == u'\'' || c == u'"')
             inQuote = !inQuote;
-        else if (!inQuote && (c == u'd' || c == u'D'))
+        else if (!inQuote && (c == u'd' || c == u'D' || c == u'y' || c == u'Y'))
             return false;
         else if (!inQuote && (c == u'm' || c == u'M'))
             return true;

@@ -1,0 +1,360 @@
+#include "AddMembers.h"
+#include "CsvTable.h"
+#include "FileAccess.h"
+#include "MembersFile.h"
+#include "MembersTestFiles.h"
+#include "RosterDate.h"
+#include "RosterExport.h"
+#include "RosterPreview.h"
+#include "SmallDisk.h"
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The roster sheet without windows: sheets written by LibreOffice Calc read
+// row by row, damaged files refused, dates as spreadsheets write them, the
+// bulk addition all or nothing, and export then import giving the same members.
+class TestRosterSheet : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { SetFileSpaceLimit({}); }
+    void fixturesRowByRow_data();
+    void fixturesRowByRow();
+    void readsWhatSpreadsheetsWrite_data();
+    void readsWhatSpreadsheetsWrite();
+    void damagedFilesRefused_data();
+    void damagedFilesRefused();
+    void dates_data();
+    void dates();
+    void addsIntoFreeSlotsThenAtTheEnd();
+    void failedWriteLeavesOldMembers_data();
+    void failedWriteLeavesOldMembers();
+    void fullDiskLeavesOldMembers();
+    void exportThenImportGivesSameMembers();
+
+private:
+    QTemporaryDir dir_;
+};
+
+namespace {
+
+const QString Fixtures = QStringLiteral(PRONOS_ROSTER_FIXTURES "/");
+
+// Each row after the titles: its outcome, and for a row to add, "|NAME|yyyy-MM-dd".
+QStringList Outcomes(const RosterPreview& preview)
+{
+    QStringList out;
+    for (const RosterRow& row : preview.rows) {
+        QString text = RowOutcomeText(row.outcome);
+        if (row.outcome == RowOutcome::Add)
+            text += u'|' + row.name + u'|' + DateFromDayNumber(row.birthDate).toString(Qt::ISODate);
+        out << text;
+    }
+    return out;
+}
+
+QList<MemberRecord> LiveRecords(const QString& path)
+{
+    QList<MemberRecord> out;
+    const QByteArray bytes = ReadBytes(path);
+    for (qsizetype i = 0; i + MemberRecordSize <= bytes.size(); i += MemberRecordSize) {
+        const MemberRecord r = DecodeMemberRecord(bytes.constData() + i);
+        if (!IsFreeSlot(r))
+            out.append(r);
+    }
+    return out;
+}
+
+const QDate Today(2026, 12, 9);
+
+} // namespace
+
+void TestRosterSheet::fixturesRowByRow_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("encoding");
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<QStringList>("expected");
+
+    const QString add = RowOutcomeText(RowOutcome::Add);
+    auto fechas = [&](const QString& ruiz) {
+        return QStringList{add + u"|NÚÑEZ IBÁÑEZ, JOSÉ MARÍA|1990-03-05"_qs,
+                           add + u"|PÉREZ, JUAN CARLOS|1988-11-30"_qs,
+                           add + u"|GÓMEZ ÁNGELA|1995-07-14"_qs, // typed as a plain day number
+                           RowOutcomeText(RowOutcome::Empty),
+                           add + u"|SOSA LÍA|2001-01-09"_qs,
+                           RowOutcomeText(RowOutcome::Repeated),
+                           ruiz,
+                           RowOutcomeText(RowOutcome::NameTooLong),
+                           RowOutcomeText(RowOutcome::BadDate),
+                           RowOutcomeText(RowOutcome::BadDate),
+                           RowOutcomeText(RowOutcome::RemarksTooLong),
+                           RowOutcomeText(RowOutcome::AlreadyMember)};
+    };
+    // Windows-1252 has no "Ŋ": the spreadsheet wrote "?" in its place.
+    const QStringList utf8 = fechas(RowOutcomeText(RowOutcome::NotStorable));
+    const QStringList cp1252 = fechas(add + u"|RUIZ ŒDIPO ?|1992-02-29"_qs);
+    QTest::newRow("dates typed, ; UTF-8") << "equipo-fechas-utf8.csv" << "UTF-8" << ";" << utf8;
+    QTest::newRow("dates typed, ; 1252") << "equipo-fechas-1252.csv" << "Windows-1252" << ";" << cp1252;
+    QTest::newRow("dates typed, tab 1252") << "equipo-fechas-1252-tab.csv" << "Windows-1252" << "\t" << cp1252;
+
+    const QStringList texto{add + u"|NÚÑEZ, JOSÉ MARÍA|1990-03-05"_qs,
+                            add + u"|PÉREZ, JUAN CARLOS|1988-11-30"_qs,
+                            RowOutcomeText(RowOutcome::BadDate), // 14/07/95
+                            RowOutcomeText(RowOutcome::BadDate), // 31/02/2001
+                            add + u"|RUIZ, ANA, \"LA FLACA\"|2001-01-09"_qs,
+                            RowOutcomeText(RowOutcome::BadDate), // "ayer"
+                            RowOutcomeText(RowOutcome::BadDate), // 2090
+                            add + u"|TOMÁS|2002-02-02"_qs};
+    QTest::newRow("dates as text, ; UTF-8") << "equipo-texto-utf8.csv" << "UTF-8" << ";" << texto;
+    QTest::newRow("dates as text, ; 1252") << "equipo-texto-1252.csv" << "Windows-1252" << ";" << texto;
+    QTest::newRow("dates as text, , UTF-8") << "equipo-texto-utf8-coma.csv" << "UTF-8" << "," << texto;
+}
+
+void TestRosterSheet::fixturesRowByRow()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, encoding);
+    QFETCH(QString, separator);
+    QFETCH(QStringList, expected);
+    const CsvTable table = ReadCsvFile(Fixtures + file);
+    QVERIFY2(table.ok(), qPrintable(table.failure));
+    QCOMPARE(CsvEncodingName(table.encoding), encoding);
+    QCOMPARE(QString(table.separator), separator);
+    const RosterColumns columns = RecogniseRosterColumns(table.records.first(), 4);
+    QVERIFY(columns.header);
+    const MemberKeys members{MemberKey(u"ACUÑA MARCOS"_qs, Day(1985, 6, 15))};
+    const RosterPreview preview = PreviewRoster(table.records, columns, members, u"dd/MM/yyyy"_qs, Today);
+    QCOMPARE(Outcomes(preview), expected);
+    QCOMPARE(preview.count(RowOutcome::Add), int(expected.filter(RowOutcomeText(RowOutcome::Add)).size()));
+    if (file.startsWith(u"equipo-fechas")) {
+        // Separators, quotes and a line break inside cells, and a formula kept as text.
+        QCOMPARE(preview.rows[0].remarks, u"Arquero; capitán"_qs);
+        QCOMPARE(preview.rows[1].remarks, u"Dice \"el Mago\""_qs);
+        QCOMPARE(preview.rows[2].remarks, u"Lesión de rodilla vuelve en marzo"_qs);
+        QCOMPARE(preview.rows[4].remarks, u"=SUMA(1;2)"_qs);
+        QVERIFY2(preview.rows[7].detail.contains(u"65 caracteres (5 de más)"), qPrintable(preview.rows[7].detail));
+        QVERIFY2(preview.rows[10].detail.contains(u"85 caracteres (5 de más)"), qPrintable(preview.rows[10].detail));
+    }
+}
+
+void TestRosterSheet::readsWhatSpreadsheetsWrite_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("encoding");
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<QList<QStringList>>("records");
+
+    QTest::newRow("UTF-8 with BOM") << QByteArray("\xEF\xBB\xBFNombre;Fecha\r\nMU\xC3\x91OZ;1/2/2000\r\n") << "UTF-8 con marca de orden de bytes"
+                                    << ";" << QList<QStringList>{{"Nombre", "Fecha"}, {u"MUÑOZ"_qs, "1/2/2000"}};
+    QTest::newRow("not UTF-8: 1252") << QByteArray("MU\xD1OZ,\x80 5\n") << "Windows-1252" << ","
+                                     << QList<QStringList>{{u"MUÑOZ"_qs, u"€ 5"_qs}};
+    QTest::newRow("quotes, breaks and separators inside")
+        << QByteArray("\"A;B\";\"di\"\"jo\";\"l1\r\nl2\"\r\nC;;\"\"\n") << "UTF-8" << ";"
+        << QList<QStringList>{{"A;B", "di\"jo", "l1\r\nl2"}, {"C", "", ""}};
+    QTest::newRow("commas in a ; file") << QByteArray("PEREZ, JUAN;1/1/2000\nGOMEZ, ANA;2/2/2000\n") << "UTF-8" << ";"
+                                        << QList<QStringList>{{"PEREZ, JUAN", "1/1/2000"}, {"GOMEZ, ANA", "2/2/2000"}};
+    QTest::newRow("UTF-16 with BOM, tab")
+        << QByteArray("\xFF\xFEN\0o\0\t\0F\0\n\0", 12) << "UTF-16" << "\t" << QList<QStringList>{{"No", "F"}};
+}
+
+void TestRosterSheet::readsWhatSpreadsheetsWrite()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, encoding);
+    QFETCH(QString, separator);
+    QFETCH(QList<QStringList>, records);
+    const CsvTable table = ReadCsvTable(bytes);
+    QVERIFY2(table.ok(), qPrintable(table.failure));
+    QCOMPARE(CsvEncodingName(table.encoding), encoding);
+    QCOMPARE(QString(table.separator), separator);
+    QCOMPARE(table.records, records);
+}
+
+void TestRosterSheet::damagedFilesRefused_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("told");
+    QByteArray binary("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
+    QTest::newRow("binary") << binary << "caracteres de control";
+    QTest::newRow("1 MB on one line") << QByteArray(1024 * 1024, 'x') << "La línea 1 del archivo tiene más de";
+    QTest::newRow("9 MB") << QByteArray(9 * 1024 * 1024, '\n') << "demasiado grande";
+    QTest::newRow("no rows") << QByteArray("\r\n\r\n") << "ninguna fila";
+}
+
+void TestRosterSheet::damagedFilesRefused()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, told);
+    const QString path = dir_.filePath(u"damaged.csv"_qs);
+    QVERIFY(WriteBytes(path, bytes));
+    const CsvTable table = ReadCsvFile(path);
+    QVERIFY(!table.ok());
+    QVERIFY2(table.failure.contains(told), qPrintable(table.failure));
+    QVERIFY(table.records.isEmpty());
+}
+
+void TestRosterSheet::dates_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QDate>("date");   // invalid: refused
+    QTest::addColumn<QString>("error"); // a part of the reason
+    const QString dmy = u"dd/MM/yyyy"_qs;
+    QTest::newRow("one-digit day and month") << "5/3/1990" << dmy << QDate(1990, 3, 5) << "";
+    QTest::newRow("month first pattern") << "5/3/1990" << u"MM/dd/yyyy"_qs << QDate(1990, 5, 3) << "";
+    QTest::newRow("ISO under any pattern") << "1990-03-05" << u"MM/dd/yyyy"_qs << QDate(1990, 3, 5) << "";
+    QTest::newRow("year-first pattern reads day first") << "05.03.1990" << u"yyyy-MM-dd"_qs << QDate(1990, 3, 5) << "";
+    QTest::newRow("spreadsheet day number") << "34894" << dmy << QDate(1995, 7, 14) << "";
+    QTest::newRow("day number with decimals") << "34894,00" << dmy << QDate(1995, 7, 14) << "";
+    QTest::newRow("first day allowed") << "01/01/1800" << dmy << QDate(1800, 1, 1) << "";
+    QTest::newRow("today allowed") << "09/12/2026" << dmy << Today << "";
+    QTest::newRow("two-digit year") << "14/07/95" << dmy << QDate() << "dos cifras";
+    QTest::newRow("two-digit year, ISO order") << "95-07-14" << dmy << QDate() << "dos cifras";
+    QTest::newRow("no such day") << "29/02/2001" << dmy << QDate() << "no existe";
+    QTest::newRow("before 1800") << "31/12/1799" << dmy << QDate() << "anterior";
+    QTest::newRow("after today") << "10/12/2026" << dmy << QDate() << "posterior";
+    QTest::newRow("a year alone") << "1990" << dmy << QDate() << "no es una fecha";
+    QTest::newRow("words") << "ayer" << dmy << QDate() << "no es una fecha";
+    QTest::newRow("empty") << "  " << dmy << QDate() << "falta";
+}
+
+void TestRosterSheet::dates()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, pattern);
+    QFETCH(QDate, date);
+    QFETCH(QString, error);
+    const RosterDate read = ReadRosterDate(text, pattern, Today);
+    QCOMPARE(read.date, date);
+    QVERIFY2(error.isEmpty() ? read.error.isEmpty() : read.error.contains(error), qPrintable(read.error));
+}
+
+void TestRosterSheet::addsIntoFreeSlotsThenAtTheEnd()
+{
+    const QString path = dir_.filePath(MembersFileName);
+    const QList<MemberRecord> before{{Day(1980, 1, 1), u"ANA"_qs, {}}, FreeSlotRecord(),
+                                     {Day(1981, 2, 2), u"LUIS  "_qs, u"obs"_qs}};
+    const QByteArray oldBytes = Records(before);
+    QVERIFY(WriteBytes(path, oldBytes));
+    // One already a member (the name as stored differs only in its blanks), one twice.
+    const QList<MemberRecord> adding{{Day(1981, 2, 2), u"LUIS"_qs, {}}, {Day(1990, 3, 3), u"EVA"_qs, u"x"_qs},
+                                     {Day(1991, 4, 4), u"JUAN"_qs, {}}, {Day(1990, 3, 3), u"EVA"_qs, {}}};
+    const AddMembersOutcome outcome = AddMembersToFile(path, adding);
+    QVERIFY2(outcome.ok(), qPrintable(outcome.failure));
+    QCOMPARE(outcome.added, 2);
+    QCOMPARE(outcome.alreadyMembers, 2);
+    const QByteArray now = ReadBytes(path);
+    QCOMPARE(now.size(), qsizetype(4 * MemberRecordSize));
+    QCOMPARE(DecodeMemberRecord(now.constData() + MemberRecordSize).fullName, u"EVA"_qs); // the free slot
+    QCOMPARE(DecodeMemberRecord(now.constData() + 3 * MemberRecordSize).fullName, u"JUAN"_qs);
+    QCOMPARE(now.left(MemberRecordSize), oldBytes.left(MemberRecordSize));
+    QCOMPARE(ReadBytes(path + MembersBackupSuffix), oldBytes);
+}
+
+// The disk takes `room` bytes of the growth (the seam around the writes);
+// with `backupRoom` the backup itself finds no room.
+void TestRosterSheet::failedWriteLeavesOldMembers_data()
+{
+    QTest::addColumn<int>("room");
+    QTest::addColumn<bool>("backupFails");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("no room") << 0 << false << "quedó como estaba, con sus 2 integrantes";
+    QTest::newRow("room for one record and a half") << 228 << false << "quedó como estaba, con sus 2 integrantes";
+    QTest::newRow("all but one byte") << -1 << false << "quedó como estaba, con sus 2 integrantes";
+    QTest::newRow("no room for the backup") << 0 << true << "copia de seguridad";
+}
+
+void TestRosterSheet::failedWriteLeavesOldMembers()
+{
+    QFETCH(int, room);
+    QFETCH(bool, backupFails);
+    QFETCH(QString, told);
+    const QString path = dir_.filePath(MembersFileName);
+    // Two members, a free slot, and a partial record left by something else.
+    const QByteArray oldBytes = Records({{Day(1980, 1, 1), u"ANA"_qs, {}}, FreeSlotRecord(),
+                                         {Day(1981, 2, 2), u"LUIS"_qs, {}}})
+        + QByteArray(40, 'p');
+    QVERIFY(WriteBytes(path, oldBytes));
+    QList<MemberRecord> adding;
+    for (int i = 0; i < 30; ++i)
+        adding.append({Day(1990, 1, 1) + i, u"NUEVO %1"_qs.arg(i), {}});
+    SetFileSpaceLimit([&](const QString& file, qint64 length) {
+        if (file.endsWith(MembersBackupSuffix) || file.contains(u".bak"))
+            return backupFails ? qint64(0) : length;
+        return room < 0 ? length - 1 : qint64(room);
+    });
+    const AddMembersOutcome outcome = AddMembersToFile(path, adding);
+    QVERIFY(!outcome.ok());
+    QCOMPARE(outcome.added, 0);
+    QVERIFY2(outcome.failure.contains(told), qPrintable(outcome.failure));
+    QVERIFY2(outcome.failure.contains(u"No queda espacio libre en el disco."), qPrintable(outcome.failure));
+    QCOMPARE(ReadBytes(path), oldBytes);
+}
+
+void TestRosterSheet::fullDiskLeavesOldMembers()
+{
+    SmallDisk disk;
+    if (!disk.mounted())
+        QSKIP(qPrintable(disk.whyNot()));
+    const QString path = disk.folder() + MembersFileName;
+    QList<MemberRecord> old;
+    for (int i = 0; i < 100; ++i)
+        old.append({Day(1970, 1, 1) + i, u"ANTIGUO %1"_qs.arg(i), u"observación"_qs});
+    const QByteArray oldBytes = Records(old);
+    QVERIFY(WriteBytes(path, oldBytes));
+    QVERIFY(WriteBytes(path + MembersBackupSuffix, oldBytes)); // room for the backup's replacement
+    QVERIFY(disk.fill());
+    QVERIFY(QFile::remove(path + MembersBackupSuffix));
+    QList<MemberRecord> adding;
+    for (int i = 0; i < 200; ++i)
+        adding.append({Day(1990, 1, 1) + i, u"NUEVO %1"_qs.arg(i), {}});
+    const AddMembersOutcome outcome = AddMembersToFile(path, adding);
+    QVERIFY(!outcome.ok());
+    QVERIFY2(outcome.failure.contains(u"quedó como estaba, con sus 100 integrantes"), qPrintable(outcome.failure));
+    QCOMPARE(ReadBytes(path), oldBytes);
+    QCOMPARE(ReadBytes(path + MembersBackupSuffix), oldBytes);
+}
+
+void TestRosterSheet::exportThenImportGivesSameMembers()
+{
+    const QString members = dir_.filePath(MembersFileName);
+    const QList<MemberRecord> team{
+        {Day(1990, 3, 5), u"NÚÑEZ, JOSÉ"_qs, u"Arquero; capitán"_qs},
+        {Day(1988, 11, 30), u"O'NEILL \"EL MAGO\""_qs, u"=SUMA(A1:A9)"_qs},
+        {Day(1801, 1, 1), u"-GUION"_qs, u"@mención +5"_qs},
+        {Day(2001, 12, 31), u"ŒUVRE € Ÿ"_qs, {}},
+    };
+    QVERIFY(WriteBytes(members, Records({team[0], FreeSlotRecord(), team[1], team[2], team[3]})));
+    const QString sheet = dir_.filePath(u"equipo.csv"_qs);
+    const ExportOutcome exported = ExportRoster(members, sheet);
+    QVERIFY2(exported.ok(), qPrintable(exported.failure));
+    QCOMPARE(exported.exported, 4);
+    const QByteArray bytes = ReadBytes(sheet);
+    QVERIFY(bytes.startsWith("\xEF\xBB\xBF" "Apellidos y Nombres;Fecha de nacimiento;Observaciones\r\n"));
+    QVERIFY(bytes.contains("05/03/1990"));
+    // No field starts as a formula: = + - @ get an apostrophe before them.
+    QVERIFY(bytes.contains(";'=SUMA(A1:A9)\r\n"));
+    QVERIFY(bytes.contains("\r\n'-GUION;01/01/1801;'@menci"));
+
+    const QString again = dir_.filePath(u"otro.dat"_qs);
+    const CsvTable table = ReadCsvFile(sheet);
+    QVERIFY2(table.ok(), qPrintable(table.failure));
+    const RosterPreview preview =
+        PreviewRoster(table.records, RecogniseRosterColumns(table.records.first(), 3), {}, u"dd/MM/yyyy"_qs, Today);
+    QCOMPARE(preview.count(RowOutcome::Add), 4);
+    const AddMembersOutcome added = AddMembersToFile(again, preview.membersToAdd());
+    QVERIFY2(added.ok(), qPrintable(added.failure));
+    const QList<MemberRecord> back = LiveRecords(again);
+    QCOMPARE(back.size(), team.size());
+    for (int i = 0; i < team.size(); ++i) {
+        QCOMPARE(back[i].fullName, team[i].fullName);
+        QCOMPARE(back[i].birthDate, team[i].birthDate);
+        QCOMPARE(back[i].remarks, team[i].remarks);
+    }
+    QVERIFY(!QFileInfo::exists(again + MembersBackupSuffix)); // nothing to keep from a new file
+}
+
+QTEST_GUILESS_MAIN(TestRosterSheet)
+#include "tst_rostersheet.moc"
