@@ -67,12 +67,10 @@ void TForm1::ExportRoster()
         ProgramMessage(gral_, outcome.failure, StyleError);
         return;
     }
-    ProgramMessage(gral_,
-                   (outcome.exported == 1 ? QStringLiteral("Se exportó 1 integrante a \"%2\".")
-                                          : QStringLiteral("Se exportaron %1 integrantes a \"%2\"."))
-                       .arg(outcome.exported)
-                       .arg(NativePath(sheet)),
-                   StyleInformation);
+    const QString told = outcome.exported == 1
+        ? QStringLiteral("Se exportó 1 integrante a \"%1\".").arg(NativePath(sheet))
+        : QStringLiteral("Se exportaron %1 integrantes a \"%2\".").arg(outcome.exported).arg(NativePath(sheet));
+    ProgramMessage(gral_, told, StyleInformation);
 }
 
 void TForm1::ReloadMembers()
