@@ -5,6 +5,7 @@
 
 #include <QAbstractTableModel>
 #include <QApplication>
+#include <QColor>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
@@ -14,6 +15,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QProgressBar>
+#include <QScreen>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -57,8 +59,9 @@ public:
                                             : RowOutcomeText(row.outcome) + QStringLiteral(": ") + row.detail;
             }
         }
-        if (role == Qt::ForegroundRole && row.outcome != RowOutcome::Add)
-            return QApplication::palette().color(QPalette::Disabled, QPalette::Text);
+        // The outcome of a row left out stands out, in a dark red readable on any light background.
+        if (role == Qt::ForegroundRole && index.column() == 4 && row.outcome != RowOutcome::Add)
+            return QColor(0x9A, 0x00, 0x00);
         return {};
     }
 
@@ -194,6 +197,11 @@ void RosterImportWindow::showEvent(QShowEvent* event)
     if (centred_)
         return;
     centred_ = true;
+    // Never larger than the screen's free area (at 200 % the usual size is not).
+    if (const QScreen* screen = this->screen()) {
+        const QSize room = screen->availableGeometry().size() - (frameGeometry().size() - size());
+        resize(size().boundedTo(room));
+    }
     centreOnScreen(*this);
 }
 
@@ -259,16 +267,9 @@ void RosterImportWindow::importRows()
 {
     const AddMembersOutcome outcome = AddMembersToFile(membersPath_, preview_.membersToAdd());
     if (!outcome.ok()) {
-        ProgramMessage(platform_, outcome.failure, StyleError);
+        ProgramMessage(platform_, outcome.failure, StyleError); // nothing changed: the preview stays
         return;
     }
-    added_ = outcome.added;
-    QString text = outcome.added == 1 ? QStringLiteral("Se agregó 1 integrante.")
-                                      : QStringLiteral("Se agregaron %1 integrantes.").arg(outcome.added);
-    if (outcome.alreadyMembers > 0)
-        text += QStringLiteral("\r\r%1 de las filas ya estaban en el archivo de integrantes (agregadas mientras "
-                               "se revisaba la planilla) y no se repitieron.")
-                    .arg(outcome.alreadyMembers);
-    ProgramMessage(platform_, text, StyleInformation);
+    outcome_ = outcome;
     accept();
 }

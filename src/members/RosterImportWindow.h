@@ -31,8 +31,9 @@ public:
     ~RosterImportWindow() override;
 
     const RosterPreview& preview() const { return preview_; }
-    // The members written by "Importar" (0 until it succeeds).
-    int addedCount() const { return added_; }
+    // What "Importar" did, once it succeeded (the window then closes
+    // accepted; its opener tells the user, from the window it returns to).
+    const AddMembersOutcome& importOutcome() const { return outcome_; }
 
     // Rows from which the preview shows its progress bar while it works.
     static constexpr int RowsForProgress = 1000;
@@ -69,6 +70,6 @@ private:
     const Platform& platform_;
     RosterPreview preview_;
     RosterRowsModel* model_ = nullptr;
-    int added_ = 0;
+    AddMembersOutcome outcome_;
     bool centred_ = false;
 };

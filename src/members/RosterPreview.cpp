@@ -3,6 +3,7 @@
 #include "DayNumber.h"
 #include "RosterDate.h"
 
+#include <QHash>
 #include <algorithm>
 
 namespace {
@@ -43,7 +44,7 @@ QString TooLong(const QString& what, qsizetype length, int capacity)
 }
 
 void Classify(RosterRow& row, const QStringList& record, const RosterColumns& columns, const MemberKeys& members,
-              MemberKeys& earlier, const QString& pattern, QDate today)
+              QHash<QString, int>& earlier, const QString& pattern, QDate today)
 {
     QString name = OneLine(Cell(record, columns.name)).simplified();
     if (columns.givenNames >= 0) {
@@ -82,10 +83,10 @@ void Classify(RosterRow& row, const QStringList& record, const RosterColumns& co
     row.birthDate = DayNumberFromDate(date.date);
     const QString key = MemberKey(row.name, row.birthDate);
     if (members.contains(key))
-        return set(RowOutcome::AlreadyMember, QStringLiteral("ya es integrante"));
-    if (earlier.contains(key))
-        return set(RowOutcome::Repeated, QStringLiteral("repite una fila anterior"));
-    earlier.insert(key);
+        return set(RowOutcome::AlreadyMember, QStringLiteral("mismo nombre y fecha de nacimiento"));
+    if (const auto first = earlier.constFind(key); first != earlier.cend())
+        return set(RowOutcome::Repeated, QStringLiteral("igual a la fila %1").arg(*first));
+    earlier.insert(key, row.number);
     set(RowOutcome::Add);
 }
 
@@ -129,7 +130,7 @@ RosterPreview PreviewRoster(const QList<QStringList>& records, const RosterColum
                             const std::function<void(int, int)>& progress)
 {
     RosterPreview preview;
-    MemberKeys earlier;
+    QHash<QString, int> earlier; // the key of each row to add, and its row
     const int first = columns.header ? 1 : 0;
     const int total = int(records.size()) - first;
     preview.rows.reserve(std::max(total, 0));

@@ -48,9 +48,19 @@ void TForm1::ImportRoster()
     }
     RosterImportWindow window(table, sheet, *members, membersPath, gral_.environment.systemDateFormat.text(),
                               gral_.platform, this);
-    RunModal(gral_, window);
-    if (window.addedCount() > 0 && !DateFormatChanged(gral_))
+    if (RunModal(gral_, window) != QDialog::Accepted)
+        return;
+    // Told from this window, once the preview is gone, so the keyboard comes back here.
+    const AddMembersOutcome& outcome = window.importOutcome();
+    QString text = outcome.added == 1 ? QStringLiteral("Se agregó 1 integrante.")
+                                      : QStringLiteral("Se agregaron %1 integrantes.").arg(outcome.added);
+    if (outcome.alreadyMembers > 0)
+        text += QStringLiteral("\r\r%1 de las filas ya estaban en el archivo de integrantes (agregadas mientras "
+                               "se revisaba la planilla) y no se repitieron.")
+                    .arg(outcome.alreadyMembers);
+    if (outcome.added > 0 && !DateFormatChanged(gral_))
         ReloadMembers();
+    ProgramMessage(gral_, text, StyleInformation);
 }
 
 void TForm1::ExportRoster()

@@ -134,6 +134,7 @@ void TestRosterSheet::fixturesRowByRow()
         QCOMPARE(preview.rows[1].remarks, u"Dice \"el Mago\""_qs);
         QCOMPARE(preview.rows[2].remarks, u"Lesión de rodilla vuelve en marzo"_qs);
         QCOMPARE(preview.rows[4].remarks, u"=SUMA(1;2)"_qs);
+        QCOMPARE(preview.rows[5].detail, u"igual a la fila 2"_qs);
         QVERIFY2(preview.rows[7].detail.contains(u"65 caracteres (5 de más)"), qPrintable(preview.rows[7].detail));
         QVERIFY2(preview.rows[10].detail.contains(u"85 caracteres (5 de más)"), qPrintable(preview.rows[10].detail));
     }

@@ -110,7 +110,7 @@ void TestRosterWindow::importByKeyboard()
         [&] {
             QVERIFY(preview.HeaderBox->isChecked());
             QCOMPARE(preview.Rows->model()->rowCount(), 12);
-            QCOMPARE(preview.Rows->model()->index(11, 4).data().toString(), u"Ya es integrante: ya es integrante"_qs);
+            QCOMPARE(preview.Rows->model()->index(11, 4).data().toString(), u"Ya es integrante: mismo nombre y fecha de nacimiento"_qs);
             QVERIFY2(preview.CountsLabel->text().contains(u"Se agrega: 4"), qPrintable(preview.CountsLabel->text()));
             QVERIFY(preview.ImportButton->isDefault());
         }();
