@@ -38,7 +38,8 @@ public:
     int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : 5; }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
     {
-        static const char* titles[] = {"Fila", "Apellidos y Nombres", "Fecha Nac.", "Observaciones", "Resultado"};
+        // The outcome comes second, so that it shows however narrow the window.
+        static const char* titles[] = {"Fila", "Resultado", "Apellidos y Nombres", "Fecha Nac.", "Observaciones"};
         if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < 5)
             return QString::fromUtf8(titles[section]);
         return {};
@@ -48,19 +49,21 @@ public:
         if (!rows_ || !index.isValid() || index.row() >= rows_->size())
             return {};
         const RosterRow& row = (*rows_)[index.row()];
+        if (role == Qt::ToolTipRole && index.column() == 1)
+            role = Qt::DisplayRole; // the whole outcome, when the column is too narrow for it
         if (role == Qt::DisplayRole) {
             switch (index.column()) {
             case 0: return row.number;
-            case 1: return row.name;
-            case 2: return row.dateText;
-            case 3: return row.remarks;
-            case 4:
+            case 1:
                 return row.detail.isEmpty() ? RowOutcomeText(row.outcome)
                                             : RowOutcomeText(row.outcome) + QStringLiteral(": ") + row.detail;
+            case 2: return row.name;
+            case 3: return row.dateText;
+            case 4: return row.remarks;
             }
         }
         // The outcome of a row left out stands out, in a dark red readable on any light background.
-        if (role == Qt::ForegroundRole && index.column() == 4 && row.outcome != RowOutcome::Add)
+        if (role == Qt::ForegroundRole && index.column() == 1 && row.outcome != RowOutcome::Add)
             return QColor(0x9A, 0x00, 0x00);
         return {};
     }
@@ -161,9 +164,9 @@ void RosterImportWindow::buildLayout()
     Rows->verticalHeader()->setDefaultSectionSize(Rows->fontMetrics().height() + 6);
     Rows->horizontalHeader()->setStretchLastSection(true);
     Rows->setColumnWidth(0, 50);
-    Rows->setColumnWidth(1, 260);
-    Rows->setColumnWidth(2, 90);
-    Rows->setColumnWidth(3, 170);
+    Rows->setColumnWidth(1, 250);
+    Rows->setColumnWidth(2, 260);
+    Rows->setColumnWidth(3, 90);
 
     CountsLabel = new QLabel(this);
     CountsLabel->setObjectName(QStringLiteral("CountsLabel"));
