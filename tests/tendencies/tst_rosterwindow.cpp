@@ -4,7 +4,7 @@
 #include "Edition.h"
 #include "FileAccess.h"
 #include "MainWindowFixture.h"
-#include "MemberRecord.h"
+#include "../members/MembersTestFiles.h"
 #include "MembersFile.h"
 #include "RosterImportWindow.h"
 
@@ -19,20 +19,6 @@
 namespace {
 
 const QString Fixtures = QStringLiteral(PRONOS_ROSTER_FIXTURES "/");
-
-double Day(int y, int m, int d) { return DayNumberFromDate(QDate(y, m, d)); }
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool WriteAll(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
 
 RosterImportWindow& Preview(QDialog& window)
 {
@@ -70,7 +56,7 @@ void TestRosterWindow::init()
     ResetMainWindow(FullEdition(), {u"15/06/1985"_qs + u"ACUÑA MARCOS"_qs.leftJustified(60)},
                     {FullEdition().helpFileName});
     oldBytes_ = EncodeMemberRecord({Day(1985, 6, 15), u"ACUÑA MARCOS"_qs, u"Ya está en el programa"_qs});
-    QVERIFY(WriteAll(membersPath(), oldBytes_));
+    QVERIFY(WriteBytes(membersPath(), oldBytes_));
     window_ = MakeMainWindow(13, "(GMT+01:00) Madrid", QDate::currentDate());
 }
 
@@ -125,8 +111,8 @@ void TestRosterWindow::importByKeyboard()
     window_->Planilla1->trigger();
     QCOMPARE(modal_->opened(), 1);
     QCOMPARE(messages_->texts(), QStringList{u"Se agregaron 4 integrantes."_qs});
-    QCOMPARE(ReadAll(membersPath()).size(), qsizetype(5 * MemberRecordSize));
-    QCOMPARE(ReadAll(membersPath() + MembersBackupSuffix), oldBytes_);
+    QCOMPARE(ReadBytes(membersPath()).size(), qsizetype(5 * MemberRecordSize));
+    QCOMPARE(ReadBytes(membersPath() + MembersBackupSuffix), oldBytes_);
     QCOMPARE(window_->Combo1->count(), 5);
     QVERIFY(window_->Combo1->findText(u"PÉREZ, JUAN CARLOS - 30/11/1988"_qs) >= 0);
 }
@@ -141,7 +127,7 @@ void TestRosterWindow::cancelChangesNothing()
     window_->Planilla1->trigger();
     QCOMPARE(modal_->opened(), 1);
     QVERIFY(messages_->texts().isEmpty());
-    QCOMPARE(ReadAll(membersPath()), oldBytes_);
+    QCOMPARE(ReadBytes(membersPath()), oldBytes_);
     QVERIFY(!QFile::exists(membersPath() + MembersBackupSuffix));
     QCOMPARE(window_->Combo1->count(), 1);
 }
@@ -159,7 +145,7 @@ void TestRosterWindow::damagedSheetChangesNothing()
     QFETCH(QByteArray, bytes);
     QFETCH(QString, told);
     const QString sheet = env_->path() + u"/planilla.csv"_qs;
-    QVERIFY(WriteAll(sheet, bytes));
+    QVERIFY(WriteBytes(sheet, bytes));
     chooseSheet(sheet);
     window_->Planilla1->trigger();
     QCOMPARE(modal_->opened(), 0);
@@ -167,7 +153,7 @@ void TestRosterWindow::damagedSheetChangesNothing()
     const QString text = messages_->messages()[0].text;
     QVERIFY2(text.startsWith(u"No se puede importar la planilla"), qPrintable(text));
     QVERIFY2(text.contains(told) && text.contains(u"No se agregó ningún integrante."), qPrintable(text));
-    QCOMPARE(ReadAll(membersPath()), oldBytes_);
+    QCOMPARE(ReadBytes(membersPath()), oldBytes_);
 }
 
 // A sheet without titles: name, remarks and date in that order; the date
@@ -175,7 +161,7 @@ void TestRosterWindow::damagedSheetChangesNothing()
 void TestRosterWindow::columnsChosenWithoutTitles()
 {
     const QString sheet = env_->path() + u"/sin-titulos.csv"_qs;
-    QVERIFY(WriteAll(sheet, "Perez Juan;delantero;05/03/1990\r\nGomez Ana;;7/8/2001\r\n"));
+    QVERIFY(WriteBytes(sheet, "Perez Juan;delantero;05/03/1990\r\nGomez Ana;;7/8/2001\r\n"));
     chooseSheet(sheet);
     modal_->push([](QDialog& window) {
         RosterImportWindow& preview = Preview(window);
@@ -217,7 +203,7 @@ void TestRosterWindow::fullDiskDuringImportKeepsMembers()
     const RecordedMessage& told = messages_->messages()[0];
     QCOMPARE(told.style, int(StyleError));
     QVERIFY2(told.text.contains(u"quedó como estaba, con su único integrante"), qPrintable(told.text));
-    QCOMPARE(ReadAll(membersPath()), oldBytes_);
+    QCOMPARE(ReadBytes(membersPath()), oldBytes_);
     QCOMPARE(window_->Combo1->count(), 1);
 }
 
@@ -230,7 +216,7 @@ void TestRosterWindow::exportWritesTheSheet()
     window_->Planilla2->trigger();
     QCOMPARE(messages_->texts(),
              QStringList{u"Se exportó 1 integrante a \"%1.csv\"."_qs.arg(QDir::toNativeSeparators(chosen))});
-    QCOMPARE(ReadAll(chosen + u".csv"_qs),
+    QCOMPARE(ReadBytes(chosen + u".csv"_qs),
              QByteArray("\xEF\xBB\xBF" "Apellidos y Nombres;Fecha de nacimiento;Observaciones\r\n") + u"ACUÑA MARCOS;15/06/1985;Ya está en el programa\r\n"_qs.toUtf8());
 }
 
