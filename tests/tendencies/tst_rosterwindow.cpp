@@ -138,6 +138,8 @@ void TestRosterWindow::damagedSheetChangesNothing_data()
     QTest::addColumn<QString>("told");
     QTest::newRow("binary") << QByteArray("\x7F" "ELF\x02\x01\x01\0\0\0\0", 12) << "caracteres de control";
     QTest::newRow("1 MB on one line") << QByteArray(1024 * 1024, ';') << "tiene más de 16384 caracteres";
+    QTest::newRow("9 MB") << QByteArray(9 * 1024 * 1024, '\n') << "demasiado grande";
+    QTest::newRow("no rows") << QByteArray("\r\n;;\r\n") << "ninguna fila";
 }
 
 void TestRosterWindow::damagedSheetChangesNothing()
