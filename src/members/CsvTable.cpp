@@ -111,7 +111,6 @@ QString CsvEncodingName(CsvEncoding encoding)
     switch (encoding) {
     case CsvEncoding::Utf8: return QStringLiteral("UTF-8");
     case CsvEncoding::Utf8WithBom: return QStringLiteral("UTF-8 con marca de orden de bytes");
-    case CsvEncoding::Utf16: return QStringLiteral("UTF-16");
     case CsvEncoding::Windows1252: return QStringLiteral("Windows-1252");
     }
     return {};
@@ -132,11 +131,6 @@ QString DecodeCsvText(const QByteArray& bytes, CsvEncoding& encoding)
     if (bytes.startsWith("\xEF\xBB\xBF")) {
         encoding = CsvEncoding::Utf8WithBom;
         return QString::fromUtf8(bytes.constData() + 3, bytes.size() - 3);
-    }
-    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
-        encoding = CsvEncoding::Utf16;
-        QStringDecoder decoder(bytes.startsWith("\xFF\xFE") ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
-        return decoder.decode(bytes.mid(2));
     }
     // A file that is not valid UTF-8 was written in the system's code page.
     QStringDecoder utf8(QStringConverter::Utf8);

@@ -1,7 +1,6 @@
 #pragma once
 // Reads the text files spreadsheet programs write as "CSV": the bytes become
-// text (UTF-8 with or without a byte-order mark, UTF-16 with one, else
-// Windows-1252), the separator is found (';', ',' or tab), and the records
+// text (UTF-8 with or without a byte-order mark, else Windows-1252), the separator is found (';', ',' or tab), and the records
 // are split by RFC 4180: quoted fields may hold separators, doubled quotes and
 // line breaks.
 #include <QByteArray>
@@ -14,7 +13,7 @@ constexpr qsizetype CsvLargestFile = 8 * 1024 * 1024;
 // A record longer than this is taken as a sign the file is not a spreadsheet.
 constexpr qsizetype CsvLongestRecord = 16 * 1024;
 
-enum class CsvEncoding { Utf8, Utf8WithBom, Utf16, Windows1252 };
+enum class CsvEncoding { Utf8, Utf8WithBom, Windows1252 };
 
 struct CsvTable {
     CsvEncoding encoding = CsvEncoding::Utf8;
