@@ -18,6 +18,7 @@
 #include <QScreen>
 #include <QPushButton>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 
 // The preview's rows as the table shows them.
@@ -111,7 +112,9 @@ RosterImportWindow::RosterImportWindow(const CsvTable& table, const QString& she
     buildLayout();
     fillColumnChoices();
     showColumns(RecogniseRosterColumns(table_.records.value(0), int(ColumnCount(table_))));
-    refresh();
+    // A long sheet is read once the window shows, so its progress bar can be seen.
+    if (!isLong())
+        refresh();
 }
 
 RosterImportWindow::~RosterImportWindow() = default;
@@ -182,6 +185,7 @@ void RosterImportWindow::buildLayout()
     CancelButton = buttons->addButton(QStringLiteral("&Cancelar"), QDialogButtonBox::RejectRole);
     CancelButton->setObjectName(QStringLiteral("CancelButton"));
     ImportButton->setDefault(true);
+    ImportButton->setEnabled(false); // until the rows are read
     connect(ImportButton, &QPushButton::clicked, this, &RosterImportWindow::importRows);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -206,6 +210,8 @@ void RosterImportWindow::showEvent(QShowEvent* event)
         resize(size().boundedTo(room));
     }
     centreOnScreen(*this);
+    if (isLong())
+        QTimer::singleShot(0, this, &RosterImportWindow::refresh);
 }
 
 void RosterImportWindow::fillColumnChoices()
@@ -250,10 +256,9 @@ RosterColumns RosterImportWindow::chosenColumns() const
 
 void RosterImportWindow::refresh()
 {
-    const bool long_ = table_.records.size() >= RowsForProgress;
-    Progress->setVisible(long_);
+    Progress->setVisible(isLong());
     std::function<void(int, int)> progress;
-    if (long_)
+    if (isLong())
         progress = [this](int done, int total) {
             Progress->setRange(0, std::max(total, 1));
             Progress->setValue(done);
@@ -263,6 +268,7 @@ void RosterImportWindow::refresh()
     preview_ = PreviewRoster(table_.records, chosenColumns(), members_, datePattern_, QDate::currentDate(), progress);
     model_->setRows(&preview_.rows);
     CountsLabel->setText(CountsText(preview_));
+    Progress->hide();
     ImportButton->setEnabled(preview_.count(RowOutcome::Add) > 0);
 }
 

@@ -37,6 +37,7 @@ public:
 
     // Rows from which the preview shows its progress bar while it works.
     static constexpr int RowsForProgress = 1000;
+    bool isLong() const { return table_.records.size() >= RowsForProgress; }
 
     QLabel* SheetLabel = nullptr;
     QComboBox* NameColumn = nullptr;

@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -35,6 +36,7 @@ private slots:
     void damagedSheetChangesNothing();
     void columnsChosenWithoutTitles();
     void fullDiskDuringImportKeepsMembers();
+    void longSheetShowsProgress();
     void exportWritesTheSheet();
 
 private:
@@ -190,6 +192,34 @@ void TestRosterWindow::fullDiskDuringImportKeepsMembers()
     QVERIFY2(told.text.contains(u"quedó como estaba, con su único integrante"), qPrintable(told.text));
     QCOMPARE(ReadBytes(membersPath()), oldBytes_);
     QCOMPARE(window_->Combo1->count(), 1);
+}
+
+// A long sheet is read once the preview shows, its progress bar moving to the end.
+void TestRosterWindow::longSheetShowsProgress()
+{
+    QByteArray sheet = "Nombre;Nacimiento\r\n";
+    for (int i = 0; i < 1500; ++i)
+        sheet += "JUGADOR " + QByteArray::number(i) + ";1/1/" + QByteArray::number(1900 + i % 100) + "\r\n";
+    QVERIFY(WriteBytes(env_->path() + u"/largo.csv"_qs, sheet));
+    chooseSheet(env_->path() + u"/largo.csv"_qs);
+    QList<int> steps;
+    bool shownWhileReading = true, hiddenAfter = false;
+    int toAdd = 0;
+    modal_->push([&](QDialog& window) {
+        RosterImportWindow& preview = Preview(window);
+        connect(preview.Progress, &QProgressBar::valueChanged, [&](int value) {
+            steps << value;
+            shownWhileReading = shownWhileReading && preview.Progress->isVisible() && !preview.ImportButton->isEnabled();
+        });
+        hiddenAfter = QTest::qWaitFor([&] { return preview.ImportButton->isEnabled(); })
+            && preview.Progress->isHidden();
+        toAdd = preview.preview().count(RowOutcome::Add);
+        return 0;
+    });
+    window_->Planilla1->trigger();
+    QCOMPARE(steps, (QList<int>{500, 1000, 1500}));
+    QVERIFY(shownWhileReading && hiddenAfter);
+    QCOMPARE(toAdd, 1500);
 }
 
 void TestRosterWindow::exportWritesTheSheet()
