@@ -280,12 +280,12 @@ void TForm1::BuildMenus()
     };
     QMenu* pronos = menuBar()->addMenu(QStringLiteral("&Pronos"));
     Archiv6 = entry(pronos, "Archiv6", QStringLiteral("&Gestión de Integrantes"), QIcon(":/tendencies/menu-members.png"));
+    if (CurrentEdition().teamView)
+        Equipo1 = entry(pronos, "Equipo1", QStringLiteral("&Equipo..."), QIcon());
     if (CurrentEdition().rosterSheets) {
         Planilla1 = entry(pronos, "Planilla1", QStringLiteral("Importar desde &planilla (CSV)..."), QIcon());
         Planilla2 = entry(pronos, "Planilla2", QStringLiteral("E&xportar a planilla (CSV)..."), QIcon());
     }
-    if (CurrentEdition().teamView)
-        Equipo1 = entry(pronos, "Equipo1", QStringLiteral("&Equipo..."), QIcon());
     pronos->addSeparator();
     Archiv1 = entry(pronos, "Archiv1", QStringLiteral("C&onfiguración regional"), QIcon(":/tendencies/menu-region.png"));
     pronos->addSeparator();
