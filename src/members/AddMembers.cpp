@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <cerrno>
 #include <cmath>
 
 #ifdef Q_OS_UNIX

@@ -3,6 +3,7 @@
 #include "FileAccess.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <QStringDecoder>
 #include <algorithm>
@@ -203,6 +204,11 @@ CsvTable ReadCsvTable(const QByteArray& bytes)
 
 CsvTable ReadCsvFile(const QString& path)
 {
+    if (!QFileInfo(path).isFile()) { // a folder or a pipe, whose reading could wait for ever
+        CsvTable table;
+        table.failure = QStringLiteral("No es un archivo común.");
+        return table;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         CsvTable table;

@@ -1,11 +1,10 @@
 #include "RosterImportWindow.h"
+#include "RosterRowsModel.h"
 #include "HelpContext.h"
 #include "ProgramMessage.h"
 #include "WindowKit.h"
 
-#include <QAbstractTableModel>
 #include <QApplication>
-#include <QColor>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
@@ -20,58 +19,6 @@
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
-
-// The preview's rows as the table shows them.
-class RosterRowsModel : public QAbstractTableModel {
-public:
-    using QAbstractTableModel::QAbstractTableModel;
-
-    void setRows(const QList<RosterRow>* rows)
-    {
-        beginResetModel();
-        rows_ = rows;
-        endResetModel();
-    }
-    int rowCount(const QModelIndex& parent = {}) const override
-    {
-        return parent.isValid() || !rows_ ? 0 : int(rows_->size());
-    }
-    int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : 5; }
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
-    {
-        // The outcome comes second, so that it shows however narrow the window.
-        static const char* titles[] = {"Fila", "Resultado", "Apellidos y Nombres", "Fecha Nac.", "Observaciones"};
-        if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < 5)
-            return QString::fromUtf8(titles[section]);
-        return {};
-    }
-    QVariant data(const QModelIndex& index, int role) const override
-    {
-        if (!rows_ || !index.isValid() || index.row() >= rows_->size())
-            return {};
-        const RosterRow& row = (*rows_)[index.row()];
-        if (role == Qt::ToolTipRole && index.column() == 1)
-            role = Qt::DisplayRole; // the whole outcome, when the column is too narrow for it
-        if (role == Qt::DisplayRole) {
-            switch (index.column()) {
-            case 0: return row.number;
-            case 1:
-                return row.detail.isEmpty() ? RowOutcomeText(row.outcome)
-                                            : RowOutcomeText(row.outcome) + QStringLiteral(": ") + row.detail;
-            case 2: return row.name;
-            case 3: return row.dateText;
-            case 4: return row.remarks;
-            }
-        }
-        // The outcome of a row left out stands out, in a dark red readable on any light background.
-        if (role == Qt::ForegroundRole && index.column() == 1 && row.outcome != RowOutcome::Add)
-            return QColor(0x9A, 0x00, 0x00);
-        return {};
-    }
-
-private:
-    const QList<RosterRow>* rows_ = nullptr;
-};
 
 namespace {
 

@@ -124,6 +124,7 @@ void TestRosterWindow::damagedSheetChangesNothing_data()
     QTest::newRow("1 MB on one line") << QByteArray(1024 * 1024, ';') << "tiene más de 16384 caracteres";
     QTest::newRow("9 MB") << QByteArray(9 * 1024 * 1024, '\n') << "demasiado grande";
     QTest::newRow("no rows") << QByteArray("\r\n;;\r\n") << "ninguna fila";
+    QTest::newRow("a pipe") << QByteArray("FIFO") << "No es un archivo común.";
 }
 
 void TestRosterWindow::damagedSheetChangesNothing()
@@ -131,9 +132,9 @@ void TestRosterWindow::damagedSheetChangesNothing()
     QFETCH(QByteArray, bytes);
     QFETCH(QString, told);
     const QString sheet = env_->path() + u"/planilla.csv"_qs;
-    QVERIFY(WriteBytes(sheet, bytes));
+    QVERIFY(bytes == "FIFO" ? MakeFifo(sheet) : WriteBytes(sheet, bytes));
     chooseSheet(sheet);
-    window_->Planilla1->trigger();
+    QVERIFY(FinishesWithoutFifoWriter(sheet, [&] { window_->Planilla1->trigger(); }));
     QCOMPARE(modal_->opened(), 0);
     QCOMPARE(messages_->messages().size(), 1);
     const QString text = messages_->messages()[0].text;
