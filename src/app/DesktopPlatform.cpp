@@ -177,6 +177,9 @@ void InstallDesktopPlatform(Gral& gral)
         return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, suggestedPath,
                                             QStringLiteral("Documentos PDF (*.pdf)"));
     };
+    p.chooseOpenFile = [](const QString& title, const QString& suggestedPath, const QString& filter) {
+        return QFileDialog::getOpenFileName(QApplication::activeWindow(), title, suggestedPath, filter);
+    };
     p.chooseSaveFile = [](const QString& title, const QString& suggestedPath, const QString& filter) {
         return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, suggestedPath, filter, nullptr,
                                             QFileDialog::DontConfirmOverwrite);
@@ -205,5 +208,6 @@ void InstallUnattendedPlatform(Gral& gral, std::function<void(const QString& tex
     gral.platform.quit = [] {};
     gral.platform.hasDefaultPrinter = [] { return false; };
     gral.platform.choosePdfFile = [](const QString&, const QString&) { return QString(); };
+    gral.platform.chooseOpenFile = [](const QString&, const QString&, const QString&) { return QString(); };
     gral.platform.chooseSaveFile = [](const QString&, const QString&, const QString&) { return QString(); };
 }

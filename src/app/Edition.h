@@ -23,6 +23,7 @@ struct Edition {
     bool teamView = false;     // the "Equipo" window: every member's day side by side
     bool namedZones = false;   // the regional window offers time zones by name besides the 61 regions
     bool calendarExport = false; // "Exportar a calendario...": tendencies as an iCalendar file
+    bool rosterSheets = false; // the members to and from a spreadsheet (CSV import and export)
 
     // The period with the day the main window opens on.
     CoveredPeriod period(double today) const { return {firstDay, lastDay, opensOnToday ? today : firstDay}; }

@@ -34,6 +34,12 @@ swap("- [Explicación de la tendencia](#8): la ventana \"¿Qué indica?\"."
      "- [Explicación de la tendencia](#8): la ventana \"¿Qué indica?\".\n- [Equipo](#9): las tendencias de todo el equipo en un mismo día.\n- [Exportar a calendario](#10): las tendencias en el calendario del teléfono.")
 swap("- **Gestión de Integrantes**: abre la ventana de integrantes ([tema 3](#3))."
      "- **Gestión de Integrantes**: abre la ventana de integrantes ([tema 3](#3)).\n- **Equipo...**: las tendencias de todos los integrantes en un día ([tema 9](#9)).\n- **Exportar a calendario...**: las tendencias como archivo de calendario ([tema 10](#10)).")
+# The members to and from a spreadsheet (full edition only): the menu entries and a section of topic 3.
+swap("- **Equipo...**: las tendencias de todos los integrantes en un día ([tema 9](#9))."
+     "- **Equipo...**: las tendencias de todos los integrantes en un día ([tema 9](#9)).\n- **Importar desde planilla (CSV)...** y **Exportar a planilla (CSV)...**: los integrantes desde y hacia una planilla de cálculo ([tema 3](#3)).")
+swap("### Dónde se guardan\n"
+     "### Desde y hacia una planilla\n\n**Importar desde planilla (CSV)...**, en el menú \"Pronos\", lee una planilla\nguardada como CSV (separada por punto y coma, coma o tabulador; UTF-8 o\nWindows-1252). Si la primera fila tiene los títulos \"Apellidos y Nombres\" (o\n\"Apellido(s)\" y \"Nombre(s)\"), \"Fecha de nacimiento\" y \"Observaciones\", las\ncolumnas se reconocen solas; si no, se eligen en la vista previa. Las fechas\npueden escribirse como día/mes/año (con año de cuatro cifras), año-mes-día, o\ncomo número de día de la planilla. La vista previa muestra cada fila y lo que\nse hará con ella: se agrega, ya es integrante, repetida, fecha errónea, nombre\no observaciones demasiado largos, un carácter que no se puede guardar, o\nvacía. **Importar** agrega las filas marcadas \"Se agrega\", después de copiar\n\"Fechas.dat\" en una copia nueva (\"Fechas.dat.bak\", \"Fechas.dat.1.bak\", ...); si la escritura falla (por ejemplo, un\ndisco lleno), el archivo queda con los integrantes que tenía. **Cancelar** no\ncambia nada.\n\n**Exportar a planilla (CSV)...** guarda todos los integrantes en un archivo que\nuna planilla de cálculo en español abre con doble click.\n\n### Dónde se guardan\n")
+
 file(READ "${TEAM}" team)
 string(APPEND help "\n${team}")
 # The calendar export, the full edition's too (topic 10, from -DEXPORT=...).

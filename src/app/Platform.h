@@ -47,7 +47,10 @@ struct Platform {
     // titled `title` starting from `suggestedPath` (empty when cancelled).
     std::function<bool()> hasDefaultPrinter;
     std::function<QString(const QString& title, const QString& suggestedPath)> choosePdfFile;
-    // Where the user wants a file of the kind `filter` names saved (empty when
-    // cancelled); the caller asks before replacing an existing file.
+    // A file the user picks to read (chooseOpenFile) or to write
+    // (chooseSaveFile), in a file dialog titled `title` starting from
+    // `suggestedPath` and offering `filter` ("Planillas CSV (*.csv)"); empty
+    // when cancelled. The caller asks before replacing an existing file.
+    std::function<QString(const QString& title, const QString& suggestedPath, const QString& filter)> chooseOpenFile;
     std::function<QString(const QString& title, const QString& suggestedPath, const QString& filter)> chooseSaveFile;
 };

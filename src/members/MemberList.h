@@ -43,3 +43,4 @@ bool LoadMemberList(Gral& gral, MembersFile& file);
 // on disk and reads back equal to it; when it isn't, the file is left as it
 // is and the user is told so.
 void PurgeMembersFile(Gral& gral, MembersFile& file);
+

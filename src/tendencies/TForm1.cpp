@@ -280,6 +280,10 @@ void TForm1::BuildMenus()
     };
     QMenu* pronos = menuBar()->addMenu(QStringLiteral("&Pronos"));
     Archiv6 = entry(pronos, "Archiv6", QStringLiteral("&Gestión de Integrantes"), QIcon(":/tendencies/menu-members.png"));
+    if (CurrentEdition().rosterSheets) {
+        Planilla1 = entry(pronos, "Planilla1", QStringLiteral("Importar desde &planilla (CSV)..."), QIcon());
+        Planilla2 = entry(pronos, "Planilla2", QStringLiteral("Exportar a pla&nilla (CSV)..."), QIcon());
+    }
     if (CurrentEdition().teamView)
         Equipo1 = entry(pronos, "Equipo1", QStringLiteral("&Equipo..."), QIcon());
     if (CurrentEdition().calendarExport)

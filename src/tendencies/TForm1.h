@@ -67,6 +67,8 @@ public:
     QAction* Archiv6; // Gestión de Integrantes
     QAction* Equipo1 = nullptr; // Equipo... (the full edition only)
     QAction* Exportar1 = nullptr; // Exportar a calendario... (the full edition only)
+    QAction* Planilla1 = nullptr; // Importar desde planilla (CSV)... (the full edition only)
+    QAction* Planilla2 = nullptr; // Exportar a planilla (CSV)... (the full edition only)
     QAction* Ayuda1;  // Contenido
     QAction* Ayuda2;  // Buscar temas de ayuda
     QAction* Ayuda3;  // Conceptos generales
@@ -128,6 +130,11 @@ private:
 
     // One opener per window of another part of the program.
     void OpenMembersWindow();
+    // The members from and to a spreadsheet (TForm1Roster.cpp).
+    void ImportRoster();
+    void ExportRoster();
+    // MemberList read again after the members file changed, and the windows that show it.
+    void ReloadMembers();
     void OpenRegionalWindow();
     void OpenColourWindow(int level);
     void OpenPrintWindow();

@@ -1,0 +1,201 @@
+#include "AddMembers.h"
+#include "MembersBackup.h"
+#include "FileAccess.h"
+#include "MemberList.h"
+#include "MembersFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <cerrno>
+#include <cmath>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+namespace {
+
+QString NativePath(const QString& path) { return QDir::toNativeSeparators(path); }
+
+QString MembersCount(int count)
+{
+    return count == 1 ? QStringLiteral("su único integrante") : QStringLiteral("sus %1 integrantes").arg(count);
+}
+
+// Puts back bytes the file held. It needs no new room on the disk, so it
+// goes straight to the file, past the test seam of a full disk.
+bool Overwrite(QFile& file, qint64 offset, const QByteArray& bytes)
+{
+    if (!file.seek(offset))
+        return false;
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
+bool WriteAt(QFile& file, qint64 offset, const QByteArray& bytes, QString& error)
+{
+    if (!file.seek(offset)) {
+        error = FileErrorText(file);
+        return false;
+    }
+    return WriteAllBytes(file, bytes, error);
+}
+
+// Asks the system to put the written bytes on the disk: a full disk may only
+// show here.
+bool Sync(QFile& file, QString& error)
+{
+#ifdef Q_OS_UNIX
+    if (::fsync(file.handle()) != 0) {
+        error = SystemErrorText(errno);
+        if (error.isEmpty())
+            error = QStringLiteral("No se pudo escribir el archivo.");
+        return false;
+    }
+#else
+    Q_UNUSED(file);
+    Q_UNUSED(error);
+#endif
+    return true;
+}
+
+} // namespace
+
+QString MemberKey(const QString& name, double birthDate)
+{
+    const QString day = std::isfinite(birthDate) ? QString::number(qint64(std::floor(birthDate)))
+                                                 : QString::number(birthDate);
+    return UpperCaseName(TrimName(name)) + u'\x1f' + day;
+}
+
+std::optional<MemberKeys> ReadMemberKeys(const QString& path, QString& error)
+{
+    MemberKeys keys;
+    if (!QFile::exists(path))
+        return keys;
+    MembersFile file(path);
+    if (!file.openExisting()) {
+        error = file.errorString();
+        return std::nullopt;
+    }
+    const bool read = file.forEachRecord([&](qint64, const char* bytes) {
+        const MemberRecord r = DecodeMemberRecord(bytes);
+        if (!IsFreeSlot(r))
+            keys.insert(MemberKey(r.fullName, r.birthDate));
+        return true;
+    });
+    if (!read) {
+        error = file.errorString();
+        return std::nullopt;
+    }
+    return keys;
+}
+
+std::optional<QString> BackUpMembersFileForAdding(const QString& path, QString& error)
+{
+    const MembersBackupResult backup = BackUpMembersFile(path);
+    if (!backup.written) {
+        error = backup.error;
+        return std::nullopt;
+    }
+    return backup.backupPath;
+}
+
+AddMembersOutcome AddMembersToFile(const QString& path, const QList<MemberRecord>& records)
+{
+    AddMembersOutcome out;
+    const QString nothingAdded = QStringLiteral("No se agregó ningún integrante; el archivo de integrantes no se modificó.");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
+        out.failure = QStringLiteral("No se pudo abrir el archivo de integrantes \"%1\".\r\r%2\r\r%3")
+                          .arg(NativePath(path), FileErrorText(file), nothingAdded);
+        return out;
+    }
+    const QByteArray before = file.readAll();
+    if (before.size() != file.size()) {
+        out.failure = QStringLiteral("No se pudo leer el archivo de integrantes \"%1\".\r\r%2\r\r%3")
+                          .arg(NativePath(path), FileErrorText(file), nothingAdded);
+        return out;
+    }
+
+    // The file as it is now: its members' keys and its free slots.
+    const qint64 wholeRecords = before.size() / MemberRecordSize;
+    MemberKeys keys;
+    QList<qint64> freeSlots;
+    int members = 0;
+    for (qint64 i = 0; i < wholeRecords; ++i) {
+        const MemberRecord r = DecodeMemberRecord(before.constData() + i * MemberRecordSize);
+        if (IsFreeSlot(r)) {
+            freeSlots.append(i);
+        } else {
+            keys.insert(MemberKey(r.fullName, r.birthDate));
+            ++members;
+        }
+    }
+    QList<QByteArray> encoded;
+    for (const MemberRecord& r : records) {
+        const QString key = MemberKey(r.fullName, r.birthDate);
+        if (IsFreeSlot(r) || keys.contains(key)) {
+            ++out.alreadyMembers;
+            continue;
+        }
+        keys.insert(key);
+        encoded.append(EncodeMemberRecord(r));
+    }
+    if (encoded.isEmpty())
+        return out;
+
+    QString error;
+    std::optional<QString> backup;
+    if (!before.isEmpty() && !(backup = BackUpMembersFileForAdding(path, error))) {
+        out.failure = QStringLiteral("No se pudo escribir la copia de seguridad del archivo de integrantes.\r\r%1\r\r%2")
+                          .arg(error, nothingAdded);
+        return out;
+    }
+
+    // The records past the free slots go after the last whole record in one
+    // write (a partial record left there by something else is overwritten):
+    // the growth is what a full disk refuses, so it is written first.
+    const qsizetype intoSlots = std::min<qsizetype>(freeSlots.size(), encoded.size());
+    QByteArray tail;
+    for (qsizetype i = intoSlots; i < encoded.size(); ++i)
+        tail += encoded[i];
+    const qint64 tailStart = wholeRecords * MemberRecordSize;
+    bool written = tail.isEmpty() || WriteAt(file, tailStart, tail, error);
+    for (qsizetype i = 0; written && i < intoSlots; ++i)
+        written = WriteAt(file, freeSlots[i] * MemberRecordSize, encoded[i], error);
+    if (written)
+        written = Sync(file, error);
+    if (written) {
+        out.added = int(encoded.size());
+        return out;
+    }
+
+    // Undo: the slots and the tail get their bytes back, the file its size.
+    bool undone = Overwrite(file, tailStart, before.mid(tailStart));
+    for (qsizetype i = 0; i < intoSlots; ++i)
+        undone = Overwrite(file, freeSlots[i] * MemberRecordSize,
+                           before.mid(freeSlots[i] * MemberRecordSize, MemberRecordSize))
+            && undone;
+    undone = file.resize(before.size()) && undone;
+    undone = undone && file.seek(0) && file.readAll() == before;
+    if (undone) {
+        out.failure = QStringLiteral("No se pudieron agregar los integrantes.\r\r%1\r\r"
+                                     "No se agregó ninguno: el archivo de integrantes quedó como estaba, con %2.")
+                          .arg(error, MembersCount(members));
+    } else {
+        out.failure = QStringLiteral("No se pudieron agregar los integrantes.\r\r%1\r\r"
+                                     "Tampoco se pudo dejar el archivo \"%2\" como estaba. %3")
+                          .arg(error, NativePath(path),
+                               backup ? QStringLiteral("Sus integrantes anteriores están copiados en \"%1\".")
+                                            .arg(NativePath(*backup))
+                                      : QString());
+    }
+    return out;
+}

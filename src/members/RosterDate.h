@@ -1,0 +1,19 @@
+#pragma once
+// Birth dates as a spreadsheet writes them: in the system's short-date order
+// (one-digit day or month accepted, any of / - . between the numbers), as
+// ISO yyyy-mm-dd, or as the spreadsheet's own day number. A two-digit year is
+// refused, never guessed: 05/03/12 could be 1912 or 2012.
+#include <QDate>
+#include <QString>
+
+struct RosterDate {
+    QDate date;    // valid when the text is an acceptable birth date
+    QString error; // otherwise why not, in Spanish ("fecha vacía", ...)
+};
+
+// The members window's birth-date range: 01/01/1800 to `today`.
+inline const QDate FirstBirthDate(1800, 1, 1);
+
+// Reads `text` with the day and month order of `pattern` (the system's
+// short-date pattern; a pattern with the year first reads day before month).
+RosterDate ReadRosterDate(const QString& text, const QString& pattern, QDate today);

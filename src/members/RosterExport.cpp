@@ -1,0 +1,60 @@
+#include "RosterExport.h"
+#include "DayNumber.h"
+#include "FileAccess.h"
+#include "MembersFile.h"
+
+#include <QDir>
+#include <QSaveFile>
+
+QString CsvField(const QString& text)
+{
+    static const QString formulaStarts = QStringLiteral("=+-@\t\r");
+    QString field = !text.isEmpty() && formulaStarts.contains(text[0]) ? u'\'' + text : text;
+    if (field.contains(u';') || field.contains(u'"') || field.contains(u'\n') || field.contains(u'\r'))
+        field = u'"' + field.replace(u'"', QStringLiteral("\"\"")) + u'"';
+    return field;
+}
+
+QByteArray RosterCsv(const QList<MemberRecord>& members)
+{
+    QString text = RosterHeader + QStringLiteral("\r\n");
+    for (const MemberRecord& r : members) {
+        const QDate date = DateFromDayNumber(r.birthDate);
+        text += CsvField(TrimName(r.fullName)) + u';' + (date.isValid() ? date.toString(u"dd/MM/yyyy") : QString())
+            + u';' + CsvField(r.remarks.trimmed()) + QStringLiteral("\r\n");
+    }
+    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+}
+
+ExportOutcome ExportRoster(const QString& membersPath, const QString& csvPath)
+{
+    ExportOutcome out;
+    QList<MemberRecord> members;
+    MembersFile file(membersPath);
+    if (!file.openExisting() || !file.forEachRecord([&](qint64, const char* bytes) {
+            const MemberRecord r = DecodeMemberRecord(bytes);
+            if (!IsFreeSlot(r))
+                members.append(r);
+            return true;
+        })) {
+        out.failure = QStringLiteral("No se pudo leer el archivo de integrantes \"%1\".\r\r%2")
+                          .arg(QDir::toNativeSeparators(membersPath), file.errorString());
+        return out;
+    }
+    QSaveFile sheet(csvPath);
+    QString error;
+    if (!sheet.open(QIODevice::WriteOnly)) {
+        error = FileErrorText(sheet);
+    } else if (!WriteAllBytes(sheet, RosterCsv(members), error)) {
+        sheet.cancelWriting();
+    } else if (!sheet.commit()) {
+        error = FileErrorText(sheet);
+    }
+    if (!error.isEmpty()) {
+        out.failure = QStringLiteral("No se pudo escribir la planilla \"%1\".\r\r%2")
+                          .arg(QDir::toNativeSeparators(csvPath), error);
+        return out;
+    }
+    out.exported = int(members.size());
+    return out;
+}
