@@ -162,7 +162,6 @@ void TForm1::BuildControls()
     DateTime1 = new DatePicker(client);
     DateTime1->setObjectName("DateTime1");
     DateTime1->setGeometry(137, 58, 248, 24);
-    DateTime1->setMinimumDate(QDate(1900, 1, 1));
     DateTime1->setCalendarPopup(true);
 
     Button1 = new QPushButton(QStringLiteral("Aplicar fecha"), client);

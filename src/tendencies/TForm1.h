@@ -11,7 +11,7 @@
 
 class QAction;
 class QComboBox;
-class QDateEdit;
+#include "DatePicker.h"
 class QLabel;
 class QPushButton;
 class QSlider;
@@ -42,7 +42,7 @@ public:
     QLabel* Label13;
     QComboBox* Combo1;
     QLabel* Label9;
-    QDateEdit* DateTime1;
+    DatePicker* DateTime1;
     QPushButton* Button1;
     std::array<QLabel*, 7> DateLabels{};
     WeekChart* Panel1;

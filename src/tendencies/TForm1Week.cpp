@@ -1,6 +1,7 @@
 // The main window's week: drawing, the texts of a moment, the chart click,
 // the covered-period check and the explanation of the shown level.
 #include "TForm1.h"
+#include "DatePicker.h"
 #include "DatePattern.h"
 #include "MomentTexts.h"
 #include "ProgramMessage.h"

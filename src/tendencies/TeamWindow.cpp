@@ -250,7 +250,12 @@ void TeamWindow::Button1_Click()
 {
     if (DateFormatChanged(gral_))
         return;
-    const double day = DayNumberFromDate(DateTime1->date());
+    const TypedDateReading entered = DateTime1->enteredDate();
+    if (!entered.date.isValid()) {
+        ProgramMessage(gral_, entered.failure, StyleExclamation);
+        return;
+    }
+    const double day = DayNumberFromDate(entered.date);
     const QString message = coveredPeriodMessage(gral_, DateOrigin::Entered, day);
     if (!message.isEmpty()) {
         ProgramMessage(gral_, message, StyleExclamation);
@@ -259,6 +264,8 @@ void TeamWindow::Button1_Click()
     }
     if (std::floor(day) != day_)
         ShowDay(day);
+    else
+        DateTime1->setDate(entered.date);
 }
 
 void TeamWindow::Button2_Click()

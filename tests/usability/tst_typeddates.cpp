@@ -68,14 +68,14 @@ void TestTypedDates::typed_data()
     QTest::newRow("members: one-digit day and month") << Window::Members << birth << false << "1/2/1975"
                                                      << QDate(1975, 2, 1);
     QTest::newRow("members: year only (Shift+Tab)") << Window::Members << birth << true << "1990" << QDate(1990, 6, 10);
-    QTest::newRow("members: Backspace on the year") << Window::Members << birth << true << "\b\b\b\b1985"
+    QTest::newRow("members: Backspace on the year") << Window::Members << birth << true << "\b1985"
                                                    << QDate(1985, 6, 10);
     const QDate day(2003, 1, 1);
     QTest::newRow("main: day, month, year") << Window::Main << day << false << "15032004" << QDate(2004, 3, 15);
     QTest::newRow("main: year only") << Window::Main << day << true << "2004" << QDate(2004, 1, 1);
     QTest::newRow("print: day, month, year") << Window::Print << QDate(2004, 3, 17) << false << "17092003"
                                             << QDate(2003, 9, 17);
-    QTest::newRow("print: Backspace on the year") << Window::Print << QDate(2004, 3, 17) << true << "\b\b\b\b2003"
+    QTest::newRow("print: Backspace on the year") << Window::Print << QDate(2004, 3, 17) << true << "\b2003"
                                                  << QDate(2003, 3, 17);
 }
 
@@ -96,7 +96,7 @@ void TestTypedDates::typed()
 
 QDate TestTypedDates::typeInto(Window which, QDate start, bool backwards, const QString& keys, QString* shown)
 {
-    QDateEdit* picker = nullptr;
+    DatePicker* picker = nullptr;
     QWidget* before = nullptr;
     std::unique_ptr<QWidget> window;
     if (which == Window::Members) {
