@@ -186,6 +186,7 @@ void TForm1::BuildControls()
     Image1 = Panel1->Image1;
     Image2 = Panel1->Image2;
     connect(Image1, &ChartImage::released, this, &TForm1::Image1_MouseUp);
+    connect(Image1, &ChartImage::chosen, this, [this](int row, int hour) { ShowChartMoment(row, hour * 60); });
 
     Barra = new QSlider(Qt::Vertical, client);
     Barra->setObjectName("Barra");

@@ -94,6 +94,7 @@ private:
     void StatusBar1_DblClick();
     void Queindica_Click();
     void Image1_MouseUp(int x, int y);
+    void ShowChartMoment(int row, int minuteOfDay);
 
     // Fills the member box from gral.members.memberList and selects the stored member;
     // with refresh also recomputes and redraws.
@@ -146,4 +147,5 @@ private:
     QPointer<TForm5> explanation_;
     QPointer<TeamWindow> team_;
     bool explanationFramed_ = false; // placed again once its frame was known
+    QString weekDescription_; // the chart's seven days in words
 };

@@ -3,6 +3,7 @@
 #include "ScaledPicture.h"
 
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -59,6 +60,43 @@ void ChartImage::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.drawImage(0, 0, image_);
+    if (!hasFocus())
+        return;
+    // The chosen cell, framed white under black dashes so it shows on every colour.
+    const QRect cell(ChartHourWidth * chosenHour_ + 1, ChartRowHeight * chosenRow_ + 1, ChartHourWidth - 1,
+                     ChartRowHeight - 1);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Qt::white, 2));
+    painter.drawRect(cell.adjusted(1, 1, -1, -1));
+    painter.setPen(QPen(Qt::black, 1, Qt::DashLine));
+    painter.drawRect(cell.adjusted(1, 1, -1, -1));
+}
+
+void ChartImage::choose(int row, int hour)
+{
+    chosenRow_ = std::clamp(row, 0, ChartDays - 1);
+    chosenHour_ = std::clamp(hour, 0, 23);
+    update();
+}
+
+void ChartImage::keyPressEvent(QKeyEvent* event)
+{
+    int row = chosenRow_;
+    int hour = chosenHour_;
+    switch (event->key()) {
+    case Qt::Key_Left: --hour; break;
+    case Qt::Key_Right: ++hour; break;
+    case Qt::Key_Up: --row; break;
+    case Qt::Key_Down: ++row; break;
+    case Qt::Key_Home: hour = 0; break;
+    case Qt::Key_End: hour = 23; break;
+    default: return QWidget::keyPressEvent(event);
+    }
+    event->accept();
+    if (row < 0 || row >= usedRows_ || hour < 0 || hour > 23 || (row == chosenRow_ && hour == chosenHour_))
+        return;
+    choose(row, hour);
+    emit chosen(row, hour);
 }
 
 bool ChartImage::event(QEvent* event)
@@ -106,6 +144,8 @@ WeekChart::WeekChart(QWidget* parent) : QFrame(parent)
 void WeekChart::showWeek(const WeekLayout& week)
 {
     Image1->setImage(PaintWeekImage(week));
+    Image1->setUsedRows(week.lastRow + 1);
+    Image1->choose(0, 0);
     if (week.lastRow < ChartDays - 1) {
         Image2->move(3, ChartRowHeight * (week.lastRow + 1) + 4);
         Image2->show();
