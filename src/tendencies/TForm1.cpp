@@ -11,6 +11,7 @@
 #include "SystemDateFormat.h"
 #include "DatePattern.h"
 #include "DatePicker.h"
+#include "MemberComboBox.h"
 #include "DisplayTexts.h"
 #include "Edition.h"
 #include "TForm5.h"
@@ -149,7 +150,7 @@ void TForm1::BuildControls()
     setCentralWidget(client);
 
     Label13 = MakeLabel(client, "Label13", QStringLiteral("Integrantes"), 16, 16, true);
-    Combo1 = new QComboBox(client);
+    Combo1 = new MemberComboBox(client);
     Combo1->setObjectName("Combo1");
     Combo1->setEditable(false);
     Combo1->setGeometry(96, 14, 565, 21);
@@ -253,7 +254,6 @@ void TForm1::BuildControls()
     SetHelpContext(client, HelpMainWindow);
 
     // What a screen reader says of the controls that show no text of their own.
-    Combo1->setAccessibleName(Label13->text());
     DateTime1->setAccessibleName(Label9->text());
     Image1->setAccessibleName(QStringLiteral("Gráfico de tendencias de siete días"));
     Image2->setAccessibleName(QStringLiteral("Fin del calendario de tendencias"));

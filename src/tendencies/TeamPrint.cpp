@@ -1,5 +1,6 @@
 #include "TeamPrint.h"
 #include "DatePattern.h"
+#include "EntryElision.h"
 #include "SignCalendar.h"
 #include "TendencyRule.h"
 
@@ -53,7 +54,9 @@ public:
             ++page_;
             header();
         }
-        canvas_.text(Margin, line_, Fitted(member.entry, gridLeft_ - 2 * Margin));
+        canvas_.text(Margin, line_, ElideEntryName(member.entry, gridLeft_ - 2 * Margin, [this](const QString& text) {
+            return canvas_.textWidth(text);
+        }, QStringLiteral("...")));
         // The chart's own rectangles, 28 pixels an hour there, stretched to the page's hour width.
         for (const ChartPiece& piece : TeamRowPieces(member, 0, gral_.levelColors))
             canvas_.box(x(piece.left), x(piece.right), line_, piece.colour);
@@ -73,17 +76,6 @@ private:
             canvas_.text(left + 2 * hourWidth_ + hourWidth_ / 3, line, LevelName(level));
         }
         canvas_.text(Margin, line, QStringLiteral("Niveles:"));
-    }
-
-    // The text cut with "..." where it would run into the grid.
-    QString Fitted(const QString& text, int width) const
-    {
-        if (canvas_.textWidth(text) <= width)
-            return text;
-        QString cut = text;
-        while (!cut.isEmpty() && canvas_.textWidth(cut + QStringLiteral("...")) > width)
-            cut.chop(1);
-        return cut.trimmed() + QStringLiteral("...");
     }
 
     const Gral& gral_;
