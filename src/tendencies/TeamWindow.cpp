@@ -14,6 +14,7 @@
 #include "DisplayTexts.h"
 #include "WindowKit.h"
 
+#include <QAccessibleWidget>
 #include <QBoxLayout>
 #include <QHeaderView>
 #include <QScrollBar>
@@ -42,10 +43,20 @@ QLabel* MakeTextPanel(QWidget* parent, const char* name)
     return text;
 }
 
+// Screen readers meet the team window as a window (a bare QWidget reads as a filler).
+QAccessibleInterface* TeamWindowAccessible(const QString& key, QObject* object)
+{
+    if (key == QLatin1String("TeamWindow") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    return nullptr;
+}
+
 } // namespace
 
 TeamWindow::TeamWindow(Gral& gral, double day, QWidget* parent) : QWidget(parent, Qt::Window), gral_(gral)
 {
+    static const bool accessibleInstalled = (QAccessible::installFactory(TeamWindowAccessible), true);
+    (void)accessibleInstalled;
     setObjectName("TeamWindow");
     setWindowTitle(QStringLiteral("Equipo"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -175,6 +186,9 @@ void TeamWindow::ShowRegion(const QString& zone, const QString& daylight)
 {
     StatusPanel0->setText(zone);
     StatusPanel1->setText(daylight);
+    // Room for the text clear of the sunken edge, as the main window's panel has.
+    const int needed = StatusPanel1->fontMetrics().horizontalAdvance(daylight) + 2 * StatusPanel1->frameWidth() + 16;
+    StatusPanel1->setMinimumWidth(std::max(160, needed));
 }
 
 void TeamWindow::ShowDay(double day)

@@ -28,6 +28,7 @@
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
@@ -111,6 +112,7 @@ private slots:
     void keyboardOnly();
     void screenReaderWords();
     void printsToPdfOnSeveralPages();
+    void panelTextAndPickerStayClear();
 
 private:
     std::unique_ptr<TForm1> makeWindow(QDate today);
@@ -558,6 +560,30 @@ void TestTeamWindow::screenReaderWords()
     QCOMPARE(words, first.name + ", " + DescribeTeamHour(first, 16));
     QVERIFY(words.contains(LevelName(SpanAt(first, 16 * 60)->level)));
     QCOMPARE(table->columnDescription(17), QString("16"));
+    // The window itself is a window to a screen reader, not a filler.
+    QCOMPARE(QAccessible::queryAccessibleInterface(team)->role(), QAccessible::Window);
+}
+
+// The daylight panel's longest text keeps clear of its sunken edge; applying a
+// date leaves no selection over the long date.
+void TestTeamWindow::panelTextAndPickerStayClear()
+{
+    auto w = makeWindow(QDate(2025, 6, 15));
+    TeamWindow* team = openTeam(*w);
+    team->ShowRegion("(GMT+01:00) Madrid", "Horario verano: según la fecha");
+    QApplication::processEvents();
+    const QLabel* panel = team->StatusPanel1;
+    const int text = panel->fontMetrics().horizontalAdvance(panel->text());
+    QVERIFY2(panel->width() >= text + 2 * panel->frameWidth() + 2 * 6,
+             qPrintable(QStringLiteral("%1 %2 %3").arg(panel->width()).arg(text).arg(panel->frameWidth())));
+    team->DateTime1->setFocus();
+    QTest::keyClicks(team->DateTime1, "01/07/2025");
+    QTest::keyClick(team->DateTime1, Qt::Key_Return);
+    team->Grid1->setFocus();
+    auto* longDate = team->DateTime1->findChild<QLineEdit*>("qt_spinbox_lineedit");
+    QVERIFY(longDate);
+    QVERIFY(!longDate->hasSelectedText());
+    QCOMPARE(team->DateTime1->date(), QDate(2025, 7, 1));
 }
 
 void TestTeamWindow::printsToPdfOnSeveralPages()
