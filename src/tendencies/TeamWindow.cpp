@@ -292,6 +292,8 @@ void TeamWindow::Button2_Click()
     job.pdfDialogTitle = QStringLiteral("Guardar equipo como PDF");
     job.date = day_;
     job.landscape = true;
+    job.marginMm = 10; // a printer clips what lies nearer its edge
+    job.fileName = QStringLiteral("Equipo ") + DateFromDayNumber(day_).toString(Qt::ISODate);
     const TeamGrid grid = Grid1->teamModel()->grid();
     const TeamPrintHeading heading{StatusPanel0->text(), StatusPanel1->text()};
     job.compose = [this, grid, heading](PrintCanvas& canvas) {

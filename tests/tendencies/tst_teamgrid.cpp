@@ -198,8 +198,22 @@ private slots:
         QCOMPARE(canvas.pages(), 1);
         const QStringList texts = canvas.texts();
         QVERIFY(texts.contains(" ZELTMARK - PRONOS - EQUIPO "));
-        QVERIFY(texts.contains("Hoja 1"));
+        QVERIFY(texts.contains("Hoja 1 de 1"));
         QVERIFY(texts.contains("viernes 10 de enero de 2003 - Orden: por nivel a las 16:00 hs."));
+        // Cells wide enough carry their level's initial, inside a box of that level's colour.
+        int initials = 0;
+        for (const RecordingCanvas::Item& item : canvas.items) {
+            if (item.text.size() != 1 || !QString("EBNCR").contains(item.text))
+                continue;
+            ++initials;
+            const bool inItsBox = std::any_of(canvas.boxes.begin(), canvas.boxes.end(), [&](const RecordingCanvas::Box& box) {
+                const int level = int(QString("EBNCR").indexOf(item.text)) + 1;
+                return box.line == item.line && box.left <= item.x && item.x < box.right
+                       && box.fill == gral_.levelColors[size_t(level - 1)];
+            });
+            QVERIFY2(inItsBox, qPrintable(item.text));
+        }
+        QVERIFY(initials >= grid.rows.size());
         QVERIFY(texts.contains("(GMT+01:00) Madrid - Horario verano: NO"));
         for (int level = 1; level <= 5; ++level)
             QVERIFY2(texts.contains(LevelName(level)), qPrintable(LevelName(level)));
@@ -262,8 +276,8 @@ private slots:
             QVERIFY(page.contains("Integrante"));
             QVERIFY(page.contains("23"));
         }
-        QVERIFY(first.contains("Hoja 1"));
-        QVERIFY(second.contains("Hoja 2"));
+        QVERIFY(first.contains("Hoja 1 de 2"));
+        QVERIFY(second.contains("Hoja 2 de 2"));
         QVERIFY(first.contains("ábalos, eva - 15/01/1970"));
         QVERIFY(first.contains("PÉREZ, LUIS - 05/05/1990"));
         QVERIFY(second.contains("ZAPATA, JUAN - 10/04/2000"));

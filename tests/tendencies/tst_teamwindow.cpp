@@ -32,6 +32,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -613,7 +614,7 @@ void TestTeamWindow::printsToPdfOnSeveralPages()
     QCOMPARE(messages_->messages().first().style, int(StyleOkCancel));
     QCOMPARE(titles, QStringList{"Guardar equipo como PDF"});
     QCOMPARE(suggested.size(), 1);
-    QVERIFY(suggested.first().endsWith("/Equipo.pdf"));
+    QVERIFY2(suggested.first().endsWith("/Equipo 2025-06-15.pdf"), qPrintable(suggested.first()));
     QVERIFY(QFile::exists(path + ".pdf"));
 
     QProcess process;
@@ -629,7 +630,30 @@ void TestTeamWindow::printsToPdfOnSeveralPages()
     }
     QVERIFY(pages[0].contains("ÁBALOS, EVA - 15/01/1970"));
     QVERIFY(pages.last().contains("ZAPATA, JUAN - 10/04/2000"));
-    QVERIFY(pages.last().contains(QString("Hoja %1").arg(pages.size())));
+    QVERIFY(pages.last().contains(QString("Hoja %1 de %1").arg(pages.size())));
+    QVERIFY(pages.first().contains(QString("Hoja 1 de %1").arg(pages.size())));
+    // Every word at least 28 points (10 mm) inside the page, whatever a printer clips.
+    QProcess boxes;
+    boxes.start(pdftotext, {"-bbox", path + ".pdf", "-"});
+    QVERIFY(boxes.waitForFinished(30000));
+    const QString html = QString::fromUtf8(boxes.readAllStandardOutput());
+    static const QRegularExpression pageSize(R"re(<page width="([\d.]+)" height="([\d.]+)")re");
+    static const QRegularExpression word(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)<)re");
+    const QRegularExpressionMatch size = pageSize.match(html);
+    QVERIFY(size.hasMatch());
+    const double pageWidth = size.captured(1).toDouble(), pageHeight = size.captured(2).toDouble();
+    QVERIFY(pageWidth > pageHeight); // landscape
+    int words = 0;
+    for (const QRegularExpressionMatch& m : word.globalMatch(html)) {
+        ++words;
+        const double left = m.captured(1).toDouble(), top = m.captured(2).toDouble();
+        const double right = m.captured(3).toDouble(), bottom = m.captured(4).toDouble();
+        QVERIFY2(left >= 28 && top >= 28 && right <= pageWidth - 28 && bottom <= pageHeight - 28,
+                 qPrintable(m.captured(5) + QString(" %1 %2 %3 %4").arg(left).arg(top).arg(right).arg(bottom)));
+    }
+    QVERIFY(words > 60 * 3);
+    // The legend's names don't run into the next swatch: each word stands apart.
+    QVERIFY(pages.first().contains(QRegularExpression("Complicada +")));
     // A cancelled choice of file prints nothing more.
     messages_->answerNext(ResultCancel);
     QTest::mouseClick(team->Button2, Qt::LeftButton);
