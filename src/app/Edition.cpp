@@ -14,6 +14,9 @@ const Edition& DemoEdition()
         LastCoveredDayNumber,
         false,
         QStringLiteral("com.example.zeltmark.pronos"),
+        false,
+        false,
+        QString(),
     };
     return demo;
 }
@@ -35,6 +38,7 @@ const Edition& FullEdition()
         QStringLiteral("com.example.zeltmark.pronosfull"),
         true,
         true,
+        QStringLiteral("Calendario de tendencias del 1/1/1900 al 31/12/2100"),
     };
     return full;
 }

@@ -184,6 +184,7 @@ void TForm1::BuildControls()
     Panel1 = new WeekChart(client);
     Panel1->setObjectName("Panel1");
     Panel1->move(79, 86);
+    Panel1->setBannerPeriod(CurrentEdition().bannerPeriod);
     Image1 = Panel1->Image1;
     Image2 = Panel1->Image2;
     connect(Image1, &ChartImage::released, this, &TForm1::Image1_MouseUp);

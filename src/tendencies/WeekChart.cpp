@@ -147,9 +147,53 @@ void WeekChart::showWeek(const WeekLayout& week)
     Image1->setUsedRows(week.lastRow + 1);
     Image1->choose(0, 0);
     if (week.lastRow < ChartDays - 1) {
-        Image2->move(3, ChartRowHeight * (week.lastRow + 1) + 4);
+        const int top = ChartRowHeight * (week.lastRow + 1) + 4;
+        if (!bannerPeriod_.isEmpty())
+            Image2->setPixmap(DrawnBanner(bannerPeriod_, Image2->size(), height() - 2 - top, devicePixelRatioF()));
+        Image2->move(3, top);
         Image2->show();
     } else {
         Image2->hide();
     }
+}
+
+QPixmap DrawnBanner(const QString& period, QSize size, int inSight, qreal ratio)
+{
+    QPixmap banner(size * ratio);
+    banner.setDevicePixelRatio(ratio);
+    banner.fill(QColor(12, 35, 80));
+    QPainter painter(&banner);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    QFont font = painter.font();
+    font.setPixelSize(13);
+    const int line = QFontMetrics(font).lineSpacing() + 2;
+    const QStringList lines{period, QStringLiteral("Elija otro día para ver una semana completa.")};
+    // With one line's room or less (six days drawn) the line sits in the middle of it.
+    int y = inSight >= 8 + line ? 8 : std::max(0, (inSight - line) / 2);
+    // The name and motto only where the two text lines still fit below them.
+    QFont title = font;
+    title.setPixelSize(24);
+    title.setBold(true);
+    const int heading = QFontMetrics(title).lineSpacing() + line + 10;
+    if (inSight >= heading + 2 * line + 8) {
+        painter.setFont(title);
+        painter.setPen(Qt::white);
+        painter.drawText(QRect(16, y, size.width() - 32, QFontMetrics(title).lineSpacing()), Qt::AlignLeft,
+                         QStringLiteral("Zeltmark · Pronos"));
+        painter.setFont(font);
+        painter.setPen(QColor(240, 220, 80));
+        painter.drawText(QRect(16, y + QFontMetrics(title).lineSpacing(), size.width() - 32, line), Qt::AlignLeft,
+                         QStringLiteral("Las tendencias de su equipo, día a día."));
+        y += heading;
+        painter.fillRect(QRect(0, y - 6, size.width(), 2), QColor(240, 220, 80));
+    }
+    painter.setFont(font);
+    painter.setPen(QColor(220, 230, 245));
+    for (const QString& text : lines) {
+        if (y + line > inSight)
+            break; // a line that wouldn't be whole is left out rather than cut
+        painter.drawText(QRect(16, y, size.width() - 32, line), Qt::AlignLeft | Qt::AlignVCenter, text);
+        y += line;
+    }
+    return banner;
 }

@@ -5,6 +5,7 @@
 
 #include <QFrame>
 #include <QImage>
+#include <QPixmap>
 
 class QLabel;
 
@@ -60,7 +61,17 @@ public:
     explicit WeekChart(QWidget* parent = nullptr);
     // Paints the week and shows the banner below the last day when fewer than seven rows are used.
     void showWeek(const WeekLayout& week);
+    // The banner drawn for `period` (its first text line) instead of the
+    // stored picture, its lines laid out whole in the part left in sight.
+    void setBannerPeriod(const QString& period) { bannerPeriod_ = period; }
 
     ChartImage* Image1;
     QLabel* Image2;
+
+private:
+    QString bannerPeriod_;
 };
+
+// The drawn banner, `size` device-independent pixels at `ratio`: the name and
+// motto when `inSight` pixels leave room, then `period` and the hint, each line whole.
+QPixmap DrawnBanner(const QString& period, QSize size, int inSight, qreal ratio);

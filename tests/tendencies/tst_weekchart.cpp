@@ -30,6 +30,8 @@ private slots:
     void noRowsIsAllSilver();
     void summerTimeDaysHaveTwentyFourHours_data();
     void summerTimeDaysHaveTwentyFourHours();
+    void drawnBannerLinesStayWhole_data();
+    void drawnBannerLinesStayWhole();
 
 private:
     QRgb levelRgb(int sign) const { return Rgb(ColourOfSign(gral_.members, gral_.levelColors, sign)); }
@@ -211,5 +213,37 @@ void TestWeekChart::summerTimeDaysHaveTwentyFourHours()
     }
 }
 
-QTEST_GUILESS_MAIN(TestWeekChart)
+// The full edition's drawn banner: whatever part of it is in sight, nothing
+// is drawn below that part (no line cut through), and its period line is there.
+void TestWeekChart::drawnBannerLinesStayWhole_data()
+{
+    QTest::addColumn<int>("inSight");
+    QTest::addColumn<qreal>("ratio");
+    for (const qreal ratio : {1.0, 1.5, 2.0})
+        for (const int inSight : {130, 108, 86, 64, 42, 20}) // 1 to 6 rows drawn above it
+            QTest::addRow("%d px at %.1f", inSight, ratio) << inSight << ratio;
+}
+
+void TestWeekChart::drawnBannerLinesStayWhole()
+{
+    QFETCH(int, inSight);
+    QFETCH(qreal, ratio);
+    const QImage banner =
+        DrawnBanner("Calendario de tendencias del 1/1/1900 al 31/12/2100", QSize(670, 130), inSight, ratio).toImage();
+    const QRgb background = banner.pixel(0, 0);
+    auto drawnRows = [&](int from, int to) {
+        int rows = 0;
+        for (int y = int(from * ratio); y < std::min(int(to * ratio), banner.height()); ++y)
+            for (int x = 0; x < banner.width(); ++x)
+                if (banner.pixel(x, y) != background) {
+                    ++rows;
+                    break;
+                }
+        return rows;
+    };
+    QCOMPARE(drawnRows(inSight, 130), 0);
+    QVERIFY(drawnRows(0, inSight) > 0);
+}
+
+QTEST_MAIN(TestWeekChart) // the drawn banner needs fonts
 #include "tst_weekchart.moc"
