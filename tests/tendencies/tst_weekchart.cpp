@@ -30,7 +30,6 @@ private slots:
     void noRowsIsAllSilver();
     void summerTimeDaysHaveTwentyFourHours_data();
     void summerTimeDaysHaveTwentyFourHours();
-    void drawnBannerLinesStayWhole_data();
     void drawnBannerLinesStayWhole();
 
 private:
@@ -213,31 +212,22 @@ void TestWeekChart::summerTimeDaysHaveTwentyFourHours()
     }
 }
 
-// The full edition's drawn banner: whatever part is in sight holds something,
-// and nothing is drawn below it (no line cut through).
-void TestWeekChart::drawnBannerLinesStayWhole_data()
-{
-    QTest::addColumn<int>("inSight");
-    QTest::addColumn<qreal>("ratio");
-    for (const qreal ratio : {1.0, 1.5, 2.0})
-        for (const int inSight : {130, 108, 86, 64, 42, 20}) // 1 to 6 rows drawn above it
-            QTest::addRow("%d px at %.1f", inSight, ratio) << inSight << ratio;
-}
-
+// The full edition's drawn banner, at each scale and for 1 to 6 rows drawn
+// above it: the part in sight holds something, nothing is drawn below it.
 void TestWeekChart::drawnBannerLinesStayWhole()
 {
-    QFETCH(int, inSight);
-    QFETCH(qreal, ratio);
-    const QImage banner = DrawnBanner("Calendario de tendencias del 1/1/1900 al 31/12/2100", {670, 130}, inSight, ratio).toImage();
-    auto drawn = [&](int from, int to) {
-        for (int y = int(from * ratio); y < std::min(int(to * ratio), banner.height()); ++y)
-            for (int x = 0; x < banner.width(); ++x)
-                if (banner.pixel(x, y) != banner.pixel(0, 0))
-                    return true;
-        return false;
-    };
-    QVERIFY(!drawn(inSight, 130));
-    QVERIFY(drawn(0, inSight));
+    for (const qreal ratio : {1.0, 1.5, 2.0})
+        for (const int inSight : {130, 108, 86, 64, 42, 20}) {
+            const QImage banner = DrawnBanner("Calendario del 1/1/1900 al 31/12/2100", {670, 130}, inSight, ratio).toImage();
+            auto drawn = [&](int from, int to) {
+                for (int y = int(from * ratio); y < std::min(int(to * ratio), banner.height()); ++y)
+                    for (int x = 0; x < banner.width(); ++x)
+                        if (banner.pixel(x, y) != banner.pixel(0, 0))
+                            return true;
+                return false;
+            };
+            QVERIFY2(!drawn(inSight, 130) && drawn(0, inSight), qPrintable(QString::number(inSight * ratio)));
+        }
 }
 
 QTEST_MAIN(TestWeekChart) // the drawn banner needs fonts
