@@ -3,17 +3,14 @@
 const Edition& DemoEdition()
 {
     static const Edition demo{
-        QStringLiteral("Zeltmark - Pronos  'DEMO'."),
-        QStringLiteral("Zeltmark - Pronos  'DEMO'"),
-        QStringLiteral("Zeltmark - Pronos \"DEMO\""),
-        QStringLiteral("Pronos.Demo"),
-        QStringLiteral("Pronos.hlp"),
-        QString(),
-        QString(),
-        FirstCoveredDayNumber,
-        LastCoveredDayNumber,
-        false,
-        QStringLiteral("com.example.zeltmark.pronos"),
+        .applicationTitle = QStringLiteral("Zeltmark - Pronos  'DEMO'."),
+        .mainWindowCaption = QStringLiteral("Zeltmark - Pronos  'DEMO'"),
+        .messageCaption = QStringLiteral("Zeltmark - Pronos \"DEMO\""),
+        .settingsName = QStringLiteral("Pronos.Demo"),
+        .helpFileName = QStringLiteral("Pronos.hlp"),
+        .firstDay = FirstCoveredDayNumber,
+        .lastDay = LastCoveredDayNumber,
+        .desktopFileName = QStringLiteral("com.example.zeltmark.pronos"),
     };
     return demo;
 }
@@ -21,21 +18,23 @@ const Edition& DemoEdition()
 const Edition& FullEdition()
 {
     static const Edition full{
-        QStringLiteral("Zeltmark - Pronos."),
-        QStringLiteral("Zeltmark - Pronos"),
-        QStringLiteral("Zeltmark - Pronos"),
-        QStringLiteral("Pronos"),
-        QStringLiteral("Pronos-full.hlp"),
-        QStringLiteral("Versión 1 completa"),
-        QStringLiteral("Los cinco niveles, de Excelente a Restrictiva, se calculan con el calendario de signos de "
-                       "1900 a 2100 según la región escogida."),
-        FullFirstDayNumber,
-        FullLastDayNumber,
-        true,
-        QStringLiteral("com.example.zeltmark.pronosfull"),
-        true,
-        true,
-        true,
+        .applicationTitle = QStringLiteral("Zeltmark - Pronos."),
+        .mainWindowCaption = QStringLiteral("Zeltmark - Pronos"),
+        .messageCaption = QStringLiteral("Zeltmark - Pronos"),
+        .settingsName = QStringLiteral("Pronos"),
+        .helpFileName = QStringLiteral("Pronos-full.hlp"),
+        .aboutVersion = QStringLiteral("Versión 1 completa"),
+        .aboutCalendar = QStringLiteral("Los cinco niveles, de Excelente a Restrictiva, se calculan con el calendario "
+                                        "de signos de 1900 a 2100 según la región escogida."),
+        .firstDay = FullFirstDayNumber,
+        .lastDay = FullLastDayNumber,
+        .opensOnToday = true,
+        .desktopFileName = QStringLiteral("com.example.zeltmark.pronosfull"),
+        .teamView = true,
+        .namedZones = true,
+        .calendarExport = true,
+        .rosterSheets = true,
+        .bannerPeriod = QStringLiteral("Calendario de tendencias del 1/1/1900 al 31/12/2100"),
     };
     return full;
 }

@@ -2,7 +2,7 @@
 // The two programs built from these sources: the DEMO (2003-2004, opening on
 // its first day) and the full edition (1900-2100, opening on today). They
 // differ only in the texts that name them, where they keep their settings,
-// their help file, the period they cover and the full edition's team window. One edition is in force per
+// their help file, the period they cover and the full edition's own windows. One edition is in force per
 // process; main() chooses it before anything else runs.
 #include "CoveredPeriod.h"
 
@@ -14,8 +14,8 @@ struct Edition {
     QString messageCaption;    // caption of every message box
     QString settingsName;      // the settings live under "Zeltmark" / this name
     QString helpFileName;      // beside the executable
-    QString aboutVersion;      // the About window's second line; empty: the DEMO's stored text
-    QString aboutCalendar;     // the second part of its paragraph; empty: the DEMO's stored text
+    QString aboutVersion{};    // the About window's second line; empty: the DEMO's stored text
+    QString aboutCalendar{};   // the second part of its paragraph; empty: the DEMO's stored text
     double firstDay = FirstCoveredDayNumber;
     double lastDay = LastCoveredDayNumber;
     bool opensOnToday = false; // otherwise on the period's first day
@@ -24,6 +24,7 @@ struct Edition {
     bool namedZones = false;   // the regional window offers time zones by name besides the 61 regions
     bool calendarExport = false; // "Exportar a calendario...": tendencies as an iCalendar file
     bool rosterSheets = false; // the members to and from a spreadsheet (CSV import and export)
+    QString bannerPeriod{};    // the end banner's period line, drawn; empty: the DEMO's stored picture
 
     // The period with the day the main window opens on.
     CoveredPeriod period(double today) const { return {firstDay, lastDay, opensOnToday ? today : firstDay}; }

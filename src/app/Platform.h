@@ -2,6 +2,7 @@
 // The thin layer between the program and the desktop it runs on. Each service
 // is one function; the desktop build installs real ones (DesktopPlatform),
 // tests install recorders and scripted answers so nothing ever blocks.
+#include <QDate>
 #include <QString>
 #include <functional>
 
@@ -53,4 +54,11 @@ struct Platform {
     // when cancelled. The caller asks before replacing an existing file.
     std::function<QString(const QString& title, const QString& suggestedPath, const QString& filter)> chooseOpenFile;
     std::function<QString(const QString& title, const QString& suggestedPath, const QString& filter)> chooseSaveFile;
+    // Today's date, the system clock's unless a test fixes it.
+    std::function<QDate()> today;
 };
+
+inline QDate Today(const Platform& platform)
+{
+    return platform.today ? platform.today() : QDate::currentDate();
+}

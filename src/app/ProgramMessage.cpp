@@ -1,5 +1,8 @@
 #include "ProgramMessage.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 int ProgramMessage(const Platform& platform, const QString& text, MessageStyle style)
 {
     if (!platform.message)
@@ -34,4 +37,14 @@ BusyCursor::~BusyCursor()
 {
     if (gral_.platform.busyCursor)
         gral_.platform.busyCursor(false);
+}
+
+bool ReplaceConfirmed(const Platform& platform, const QString& path)
+{
+    return !QFileInfo::exists(path)
+        || ProgramMessage(platform,
+                          QStringLiteral("El archivo \"%1\" ya existe.\r¿Desea reemplazarlo?")
+                              .arg(QDir::toNativeSeparators(path)),
+                          StyleOkCancelDefault2)
+               == ResultOk;
 }

@@ -12,6 +12,10 @@ inline const QString MainWindowCaption = QStringLiteral("Zeltmark - Pronos  'DEM
 int ProgramMessage(const Platform& platform, const QString& text, MessageStyle style);
 int ProgramMessage(const Gral& gral, const QString& text, MessageStyle style);
 
+// Asks before a file the user chose to write over is replaced; true when
+// there is no such file or the user agreed.
+bool ReplaceConfirmed(const Platform& platform, const QString& path);
+
 // Runs a window modally through the platform seam.
 int RunModal(const Gral& gral, QDialog& window);
 

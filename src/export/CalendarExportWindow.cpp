@@ -82,21 +82,28 @@ CalendarExportWindow::CalendarExportWindow(Gral& gral, int memberIndex, double d
 
 void CalendarExportWindow::Exportar_Click()
 {
+    // A date still being typed is read whole now; the plan judges its range.
+    const TypedDateReading entered = Desde->enteredDate();
+    if (!entered.date.isValid()) {
+        ProgramMessage(gral_, entered.failure, StyleExclamation);
+        return;
+    }
     ExportRequest request;
     const bool team = Quien->currentIndex() == Quien->count() - 1;
     for (qsizetype i = 0; i < gral_.members.memberList.size(); ++i)
         if (team || i == Quien->currentIndex())
             request.members.append(MemberOfLine(gral_, gral_.members.memberList[i]));
     request.who = team || request.members.isEmpty() ? QStringLiteral("Equipo") : request.members.constFirst().name;
-    request.firstDay = DayNumberFromDate(Desde->date());
+    request.firstDay = DayNumberFromDate(entered.date);
     request.days = Dias->value();
     for (int level = 0; level < 5; ++level)
         request.levels[size_t(level)] = Niveles[level]->isChecked();
     const ExportPlan plan = PlanCalendarExport(request, gral_.calendar);
     if (!plan.failure.isEmpty()) {
         ProgramMessage(gral_, plan.failure, StyleExclamation);
-        return;
+        return; // a typed date stays to be corrected
     }
+    Desde->setDate(entered.date);
     // The documents folder when the user has one, else the home folder (never the working folder).
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (!QDir(folder).exists())
@@ -106,12 +113,7 @@ void CalendarExportWindow::Exportar_Click()
         QStringLiteral("Calendarios iCalendar (*.ics)"));
     if (path.isEmpty())
         return;
-    if (QFileInfo::exists(path)
-        && ProgramMessage(gral_,
-                          QStringLiteral("El archivo \"%1\" ya existe.\r¿Desea reemplazarlo?")
-                              .arg(QDir::toNativeSeparators(path)),
-                          StyleOkCancelDefault2)
-               != ResultOk)
+    if (!ReplaceConfirmed(gral_.platform, path))
         return;
     const QString failure = SaveExportFile(
         path,

@@ -1,4 +1,5 @@
 #include "TForm2.h"
+#include "BirthDateRule.h"
 #include "DatePattern.h"
 #include "DatePicker.h"
 #include "HelpContext.h"
@@ -22,8 +23,6 @@
 #include <QValidator>
 
 namespace {
-
-const QDate EarliestBirthDate(1800, 1, 1);
 
 // Edit1: typed (and pasted) letters become upper case; nothing is refused.
 class UpperCaseValidator : public QValidator {
@@ -172,7 +171,8 @@ void TForm2::Form2_Create()
 
     gral_.members.memberSaved = false;
     DateTime1->setMinimumDate(EarliestBirthDate);
-    DateTime1->setDate(QDate::currentDate());
+    DateTime1->setMaximumDate(Today(gral_.platform));
+    DateTime1->setDate(Today(gral_.platform));
     newMemberMode_ = true;
     if (file_.isOpen() && file_.size() > 0) {
         fillList();
@@ -292,7 +292,7 @@ void TForm2::List1_MouseUp()
 void TForm2::newMember()
 {
     Edit1->clear();
-    const QDate today = QDate::currentDate();
+    const QDate today = Today(gral_.platform);
     DateTime1->setMaximumDate(today);
     DateTime1->setDate(today);
     newMemberMode_ = true;
@@ -316,10 +316,14 @@ void TForm2::save()
         return;
     }
 
+    const std::optional<QDate> birth = confirmedBirthDate();
+    if (!birth)
+        return;
+
     // Names are compared as the file will hold them.
     const QString name = StoredText(Edit1->text(), NameCapacity);
     const QString remarks = StoredText(Edit2->text(), RemarksCapacity);
-    const double birthDate = DayNumberFromDate(DateTime1->date());
+    const double birthDate = DayNumberFromDate(*birth);
     const QString dateText = DateText(gral_, birthDate);
 
     qint64 own = 0;
@@ -358,9 +362,24 @@ void TForm2::save()
         selected->setText(2, remarks);
         List1->selectEntry(selected);
     }
+    DateTime1->setDate(*birth);
     rememberMember();
     newMemberMode_ = false;
     gral_.members.memberSaved = true;
+}
+
+// The birth date typed (or shown), read whole, when it exists and the members'
+// rule allows it; otherwise the user is told why and the typed text stays.
+std::optional<QDate> TForm2::confirmedBirthDate()
+{
+    const TypedDateReading entered = DateTime1->enteredDate();
+    const QString failure =
+        entered.date.isValid() ? BirthDateFailure(entered.date, Today(gral_.platform)) : entered.failure;
+    if (failure.isEmpty())
+        return entered.date;
+    ProgramMessage(gral_, failure, StyleExclamation);
+    DateTime1->setFocus();
+    return std::nullopt;
 }
 
 void TForm2::deleteMember()

@@ -5,9 +5,11 @@
 #include "Gral.h"
 #include "MembersFile.h"
 
+#include <QDate>
 #include <QDialog>
+#include <optional>
 
-class QDateEdit;
+#include "DatePicker.h"
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -29,7 +31,7 @@ public:
     QLabel* Label1 = nullptr;
     QLineEdit* Edit1 = nullptr;
     QLabel* Label2 = nullptr;
-    QDateEdit* DateTime1 = nullptr;
+    DatePicker* DateTime1 = nullptr;
     QLabel* Label3 = nullptr;
     QLineEdit* Edit2 = nullptr;
     QPushButton* Button1 = nullptr;
@@ -53,6 +55,7 @@ private:
     void fillList();
     void loadEntry(QTreeWidgetItem* item);
     void save();
+    std::optional<QDate> confirmedBirthDate();
     void deleteMember();
     void newMember();
     void rememberMember();

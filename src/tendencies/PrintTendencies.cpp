@@ -38,6 +38,9 @@ void PrintOn(Gral& gral, QPrinter& printer, const PrintJob& job, const QString& 
 {
     if (job.landscape)
         printer.setPageOrientation(QPageLayout::Landscape);
+    if (job.marginMm >= 0)
+        printer.setPageMargins(QMarginsF(job.marginMm, job.marginMm, job.marginMm, job.marginMm),
+                               QPageLayout::Millimeter);
     PrinterCanvas canvas(printer);
     PrintOutcome outcome;
     {
@@ -66,6 +69,15 @@ void PrintTendencies(Gral& gral, bool sevenDays, double date)
     PrintDocument(gral, job);
 }
 
+QString FileNameText(const QString& text)
+{
+    QString name = text.trimmed();
+    for (QChar& c : name)
+        if (c < QChar(32) || QStringLiteral("/\\:*?\"<>|").contains(c))
+            c = u'-';
+    return name;
+}
+
 void PrintDocument(Gral& gral, const PrintJob& job)
 {
     if (HasDefaultPrinter(gral)) {
@@ -77,7 +89,7 @@ void PrintDocument(Gral& gral, const PrintJob& job)
     // Many desktops have no default printer: say so instead of printing into nothing.
     if (ProgramMessage(gral, job.noPrinterMessage, StyleOkCancel) != ResultOk)
         return;
-    QString path = ChoosePdfFile(gral, job.pdfDialogTitle, SuggestedPdfPath(job.name));
+    QString path = ChoosePdfFile(gral, job.pdfDialogTitle, SuggestedPdfPath(FileNameText(job.fileName.isEmpty() ? job.name : job.fileName)));
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())

@@ -21,8 +21,13 @@ struct PrintJob {
     QString pdfDialogTitle = QStringLiteral("Guardar tendencias como PDF"); // the file dialog's title then
     double date = 0;        // the day it speaks of, for the message when the calendar lacks it
     bool landscape = false;
+    double marginMm = -1;   // the page's margins; the printer's own when negative
+    QString fileName;       // the suggested PDF file's name when not `name`
     std::function<PrintOutcome(PrintCanvas&)> compose;
 };
+// `text` made fit for a file's name: characters no file name may hold become '-'.
+QString FileNameText(const QString& text);
+
 // Prints the job on the default printer; without one the user is told so and
 // may save the same pages as a PDF file.
 void PrintDocument(Gral& gral, const PrintJob& job);

@@ -11,6 +11,7 @@
 #include "SystemDateFormat.h"
 #include "DatePattern.h"
 #include "DatePicker.h"
+#include "MemberComboBox.h"
 #include "DisplayTexts.h"
 #include "Edition.h"
 #include "TForm5.h"
@@ -149,7 +150,7 @@ void TForm1::BuildControls()
     setCentralWidget(client);
 
     Label13 = MakeLabel(client, "Label13", QStringLiteral("Integrantes"), 16, 16, true);
-    Combo1 = new QComboBox(client);
+    Combo1 = new MemberComboBox(client);
     Combo1->setObjectName("Combo1");
     Combo1->setEditable(false);
     Combo1->setGeometry(96, 14, 565, 21);
@@ -162,7 +163,6 @@ void TForm1::BuildControls()
     DateTime1 = new DatePicker(client);
     DateTime1->setObjectName("DateTime1");
     DateTime1->setGeometry(137, 58, 248, 24);
-    DateTime1->setMinimumDate(QDate(1900, 1, 1));
     DateTime1->setCalendarPopup(true);
 
     Button1 = new QPushButton(QStringLiteral("Aplicar fecha"), client);
@@ -184,9 +184,11 @@ void TForm1::BuildControls()
     Panel1 = new WeekChart(client);
     Panel1->setObjectName("Panel1");
     Panel1->move(79, 86);
+    Panel1->setBannerPeriod(CurrentEdition().bannerPeriod);
     Image1 = Panel1->Image1;
     Image2 = Panel1->Image2;
     connect(Image1, &ChartImage::released, this, &TForm1::Image1_MouseUp);
+    connect(Image1, &ChartImage::chosen, this, [this](int row, int hour) { ShowChartMoment(row, hour * 60); });
 
     Barra = new QSlider(Qt::Vertical, client);
     Barra->setObjectName("Barra");
@@ -253,7 +255,6 @@ void TForm1::BuildControls()
     SetHelpContext(client, HelpMainWindow);
 
     // What a screen reader says of the controls that show no text of their own.
-    Combo1->setAccessibleName(Label13->text());
     DateTime1->setAccessibleName(Label9->text());
     Image1->setAccessibleName(QStringLiteral("Gráfico de tendencias de siete días"));
     Image2->setAccessibleName(QStringLiteral("Fin del calendario de tendencias"));
@@ -280,12 +281,12 @@ void TForm1::BuildMenus()
     };
     QMenu* pronos = menuBar()->addMenu(QStringLiteral("&Pronos"));
     Archiv6 = entry(pronos, "Archiv6", QStringLiteral("&Gestión de Integrantes"), QIcon(":/tendencies/menu-members.png"));
+    if (CurrentEdition().teamView)
+        Equipo1 = entry(pronos, "Equipo1", QStringLiteral("&Equipo..."), QIcon());
     if (CurrentEdition().rosterSheets) {
         Planilla1 = entry(pronos, "Planilla1", QStringLiteral("Importar desde &planilla (CSV)..."), QIcon());
         Planilla2 = entry(pronos, "Planilla2", QStringLiteral("Exportar a pla&nilla (CSV)..."), QIcon());
     }
-    if (CurrentEdition().teamView)
-        Equipo1 = entry(pronos, "Equipo1", QStringLiteral("&Equipo..."), QIcon());
     if (CurrentEdition().calendarExport)
         Exportar1 = entry(pronos, "Exportar1", QStringLiteral("E&xportar a calendario..."), QIcon());
     pronos->addSeparator();

@@ -11,7 +11,7 @@
 
 class QAction;
 class QComboBox;
-class QDateEdit;
+#include "DatePicker.h"
 class QLabel;
 class QPushButton;
 class QSlider;
@@ -42,7 +42,7 @@ public:
     QLabel* Label13;
     QComboBox* Combo1;
     QLabel* Label9;
-    QDateEdit* DateTime1;
+    DatePicker* DateTime1;
     QPushButton* Button1;
     std::array<QLabel*, 7> DateLabels{};
     WeekChart* Panel1;
@@ -97,6 +97,7 @@ private:
     void StatusBar1_DblClick();
     void Queindica_Click();
     void Image1_MouseUp(int x, int y);
+    void ShowChartMoment(int row, int minuteOfDay);
 
     // Fills the member box from gral.members.memberList and selects the stored member;
     // with refresh also recomputes and redraws.
@@ -154,4 +155,5 @@ private:
     QPointer<TForm5> explanation_;
     QPointer<TeamWindow> team_;
     bool explanationFramed_ = false; // placed again once its frame was known
+    QString weekDescription_; // the chart's seven days in words
 };

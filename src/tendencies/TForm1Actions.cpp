@@ -1,6 +1,7 @@
 // The main window's event handlers and the openers of the other windows.
 #include "TForm1.h"
 #include "CalendarExportWindow.h"
+#include "DatePicker.h"
 #include "DatePattern.h"
 #include "ProgramMessage.h"
 #include "SettingsStore.h"
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QRegion>
 #include <QSlider>
+#include <QStatusBar>
 
 #include "TForm2.h"
 #include "TForm3.h"
@@ -48,8 +50,15 @@ void TForm1::Button1_Click()
         return;
     if (DateFormatChanged(gral_))
         return;
-    if (!CoveredPeriodCheck(DateOrigin::Entered, PickerDate()))
+    // A typed date is read whole here, never on the way.
+    const TypedDateReading entered = DateTime1->enteredDate();
+    if (!entered.date.isValid()) {
+        ProgramMessage(gral_, entered.failure, StyleExclamation);
         return;
+    }
+    if (!CoveredPeriodCheck(DateOrigin::Entered, DayNumberFromDate(entered.date)))
+        return;
+    DateTime1->setDate(entered.date);
     const QString shown = DateLabels[0]->text().trimmed();
     if (!shown.isEmpty() && shown == DateText(gral_, PickerDate()))
         return;
@@ -92,8 +101,12 @@ void TForm1::Barra_PastEnd(int direction)
     if (!shown)
         return;
     const double target = *shown + direction;
-    if (target < gral_.calendar.firstCoveredDay || target > gral_.calendar.lastCoveredDay)
-        return; // the period's own ends stay ends
+    // The period's own ends stay ends, and the status bar says why.
+    const QString refusal = coveredPeriodMessage(gral_, DateOrigin::Entered, target);
+    if (!refusal.isEmpty()) {
+        statusBar()->showMessage(QString(refusal).replace(QStringLiteral("\r\r"), QStringLiteral(" ")), 8000);
+        return;
+    }
     gral_.calendar.dayRowIndex = DayLookup(gral_, target).row;
     if (gral_.calendar.dayRowIndex < 1)
         return;

@@ -72,6 +72,8 @@ void TForm1::ExportRoster()
         return;
     if (QFileInfo(sheet).suffix().isEmpty())
         sheet += QStringLiteral(".csv");
+    if (!ReplaceConfirmed(gral_.platform, sheet))
+        return;
     const ExportOutcome outcome = ::ExportRoster(MembersFilePath(gral_.environment), sheet);
     if (!outcome.ok()) {
         ProgramMessage(gral_, outcome.failure, StyleError);

@@ -1,6 +1,7 @@
 // The main window's side of the team window: opening it, telling it of
 // changes, and showing the member it hands over.
 #include "TForm1.h"
+#include "DatePicker.h"
 #include "TeamWindow.h"
 
 #include <QComboBox>

@@ -1,6 +1,7 @@
 // The main window's week: drawing, the texts of a moment, the chart click,
 // the covered-period check and the explanation of the shown level.
 #include "TForm1.h"
+#include "DatePicker.h"
 #include "DatePattern.h"
 #include "MomentTexts.h"
 #include "ProgramMessage.h"
@@ -54,7 +55,8 @@ void TForm1::DrawWeek()
     suppressTrackChange_ = true;
     const WeekLayout week = ComposeWeek(gral_);
     Panel1->showWeek(week);
-    Image1->setAccessibleDescription(DescribeWeek(gral_));
+    weekDescription_ = DescribeWeek(gral_);
+    Image1->setAccessibleDescription(weekDescription_);
     for (int r = 0; r < ChartDays; ++r) {
         const double day = week.days[size_t(r)];
         DateLabels[size_t(r)]->setText(day != 0 ? DateText(gral_, day) : QString());
@@ -89,20 +91,29 @@ void TForm1::Image1_MouseUp(int x, int y)
     const bool inside = x >= 0 && y >= 0 && x < ChartWidth && y < ChartHeight;
     if (inside && FromQColor(QColor(Image1->pixel(x, y))) == SilverColour)
         return;
-    const int minute = ClickMinute(x, hour);
+    Image1->choose(row, hour);
+    ShowChartMoment(row, hour * 60 + ClickMinute(x, hour));
+}
+
+// The moment's headline and texts, for a click or the keys; the week stays
+// drawn from the shown day's row, only the moment's row is read.
+void TForm1::ShowChartMoment(int row, int minuteOfDay)
+{
+    if (DateFormatChanged(gral_))
+        return;
     const QString dayText = DateLabels[size_t(row)]->text().trimmed();
     if (dayText.isEmpty())
         return;
     const std::optional<double> day = gral_.environment.systemDateFormat.parse(dayText);
     if (!day)
         return;
-    // Only the moment's row is read: the week stays drawn from the shown day's row.
     const std::optional<FoundSignRow> found =
-        ReadSignRowAt(gral_.calendar, gral_.environment.systemDateFormat, RowLookup::Moment, *day, hour * 60 + minute);
+        ReadSignRowAt(gral_.calendar, gral_.environment.systemDateFormat, RowLookup::Moment, *day, minuteOfDay);
     if (!found)
         return;
     ShowMomentTexts(found->row.sign);
-    SetHeadline(ClickedMomentHeadline(*day, hour * 60 + minute, Text2->text()));
+    SetHeadline(ClickedMomentHeadline(*day, minuteOfDay, Text2->text()));
+    Image1->setAccessibleDescription(QStringLiteral("Momento elegido: %1. %2").arg(Text2->text(), weekDescription_));
     if (gral_.explanation.explanationOpen)
         Queindica_Click();
 }

@@ -91,7 +91,15 @@ void TForm6::Button_Click(QPushButton* sender)
         }
         // One day is always the main window's day, whatever the (disabled)
         // picker was turned to while seven days were chosen.
-        const double date = sevenDays_ || shownDate_ == 0 ? DayNumberFromDate(DateTime1->date()) : shownDate_;
+        double date = shownDate_;
+        if (sevenDays_ || shownDate_ == 0) {
+            const TypedDateReading entered = DateTime1->enteredDate();
+            if (!entered.date.isValid()) {
+                ProgramMessage(gral_, entered.failure, StyleExclamation);
+                return;
+            }
+            date = DayNumberFromDate(entered.date);
+        }
         const QString refusal = coveredPeriodMessage(gral_, DateOrigin::Printed, date);
         if (!refusal.isEmpty()) {
             ProgramMessage(gral_, refusal, StyleExclamation);

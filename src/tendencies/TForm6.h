@@ -8,7 +8,7 @@
 
 #include <QDialog>
 
-class QDateEdit;
+#include "DatePicker.h"
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -26,7 +26,7 @@ public:
     QLabel* Label1;
     QRadioButton* Option1;
     QRadioButton* Option2;
-    QDateEdit* DateTime1;
+    DatePicker* DateTime1;
     QPushButton* Button1;
     QPushButton* Button2;
     QPushButton* Button3;

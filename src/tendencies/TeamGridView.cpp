@@ -1,5 +1,6 @@
 #include "TeamGridView.h"
 #include "WeekChart.h"
+#include "EntryElision.h"
 
 #include <QHeaderView>
 #include <array>
@@ -68,7 +69,7 @@ QVariant TeamGridModel::data(const QModelIndex& index, int role) const
         if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
             return row.entry;
         if (role == Qt::ToolTipRole)
-            return QStringLiteral("Doble click para ver al integrante en la ventana principal");
+            return row.entry + QStringLiteral("\nDoble click para ver al integrante en la ventana principal");
         return {};
     }
     const int hour = TeamGridView::HourOfColumn(index.column());
@@ -199,7 +200,9 @@ const QStaticText& TeamGridView::nameText(int row, int width)
     const QString& entry = model_->grid().rows.at(row).entry;
     auto found = names_.find(entry);
     if (found == names_.end()) {
-        QStaticText text(fontMetrics().elidedText(entry, Qt::ElideRight, std::max(width, 0)));
+        const QFontMetrics metrics = fontMetrics();
+        QStaticText text(ElideEntryName(entry, std::max(width, 0),
+                                        [&metrics](const QString& shown) { return metrics.horizontalAdvance(shown); }));
         text.setTextFormat(Qt::PlainText);
         text.prepare(QTransform(), font());
         found = names_.insert(entry, text);

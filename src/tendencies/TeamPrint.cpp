@@ -1,5 +1,6 @@
 #include "TeamPrint.h"
 #include "DatePattern.h"
+#include "EntryElision.h"
 #include "SignCalendar.h"
 #include "TendencyRule.h"
 
@@ -30,7 +31,7 @@ public:
         canvas_.setFont(Title12);
         canvas_.text(TitleX, ++line_, QStringLiteral(" ZELTMARK - PRONOS - EQUIPO "));
         canvas_.setFont(Regular10);
-        const QString sheet = QStringLiteral("Hoja %1").arg(page_);
+        const QString sheet = QStringLiteral("Hoja %1 de %2").arg(page_).arg(pageCount());
         canvas_.text(canvas_.pageWidth() - Margin - canvas_.textWidth(sheet), line_, sheet);
         line_ += 2;
         canvas_.text(Margin, line_, LongDatePattern.format(grid_.day) + QStringLiteral(" - ") + TeamOrderText(grid_));
@@ -53,37 +54,56 @@ public:
             ++page_;
             header();
         }
-        canvas_.text(Margin, line_, Fitted(member.entry, gridLeft_ - 2 * Margin));
-        // The chart's own rectangles, 28 pixels an hour there, stretched to the page's hour width.
-        for (const ChartPiece& piece : TeamRowPieces(member, 0, gral_.levelColors))
+        canvas_.text(Margin, line_, ElideEntryName(member.entry, gridLeft_ - 2 * Margin, [this](const QString& text) {
+            return canvas_.textWidth(text);
+        }, QStringLiteral("...")));
+        // The chart's own rectangles, 28 pixels an hour there, stretched to the page's hour width,
+        // each wide enough carrying its level's initial, so a black-and-white print still reads.
+        const QList<ChartPiece> pieces = TeamRowPieces(member, 0, gral_.levelColors);
+        for (const ChartPiece& piece : pieces)
             canvas_.box(x(piece.left), x(piece.right), line_, piece.colour);
+        for (const ChartPiece& piece : pieces) {
+            const QString initial = LevelInitial(piece.colour);
+            const int width = canvas_.textWidth(initial);
+            if (!initial.isEmpty() && x(piece.right) - x(piece.left) >= width + 2 * Margin)
+                canvas_.text((x(piece.left) + x(piece.right) - width) / 2, line_, initial);
+        }
         ++line_;
     }
 
-private:
-    int x(int chartX) const { return gridLeft_ + chartX * hourWidth_ / ChartHourWidth; }
-
-    // Five swatches of two hours' width, each followed by its level's name.
-    void legend(int line)
+    // The header's lines come first on every page; the rows fill the rest.
+    int pageCount() const
     {
-        const int step = 24 * hourWidth_ / 5;
-        for (int level = 1; level <= 5; ++level) {
-            const int left = gridLeft_ + (level - 1) * step;
-            canvas_.box(left, left + 2 * hourWidth_, line, gral_.levelColors[size_t(level - 1)]);
-            canvas_.text(left + 2 * hourWidth_ + hourWidth_ / 3, line, LevelName(level));
-        }
-        canvas_.text(Margin, line, QStringLiteral("Niveles:"));
+        const int perPage = canvas_.linesPerPage() - FirstRowLine + 1;
+        if (canvas_.linesPerPage() <= 0 || perPage <= 0)
+            return 1;
+        return std::max(1, int((grid_.rows.size() + perPage - 1) / perPage));
     }
 
-    // The text cut with "..." where it would run into the grid.
-    QString Fitted(const QString& text, int width) const
+private:
+    static constexpr int FirstRowLine = 9; // after the title, date, zone, legend and hours
+
+    QString LevelInitial(ColourValue colour) const
     {
-        if (canvas_.textWidth(text) <= width)
-            return text;
-        QString cut = text;
-        while (!cut.isEmpty() && canvas_.textWidth(cut + QStringLiteral("...")) > width)
-            cut.chop(1);
-        return cut.trimmed() + QStringLiteral("...");
+        for (int level = 1; level <= 5; ++level)
+            if (gral_.levelColors[size_t(level - 1)] == colour)
+                return LevelName(level).left(1);
+        return {};
+    }
+
+    int x(int chartX) const { return gridLeft_ + chartX * hourWidth_ / ChartHourWidth; }
+
+    // Five swatches of an hour's width, each followed by its level's name and a gap.
+    void legend(int line)
+    {
+        int left = gridLeft_;
+        for (int level = 1; level <= 5; ++level) {
+            canvas_.box(left, left + hourWidth_, line, gral_.levelColors[size_t(level - 1)]);
+            left += hourWidth_ + hourWidth_ / 3;
+            canvas_.text(left, line, LevelName(level));
+            left += canvas_.textWidth(LevelName(level)) + hourWidth_;
+        }
+        canvas_.text(Margin, line, QStringLiteral("Niveles:"));
     }
 
     const Gral& gral_;

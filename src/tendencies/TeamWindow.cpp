@@ -14,6 +14,7 @@
 #include "DisplayTexts.h"
 #include "WindowKit.h"
 
+#include <QAccessibleWidget>
 #include <QBoxLayout>
 #include <QHeaderView>
 #include <QScrollBar>
@@ -42,10 +43,20 @@ QLabel* MakeTextPanel(QWidget* parent, const char* name)
     return text;
 }
 
+// Screen readers meet the team window as a window (a bare QWidget reads as a filler).
+QAccessibleInterface* TeamWindowAccessible(const QString& key, QObject* object)
+{
+    if (key == QLatin1String("TeamWindow") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    return nullptr;
+}
+
 } // namespace
 
 TeamWindow::TeamWindow(Gral& gral, double day, QWidget* parent) : QWidget(parent, Qt::Window), gral_(gral)
 {
+    static const bool accessibleInstalled = (QAccessible::installFactory(TeamWindowAccessible), true);
+    (void)accessibleInstalled;
     setObjectName("TeamWindow");
     setWindowTitle(QStringLiteral("Equipo"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -175,6 +186,9 @@ void TeamWindow::ShowRegion(const QString& zone, const QString& daylight)
 {
     StatusPanel0->setText(zone);
     StatusPanel1->setText(daylight);
+    // Room for the text clear of the sunken edge, as the main window's panel has.
+    const int needed = StatusPanel1->fontMetrics().horizontalAdvance(daylight) + 2 * StatusPanel1->frameWidth() + 16;
+    StatusPanel1->setMinimumWidth(std::max(160, needed));
 }
 
 void TeamWindow::ShowDay(double day)
@@ -250,7 +264,12 @@ void TeamWindow::Button1_Click()
 {
     if (DateFormatChanged(gral_))
         return;
-    const double day = DayNumberFromDate(DateTime1->date());
+    const TypedDateReading entered = DateTime1->enteredDate();
+    if (!entered.date.isValid()) {
+        ProgramMessage(gral_, entered.failure, StyleExclamation);
+        return;
+    }
+    const double day = DayNumberFromDate(entered.date);
     const QString message = coveredPeriodMessage(gral_, DateOrigin::Entered, day);
     if (!message.isEmpty()) {
         ProgramMessage(gral_, message, StyleExclamation);
@@ -259,6 +278,8 @@ void TeamWindow::Button1_Click()
     }
     if (std::floor(day) != day_)
         ShowDay(day);
+    else
+        DateTime1->setDate(entered.date);
 }
 
 void TeamWindow::Button2_Click()
@@ -271,6 +292,8 @@ void TeamWindow::Button2_Click()
     job.pdfDialogTitle = QStringLiteral("Guardar equipo como PDF");
     job.date = day_;
     job.landscape = true;
+    job.marginMm = 10; // a printer clips what lies nearer its edge
+    job.fileName = QStringLiteral("Equipo ") + DateFromDayNumber(day_).toString(Qt::ISODate);
     const TeamGrid grid = Grid1->teamModel()->grid();
     const TeamPrintHeading heading{StatusPanel0->text(), StatusPanel1->text()};
     job.compose = [this, grid, heading](PrintCanvas& canvas) {

@@ -8,7 +8,7 @@
 
 #include <QWidget>
 
-class DatePicker;
+#include "DatePicker.h"
 class QLabel;
 class QPushButton;
 class TeamGridView;

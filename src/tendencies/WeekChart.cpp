@@ -3,6 +3,7 @@
 #include "ScaledPicture.h"
 
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -59,6 +60,43 @@ void ChartImage::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.drawImage(0, 0, image_);
+    if (!hasFocus())
+        return;
+    // The chosen cell, framed white under black dashes so it shows on every colour.
+    const QRect cell(ChartHourWidth * chosenHour_ + 1, ChartRowHeight * chosenRow_ + 1, ChartHourWidth - 1,
+                     ChartRowHeight - 1);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Qt::white, 2));
+    painter.drawRect(cell.adjusted(1, 1, -1, -1));
+    painter.setPen(QPen(Qt::black, 1, Qt::DashLine));
+    painter.drawRect(cell.adjusted(1, 1, -1, -1));
+}
+
+void ChartImage::choose(int row, int hour)
+{
+    chosenRow_ = std::clamp(row, 0, ChartDays - 1);
+    chosenHour_ = std::clamp(hour, 0, 23);
+    update();
+}
+
+void ChartImage::keyPressEvent(QKeyEvent* event)
+{
+    int row = chosenRow_;
+    int hour = chosenHour_;
+    switch (event->key()) {
+    case Qt::Key_Left: --hour; break;
+    case Qt::Key_Right: ++hour; break;
+    case Qt::Key_Up: --row; break;
+    case Qt::Key_Down: ++row; break;
+    case Qt::Key_Home: hour = 0; break;
+    case Qt::Key_End: hour = 23; break;
+    default: return QWidget::keyPressEvent(event);
+    }
+    event->accept();
+    if (row < 0 || row >= usedRows_ || hour < 0 || hour > 23 || (row == chosenRow_ && hour == chosenHour_))
+        return;
+    choose(row, hour);
+    emit chosen(row, hour);
 }
 
 bool ChartImage::event(QEvent* event)
@@ -106,10 +144,56 @@ WeekChart::WeekChart(QWidget* parent) : QFrame(parent)
 void WeekChart::showWeek(const WeekLayout& week)
 {
     Image1->setImage(PaintWeekImage(week));
+    Image1->setUsedRows(week.lastRow + 1);
+    Image1->choose(0, 0);
     if (week.lastRow < ChartDays - 1) {
-        Image2->move(3, ChartRowHeight * (week.lastRow + 1) + 4);
+        const int top = ChartRowHeight * (week.lastRow + 1) + 4;
+        if (!bannerPeriod_.isEmpty())
+            Image2->setPixmap(DrawnBanner(bannerPeriod_, Image2->size(), height() - 2 - top, devicePixelRatioF()));
+        Image2->move(3, top);
         Image2->show();
     } else {
         Image2->hide();
     }
+}
+
+QPixmap DrawnBanner(const QString& period, QSize size, int inSight, qreal ratio)
+{
+    QPixmap banner(size * ratio);
+    banner.setDevicePixelRatio(ratio);
+    banner.fill(QColor(12, 35, 80));
+    QPainter painter(&banner);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    QFont font = painter.font();
+    font.setPixelSize(13);
+    const int line = QFontMetrics(font).lineSpacing() + 2;
+    const QStringList lines{period, QStringLiteral("Elija otro día para ver una semana completa.")};
+    // With one line's room or less (six days drawn) the line sits in the middle of it.
+    int y = inSight >= 8 + line ? 8 : std::max(0, (inSight - line) / 2);
+    // The name and motto only where the two text lines still fit below them.
+    QFont title = font;
+    title.setPixelSize(24);
+    title.setBold(true);
+    const int heading = QFontMetrics(title).lineSpacing() + line + 10;
+    if (inSight >= heading + 2 * line + 8) {
+        painter.setFont(title);
+        painter.setPen(Qt::white);
+        painter.drawText(QRect(16, y, size.width() - 32, QFontMetrics(title).lineSpacing()), Qt::AlignLeft,
+                         QStringLiteral("Zeltmark · Pronos"));
+        painter.setFont(font);
+        painter.setPen(QColor(240, 220, 80));
+        painter.drawText(QRect(16, y + QFontMetrics(title).lineSpacing(), size.width() - 32, line), Qt::AlignLeft,
+                         QStringLiteral("Las tendencias de su equipo, día a día."));
+        y += heading;
+        painter.fillRect(QRect(0, y - 6, size.width(), 2), QColor(240, 220, 80));
+    }
+    painter.setFont(font);
+    painter.setPen(QColor(220, 230, 245));
+    for (const QString& text : lines) {
+        if (y + line > inSight)
+            break; // a line that wouldn't be whole is left out rather than cut
+        painter.drawText(QRect(16, y, size.width() - 32, line), Qt::AlignLeft | Qt::AlignVCenter, text);
+        y += line;
+    }
+    return banner;
 }

@@ -1,10 +1,11 @@
 // "Exportar a calendario..." from the full edition's menu, driven through its
-// controls: the team over two days at two levels is written; an existing file
-// is replaced only when the user agrees.
+// controls: the team over two days at two levels from a typed date is written;
+// an existing file is replaced only when the user agrees.
 #include "CalendarExportWindow.h"
 #include "MainWindowFixture.h"
 
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QComboBox>
 #include <QPushButton>
 #include <QSpinBox>
@@ -26,12 +27,16 @@ private slots:
         QByteArray written;
         modal_->push([&](QDialog& dialog) {
             auto& window = dynamic_cast<CalendarExportWindow&>(dialog);
-            window.show();
+            if (!ShowActive(window))
+                return -1; // nothing written: the checks below fail
             window.Quien->setCurrentIndex(window.Quien->count() - 1); // "Todo el equipo"
             window.Dias->setValue(2);
             for (QCheckBox* box : {window.Niveles[2], window.Niveles[3], window.Niveles[4]}) // on the box, not the row
                 QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
-            QTest::mouseClick(window.Exportar, Qt::LeftButton);
+            QApplication::setActiveWindow(&window); // the menu's window took it back offscreen
+            window.Desde->setFocus(Qt::TabFocusReason);
+            QTest::keyClicks(window.Desde, "21032027"); // typed and confirmed by Enter: read whole
+            QTest::keyClick(window.Desde, Qt::Key_Return);
             QFile file(path);
             written = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
             messages_->answerNext(ResultCancel); // to "ya existe"
@@ -40,7 +45,7 @@ private slots:
             return 0;
         });
         w->Exportar1->trigger();
-        QCOMPARE(suggested, QStringList({"Equipo 2027-03-22.ics", "Equipo 2027-03-22.ics"}));
+        QCOMPARE(suggested, QStringList({"Equipo 2027-03-21.ics", "Equipo 2027-03-21.ics"}));
         const qsizetype events = written.count("BEGIN:VEVENT");
         QVERIFY(events > 0 && written.contains("GARCÍA") && written.contains("PÉREZ"));
         QVERIFY(written.contains("X-WR-CALNAME:Tendencias – Equipo") && !written.contains("TZID")); // a classic region: UTC

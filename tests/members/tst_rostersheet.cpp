@@ -48,7 +48,7 @@ QStringList Outcomes(const RosterPreview& preview)
     return out;
 }
 
-const QDate Today(2026, 12, 9);
+const QDate FixedToday(2026, 12, 9);
 constexpr int RealDisk = -2;
 
 } // namespace
@@ -107,7 +107,7 @@ void TestRosterSheet::fixturesRowByRow()
     QCOMPARE(QString(table.separator), separator);
     const RosterColumns columns = RecogniseRosterColumns(table.records.first(), 4);
     const MemberKeys members{MemberKey(u"ACUÑA MARCOS"_qs, Day(1985, 6, 15))};
-    const RosterPreview preview = PreviewRoster(table.records, columns, members, u"dd/MM/yyyy"_qs, Today);
+    const RosterPreview preview = PreviewRoster(table.records, columns, members, u"dd/MM/yyyy"_qs, FixedToday);
     QCOMPARE(Outcomes(preview), expected);
     QCOMPARE(preview.count(RowOutcome::Add), int(expected.filter(RowOutcomeText(RowOutcome::Add)).size()));
     if (file.startsWith(u"equipo-texto"))
@@ -134,7 +134,7 @@ void TestRosterSheet::dates_data()
     QTest::newRow("one-digit day and month") << "5/3/1990" << dmy << QDate(1990, 3, 5) << "";
     QTest::newRow("month first pattern") << "5/3/1990" << u"MM/dd/yyyy"_qs << QDate(1990, 5, 3) << "";
     QTest::newRow("year-first pattern reads day first") << "05.03.1990" << u"yyyy-MM-dd"_qs << QDate(1990, 3, 5) << "";
-    QTest::newRow("today allowed") << "09/12/2026" << dmy << Today << "";
+    QTest::newRow("today allowed") << "09/12/2026" << dmy << FixedToday << "";
     QTest::newRow("after today") << "10/12/2026" << dmy << QDate() << "posterior";
     QTest::newRow("a year alone") << "1990" << dmy << QDate() << "no es una fecha";
 }
@@ -145,7 +145,7 @@ void TestRosterSheet::dates()
     QFETCH(QString, pattern);
     QFETCH(QDate, date);
     QFETCH(QString, error);
-    const RosterDate read = ReadRosterDate(text, pattern, Today);
+    const RosterDate read = ReadRosterDate(text, pattern, FixedToday);
     QCOMPARE(read.date, date);
     QVERIFY2(error.isEmpty() ? read.error.isEmpty() : read.error.contains(error), qPrintable(read.error));
 }
@@ -245,7 +245,7 @@ void TestRosterSheet::exportThenImportGivesSameMembers()
     const CsvTable table = ReadCsvFile(sheet);
     QCOMPARE(table.encoding, CsvEncoding::Utf8WithBom);
     const RosterPreview preview =
-        PreviewRoster(table.records, RecogniseRosterColumns(table.records.first(), 3), {}, u"dd/MM/yyyy"_qs, Today);
+        PreviewRoster(table.records, RecogniseRosterColumns(table.records.first(), 3), {}, u"dd/MM/yyyy"_qs, FixedToday);
     QCOMPARE(preview.count(RowOutcome::Add), 4);
     QVERIFY(AddMembersToFile(again, preview.membersToAdd()).ok());
     QCOMPARE(ReadBytes(again), Records(team)); // the same members, in the same order

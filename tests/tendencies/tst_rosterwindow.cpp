@@ -229,6 +229,12 @@ void TestRosterWindow::exportWritesTheSheet()
              QStringList{u"Se exportó 1 integrante a \"%1.csv\"."_qs.arg(QDir::toNativeSeparators(chosen))});
     QCOMPARE(ReadBytes(chosen + u".csv"_qs),
              QByteArray("\xEF\xBB\xBF" "Apellidos y Nombres;Fecha de nacimiento;Observaciones\r\n") + u"ACUÑA MARCOS;15/06/1985;Ya está en el programa\r\n"_qs.toUtf8());
+    messages_->answerNext(ResultCancel); // to "ya existe": the sheet is kept
+    QVERIFY(WriteBytes(chosen + u".csv"_qs, "kept"));
+    window_->Planilla2->trigger();
+    QCOMPARE(messages_->texts().last(),
+             u"El archivo \"%1.csv\" ya existe.\r¿Desea reemplazarlo?"_qs.arg(QDir::toNativeSeparators(chosen)));
+    QCOMPARE(ReadBytes(chosen + u".csv"_qs), QByteArray("kept"));
 }
 
 QTEST_MAIN(TestRosterWindow)

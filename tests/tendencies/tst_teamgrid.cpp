@@ -198,8 +198,15 @@ private slots:
         QCOMPARE(canvas.pages(), 1);
         const QStringList texts = canvas.texts();
         QVERIFY(texts.contains(" ZELTMARK - PRONOS - EQUIPO "));
-        QVERIFY(texts.contains("Hoja 1"));
+        QVERIFY(texts.contains("Hoja 1 de 1"));
         QVERIFY(texts.contains("viernes 10 de enero de 2003 - Orden: por nivel a las 16:00 hs."));
+        // Cells wide enough carry their level's initial, inside a box of that level's colour.
+        int initials = 0;
+        for (const RecordingCanvas::Item& item : canvas.items)
+            for (const RecordingCanvas::Box& box : canvas.boxes)
+                initials += item.text.size() == 1 && box.line == item.line && box.left <= item.x && item.x < box.right
+                            && box.fill == gral_.levelColors[size_t(QString("EBNCR").indexOf(item.text) % 5)];
+        QVERIFY(initials >= grid.rows.size());
         QVERIFY(texts.contains("(GMT+01:00) Madrid - Horario verano: NO"));
         for (int level = 1; level <= 5; ++level)
             QVERIFY2(texts.contains(LevelName(level)), qPrintable(LevelName(level)));
@@ -262,8 +269,8 @@ private slots:
             QVERIFY(page.contains("Integrante"));
             QVERIFY(page.contains("23"));
         }
-        QVERIFY(first.contains("Hoja 1"));
-        QVERIFY(second.contains("Hoja 2"));
+        QVERIFY(first.contains("Hoja 1 de 2"));
+        QVERIFY(second.contains("Hoja 2 de 2"));
         QVERIFY(first.contains("ábalos, eva - 15/01/1970"));
         QVERIFY(first.contains("PÉREZ, LUIS - 05/05/1990"));
         QVERIFY(second.contains("ZAPATA, JUAN - 10/04/2000"));
@@ -275,7 +282,8 @@ private slots:
 
     void longNamesAreCutBeforeTheGrid()
     {
-        gral_.members.memberList = {MemberLine("05/05/1990", QString(58, 'N') + " X")};
+        gral_.members.memberList = {MemberLine("05/05/1990", QString(58, 'N') + " X"),
+                                    MemberLine("06/06/1991", QString(58, 'N') + " X")};
         const TeamGrid grid = ComposeTeamGrid(gral_, Day(2003, 1, 10));
         RecordingCanvas canvas(0, 1000);
         QCOMPARE(ComposeTeamPrint(gral_, canvas, grid, {"Zona", "Horario verano: NO"}), PrintOutcome::Printed);
@@ -286,8 +294,12 @@ private slots:
         const auto name = std::find_if(canvas.items.begin(), canvas.items.end(),
                                        [](const RecordingCanvas::Item& item) { return item.text.startsWith("NNN"); });
         QVERIFY(name != canvas.items.end());
-        QVERIFY(name->text.endsWith("..."));
+        // The name is cut, never the date: two members of one long name stay apart.
+        QVERIFY2(name->text.endsWith("... - 05/05/1990"), qPrintable(name->text));
         QVERIFY(name->x + canvas.textWidth(name->text) <= firstBox);
+        QVERIFY(std::any_of(canvas.items.begin(), canvas.items.end(), [](const RecordingCanvas::Item& item) {
+            return item.text.startsWith("NNN") && item.text.endsWith("... - 06/06/1991");
+        }));
     }
 
     void printRefusesWhatCannotBePrinted()

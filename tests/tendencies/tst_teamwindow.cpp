@@ -28,9 +28,11 @@
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -558,6 +560,18 @@ void TestTeamWindow::screenReaderWords()
     QCOMPARE(words, first.name + ", " + DescribeTeamHour(first, 16));
     QVERIFY(words.contains(LevelName(SpanAt(first, 16 * 60)->level)));
     QCOMPARE(table->columnDescription(17), QString("16"));
+    // The window is a window to a screen reader, not a filler; the daylight panel's
+    // longest text keeps clear of its edge; an applied date leaves no selection.
+    QCOMPARE(QAccessible::queryAccessibleInterface(team)->role(), QAccessible::Window);
+    team->ShowRegion("(GMT+01:00) Madrid", "Horario verano: según la fecha");
+    QApplication::processEvents();
+    const QLabel* panel = team->StatusPanel1;
+    QVERIFY(panel->width() >= panel->fontMetrics().horizontalAdvance(panel->text()) + 2 * panel->frameWidth() + 12);
+    team->DateTime1->setFocus();
+    QTest::keyClicks(team->DateTime1, "01/07/2025");
+    QTest::keyClick(team->DateTime1, Qt::Key_Return);
+    team->Grid1->setFocus();
+    QVERIFY(!team->DateTime1->findChild<QLineEdit*>("qt_spinbox_lineedit")->hasSelectedText());
 }
 
 void TestTeamWindow::printsToPdfOnSeveralPages()
@@ -587,7 +601,7 @@ void TestTeamWindow::printsToPdfOnSeveralPages()
     QCOMPARE(messages_->messages().first().style, int(StyleOkCancel));
     QCOMPARE(titles, QStringList{"Guardar equipo como PDF"});
     QCOMPARE(suggested.size(), 1);
-    QVERIFY(suggested.first().endsWith("/Equipo.pdf"));
+    QVERIFY2(suggested.first().endsWith("/Equipo 2025-06-15.pdf"), qPrintable(suggested.first()));
     QVERIFY(QFile::exists(path + ".pdf"));
 
     QProcess process;
@@ -603,7 +617,24 @@ void TestTeamWindow::printsToPdfOnSeveralPages()
     }
     QVERIFY(pages[0].contains("ÁBALOS, EVA - 15/01/1970"));
     QVERIFY(pages.last().contains("ZAPATA, JUAN - 10/04/2000"));
-    QVERIFY(pages.last().contains(QString("Hoja %1").arg(pages.size())));
+    QVERIFY(pages.last().contains(QString("Hoja %1 de %1").arg(pages.size())));
+    QVERIFY(pages.first().contains(QString("Hoja 1 de %1").arg(pages.size())));
+    // Every word at least 28 points (10 mm) inside the landscape page; the legend's names stand apart.
+    QProcess boxes;
+    boxes.start(pdftotext, {"-bbox", path + ".pdf", "-"});
+    QVERIFY(boxes.waitForFinished(30000));
+    const QString html = QString::fromUtf8(boxes.readAllStandardOutput());
+    const QRegularExpressionMatch page = QRegularExpression(R"re(<page width="([\d.]+)" height="([\d.]+)")re").match(html);
+    const double width = page.captured(1).toDouble(), height = page.captured(2).toDouble();
+    QVERIFY(width > height);
+    const QRegularExpression word(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)<)re");
+    int words = 0;
+    for (const QRegularExpressionMatch& m : word.globalMatch(html)) {
+        QVERIFY2(m.captured(1).toDouble() >= 28 && m.captured(2).toDouble() >= 28 && m.captured(3).toDouble() <= width - 28
+                     && m.captured(4).toDouble() <= height - 28, qPrintable(m.captured(0)));
+        ++words;
+    }
+    QVERIFY(words > 60 * 3 && pages.first().contains(QRegularExpression("Complicada +")));
     // A cancelled choice of file prints nothing more.
     messages_->answerNext(ResultCancel);
     QTest::mouseClick(team->Button2, Qt::LeftButton);

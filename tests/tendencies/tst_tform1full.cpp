@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QStatusBar>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -42,6 +43,7 @@ private slots:
     void wheelPastTheYearGoesOn();
     void periodEndsStayEnds();
     void pickerReachesAnyYear();
+    void typedDateTakenWhole();
     void printWindowFollowsThePeriod_data();
     void printWindowFollowsThePeriod();
     void sevenDaysPrintedFromTheLastWeek();
@@ -227,6 +229,29 @@ void TestForm1Full::pickerReachesAnyYear()
              QStringList{"La fecha ingresada es posterior a la fecha con la cual finaliza este programa.\r\r"
                          "El mismo termina el \"31/12/2100\""});
     QCOMPARE(w->DateLabels[0]->text(), QString("31/12/2100"));
+}
+
+// "Fecha" typed whole and applied with Enter; outside the period, the message
+// and that end, which the track bar's step past it names in the status bar.
+void TestForm1Full::typedDateTakenWhole()
+{
+    auto w = makeWindow(QDate(2026, 12, 9));
+    const struct { QDate shown; QString typed, firstDay, message; } cases[] = {
+        {QDate(2026, 11, 15), "31122026", "31/12/2026", ""}, {QDate(2100, 12, 30), "31/12/1899", "01/01/1900", "anterior"},
+        {QDate(1900, 1, 3), "01/01/2101", "31/12/2100", "posterior"}, {QDate(2026, 11, 15), "31/04/1990", "15/11/2026", "no existe"}};
+    for (const auto& c : cases) {
+        apply(*w, c.shown);
+        messages_->clear();
+        w->DateTime1->setFocus();
+        QTest::keyClicks(w->DateTime1, c.typed);
+        QTest::keyClick(w->DateTime1, Qt::Key_Return);
+        QCOMPARE(w->DateLabels[0]->text(), c.firstDay);
+        QCOMPARE(messages_->texts().size(), c.message.isEmpty() ? 0 : 1);
+        QVERIFY(messages_->texts().value(0).contains(c.message));
+        w->Barra->setFocus();
+        QTest::keyClick(w->Barra, c.message == "posterior" ? Qt::Key_Down : Qt::Key_Up);
+        QVERIFY(!c.message.endsWith("rior") || w->statusBar()->currentMessage().contains(c.message));
+    }
 }
 
 void TestForm1Full::printWindowFollowsThePeriod_data()

@@ -30,6 +30,7 @@ private slots:
     void noRowsIsAllSilver();
     void summerTimeDaysHaveTwentyFourHours_data();
     void summerTimeDaysHaveTwentyFourHours();
+    void drawnBannerLinesStayWhole();
 
 private:
     QRgb levelRgb(int sign) const { return Rgb(ColourOfSign(gral_.members, gral_.levelColors, sign)); }
@@ -211,5 +212,23 @@ void TestWeekChart::summerTimeDaysHaveTwentyFourHours()
     }
 }
 
-QTEST_GUILESS_MAIN(TestWeekChart)
+// The full edition's drawn banner, at each scale and for 1 to 6 rows drawn
+// above it: the part in sight holds something, nothing is drawn below it.
+void TestWeekChart::drawnBannerLinesStayWhole()
+{
+    for (const qreal ratio : {1.0, 1.5, 2.0})
+        for (const int inSight : {130, 108, 86, 64, 42, 20}) {
+            const QImage banner = DrawnBanner("Calendario del 1/1/1900 al 31/12/2100", {670, 130}, inSight, ratio).toImage();
+            auto drawn = [&](int from, int to) {
+                for (int y = int(from * ratio); y < std::min(int(to * ratio), banner.height()); ++y)
+                    for (int x = 0; x < banner.width(); ++x)
+                        if (banner.pixel(x, y) != banner.pixel(0, 0))
+                            return true;
+                return false;
+            };
+            QVERIFY2(!drawn(inSight, 130) && drawn(0, inSight), qPrintable(QString::number(inSight * ratio)));
+        }
+}
+
+QTEST_MAIN(TestWeekChart) // the drawn banner needs fonts
 #include "tst_weekchart.moc"

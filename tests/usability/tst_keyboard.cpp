@@ -158,6 +158,26 @@ private slots:
         QVERIFY(gral_->explanation.explanationOpen);
     }
 
+    // Walked by keys, the chart frames the chosen cell over an unchanged picture
+    // and shows that moment's texts, as a click in that hour does.
+    void chartWalkedByKeys()
+    {
+        TForm1 form(*gral_);
+        QVERIFY(ShowActive(form));
+        form.Combo1->setFocus(Qt::TabFocusReason);
+        QVERIFY(TabTo(QStringLiteral("Image1")));
+        const QImage picture = form.Image1->image();
+        for (Qt::Key key : {Qt::Key_End, Qt::Key_Home, Qt::Key_Left, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down})
+            Press(key);
+        const QString headline = form.Text2->text(), game = form.Text3->text();
+        QVERIFY2(headline.startsWith("jueves 2 de enero - 02:00 hs. - "), qPrintable(headline)); // the second day
+        QVERIFY(form.Image1->accessibleDescription().startsWith("Momento elegido: " + headline));
+        QCOMPARE(form.Image1->image(), picture);
+        QVERIFY(form.Image1->grab().toImage().pixel(28 * 2 + 2, 22 + 11) != picture.pixel(28 * 2 + 2, 22 + 11));
+        QTest::mouseClick(form.Image1, Qt::LeftButton, {}, QPoint(28 * 2 + 2, 22 + 11));
+        QCOMPARE(form.Text3->text(), game);
+    }
+
     void escapeInMembersWindow_data()
     {
         QTest::addColumn<QString>("control");

@@ -3,6 +3,7 @@
 // pop-up still chooses, and the picker shows the long date again when left.
 #include "DayNumber.h"
 #include "MemberListView.h"
+#include "MemberRecord.h"
 #include "MembersFile.h"
 #include "TForm1.h"
 #include "TForm2.h"
@@ -10,6 +11,7 @@
 #include "UsabilityFixture.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QCalendarWidget>
 #include <QDateEdit>
@@ -38,7 +40,7 @@ Q_DECLARE_METATYPE(Window)
 class TestTypedDates : public QObject, private UsabilityFixture {
     Q_OBJECT
 private slots:
-    void init() { ResetFixture(); }
+    void init() { ResetFixture(), gral_->platform.today = [] { return QDate(2026, 12, 3); }; }
     void cleanup() { ReleaseFixture(); }
 
     void typed_data();
@@ -47,6 +49,10 @@ private slots:
     void typedBirthDateIsSaved();
     void typedDateIsApplied();
     void typedDateIsPrinted();
+    // On a "today" early in the month (03/12/2026), after "Nuevo Integrante" or over a
+    // stored member: saved as typed, or refused, nothing written, the typed text kept.
+    void birthDateTakenWhole_data();
+    void birthDateTakenWhole();
 
 private:
     // The window's picker, reached by the keyboard, with `keys` typed and then
@@ -68,14 +74,14 @@ void TestTypedDates::typed_data()
     QTest::newRow("members: one-digit day and month") << Window::Members << birth << false << "1/2/1975"
                                                      << QDate(1975, 2, 1);
     QTest::newRow("members: year only (Shift+Tab)") << Window::Members << birth << true << "1990" << QDate(1990, 6, 10);
-    QTest::newRow("members: Backspace on the year") << Window::Members << birth << true << "\b\b\b\b1985"
+    QTest::newRow("members: Backspace on the year") << Window::Members << birth << true << "\b1985"
                                                    << QDate(1985, 6, 10);
     const QDate day(2003, 1, 1);
     QTest::newRow("main: day, month, year") << Window::Main << day << false << "15032004" << QDate(2004, 3, 15);
     QTest::newRow("main: year only") << Window::Main << day << true << "2004" << QDate(2004, 1, 1);
     QTest::newRow("print: day, month, year") << Window::Print << QDate(2004, 3, 17) << false << "17092003"
                                             << QDate(2003, 9, 17);
-    QTest::newRow("print: Backspace on the year") << Window::Print << QDate(2004, 3, 17) << true << "\b\b\b\b2003"
+    QTest::newRow("print: Backspace on the year") << Window::Print << QDate(2004, 3, 17) << true << "\b2003"
                                                  << QDate(2003, 3, 17);
 }
 
@@ -96,7 +102,7 @@ void TestTypedDates::typed()
 
 QDate TestTypedDates::typeInto(Window which, QDate start, bool backwards, const QString& keys, QString* shown)
 {
-    QDateEdit* picker = nullptr;
+    DatePicker* picker = nullptr;
     QWidget* before = nullptr;
     std::unique_ptr<QWidget> window;
     if (which == Window::Members) {
@@ -207,6 +213,66 @@ void TestTypedDates::typedDateIsPrinted()
     QTest::keyClick(form.DateTime1, Qt::Key_Tab);
     QTest::mouseClick(form.Button1, Qt::LeftButton);
     QCOMPARE(form.printDate(), DayNumberFromDate(QDate(2003, 9, 17)));
+}
+
+void TestTypedDates::birthDateTakenWhole_data()
+{
+    QTest::addColumn<bool>("editing"); // over a stored member born 12/11/1975, else "Nuevo Integrante"
+    QTest::addColumn<QString>("typed"); // a leading '^' pastes the rest
+    QTest::addColumn<QDate>("saved");   // invalid: refused
+    QTest::addColumn<QString>("message");
+    for (int day = 10; day <= 31; ++day) // every day past today's day of the month
+        QTest::addRow("%d/12/1985", day) << false << QString::number(day) + (day % 2 ? "12" : "/12/") + "1985"
+                                         << QDate(1985, 12, day) << "";
+    QTest::newRow("29/02/2000") << false << "29/02/2000" << QDate(2000, 2, 29) << "";
+    QTest::newRow("one-digit parts") << false << "5/7/1995" << QDate(1995, 7, 5) << "";
+    QTest::newRow("pasted") << false << "^25/07/1995" << QDate(1995, 7, 25) << "";
+    QTest::newRow("short year") << false << "12/03/19" << QDate() << "La fecha \"12/03/19\" está incompleta.";
+    for (const bool editing : {false, true}) {
+        QTest::addRow("%d: before 1800", editing) << editing << "31/12/1799" << QDate()
+                                                  << "La fecha de nacimiento 31/12/1799 es anterior al 01/01/1800.";
+        QTest::addRow("%d: 31 April", editing) << editing << "31/04/1990" << QDate() << "La fecha \"31/04/1990\" no existe.";
+        QTest::addRow("%d: 29/02/1990", editing) << editing << "29/02/1990" << QDate() << "La fecha \"29/02/1990\" no existe.";
+        QTest::addRow("%d: tomorrow", editing) << editing << "04/12/2026" << QDate()
+                                               << "La fecha de nacimiento 04/12/2026 es posterior a hoy (03/12/2026).";
+    }
+}
+
+void TestTypedDates::birthDateTakenWhole()
+{
+    QFETCH(bool, editing);
+    QFETCH(QString, typed);
+    QFETCH(QDate, saved);
+    QFETCH(QString, message);
+    QFile file(MembersFilePath(gral_->environment));
+    if (editing && file.open(QIODevice::WriteOnly))
+        file.write(RawMemberRecord(DayNumberFromDate(QDate(1975, 11, 12)), "SOSA, EVA")), file.close();
+    const QByteArray before = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    file.close();
+    TForm2 form(*gral_);
+    QVERIFY(ShowActive(form));
+    if (!editing) {
+        QTest::mouseClick(form.Button1, Qt::LeftButton);
+        QTest::keyClicks(form.Edit1, "ruiz, ana");
+        QTest::keyClick(form.Edit1, Qt::Key_Tab);
+    }
+    QVERIFY(editing ? (form.DateTime1->setFocus(), true) : form.DateTime1->hasFocus());
+    if (typed.startsWith('^'))
+        QApplication::clipboard()->setText(typed.mid(1)), QTest::keyClick(form.DateTime1, Qt::Key_V, Qt::ControlModifier);
+    else
+        QTest::keyClicks(form.DateTime1, typed);
+    QTest::mouseClick(form.Button2, Qt::LeftButton);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray after = file.readAll();
+    QCOMPARE(messages_->texts().size(), message.isEmpty() ? 0 : 1);
+    QCOMPARE(messages_->texts().value(0).left(message.size()), message);
+    if (!saved.isValid()) { // nothing written, the typed text still there
+        QCOMPARE(after, before);
+        QCOMPARE(form.DateTime1->typingField()->displayText(), (typed + "__________").left(10));
+        return;
+    }
+    QCOMPARE(after.size(), MemberRecordSize);
+    QCOMPARE(DateFromDayNumber(DecodeMemberRecord(after.constData()).birthDate), saved);
 }
 
 QTEST_MAIN(TestTypedDates)
