@@ -1,5 +1,7 @@
 #include "Edition.h"
 
+#include "VendorIdentity.h"
+
 const Edition& DemoEdition()
 {
     static const Edition demo{
@@ -13,7 +15,10 @@ const Edition& DemoEdition()
         FirstCoveredDayNumber,
         LastCoveredDayNumber,
         false,
-        QStringLiteral("com.example.zeltmark.pronos"),
+        Vendor::DemoDesktopId,
+        false,
+        false,
+        Vendor::DemoWindowClass,
     };
     return demo;
 }
@@ -32,9 +37,10 @@ const Edition& FullEdition()
         FullFirstDayNumber,
         FullLastDayNumber,
         true,
-        QStringLiteral("com.example.zeltmark.pronosfull"),
+        Vendor::FullDesktopId,
         true,
         true,
+        Vendor::FullWindowClass,
     };
     return full;
 }

@@ -22,6 +22,7 @@ struct Edition {
     QString desktopFileName;   // the installed menu entry's id, so the desktop groups the windows under it
     bool teamView = false;     // the "Equipo" window: every member's day side by side
     bool namedZones = false;   // the regional window offers time zones by name besides the 61 regions
+    QString windowClass;       // the class of WM_CLASS (the menu entry's StartupWMClass), the same on every run
 
     // The period with the day the main window opens on.
     CoveredPeriod period(double today) const { return {firstDay, lastDay, opensOnToday ? today : firstDay}; }

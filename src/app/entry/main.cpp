@@ -1,3 +1,5 @@
+#include "CommandLine.h"
+#include "Edition.h"
 #include "Gral.h"
 #include "Startup.h"
 
@@ -5,6 +7,9 @@
 
 int main(int argc, char* argv[])
 {
+    // --help and --version need no display: answered before the application exists.
+    if (const std::optional<int> answered = AnswerCommandLine(argc, argv, DemoEdition()))
+        return *answered;
     QApplication app(argc, argv);
     Gral gral;
     return RunPronos(app, gral);

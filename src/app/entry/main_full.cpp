@@ -1,3 +1,4 @@
+#include "CommandLine.h"
 #include "Edition.h"
 #include "Gral.h"
 #include "Startup.h"
@@ -6,6 +7,9 @@
 
 int main(int argc, char* argv[])
 {
+    // --help and --version need no display: answered before the application exists.
+    if (const std::optional<int> answered = AnswerCommandLine(argc, argv, FullEdition()))
+        return *answered;
     UseEdition(FullEdition());
     QApplication app(argc, argv);
     Gral gral;
