@@ -35,9 +35,10 @@ QString WithTrailingSeparator(QString folder)
 void UseEditionIdentity()
 {
     // Every window, the first-run ones included, carries the menu entry's icon. The
-    // application name is the class of WM_CLASS, which the X11 platform reads once, at
-    // the first window: set before any, it stays the same on every run and matches the
-    // menu entry's StartupWMClass; the desktop groups the windows under that entry.
+    // application name is the class of WM_CLASS, which the X11 platform reads at the
+    // first window and keeps: named before any window, the class is the same on every
+    // run (a first run included) and matches the menu entry's StartupWMClass, under
+    // which the desktop groups the windows.
     QGuiApplication::setWindowIcon(ProgramIcon());
     QCoreApplication::setApplicationName(CurrentEdition().windowClass);
     QGuiApplication::setDesktopFileName(CurrentEdition().desktopFileName);

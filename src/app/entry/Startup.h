@@ -20,7 +20,7 @@ struct StartupOptions {
 inline constexpr int StartupFailedExitCode = 1;
 
 // The edition's icon, window class and menu entry for every window to come;
-// StartPronos begins with it.
+// StartPronos begins with it, before any window exists.
 void UseEditionIdentity();
 
 // Runs the start-up steps up to the main window's creation. Returns the main
