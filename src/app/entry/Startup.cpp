@@ -30,8 +30,6 @@ QString WithTrailingSeparator(QString folder)
     return folder;
 }
 
-} // namespace
-
 void UseEditionIdentity()
 {
     // Every window, the first-run ones included, carries the menu entry's icon. The
@@ -43,6 +41,8 @@ void UseEditionIdentity()
     QCoreApplication::setApplicationName(CurrentEdition().windowClass);
     QGuiApplication::setDesktopFileName(CurrentEdition().desktopFileName);
 }
+
+} // namespace
 
 std::unique_ptr<TForm1> StartPronos(Gral& gral, const StartupOptions& options)
 {

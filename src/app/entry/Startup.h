@@ -19,11 +19,8 @@ struct StartupOptions {
 // the date pattern or the members file was unusable, or no member was made.
 inline constexpr int StartupFailedExitCode = 1;
 
-// The edition's icon, window class and menu entry for every window to come;
-// StartPronos begins with it, before any window exists.
-void UseEditionIdentity();
-
-// Runs the start-up steps up to the main window's creation. Returns the main
+// Runs the start-up steps up to the main window's creation, beginning, before any
+// window exists, with the edition's icon, window class and menu entry id. Returns the main
 // window, or nothing when the program ends during start-up.
 std::unique_ptr<TForm1> StartPronos(Gral& gral, const StartupOptions& options);
 
