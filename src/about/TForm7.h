@@ -2,6 +2,7 @@
 // The About window: the program's picture, four lines of product
 // information, two linked pictures that open web sites, and "Aceptar".
 #include "Gral.h"
+#include "VendorIdentity.h"
 
 #include <QDialog>
 
@@ -10,8 +11,8 @@ class QLabel;
 class QPushButton;
 
 // The addresses the two linked pictures open (also shown as their hints).
-inline const QString MakerSiteAddress = QStringLiteral("https://www.example.com/zeltmark/");
-inline const QString DownloadSiteAddress = QStringLiteral("https://www.example.org/descargas/pronos/");
+inline const QString MakerSiteAddress = Vendor::Homepage;
+inline const QString DownloadSiteAddress = Vendor::DownloadPage;
 
 class TForm7 : public QDialog {
     Q_OBJECT

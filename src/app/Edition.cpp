@@ -1,5 +1,7 @@
 #include "Edition.h"
 
+#include "VendorIdentity.h"
+
 const Edition& DemoEdition()
 {
     static const Edition demo{
@@ -10,7 +12,8 @@ const Edition& DemoEdition()
         .helpFileName = QStringLiteral("Pronos.hlp"),
         .firstDay = FirstCoveredDayNumber,
         .lastDay = LastCoveredDayNumber,
-        .desktopFileName = QStringLiteral("com.example.zeltmark.pronos"),
+        .desktopFileName = Vendor::DemoDesktopId,
+        .windowClass = Vendor::DemoWindowClass,
     };
     return demo;
 }
@@ -29,12 +32,13 @@ const Edition& FullEdition()
         .firstDay = FullFirstDayNumber,
         .lastDay = FullLastDayNumber,
         .opensOnToday = true,
-        .desktopFileName = QStringLiteral("com.example.zeltmark.pronosfull"),
+        .desktopFileName = Vendor::FullDesktopId,
         .teamView = true,
         .namedZones = true,
         .calendarExport = true,
         .rosterSheets = true,
         .bannerPeriod = QStringLiteral("Calendario de tendencias del 1/1/1900 al 31/12/2100"),
+        .windowClass = Vendor::FullWindowClass,
     };
     return full;
 }

@@ -25,6 +25,7 @@ struct Edition {
     bool calendarExport = false; // "Exportar a calendario...": tendencies as an iCalendar file
     bool rosterSheets = false; // the members to and from a spreadsheet (CSV import and export)
     QString bannerPeriod{};    // the end banner's period line, drawn; empty: the DEMO's stored picture
+    QString windowClass{};     // the class of WM_CLASS (the menu entry's StartupWMClass), the same on every run
 
     // The period with the day the main window opens on.
     CoveredPeriod period(double today) const { return {firstDay, lastDay, opensOnToday ? today : firstDay}; }

@@ -18,6 +18,7 @@
 #include "TeamWindow.h"
 #include "TendencyRule.h"
 #include "TrackSpan.h"
+#include "ProgramIcon.h"
 #include "WeekChart.h"
 #include "WindowKit.h"
 #include "ZoneChoice.h"
@@ -109,7 +110,7 @@ TForm1::TForm1(Gral& gral) : QMainWindow(nullptr), gral_(gral)
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
     setWindowTitle(CurrentEdition().mainWindowCaption);
-    setWindowIcon(QIcon(":/tendencies/pronos.png"));
+    setWindowIcon(ProgramIcon());
     BuildControls();
     BuildMenus();
     BuildStatusBar();

@@ -1,9 +1,13 @@
+cmake_minimum_required(VERSION 3.25) # policies of this CMake (if IN_LIST)
 # Installs the build into a fresh prefix and checks the installed layout: each
 # edition's executable in bin/, its menu entry starting that executable, its
 # metainfo and manual page; the shared help file, icons and documents. The
 # menu entries and metainfo files are validated when desktop-file-validate and
 # appstreamcli are installed.
-#   -DBUILD_DIR=... -DPREFIX=... -DEDITIONS=pronos;... -DIDS=<desktop id>;...
+# Every installed file is in install_manifest.txt (the generated menu entries
+# too); each edition's manual pages, English and Spanish, speak of that
+# edition, and groff reads them without a warning.
+#   -DBUILD_DIR=... -DPREFIX=... -DEDITIONS=pronos;... -DIDS=<desktop id>;... -DCLASSES=<window class>;...
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
                 RESULT_VARIABLE result OUTPUT_QUIET)
@@ -12,13 +16,13 @@ if(NOT result EQUAL 0)
 endif()
 
 set(expected share/pronos/Pronos.hlp share/pronos/Pronos-full.hlp share/icons/hicolor/scalable/apps/pronos.svg
-             share/doc/pronos/copyright share/doc/pronos/changelog.Debian.gz)
+             share/doc/pronos/copyright share/doc/pronos/changelog.Debian.gz share/lintian/overrides/pronos)
 foreach(size 16 32 48 64 128 256)
   list(APPEND expected share/icons/hicolor/${size}x${size}/apps/pronos.png)
 endforeach()
 foreach(edition id IN ZIP_LISTS EDITIONS IDS)
   list(APPEND expected bin/${edition} share/applications/${id}.desktop share/metainfo/${id}.metainfo.xml
-                       share/man/man1/${edition}.1.gz)
+                       share/man/man1/${edition}.1.gz share/man/es/man1/${edition}.1.gz)
 endforeach()
 file(GLOB_RECURSE installed RELATIVE "${PREFIX}" "${PREFIX}/*")
 list(SORT installed)
@@ -26,12 +30,54 @@ list(SORT expected)
 if(NOT installed STREQUAL expected)
   message(FATAL_ERROR "installed files differ\n  installed: ${installed}\n  expected:  ${expected}")
 endif()
+file(STRINGS "${BUILD_DIR}/install_manifest.txt" manifest)
+foreach(file IN LISTS installed)
+  if(NOT "${PREFIX}/${file}" IN_LIST manifest)
+    message(FATAL_ERROR "install_manifest.txt lacks ${PREFIX}/${file}")
+  endif()
+endforeach()
+
+# What each edition's pages must say, and what belongs to the other edition only.
+set(pronos_says "Pronos.Demo.conf" "Pronos.hlp" "2003" "2004" "DEMO")
+set(pronos_never "Pronos-full.hlp" "1900" "Equipo")
+set(pronos-full_says "Pronos.conf" "Pronos-full.hlp" "1900" "2100" "Equipo" "Europe/Madrid" "tzdata")
+set(pronos-full_never "Pronos.Demo.conf" "DEMO" "2003")
+find_program(GROFF groff)
+foreach(edition IN LISTS EDITIONS)
+  foreach(page man/man1 man/es/man1)
+    execute_process(COMMAND gzip -dc "${PREFIX}/share/${page}/${edition}.1.gz" OUTPUT_VARIABLE text)
+    foreach(needed ${${edition}_says} "XDG_DATA_HOME" "XDG_CONFIG_HOME" ".B TZ" "\\-\\-version" "\n${edition} \\- ")
+      string(FIND "${text}" "${needed}" at)
+      if(at EQUAL -1)
+        message(FATAL_ERROR "${page}/${edition}.1 lacks '${needed}'")
+      endif()
+    endforeach()
+    foreach(other IN LISTS ${edition}_never)
+      string(FIND "${text}" "${other}" at)
+      if(NOT at EQUAL -1)
+        message(FATAL_ERROR "${page}/${edition}.1 speaks of the other edition: '${other}'")
+      endif()
+    endforeach()
+    foreach(section "EXIT STATUS|ESTADO DE SALIDA" "ENVIRONMENT|ENTORNO" "FILES|ARCHIVOS" "SEE ALSO|V[^ ]*ASE TAMBI")
+      if(NOT text MATCHES "\n[.]SH \"?(${section})")
+        message(FATAL_ERROR "${page}/${edition}.1 lacks the section ${section}")
+      endif()
+    endforeach()
+    if(GROFF)
+      execute_process(COMMAND gzip -dc "${PREFIX}/share/${page}/${edition}.1.gz"
+                      COMMAND "${GROFF}" -man -ww -z -K utf8 RESULT_VARIABLE result ERROR_VARIABLE warnings)
+      if(NOT result EQUAL 0 OR NOT warnings STREQUAL "")
+        message(FATAL_ERROR "groff on ${page}/${edition}.1:\n${warnings}")
+      endif()
+    endif()
+  endforeach()
+endforeach()
 
 find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)
 find_program(APPSTREAMCLI appstreamcli)
-foreach(edition id IN ZIP_LISTS EDITIONS IDS)
+foreach(edition id class IN ZIP_LISTS EDITIONS IDS CLASSES)
   file(READ "${PREFIX}/share/applications/${id}.desktop" entry)
-  foreach(line "Exec=${PREFIX}/bin/${edition}\n" "Icon=pronos\n" "Type=Application\n" "StartupNotify=true\n"
+  foreach(line "Exec=${PREFIX}/bin/${edition}\n" "StartupWMClass=${class}\n" "Icon=pronos\n" "Type=Application\n" "StartupNotify=true\n"
                "\nName=" "\nName[es]=" "\nComment=" "\nComment[es]=")
     string(FIND "${entry}" "${line}" at)
     if(at EQUAL -1)

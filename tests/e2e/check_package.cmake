@@ -1,7 +1,10 @@
 # Builds the Debian package from the build folder (as scripts/package does)
 # into OUT and checks it: the exact file list, owners and modes, the
 # dependencies dpkg-shlibdeps found, and lintian's verdict when lintian is
-# installed (no errors). Skipped, saying why, without dpkg-deb.
+# installed (no warnings, pedantic ones included, no hardening tag). The
+# executables carry no .comment section and are linked with -z now; packed a
+# second time, later, the package is the same to the byte (SOURCE_DATE_EPOCH).
+# Skipped, saying why, without dpkg-deb.
 #   -DBUILD_DIR=... -DOUT=... -DEDITIONS=pronos;... -DIDS=<desktop id>;...
 find_program(DPKG_DEB dpkg-deb)
 find_program(DPKG_SHLIBDEPS dpkg-shlibdeps)
@@ -12,18 +15,32 @@ endif()
 get_filename_component(tools "${CMAKE_COMMAND}" DIRECTORY)
 set(CPACK_COMMAND "${tools}/cpack")
 
-file(REMOVE_RECURSE "${OUT}")
-execute_process(COMMAND "${CPACK_COMMAND}" -G DEB -B "${OUT}" --config "${BUILD_DIR}/CPackConfig.cmake"
-                RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE out)
-if(NOT result EQUAL 0)
-  message(FATAL_ERROR "cpack failed:\n${out}")
+if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
+  set(ENV{SOURCE_DATE_EPOCH} 1765238400) # 9 December 2025: older than any file of the build
 endif()
-file(GLOB debs "${OUT}/pronos_*.deb")
-list(LENGTH debs count)
-if(NOT count EQUAL 1)
-  message(FATAL_ERROR "expected one pronos_*.deb in ${OUT}, found: ${debs}")
-endif()
+function(pack folder)
+  file(REMOVE_RECURSE "${folder}")
+  execute_process(COMMAND "${CPACK_COMMAND}" -G DEB -B "${folder}" --config "${BUILD_DIR}/CPackConfig.cmake"
+                  RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE out)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "cpack failed:\n${out}")
+  endif()
+  file(GLOB debs "${folder}/pronos_*.deb")
+  list(LENGTH debs count)
+  if(NOT count EQUAL 1)
+    message(FATAL_ERROR "expected one pronos_*.deb in ${folder}, found: ${debs}")
+  endif()
+  set(debs "${debs}" PARENT_SCOPE)
+endfunction()
+pack("${OUT}-first")
+set(first "${debs}")
+execute_process(COMMAND "${CMAKE_COMMAND}" -E sleep 1.5) # every file staged anew is newer
+pack("${OUT}")
 message(STATUS "built ${debs}")
+execute_process(COMMAND "${CMAKE_COMMAND}" -E compare_files "${first}" "${debs}" RESULT_VARIABLE differ)
+if(differ)
+  message(FATAL_ERROR "two packings of one build differ: ${first} and ${debs}")
+endif()
 
 # The file list: every file with its mode and owner; directories are not listed.
 execute_process(COMMAND "${DPKG_DEB}" --contents "${debs}" OUTPUT_VARIABLE listing RESULT_VARIABLE result)
@@ -54,14 +71,16 @@ set(expected
     "-rw-r--r-- /usr/share/pronos/Pronos-full.hlp"
     "-rw-r--r-- /usr/share/icons/hicolor/scalable/apps/pronos.svg"
     "-rw-r--r-- /usr/share/doc/pronos/copyright"
-    "-rw-r--r-- /usr/share/doc/pronos/changelog.Debian.gz")
+    "-rw-r--r-- /usr/share/doc/pronos/changelog.Debian.gz"
+    "-rw-r--r-- /usr/share/lintian/overrides/pronos")
 foreach(size 16 32 48 64 128 256)
   list(APPEND expected "-rw-r--r-- /usr/share/icons/hicolor/${size}x${size}/apps/pronos.png")
 endforeach()
 foreach(edition id IN ZIP_LISTS EDITIONS IDS)
   list(APPEND expected "-rwxr-xr-x /usr/bin/${edition}" "-rw-r--r-- /usr/share/applications/${id}.desktop"
                        "-rw-r--r-- /usr/share/metainfo/${id}.metainfo.xml"
-                       "-rw-r--r-- /usr/share/man/man1/${edition}.1.gz")
+                       "-rw-r--r-- /usr/share/man/man1/${edition}.1.gz"
+                       "-rw-r--r-- /usr/share/man/es/man1/${edition}.1.gz")
 endforeach()
 list(SORT files)
 list(SORT expected)
@@ -78,11 +97,15 @@ foreach(edition id IN ZIP_LISTS EDITIONS IDS)
   if(NOT exec STREQUAL "Exec=/usr/bin/${edition}")
     message(FATAL_ERROR "${id}.desktop: ${exec}")
   endif()
+  execute_process(COMMAND readelf -S -d "${OUT}/root/usr/bin/${edition}" OUTPUT_VARIABLE elf)
+  if(elf MATCHES "\\.comment" OR NOT elf MATCHES "FLAGS[^\n]*NOW")
+    message(FATAL_ERROR "/usr/bin/${edition}: a .comment section, or not linked with -z now:\n${elf}")
+  endif()
 endforeach()
 
 # Dependencies: the Qt libraries come from dpkg-shlibdeps, the fonts are named.
 execute_process(COMMAND "${DPKG_DEB}" --field "${debs}" Depends OUTPUT_VARIABLE depends)
-foreach(needed libqt6widgets6 libqt6printsupport6 libqt6network6 libc6 fonts-liberation2)
+foreach(needed libqt6widgets6 libqt6printsupport6 libqt6network6 libc6 fonts-liberation2 tzdata)
   string(FIND "${depends}" "${needed}" at)
   if(at EQUAL -1)
     message(FATAL_ERROR "Depends lacks ${needed}: ${depends}")
@@ -92,10 +115,10 @@ message(STATUS "Depends: ${depends}")
 
 find_program(LINTIAN lintian)
 if(LINTIAN)
-  execute_process(COMMAND "${LINTIAN}" --fail-on error --allow-root "${debs}"
+  execute_process(COMMAND "${LINTIAN}" --pedantic --fail-on error,warning,pedantic --allow-root "${debs}"
                   RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE out)
-  if(NOT result EQUAL 0)
-    message(FATAL_ERROR "lintian reports errors:\n${out}")
+  if(NOT result EQUAL 0 OR out MATCHES "hardening")
+    message(FATAL_ERROR "lintian --pedantic reports:\n${out}")
   endif()
   message(STATUS "lintian: ${out}")
 else()

@@ -17,6 +17,7 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -81,6 +82,8 @@ private slots:
     void fullEditionTakesTheSystemZone();
     void membersBesideTheProgramAreCarriedOverOnce();
     void dataFolderThatCannotBeCreatedEndsTheStart();
+    void firstWindowCarriesTheEditionsIdentity_data();
+    void firstWindowCarriesTheEditionsIdentity();
 };
 
 void TestFirstRun::firstRunThenSecondRun()
@@ -345,6 +348,56 @@ void TestFirstRun::dataFolderThatCannotBeCreatedEndsTheStart()
         QStringLiteral("No se pudo crear la carpeta \"%1/blocked/Zeltmark/Pronos/\"").arg(env.path())));
     QCOMPARE(start.messages.messages()[0].style, 16);
     QVERIFY(!QFile::exists(folder + "Fechas.dat"));
+}
+
+// From the first-run members window on, every window has the menu entry's
+// icon (the hicolor theme's pictures, built in where no theme has them) and the
+// application name is the edition's fixed window class, which the X11 platform
+// takes for WM_CLASS at the first window and never reads again.
+void TestFirstRun::firstWindowCarriesTheEditionsIdentity_data()
+{
+    QTest::addColumn<bool>("full");
+    QTest::addColumn<QString>("windowClass");
+    QTest::newRow("DEMO") << false << "Pronos-DEMO";
+    QTest::newRow("full edition") << true << "Pronos";
+}
+
+void TestFirstRun::firstWindowCarriesTheEditionsIdentity()
+{
+    QFETCH(bool, full);
+    QFETCH(QString, windowClass);
+    UseEdition(full ? FullEdition() : DemoEdition());
+    TestEnvironment env;
+    const QString folder = env.programFolder();
+    const QString help = full ? "Pronos-full.hlp" : "Pronos.hlp";
+    QVERIFY(QFile::copy(QStringLiteral(PRONOS_PROGRAM_DIR "/") + help, folder + help));
+    QCoreApplication::setApplicationName(QStringLiteral("tst_firstrun"));
+    ScriptedStart start;
+    QString classAtFirstWindow;
+    QImage iconAtFirstWindow;
+    start.modal.push([&](QDialog& window) {
+        classAtFirstWindow = QCoreApplication::applicationName();
+        iconAtFirstWindow = window.windowIcon().pixmap(64, 64).toImage();
+        return SaveOneMember(window);
+    });
+    start.modal.push([](QDialog& window) {
+        if (auto* region = qobject_cast<TForm3*>(&window))
+            region->Button1->click();
+        return window.result();
+    });
+    std::unique_ptr<TForm1> main = StartPronos(start.gral, OptionsFor(folder));
+    QVERIFY(main);
+    // Straight alpha, as the window manager receives the icon (_NET_WM_ICON): the
+    // pictures' colours survive the window's premultiplied pixmap unchanged.
+    const QImage themeIcon =
+        QImage(QStringLiteral(PRONOS_SOURCE_DIR "/resources/icons/hicolor/64x64/apps/pronos.png"))
+            .convertToFormat(QImage::Format_ARGB32);
+    QVERIFY(!themeIcon.isNull());
+    QCOMPARE(classAtFirstWindow, windowClass);
+    QCOMPARE(QCoreApplication::applicationName(), windowClass); // the same once the main window exists
+    QCOMPARE(iconAtFirstWindow.convertToFormat(QImage::Format_ARGB32), themeIcon);
+    QCOMPARE(main->windowIcon().pixmap(64, 64).toImage().convertToFormat(QImage::Format_ARGB32), themeIcon);
+    main->close();
 }
 
 QTEST_MAIN(TestFirstRun)

@@ -10,10 +10,12 @@
 #include "ConfiguredRegion.h"
 #include "TestSupport.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTest>
 
@@ -67,6 +69,8 @@ private slots:
     void unusableMembersFile();
     void dateFormatChangeInFirstRunWindow();
     void repeatedStoredColours();
+    void failedStartExitsWithFailure_data();
+    void failedStartExitsWithFailure();
 };
 
 // Patterns of ten characters that pass the length test yet don't write every
@@ -156,6 +160,42 @@ void TestStartFaults::repeatedStoredColours()
     std::unique_ptr<TForm1> main = StartPronos(start.gral, OptionsFor(folder));
     QVERIFY(main);
     QCOMPARE(start.gral.levelColors, DefaultLevelColors);
+}
+
+// A start-up that ends because something failed ends the process with a code
+// other than 0, for scripts and the desktop's launcher to see.
+void TestStartFaults::failedStartExitsWithFailure_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::newRow("unusable date pattern") << "pattern";
+    QTest::newRow("data folder can't be created") << "data folder";
+    QTest::newRow("members file is a folder") << "members file";
+}
+
+void TestStartFaults::failedStartExitsWithFailure()
+{
+    QFETCH(QString, fault);
+    TestEnvironment env;
+    const QString folder = env.programFolder();
+    ConfigureRegion();
+    if (fault == "pattern")
+        env.setShortDatePattern("d/M/yyyy");
+    if (fault == "members file")
+        QVERIFY(QDir().mkpath(env.dataFolder() + "Fechas.dat"));
+    QFile blocker(env.path() + "/blocked");
+    if (fault == "data folder") {
+        QVERIFY(blocker.open(QIODevice::WriteOnly)); // a file where the data folder's parent should be
+        qputenv("XDG_DATA_HOME", QFile::encodeName(blocker.fileName()));
+    }
+    // The single-instance socket in this test's folder, away from any copy running for real.
+    const QByteArray savedTemp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(env.path()));
+    const auto restoreTemp = qScopeGuard([&savedTemp] { qputenv("TMPDIR", savedTemp); });
+    ScriptedStart start;
+    const int code = RunPronosOnPlatform(*qobject_cast<QApplication*>(qApp), start.gral, OptionsFor(folder));
+    QCOMPARE(code, StartupFailedExitCode);
+    QVERIFY(code != 0);
+    QCOMPARE(start.windows.size() + start.messages.messages().size(), 1); // the one notice of the reason
 }
 
 QTEST_MAIN(TestStartFaults)

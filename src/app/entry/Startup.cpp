@@ -6,6 +6,7 @@
 #include "Edition.h"
 #include "MembersFile.h"
 #include "MembersStartup.h"
+#include "ProgramIcon.h"
 #include "ProgramMessage.h"
 #include "SingleInstance.h"
 #include "SystemDateFormat.h"
@@ -13,7 +14,6 @@
 #include "TForm1.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QLibraryInfo>
 #include <QPointer>
 #include <QTranslator>
@@ -30,10 +30,24 @@ QString WithTrailingSeparator(QString folder)
     return folder;
 }
 
+void UseEditionIdentity()
+{
+    // Every window, the first-run ones included, carries the menu entry's icon. The
+    // application name is the class of WM_CLASS, which the X11 platform reads at the
+    // first window and keeps: named before any window, the class is the same on every
+    // run (a first run included) and matches the menu entry's StartupWMClass, under
+    // which the desktop groups the windows.
+    QGuiApplication::setWindowIcon(ProgramIcon());
+    QCoreApplication::setApplicationName(CurrentEdition().windowClass);
+    QGuiApplication::setDesktopFileName(CurrentEdition().desktopFileName);
+}
+
 } // namespace
 
 std::unique_ptr<TForm1> StartPronos(Gral& gral, const StartupOptions& options)
 {
+    UseEditionIdentity();
+
     // 1. Only one copy runs: a second one asks the first to show itself and ends.
     if (options.singleInstance && SingleInstance::AskRunningCopyToShow(CurrentEdition().applicationTitle))
         return nullptr;
@@ -76,7 +90,6 @@ std::unique_ptr<TForm1> StartPronos(Gral& gral, const StartupOptions& options)
     }
 
     // 7. The main window; its creation continues the start-up.
-    QCoreApplication::setApplicationName(CurrentEdition().applicationTitle);
     auto mainWindow = std::make_unique<TForm1>(gral);
     if (gral.environment.quitRequested)
         return nullptr;
@@ -100,11 +113,11 @@ int RunPronos(QApplication& app, Gral& gral, const StartupOptions& options)
 {
     InstallDesktopPlatform(gral);
     InstallSpanishQtTexts(app);
-    // Every window and message box, the first-run ones included, carries the
-    // program's icon, and the desktop groups them under the edition's menu entry.
-    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/tendencies/pronos.png")));
-    QGuiApplication::setDesktopFileName(CurrentEdition().desktopFileName);
+    return RunPronosOnPlatform(app, gral, options);
+}
 
+int RunPronosOnPlatform(QApplication& app, Gral& gral, const StartupOptions& options)
+{
     // Answer later copies from the very start, so that one started while the
     // first-run windows are open brings those forward instead of running too.
     SingleInstance instance(CurrentEdition().applicationTitle);
@@ -120,7 +133,7 @@ int RunPronos(QApplication& app, Gral& gral, const StartupOptions& options)
     rest.singleInstance = false; // already checked above
     std::unique_ptr<TForm1> mainWindow = StartPronos(gral, rest);
     if (!mainWindow)
-        return 0;
+        return StartupFailedExitCode;
     front = mainWindow.get();
     mainWindow->show();
     return app.exec();

@@ -15,9 +15,18 @@ struct StartupOptions {
     std::optional<double> today; // the day the full edition opens on; the system's date when absent
 };
 
-// Runs the start-up steps up to the main window's creation. Returns the main
+// The exit code of a start-up that ended before the main window: the data folder,
+// the date pattern or the members file was unusable, or no member was made.
+inline constexpr int StartupFailedExitCode = 1;
+
+// Runs the start-up steps up to the main window's creation, beginning, before any
+// window exists, with the edition's icon, window class and menu entry id. Returns the main
 // window, or nothing when the program ends during start-up.
 std::unique_ptr<TForm1> StartPronos(Gral& gral, const StartupOptions& options);
 
-// Start-up, then the message loop; returns the application's exit code.
+// Start-up, then the message loop; returns the application's exit code: 0 after
+// the main window, or when a running copy was asked to come forward instead.
 int RunPronos(QApplication& app, Gral& gral, const StartupOptions& options = {});
+
+// The same with gral's platform as it is (the desktop's, or a test's script).
+int RunPronosOnPlatform(QApplication& app, Gral& gral, const StartupOptions& options);

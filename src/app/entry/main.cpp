@@ -1,4 +1,6 @@
 #include "DataFolder.h"
+#include "CommandLine.h"
+#include "Edition.h"
 #include "Gral.h"
 #include "Startup.h"
 
@@ -7,6 +9,9 @@
 int main(int argc, char* argv[])
 {
     SettleXdgBaseFolders(); // before any settings object or path lookup
+    // --help and --version need no display: answered before the application exists.
+    if (const std::optional<int> answered = AnswerCommandLine(argc, argv, DemoEdition()))
+        return *answered;
     QApplication app(argc, argv);
     Gral gral;
     return RunPronos(app, gral);

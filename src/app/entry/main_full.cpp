@@ -1,4 +1,5 @@
 #include "CalendarExportCommand.h"
+#include "CommandLine.h"
 #include "DataFolder.h"
 #include "Edition.h"
 #include "Gral.h"
@@ -9,6 +10,9 @@
 int main(int argc, char* argv[])
 {
     SettleXdgBaseFolders(); // before any settings object or path lookup
+    // --help and --version need no display: answered before the application exists.
+    if (const std::optional<int> answered = AnswerCommandLine(argc, argv, FullEdition()))
+        return *answered;
     UseEdition(FullEdition());
     // The export from a script: no display, and no hand-off to a running copy.
     if (IsExportCommand(argc, argv)) {
