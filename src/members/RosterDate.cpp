@@ -1,4 +1,5 @@
 #include "RosterDate.h"
+#include "BirthDateRule.h"
 #include "DayNumber.h"
 
 #include <QRegularExpression>
@@ -29,7 +30,7 @@ RosterDate Checked(int year, int month, int day, QDate today, const QString& tex
     const QDate date(year, month, day);
     if (!date.isValid())
         return Refused(QStringLiteral("la fecha «%1» no existe").arg(text));
-    if (date < FirstBirthDate)
+    if (date < EarliestBirthDate) // the members window's range: 01/01/1800 to today
         return Refused(QStringLiteral("fecha anterior al 01/01/1800"));
     if (date > today)
         return Refused(QStringLiteral("fecha posterior a hoy"));

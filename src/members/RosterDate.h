@@ -11,9 +11,6 @@ struct RosterDate {
     QString error; // otherwise why not, in Spanish ("fecha vacía", ...)
 };
 
-// The members window's birth-date range: 01/01/1800 to `today`.
-inline const QDate FirstBirthDate(1800, 1, 1);
-
 // Reads `text` with the day and month order of `pattern` (the system's
 // short-date pattern; a pattern with the year first reads day before month).
 RosterDate ReadRosterDate(const QString& text, const QString& pattern, QDate today);
