@@ -1,7 +1,9 @@
 #include "DatePicker.h"
 #include "DisplayTexts.h"
 
+#include <QClipboard>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -71,6 +73,9 @@ void DatePicker::keyPressEvent(QKeyEvent* event)
     if (key == Qt::Key_F4 || (key == Qt::Key_Down && event->modifiers() & Qt::AltModifier))
         return QDateEdit::keyPressEvent(event);
     const QString text = event->text();
+    // A whole date pasted over the year Shift+Tab selected fills the whole field.
+    if (watchingYear_ && event->matches(QKeySequence::Paste) && QGuiApplication::clipboard()->text().trimmed().size() > 4)
+        typing_->selectAll();
     if (watchingYear_ && !IsModifierKey(key) && restartAtDay(text))
         return event->accept();
     if (text == QStringLiteral("/") || text == QStringLiteral(".") || text == QStringLiteral("-")) {

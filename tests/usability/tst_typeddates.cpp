@@ -81,6 +81,7 @@ void TestTypedDates::typed_data()
     const QDate day(2003, 1, 1);
     QTest::newRow("main: day, month, year") << Window::Main << day << false << "15032004" << QDate(2004, 3, 15);
     QTest::newRow("main: year only") << Window::Main << day << true << "2004" << QDate(2004, 1, 1);
+    QTest::newRow("main: 15/03/2004 pasted after Shift+Tab") << Window::Main << day << true << "^15/03/2004" << QDate(2004, 3, 15);
     QTest::newRow("main: 15/03/2004 after Shift+Tab") << Window::Main << day << true << "15/03/2004" << QDate(2004, 3, 15);
     QTest::newRow("print: day, month, year") << Window::Print << QDate(2004, 3, 17) << false << "17092003"
                                             << QDate(2003, 9, 17);
@@ -132,7 +133,9 @@ QDate TestTypedDates::typeInto(Window which, QDate start, bool backwards, const 
     TabInto(before, backwards);
     if (!picker->hasFocus())
         return {};
-    QTest::keyClicks(picker, keys);
+    if (keys.startsWith('^')) // pasted
+        QApplication::clipboard()->setText(keys.mid(1)), QTest::keyClick(picker, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClicks(picker, keys.startsWith('^') ? QString() : keys);
     QTest::keyClick(picker, Qt::Key_Tab);
     if (picker->hasFocus())
         return {};
