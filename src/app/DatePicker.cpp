@@ -1,7 +1,9 @@
 #include "DatePicker.h"
 #include "DisplayTexts.h"
 
+#include <QClipboard>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -9,6 +11,13 @@ namespace {
 // Where day, month and year begin in "dd/MM/yyyy".
 constexpr int MonthStart = 3;
 constexpr int YearStart = 6;
+
+// Shift, Ctrl, Alt and the like come before the key they change ("/" may need Shift).
+bool IsModifierKey(int key)
+{
+    return key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt || key == Qt::Key_AltGr
+           || key == Qt::Key_Meta;
+}
 } // namespace
 
 DatePicker::DatePicker(QWidget* parent) : QDateEdit(parent)
@@ -64,6 +73,11 @@ void DatePicker::keyPressEvent(QKeyEvent* event)
     if (key == Qt::Key_F4 || (key == Qt::Key_Down && event->modifiers() & Qt::AltModifier))
         return QDateEdit::keyPressEvent(event);
     const QString text = event->text();
+    // A whole date pasted over the year Shift+Tab selected fills the whole field.
+    if (watchingYear_ && event->matches(QKeySequence::Paste) && QGuiApplication::clipboard()->text().trimmed().size() > 4)
+        typing_->selectAll();
+    if (watchingYear_ && !IsModifierKey(key) && restartAtDay(text))
+        return event->accept();
     if (text == QStringLiteral("/") || text == QStringLiteral(".") || text == QStringLiteral("-")) {
         event->accept();
         return moveToNextPart();
@@ -87,6 +101,36 @@ void DatePicker::moveToNextPart()
     typing_->setCursorPosition(next);
 }
 
+// Shift+Tab leaves the year selected, and four digits typed there change the
+// year alone. Someone typing a whole date from there fills the year with its day
+// and month first: a fifth digit, or a separator after one or two digits, shows
+// it. The digits so far then move to the day (and month) and the typing goes on
+// after them, so "25121990" and "25/12/1990" both read 25/12/1990. True when
+// the key has been used up here.
+bool DatePicker::restartAtDay(const QString& text)
+{
+    const bool digit = text.size() == 1 && text.at(0).isDigit();
+    const bool separator = text == QStringLiteral("/") || text == QStringLiteral(".") || text == QStringLiteral("-");
+    const QString year = typing_->displayText().mid(YearStart);
+    const int at = typing_->cursorPosition();
+    // Only while the field still holds just what was typed into the year.
+    const bool intact = !typing_->hasSelectedText() && at == YearStart + yearDigits_.size()
+                        && year.startsWith(yearDigits_);
+    if (digit && !(intact && yearDigits_.size() == 4)) {
+        yearDigits_ += text;
+        return false;
+    }
+    watchingYear_ = false;
+    if (!intact || (digit ? yearDigits_.size() != 4 : !separator || yearDigits_.isEmpty() || yearDigits_.size() > 2))
+        return false;
+    const QString day = yearDigits_.left(2).leftJustified(2, u'_');
+    const QString month = digit ? yearDigits_.mid(2) : QStringLiteral("__");
+    typing_->setText(day + u'/' + month + QStringLiteral("/____"));
+    typing_->setCursorPosition(digit ? YearStart : MonthStart);
+    typed_ = true;
+    return separator; // a digit goes on to be typed into the year
+}
+
 void DatePicker::focusInEvent(QFocusEvent* event)
 {
     QDateEdit::focusInEvent(event);
@@ -101,12 +145,15 @@ void DatePicker::focusInEvent(QFocusEvent* event)
         typing_->setSelection(YearStart, 4);
     else if (event->reason() != Qt::PopupFocusReason && !typed_)
         typing_->setCursorPosition(0);
+    watchingYear_ = event->reason() == Qt::BacktabFocusReason;
+    yearDigits_.clear();
 }
 
 void DatePicker::focusOutEvent(QFocusEvent* event)
 {
     QDateEdit::focusOutEvent(event);
     typing_->event(event);
+    watchingYear_ = false;
     // The calendar pop-up takes the focus only for a moment: the field stays.
     if (event->reason() == Qt::PopupFocusReason)
         return;

@@ -10,6 +10,8 @@
 //  - on confirmation the window asks enteredDate() and judges the answer
 //    (its own range, its message), then shows the date with setDate().
 // Tab and Shift+Tab leave the picker, as the desktop's own pickers do.
+// Shift+Tab in selects the year; a whole date typed from there still lands
+// whole (see restartAtDay).
 #include "TypedDate.h"
 
 #include <QDateEdit>
@@ -42,9 +44,14 @@ protected:
 
 private:
     void moveToNextPart();
+    bool restartAtDay(const QString& text);
     void showTypingField(bool shown);
     void fillTypingField();
 
     QLineEdit* typing_ = nullptr;
     bool typed_ = false;
+    // The digits typed into the year Shift+Tab selected, while nothing else was
+    // pressed; empty and unwatched once anything else happens.
+    QString yearDigits_;
+    bool watchingYear_ = false;
 };

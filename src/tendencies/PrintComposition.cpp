@@ -60,7 +60,7 @@ class TendencyPrint {
 public:
     TendencyPrint(const Gral& gral, PrintCanvas& canvas) : gral_(gral), canvas_(canvas), out_(canvas) {}
 
-    bool header()
+    bool header(const std::optional<TendencyPrintHeading>& heading)
     {
         canvas_.setFont(Regular12);
         if (!canvas_.beginDocument())
@@ -73,6 +73,12 @@ public:
         out_.line(TitleX, QStringLiteral(" TENDENCIAS - DISPOSICIONES - RECOMENDACIONES"));
         canvas_.setFont(Regular10);
         out_.line(TextX, QString());
+        if (heading) {
+            out_.line(TextX, QStringLiteral("Integrante: ") + heading->member);
+            out_.line(TextX, QStringLiteral("Fecha de nacimiento: ") + heading->birthDate);
+            out_.line(TextX, QStringLiteral("Zona horaria: ") + heading->zone + QStringLiteral(" - ") + heading->daylight);
+            out_.line(TextX, QString());
+        }
         return true;
     }
 
@@ -160,7 +166,8 @@ private:
 
 } // namespace
 
-PrintOutcome ComposeTendencies(Gral& gral, PrintCanvas& canvas, bool sevenDays, double date)
+PrintOutcome ComposeTendencies(Gral& gral, PrintCanvas& canvas, bool sevenDays, double date,
+                               const std::optional<TendencyPrintHeading>& heading)
 {
     // The day is found before the document starts, so a missing day leaves no
     // half-printed page behind.
@@ -172,7 +179,7 @@ PrintOutcome ComposeTendencies(Gral& gral, PrintCanvas& canvas, bool sevenDays, 
     const int row = day.row;
 
     TendencyPrint print(gral, canvas);
-    if (!print.header())
+    if (!print.header(heading))
         return PrintOutcome::CanvasFailed;
     if (sevenDays)
         print.sevenDays(row);

@@ -4,6 +4,8 @@
 #include "Gral.h"
 #include "PrintCanvas.h"
 
+#include <optional>
+
 // Writes lines one after another, wrapping long ones and starting a new page
 // when the next line would fall below the last line that fits.
 class PrintLineWriter {
@@ -34,6 +36,17 @@ enum class PrintOutcome {
     CanvasFailed, // the document could not be started
 };
 
+// Whom and where a print handed out speaks of, written under its title so
+// that the sheet still says so away from the screen.
+struct TendencyPrintHeading {
+    QString member;    // the member's name
+    QString birthDate; // the birth date as the member box writes it
+    QString zone;      // the region or zone as the main window's status bar shows it
+    QString daylight;  // "Horario verano: ..." as the status bar shows it
+};
+
 // Prints the day `date` (sevenDays false) or seven days from it (true), ending
-// early with the end-of-program lines when the calendar runs out.
-PrintOutcome ComposeTendencies(Gral& gral, PrintCanvas& canvas, bool sevenDays, double date);
+// early with the end-of-program lines when the calendar runs out. Without a
+// heading the print is the DEMO's, line for line.
+PrintOutcome ComposeTendencies(Gral& gral, PrintCanvas& canvas, bool sevenDays, double date,
+                               const std::optional<TendencyPrintHeading>& heading = std::nullopt);

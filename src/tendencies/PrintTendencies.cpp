@@ -58,13 +58,17 @@ void PrintOn(Gral& gral, QPrinter& printer, const PrintJob& job, const QString& 
 
 } // namespace
 
-void PrintTendencies(Gral& gral, bool sevenDays, double date)
+void PrintTendencies(Gral& gral, bool sevenDays, double date, const std::optional<TendencyPrintHeading>& heading)
 {
     PrintJob job;
     job.name = QStringLiteral("Tendencias");
     job.date = date;
-    job.compose = [&gral, sevenDays, date](PrintCanvas& canvas) {
-        return ComposeTendencies(gral, canvas, sevenDays, date);
+    if (heading) {
+        job.marginMm = 10; // a printer clips what lies nearer its edge
+        job.fileName = heading->member + u' ' + DateFromDayNumber(date).toString(Qt::ISODate);
+    }
+    job.compose = [&gral, sevenDays, date, heading](PrintCanvas& canvas) {
+        return ComposeTendencies(gral, canvas, sevenDays, date, heading);
     };
     PrintDocument(gral, job);
 }

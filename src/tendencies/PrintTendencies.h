@@ -7,8 +7,12 @@
 
 #include <functional>
 
-// Prints the day `date` (sevenDays false) or seven days from it.
-void PrintTendencies(Gral& gral, bool sevenDays, double date);
+// Prints the day `date` (sevenDays false) or seven days from it. With a
+// heading (the full edition) the sheet names the member, the birth date and
+// the zone, keeps 10 mm from the page's edges, and its PDF is offered as
+// "<member> <yyyy-mm-dd>.pdf".
+void PrintTendencies(Gral& gral, bool sevenDays, double date,
+                     const std::optional<TendencyPrintHeading>& heading = std::nullopt);
 
 inline const QString NoDefaultPrinterMessage = QStringLiteral(
     "No hay una impresora predeterminada en el sistema, por lo que las tendencias no se pueden imprimir.\r\r"

@@ -3,6 +3,8 @@
 #include "CalendarExportWindow.h"
 #include "DatePicker.h"
 #include "DatePattern.h"
+#include "Edition.h"
+#include "MemberList.h"
 #include "ProgramMessage.h"
 #include "SettingsStore.h"
 #include "SettingsWrite.h"
@@ -250,7 +252,13 @@ void TForm1::OpenPrintWindow()
     }
     if (DateFormatChanged(gral_) || printDate == 0)
         return;
-    PrintTendencies(gral_, sevenDays, printDate);
+    std::optional<TendencyPrintHeading> heading;
+    const int member = Combo1->currentIndex();
+    if (CurrentEdition().handoutPrints && member >= 0 && member < gral_.members.memberList.size())
+        heading = TendencyPrintHeading{gral_.members.memberList.at(member).mid(MemberLineDateWidth).trimmed(),
+                                       DateText(gral_, gral_.members.selectedBirthDate), StatusPanel0->text(),
+                                       StatusPanel1->text()};
+    PrintTendencies(gral_, sevenDays, printDate, heading);
 }
 
 void TForm1::OpenAboutWindow()

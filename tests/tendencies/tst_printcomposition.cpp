@@ -165,6 +165,18 @@ private slots:
         QCOMPARE(canvas.ended, 1);
     }
 
+    // The full edition's heading under the title (a long region wrapped like any line), then the body as before.
+    void heading()
+    {
+        RecordingCanvas plain, canvas;
+        ComposeTendencies(gral_, plain, true, Day(2004, 12, 25));
+        const QString zone = "(GMT 00:00) Hora media de Greenwich: Dublín, Edimburgo, Lisboa, Londres";
+        ComposeTendencies(gral_, canvas, true, Day(2004, 12, 25), {{"GARCÍA, LUIS", "15/07/1975", zone, "Horario verano: SI"}});
+        QCOMPARE(canvas.described().mid(0, 10), Header() + Body({"Integrante: GARCÍA, LUIS", "Fecha de nacimiento: 15/07/1975",
+            "Zona horaria: (GMT 00:00) Hora media de Greenwich: Dublín, Edimburgo, ", " Lisboa, Londres - Horario verano: SI", ""}));
+        QCOMPARE(canvas.texts().mid(6), plain.texts().mid(2));
+    }
+
     // The first day is printed in full even when its sign is the one printed last before.
     void firstDayAlwaysInFull()
     {

@@ -18,6 +18,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QSlider>
 #include <QStatusBar>
 #include <QTest>
@@ -47,6 +49,7 @@ private slots:
     void printWindowFollowsThePeriod_data();
     void printWindowFollowsThePeriod();
     void sevenDaysPrintedFromTheLastWeek();
+    void printNamesMemberAndZone();
 
 private:
     std::unique_ptr<TForm1> makeWindow(QDate today);
@@ -302,6 +305,35 @@ void TestForm1Full::sevenDaysPrintedFromTheLastWeek()
         crossingTexts << item.text;
     QVERIFY(crossingTexts.filter("Fecha final del programa.").isEmpty());
     QVERIFY(!crossingTexts.filter("Fecha: 03/01/2051").isEmpty());
+}
+
+// Seven days printed in the full edition: member, birth date and zone under the title, every word 10 mm
+// (28 points) inside the page, offered as "<member> <day>.pdf" with the name's '/' made fit for a file.
+void TestForm1Full::printNamesMemberAndZone()
+{
+    gral_->members.memberList = {MemberLine("15/07/1975", "GARCÍA/PAZ, LUIS")};
+    QString suggested, path = env_->programFolder() + "t.pdf";
+    gral_->platform.hasDefaultPrinter = [] { return false; };
+    gral_->platform.choosePdfFile = [&](const QString&, const QString& name) { return suggested = name, path; };
+    auto w = makeWindow(QDate(2026, 12, 9));
+    modal_->push([](QDialog& window) {
+        QTest::mouseClick(static_cast<TForm6&>(window).Option2, Qt::LeftButton);
+        return QTest::mouseClick(static_cast<TForm6&>(window).Button1, Qt::LeftButton), window.result();
+    });
+    w->Archiv4->trigger();
+    QVERIFY2(suggested.endsWith("/GARCÍA-PAZ, LUIS 2026-12-09.pdf"), qPrintable(suggested));
+    QProcess read;
+    read.start("pdftotext", {"-bbox", path, "-"});
+    if (!read.waitForFinished(30000))
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    const QString html = QString::fromUtf8(read.readAllStandardOutput());
+    for (const char* word : {">GARCÍA/PAZ,<", ">15/07/1975<", ">Madrid<", ">15/12/2026<"})
+        QVERIFY2(html.contains(QString::fromUtf8(word)), word);
+    const auto page = QRegularExpression(R"re(<page width="([\d.]+)" height="([\d.]+)")re").match(html);
+    const double right = page.captured(1).toDouble() - 28, bottom = page.captured(2).toDouble() - 28;
+    for (const auto& m : QRegularExpression(R"re(xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)")re").globalMatch(html))
+        QVERIFY2(m.captured(1).toDouble() >= 28 && m.captured(2).toDouble() >= 28 && m.captured(3).toDouble() <= right
+                     && m.captured(4).toDouble() <= bottom, qPrintable(m.captured(0)));
 }
 
 QTEST_MAIN(TestForm1Full)

@@ -76,9 +76,13 @@ void TestTypedDates::typed_data()
     QTest::newRow("members: year only (Shift+Tab)") << Window::Members << birth << true << "1990" << QDate(1990, 6, 10);
     QTest::newRow("members: Backspace on the year") << Window::Members << birth << true << "\b1985"
                                                    << QDate(1985, 6, 10);
+    QTest::newRow("members: 25121990 after Shift+Tab") << Window::Members << birth << true << "25121990" << QDate(1990, 12, 25);
+    QTest::newRow("members: 5/7/1995 after Shift+Tab") << Window::Members << birth << true << "5/7/1995" << QDate(1995, 7, 5);
     const QDate day(2003, 1, 1);
     QTest::newRow("main: day, month, year") << Window::Main << day << false << "15032004" << QDate(2004, 3, 15);
     QTest::newRow("main: year only") << Window::Main << day << true << "2004" << QDate(2004, 1, 1);
+    QTest::newRow("main: 15/03/2004 pasted after Shift+Tab") << Window::Main << day << true << "^15/03/2004" << QDate(2004, 3, 15);
+    QTest::newRow("main: 15/03/2004 after Shift+Tab") << Window::Main << day << true << "15/03/2004" << QDate(2004, 3, 15);
     QTest::newRow("print: day, month, year") << Window::Print << QDate(2004, 3, 17) << false << "17092003"
                                             << QDate(2003, 9, 17);
     QTest::newRow("print: Backspace on the year") << Window::Print << QDate(2004, 3, 17) << true << "\b2003"
@@ -129,7 +133,9 @@ QDate TestTypedDates::typeInto(Window which, QDate start, bool backwards, const 
     TabInto(before, backwards);
     if (!picker->hasFocus())
         return {};
-    QTest::keyClicks(picker, keys);
+    if (keys.startsWith('^')) // pasted
+        QApplication::clipboard()->setText(keys.mid(1)), QTest::keyClick(picker, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClicks(picker, keys.startsWith('^') ? QString() : keys);
     QTest::keyClick(picker, Qt::Key_Tab);
     if (picker->hasFocus())
         return {};
