@@ -2,6 +2,7 @@
 // modal windows scripted: first run in an empty program folder, a second run
 // in the same folder, the two ways a start-up without members ends, and the
 // full edition opening on today.
+#include "ConfiguredRegion.h"
 #include "Edition.h"
 #include "MemberList.h"
 #include "MembersStartup.h"
@@ -81,6 +82,7 @@ private slots:
     void fullEditionOpensOnToday();
     void fullEditionTakesTheSystemZone();
     void membersBesideTheProgramAreCarriedOverOnce();
+    void abandonedFirstRunDoesNotBlockTheCopy();
     void dataFolderThatCannotBeCreatedEndsTheStart();
     void firstWindowCarriesTheEditionsIdentity_data();
     void firstWindowCarriesTheEditionsIdentity();
@@ -329,6 +331,47 @@ void TestFirstRun::membersBesideTheProgramAreCarriedOverOnce()
         QCOMPARE(QFile(folder + "Fechas.dat").size(), qint64(152));
         main->close();
     }
+}
+
+// A first run from an installation with nothing beside the program, abandoned
+// in the members window, leaves an empty members file. A later start of an
+// earlier installation whose folder keeps a members file still copies it in,
+// once: the settings remember it.
+void TestFirstRun::abandonedFirstRunDoesNotBlockTheCopy()
+{
+    TestEnvironment env;
+    const QString system = env.programFolder();
+    InstallHelpFile(system);
+    ConfigureRegion();
+    {
+        ScriptedStart abandoned; // the members window closes without a member
+        QVERIFY(!StartPronos(abandoned.gral, OptionsFor(system)));
+    }
+    const QString own = env.dataFolder() + "Fechas.dat";
+    QCOMPARE(QFile(own).size(), qint64(0));
+
+    const QString earlier = env.path() + "/local/bin/";
+    QVERIFY(QDir().mkpath(earlier));
+    InstallHelpFile(earlier);
+    const QByteArray record = RawMemberRecord(29346, "PEREZ ANA");
+    {
+        QFile beside(earlier + "Fechas.dat");
+        QVERIFY(beside.open(QIODevice::WriteOnly));
+        beside.write(record);
+    }
+    for (int run = 0; run < 2; ++run) {
+        ScriptedStart start;
+        std::unique_ptr<TForm1> main = StartPronos(start.gral, OptionsFor(earlier));
+        QVERIFY(main);
+        QCOMPARE(start.modal.opened(), 0);
+        QCOMPARE(start.messages.texts().size(), run == 0 ? 1 : 0);
+        QCOMPARE(main->Combo1->currentText(), QString("PEREZ ANA - 05/05/1980"));
+        QVERIFY(SettingsStore().membersCarriedOver());
+        main->close();
+    }
+    QFile copy(own);
+    QVERIFY(copy.open(QIODevice::ReadOnly));
+    QCOMPARE(copy.readAll(), record);
 }
 
 void TestFirstRun::dataFolderThatCannotBeCreatedEndsTheStart()

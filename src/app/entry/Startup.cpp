@@ -72,7 +72,7 @@ std::unique_ptr<TForm1> StartPronos(Gral& gral, const StartupOptions& options)
     gral.calendar.coveredPeriod = CurrentEdition().period(options.today.value_or(today));
     gral.environment.programFolder = WithTrailingSeparator(
         options.programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : options.programFolder);
-    if (!PrepareDataFolder(gral, MembersFileName))
+    if (!PrepareDataFolder(gral) || !CarryOverOldMembers(gral))
         return nullptr;
     gral.calendar.signCalendar.clear();
     gral.calendar.dateIndex.clear();
