@@ -37,6 +37,8 @@ const Edition& FullEdition()
         .namedZones = true,
         .calendarExport = true,
         .rosterSheets = true,
+        .membersImport = true,
+        .windowOptions = true,
         .bannerPeriod = QStringLiteral("Calendario de tendencias del 1/1/1900 al 31/12/2100"),
         .windowClass = Vendor::FullWindowClass,
     };

@@ -64,7 +64,7 @@ void TestRosterWindow::cleanup()
 
 void TestRosterWindow::chooseSheet(const QString& path)
 {
-    gral_->platform.chooseOpenFile = [path](const QString& title, const QString&, const QString& filter) {
+    gral_->platform.chooseOpenFile = [path](const QString& title, const QString&, const QString& filter, bool) {
         return title == u"Importar desde planilla (CSV)" && filter.contains(u"*.csv") ? path : QString();
     };
 }
