@@ -11,6 +11,7 @@
 #include "TForm1.h"
 #include "TForm2.h"
 #include "TForm3.h"
+#include "TeamWindow.h"
 #include "TestSupport.h"
 #include "WeekChart.h"
 
@@ -21,9 +22,12 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
+#include <QUuid>
 #include <QRadioButton>
 #include <QTimeZone>
+#include <QTimer>
 #include <QTest>
 #include <cmath>
 #include <cstring>
@@ -83,6 +87,8 @@ private slots:
     void fullEditionTakesTheSystemZone();
     void membersBesideTheProgramAreCarriedOverOnce();
     void abandonedFirstRunDoesNotBlockTheCopy();
+    void windowOptionReachesTheRunningCopy_data();
+    void windowOptionReachesTheRunningCopy();
     void dataFolderThatCannotBeCreatedEndsTheStart();
     void firstWindowCarriesTheEditionsIdentity_data();
     void firstWindowCarriesTheEditionsIdentity();
@@ -372,6 +378,64 @@ void TestFirstRun::abandonedFirstRunDoesNotBlockTheCopy()
     QFile copy(own);
     QVERIFY(copy.open(QIODevice::ReadOnly));
     QCOMPARE(copy.readAll(), record);
+}
+
+// The full edition runs here; the built `pronos-full --integrantes` or
+// `--equipo` started meanwhile hands its option over and ends, and this copy
+// opens that window from its menu.
+void TestFirstRun::windowOptionReachesTheRunningCopy_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::newRow("members window") << "--integrantes";
+    QTest::newRow("team window") << "--equipo";
+}
+
+void TestFirstRun::windowOptionReachesTheRunningCopy()
+{
+    QFETCH(QString, option);
+    UseEdition(FullEdition());
+    TestEnvironment env;
+    const QString folder = env.programFolder();
+    QVERIFY(QFile::copy(QStringLiteral(PRONOS_PROGRAM_DIR "/Pronos-full.hlp"), folder + "Pronos-full.hlp"));
+    ConfigureRegion();
+    QVERIFY(QDir().mkpath(env.dataFolder()));
+    QFile members(env.dataFolder() + "Fechas.dat");
+    QVERIFY(members.open(QIODevice::WriteOnly) && members.write(RawMemberRecord(29346, "PEREZ ANA")) == 152);
+    members.close();
+    // A user of its own, so no running copy of the program is ever reached.
+    const QByteArray savedUser = qgetenv("USER");
+    qputenv("USER", "pronos-test-" + QUuid::createUuid().toByteArray(QUuid::Id128));
+    const auto restoreUser = qScopeGuard([&savedUser] { qputenv("USER", savedUser); });
+
+    ScriptedStart start;
+    QString modalShown;
+    start.modal.push([&modalShown](QDialog& window) {
+        modalShown = window.metaObject()->className();
+        return 0;
+    });
+    auto teamVisible = [] {
+        const QWidgetList tops = QApplication::topLevelWidgets();
+        return std::any_of(tops.begin(), tops.end(), [](QWidget* w) { return qobject_cast<TeamWindow*>(w) && w->isVisible(); });
+    };
+    QProcess second; // waited for without blocking this copy's event loop, which answers it
+    int secondExit = -1;
+    bool teamShown = false;
+    QTimer::singleShot(0, [&] {
+        second.start(QStringLiteral(PRONOS_PROGRAM_DIR "/pronos-full"), {option});
+        (void)QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning && (!modalShown.isEmpty() || teamVisible()); },
+                        10000);
+        secondExit = second.state() == QProcess::NotRunning ? second.exitCode() : -1;
+        teamShown = teamVisible();
+        QApplication::closeAllWindows();
+        QCoreApplication::quit();
+    });
+    StartupOptions options = OptionsFor(folder);
+    options.singleInstance = true;
+    QCOMPARE(RunPronosOnPlatform(*qApp, start.gral, options), 0);
+    UseEdition(DemoEdition());
+    QCOMPARE(secondExit, 0);
+    QCOMPARE(modalShown, option == "--integrantes" ? QString("TForm2") : QString());
+    QCOMPARE(teamShown, option == "--equipo");
 }
 
 void TestFirstRun::dataFolderThatCannotBeCreatedEndsTheStart()
