@@ -3,7 +3,6 @@
 #include "ProgramMessage.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QStringDecoder>
@@ -64,54 +63,6 @@ void ReportUndecodableFolder(const Gral& gral, const QByteArray& folder)
                    StyleError);
 }
 
-void ReportCopyFailure(const Gral& gral, const QString& from, const QString& to, const QString& why)
-{
-    ProgramMessage(gral,
-                   QStringLiteral("No se pudo copiar el archivo de integrantes \"%1\" a \"%2\".\r\r%3")
-                       .arg(QDir::toNativeSeparators(from), QDir::toNativeSeparators(to), why),
-                   StyleError);
-}
-
-void ReportReadFailure(const Gral& gral, const QFile& source)
-{
-    ProgramMessage(gral,
-                   QStringLiteral("No se pudo leer el archivo de integrantes \"%1\", guardado junto al programa."
-                                  "\r\r%2")
-                       .arg(QDir::toNativeSeparators(source.fileName()), FileErrorText(source)),
-                   StyleError);
-}
-
-// Copies the file beside the executable into the data folder, into a new
-// private file; a failed copy leaves nothing. An empty file holds no member:
-// there is nothing to carry over, and the program goes on as for a new user.
-bool CarryOver(const Gral& gral, const QString& from, const QString& to)
-{
-    QFile source(from);
-    if (!source.open(QIODevice::ReadOnly)) {
-        ReportReadFailure(gral, source);
-        return false;
-    }
-    const QByteArray bytes = source.readAll();
-    if (bytes.size() != source.size()) {
-        ReportReadFailure(gral, source);
-        return false;
-    }
-    if (bytes.isEmpty())
-        return true;
-    QString error;
-    if (!WriteNewFile(to, bytes, error)) {
-        ReportCopyFailure(gral, from, to, error);
-        return false;
-    }
-    ProgramMessage(gral,
-                   QStringLiteral("Los integrantes guardados junto al programa, en \"%1\", se copiaron a \"%2\".\r\r"
-                                  "De ahora en adelante se leen y se guardan allí; el archivo original no se "
-                                  "modificó.")
-                       .arg(QDir::toNativeSeparators(from), QDir::toNativeSeparators(to)),
-                   StyleInformation);
-    return true;
-}
-
 } // namespace
 
 QString UserDataFolder(const QString& programFolder)
@@ -136,7 +87,7 @@ void SettleXdgBaseFolders()
             qunsetenv(name);
 }
 
-bool PrepareDataFolder(Gral& gral, const QString& fileName)
+bool PrepareDataFolder(Gral& gral)
 {
 #ifndef Q_OS_WIN
     // Qt reads paths as UTF-8 and would make up another folder from one that isn't.
@@ -150,9 +101,5 @@ bool PrepareDataFolder(Gral& gral, const QString& fileName)
         ReportFolderFailure(gral, gral.environment.dataFolder);
         return false;
     }
-    const QString beside = gral.environment.programFolder + fileName;
-    const QString own = gral.environment.dataFolder + fileName;
-    if (!QFileInfo::exists(own) && QFileInfo(beside).isFile())
-        return CarryOver(gral, beside, own);
     return true;
 }

@@ -17,11 +17,10 @@ QString UserDataFolder(const QString& programFolder);
 // Called first thing in main(), before Qt reads and caches the paths.
 void SettleXdgBaseFolders();
 
-// Sets gral.environment.dataFolder from gral.environment.programFolder and makes sure it exists. A
-// `fileName` lying beside the executable while the data folder has none is
-// copied there once (the original stays where it is) and the user is told;
-// an empty one is not. Missing folders are created for the owner alone and
-// the copy is private. False, after a message saying why, when the folder's
-// path is not UTF-8 (nothing is created), the folder can't be created or the
-// copy fails: the program can't keep its files and ends.
-bool PrepareDataFolder(Gral& gral, const QString& fileName);
+// Sets gral.environment.dataFolder from gral.environment.programFolder and
+// makes sure it exists. Missing folders are created for the owner alone. False,
+// after a message saying why, when the folder's path is not UTF-8 (nothing is
+// created) or the folder can't be created: the program can't keep its files
+// and ends. (A members file of an earlier version beside the executable is
+// carried over by the members step, CarryOverOldMembers.)
+bool PrepareDataFolder(Gral& gral);

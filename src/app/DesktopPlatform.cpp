@@ -177,8 +177,13 @@ void InstallDesktopPlatform(Gral& gral)
         return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, suggestedPath,
                                             QStringLiteral("Documentos PDF (*.pdf)"));
     };
-    p.chooseOpenFile = [](const QString& title, const QString& suggestedPath, const QString& filter) {
-        return QFileDialog::getOpenFileName(QApplication::activeWindow(), title, suggestedPath, filter);
+    p.chooseOpenFile = [](const QString& title, const QString& suggestedPath, const QString& filter,
+                          bool hiddenShown) {
+        QFileDialog dialog(QApplication::activeWindow(), title, suggestedPath, filter);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        if (hiddenShown)
+            dialog.setFilter(dialog.filter() | QDir::Hidden);
+        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     };
     p.chooseSaveFile = [](const QString& title, const QString& suggestedPath, const QString& filter) {
         return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, suggestedPath, filter, nullptr,
@@ -208,6 +213,6 @@ void InstallUnattendedPlatform(Gral& gral, std::function<void(const QString& tex
     gral.platform.quit = [] {};
     gral.platform.hasDefaultPrinter = [] { return false; };
     gral.platform.choosePdfFile = [](const QString&, const QString&) { return QString(); };
-    gral.platform.chooseOpenFile = [](const QString&, const QString&, const QString&) { return QString(); };
+    gral.platform.chooseOpenFile = [](const QString&, const QString&, const QString&, bool) { return QString(); };
     gral.platform.chooseSaveFile = [](const QString&, const QString&, const QString&) { return QString(); };
 }

@@ -38,6 +38,8 @@ const Edition& FullEdition()
         .calendarExport = true,
         .rosterSheets = true,
         .handoutPrints = true,
+        .membersImport = true,
+        .windowOptions = true,
         .bannerPeriod = QStringLiteral("Calendario de tendencias del 1/1/1900 al 31/12/2100"),
         .windowClass = Vendor::FullWindowClass,
     };

@@ -25,6 +25,8 @@ struct Edition {
     bool calendarExport = false; // "Exportar a calendario...": tendencies as an iCalendar file
     bool rosterSheets = false; // the members to and from a spreadsheet (CSV import and export)
     bool handoutPrints = false; // the tendencies print names member, birth date and zone, 10 mm inside the page
+    bool membersImport = false; // "Importar integrantes...": the members of another members file added
+    bool windowOptions = false; // --integrantes and --equipo open those windows, here or in the running copy
     QString bannerPeriod{};    // the end banner's period line, drawn; empty: the DEMO's stored picture
     QString windowClass{};     // the class of WM_CLASS (the menu entry's StartupWMClass), the same on every run
 

@@ -51,8 +51,12 @@ struct Platform {
     // A file the user picks to read (chooseOpenFile) or to write
     // (chooseSaveFile), in a file dialog titled `title` starting from
     // `suggestedPath` and offering `filter` ("Planillas CSV (*.csv)"); empty
-    // when cancelled. The caller asks before replacing an existing file.
-    std::function<QString(const QString& title, const QString& suggestedPath, const QString& filter)> chooseOpenFile;
+    // when cancelled. The caller asks before replacing an existing file. With
+    // `hiddenShown` the dialog lists hidden folders too (an installation
+    // under ~/.local).
+    std::function<QString(const QString& title, const QString& suggestedPath, const QString& filter,
+                          bool hiddenShown)>
+        chooseOpenFile;
     std::function<QString(const QString& title, const QString& suggestedPath, const QString& filter)> chooseSaveFile;
     // Today's date, the system clock's unless a test fixes it.
     std::function<QDate()> today;

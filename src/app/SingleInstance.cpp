@@ -6,11 +6,34 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QWidget>
+#include <algorithm>
+#include <optional>
 
 namespace {
 
-const QByteArray ShowRequest = "show\n";
+// The request is one line: "show", or "show " and an action word.
+const QByteArray ShowRequest = "show";
 const QByteArray ShowAnswer = "ok\n";
+
+bool IsActionWord(const QByteArray& word)
+{
+    return !word.isEmpty() && word.size() <= 32
+        && std::all_of(word.begin(), word.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+}
+
+// The action of a request line; nothing when the line is none of ours.
+std::optional<QString> RequestedAction(const QByteArray& line)
+{
+    if (line == ShowRequest + '\n')
+        return QString();
+    const QByteArray prefix = ShowRequest + ' ';
+    if (!line.startsWith(prefix) || !line.endsWith('\n'))
+        return std::nullopt;
+    const QByteArray word = line.mid(prefix.size(), line.size() - prefix.size() - 1);
+    if (!IsActionWord(word))
+        return std::nullopt;
+    return QString::fromLatin1(word);
+}
 
 } // namespace
 
@@ -45,13 +68,13 @@ SingleInstance::SingleInstance(const QString& title, QObject* parent)
 {
 }
 
-bool SingleInstance::anotherIsRunning(int timeoutMs)
+bool SingleInstance::anotherIsRunning(int timeoutMs, const QString& action)
 {
     QLocalSocket socket;
     socket.connectToServer(name_);
     if (!socket.waitForConnected(timeoutMs))
         return false; // nobody listens (or only a stale socket file is left)
-    socket.write(ShowRequest);
+    socket.write(action.isEmpty() ? ShowRequest + '\n' : ShowRequest + ' ' + action.toLatin1() + '\n');
     socket.waitForBytesWritten(timeoutMs);
     // A copy that accepted the connection is running even if it is slow to
     // answer; the answer only confirms that it got the request.
@@ -60,9 +83,9 @@ bool SingleInstance::anotherIsRunning(int timeoutMs)
     return true;
 }
 
-bool SingleInstance::AskRunningCopyToShow(const QString& title, int timeoutMs)
+bool SingleInstance::AskRunningCopyToShow(const QString& title, int timeoutMs, const QString& action)
 {
-    return SingleInstance(title).anotherIsRunning(timeoutMs);
+    return SingleInstance(title).anotherIsRunning(timeoutMs, action);
 }
 
 bool SingleInstance::listen()
@@ -101,11 +124,10 @@ void SingleInstance::answer()
                     socket->abort();
                 return;
             }
-            const QByteArray line = socket->readLine();
-            if (line == ShowRequest) {
+            if (const std::optional<QString> action = RequestedAction(socket->readLine())) {
                 socket->write(ShowAnswer);
                 socket->flush();
-                emit showRequested();
+                emit showRequested(*action);
             }
             socket->disconnectFromServer();
         });

@@ -1,7 +1,8 @@
 #pragma once
 // One running copy per user: the first copy listens on a local socket named
 // after the application title and the user; a later copy connects, asks the
-// first to show its main window, and ends.
+// first to show its main window (and to open a window its command line named),
+// and ends.
 #include <QObject>
 #include <QString>
 
@@ -22,10 +23,11 @@ public:
     // `title` is normally ApplicationTitle; tests pass their own.
     explicit SingleInstance(const QString& title, QObject* parent = nullptr);
 
-    // True when a first copy answered: it has been asked to show itself.
-    bool anotherIsRunning(int timeoutMs = 2000);
+    // True when a first copy answered: it has been asked to show itself and,
+    // with an `action` (a word of lower-case letters: "equipo"), to carry it out.
+    bool anotherIsRunning(int timeoutMs = 2000, const QString& action = {});
     // The same for a copy with the given title, without keeping an object.
-    static bool AskRunningCopyToShow(const QString& title, int timeoutMs = 2000);
+    static bool AskRunningCopyToShow(const QString& title, int timeoutMs = 2000, const QString& action = {});
     // Starts answering later copies. A socket left behind by a copy that
     // ended abnormally is removed; false when the name is really in use.
     bool listen();
@@ -33,7 +35,8 @@ public:
     QString serverName() const { return name_; }
 
 signals:
-    void showRequested();
+    // A later copy asked; `action` is empty for a plain "come forward".
+    void showRequested(const QString& action);
 
 private:
     void answer();

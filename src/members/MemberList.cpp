@@ -20,11 +20,16 @@ QString NativePath(const QString& path) { return QDir::toNativeSeparators(path);
 
 QString ShowableDateText(const Gral& gral, double birthDate)
 {
+    return ShowableDateText(gral.environment.systemDateFormat, birthDate);
+}
+
+QString ShowableDateText(const DatePattern& pattern, double birthDate)
+{
     const QDate date = DateFromDayNumber(birthDate);
     if (!date.isValid() || date < FirstShowableBirthDate || date > LastShowableBirthDate)
         return {};
-    const QString text = DateText(gral, birthDate);
-    const std::optional<double> back = gral.environment.systemDateFormat.parse(text);
+    const QString text = pattern.format(birthDate);
+    const std::optional<double> back = pattern.parse(text);
     if (!back || DateFromDayNumber(*back) != date)
         return {};
     return text;

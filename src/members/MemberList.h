@@ -25,6 +25,7 @@ inline const QDate LastShowableBirthDate(9999, 12, 31);
 // The text of a stored birth date when the program can show it and read that
 // text back as the same day; empty otherwise (the record then counts as damaged).
 QString ShowableDateText(const Gral& gral, double birthDate);
+QString ShowableDateText(const DatePattern& pattern, double birthDate);
 
 // The line of one member: date text padded or cut to 10, trimmed name padded or cut to 60.
 QString MemberListLine(const QString& dateText, const QString& trimmedName);

@@ -1,7 +1,10 @@
 #include "MembersStartup.h"
 #include "MemberList.h"
+#include "MembersCarryOver.h"
 #include "MembersFile.h"
 #include "ProgramMessage.h"
+#include "SettingsStore.h"
+#include "SettingsWrite.h"
 #include "TForm2.h"
 
 #include <QDir>
@@ -22,6 +25,25 @@ void ReportOpenFailure(Gral& gral, const MembersFile& file)
 }
 
 } // namespace
+
+bool CarryOverOldMembers(Gral& gral)
+{
+    SettingsStore store;
+    const bool doneBefore = store.membersCarriedOver();
+    const CarryOverOutcome outcome = CarryOverMembersFile(gral.environment.programFolder + MembersFileName,
+                                                          MembersFilePath(gral.environment), doneBefore);
+    if (!outcome.ok()) {
+        ProgramMessage(gral, outcome.failure, StyleError);
+        return false;
+    }
+    if (outcome.settled && !doneBefore) {
+        store.setMembersCarriedOver();
+        CommitSettings(gral, store);
+    }
+    if (!outcome.told.isEmpty())
+        ProgramMessage(gral, outcome.told, StyleInformation);
+    return true;
+}
 
 bool OpenMembersFile(Gral& gral)
 {

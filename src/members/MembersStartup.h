@@ -7,6 +7,12 @@ inline const QString FirstRunMembersMessage = QStringLiteral(
     "A continuación se abrirá la \"Gestión de Integrantes\".\r\r"
     "Ingrese al menos un integrante para el funcionamiento normal de \"Zeltmark - Pronos\"");
 
+// Carries a members file of an earlier version, beside the executable, over
+// into the data folder once (CarryOverMembersFile), tells the user, and
+// remembers in the settings that it needs doing no more. False, after the
+// reason, when the copy failed: the program ends.
+bool CarryOverOldMembers(Gral& gral);
+
 // Fills gral.members.memberList from "Fechas.dat" in gral.environment.dataFolder. Without a
 // member (no file, an empty file, or one of free slots only) it says so and
 // opens the members window; then the result is gral.members.memberSaved. False also

@@ -38,6 +38,7 @@ const QString KeyDaylight = QStringLiteral("Hora verano");
 const QString KeyZone = QStringLiteral("Zona");
 const QString KeyZoneName = QStringLiteral("Zona horaria");
 const QString KeyMember = QStringLiteral("Integrante");
+const QString KeyCarriedOver = QStringLiteral("Integrantes copiados");
 QString ColourKey(int level) { return QStringLiteral("Color%1").arg(level); }
 } // namespace
 
@@ -110,6 +111,9 @@ void SettingsStore::setLevelColours(const LevelColorTable& colours)
     for (int level = 1; level <= 5; ++level)
         setLevelColour(level, colours[level - 1]);
 }
+
+bool SettingsStore::membersCarriedOver() const { return readInteger(KeyCarriedOver, 0, 1).value_or(0) == 1; }
+void SettingsStore::setMembersCarriedOver() { d->settings.setValue(KeyCarriedOver, 1); }
 
 void SettingsStore::remove(const QString& key) { d->settings.remove(key); }
 QString SettingsStore::fileName() const { return d->path; }

@@ -47,6 +47,10 @@ public:
     std::optional<ColourValue> levelColour(int level) const;
     void setLevelColour(int level, ColourValue colour);
     void setLevelColours(const LevelColorTable& colours);
+    // "Integrantes copiados": the members file an earlier version kept beside the
+    // executable was copied into the data folder, or needs no copy any more.
+    bool membersCarriedOver() const;
+    void setMembersCarriedOver();
 
     void remove(const QString& key);
     QString fileName() const;

@@ -284,6 +284,8 @@ void TForm1::BuildMenus()
     Archiv6 = entry(pronos, "Archiv6", QStringLiteral("&Gestión de Integrantes"), QIcon(":/tendencies/menu-members.png"));
     if (CurrentEdition().teamView)
         Equipo1 = entry(pronos, "Equipo1", QStringLiteral("&Equipo..."), QIcon());
+    if (CurrentEdition().membersImport)
+        Importar1 = entry(pronos, "Importar1", QStringLiteral("Impor&tar integrantes..."), QIcon());
     if (CurrentEdition().rosterSheets) {
         Planilla1 = entry(pronos, "Planilla1", QStringLiteral("Importar desde &planilla (CSV)..."), QIcon());
         Planilla2 = entry(pronos, "Planilla2", QStringLiteral("Exportar a pla&nilla (CSV)..."), QIcon());

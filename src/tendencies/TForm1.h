@@ -67,6 +67,7 @@ public:
     QAction* Archiv6; // Gestión de Integrantes
     QAction* Equipo1 = nullptr; // Equipo... (the full edition only)
     QAction* Exportar1 = nullptr; // Exportar a calendario... (the full edition only)
+    QAction* Importar1 = nullptr; // Importar integrantes... (the full edition only)
     QAction* Planilla1 = nullptr; // Importar desde planilla (CSV)... (the full edition only)
     QAction* Planilla2 = nullptr; // Exportar a planilla (CSV)... (the full edition only)
     QAction* Ayuda1;  // Contenido
@@ -134,6 +135,8 @@ private:
     // The members from and to a spreadsheet (TForm1Roster.cpp).
     void ImportRoster();
     void ExportRoster();
+    // The members of another members file added (TForm1Import.cpp).
+    void ImportMembers();
     // MemberList read again after the members file changed, and the windows that show it.
     void ReloadMembers();
     void OpenRegionalWindow();

@@ -185,6 +185,8 @@ void TForm1::Archiv_Click(QAction* entry)
     } else if (entry == Exportar1) {
         CalendarExportWindow window(gral_, Combo1->currentIndex(), PickerDate(), this);
         RunModal(gral_, window);
+    } else if (entry == Importar1) {
+        ImportMembers();
     } else if (entry == Planilla1) {
         ImportRoster();
     } else if (entry == Planilla2) {

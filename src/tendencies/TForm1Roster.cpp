@@ -25,7 +25,7 @@ QString NativePath(const QString& path) { return QDir::toNativeSeparators(path);
 void TForm1::ImportRoster()
 {
     const QString title = QStringLiteral("Importar desde planilla (CSV)");
-    const QString sheet = gral_.platform.chooseOpenFile(title, QDir::homePath(), SheetFilter);
+    const QString sheet = gral_.platform.chooseOpenFile(title, QDir::homePath(), SheetFilter, false);
     if (sheet.isEmpty())
         return;
     const CsvTable table = ReadCsvFile(sheet);

@@ -2,6 +2,8 @@
 // with a members file found beside the executable carried over once.
 #include "DataFolder.h"
 #include "FileAccess.h"
+#include "MemberRecord.h"
+#include "MembersCarryOver.h"
 #include "ProgramMessage.h"
 #include "TestSupport.h"
 
@@ -56,13 +58,19 @@ private slots:
         QTest::addColumn<QByteArray>("own");    // "<none>": no file in the data folder yet
         QTest::addColumn<QByteArray>("expected");
         QTest::addColumn<bool>("told");
+        const QByteArray freeSlots = EncodeMemberRecord(FreeSlotRecord()).repeated(2);
         QTest::newRow("fresh user") << QByteArray("<none>") << QByteArray("<none>") << QByteArray("<none>") << false;
         QTest::newRow("file beside only") << QByteArray(152, 'A') << QByteArray("<none>") << QByteArray(152, 'A')
                                           << true;
         QTest::newRow("empty file beside") << QByteArray() << QByteArray("<none>") << QByteArray("<none>") << false;
+        QTest::newRow("free slots beside") << freeSlots << QByteArray("<none>") << QByteArray("<none>") << false;
         QTest::newRow("own file kept") << QByteArray(152, 'A') << QByteArray(304, 'B') << QByteArray(304, 'B')
                                        << false;
-        QTest::newRow("own empty file kept") << QByteArray(152, 'A') << QByteArray() << QByteArray() << false;
+        // What an abandoned first run leaves holds no member and never blocks the copy.
+        QTest::newRow("own empty file replaced") << QByteArray(152, 'A') << QByteArray() << QByteArray(152, 'A')
+                                                 << true;
+        QTest::newRow("own free slots replaced") << QByteArray(152, 'A') << freeSlots << QByteArray(152, 'A')
+                                                 << true;
         QTest::newRow("own file only") << QByteArray("<none>") << QByteArray(152, 'B') << QByteArray(152, 'B')
                                        << false;
     }
@@ -83,27 +91,25 @@ private slots:
         }
         Gral gral;
         PrepareTestGral(gral);
-        MessageRecorder messages(gral);
         gral.environment.programFolder = program;
 
-        QVERIFY(PrepareDataFolder(gral, Name));
+        QVERIFY(PrepareDataFolder(gral));
         QCOMPARE(gral.environment.dataFolder, data);
         QVERIFY(QFileInfo(data).isDir());
+        const CarryOverOutcome first = CarryOverMembersFile(program + Name, data + Name, false);
+        QVERIFY(first.ok());
         QCOMPARE(Contents(data + Name), expected);
         QCOMPARE(Contents(program + Name), beside); // the original is never moved or changed
-        if (told) {
-            QCOMPARE(messages.texts(), QStringList{CarriedOverMessage(program + Name, data + Name)});
-            QCOMPARE(messages.messages()[0].style, int(StyleInformation));
-        } else {
-            QCOMPARE(messages.texts(), QStringList());
-        }
+        QCOMPARE(first.told, told ? CarriedOverMessage(program + Name, data + Name) : QString());
+        // Settled once copied, or when the user's own file has members.
+        QCOMPARE(first.settled, told || (own != "<none>" && HoldsMembers(own)));
 
-        // The next start tells nothing and copies nothing, even after the user's file changed.
+        // The next start, told what the settings remember, copies nothing even after
+        // the user's file changed (here into one without members).
         if (QFile::exists(data + Name))
             WriteFile(data + Name, "changed");
-        messages.clear();
-        QVERIFY(PrepareDataFolder(gral, Name));
-        QCOMPARE(messages.texts(), QStringList());
+        const CarryOverOutcome next = CarryOverMembersFile(program + Name, data + Name, first.settled);
+        QVERIFY(next.ok() && next.told.isEmpty());
         QCOMPARE(Contents(data + Name), QFile::exists(data + Name) ? QByteArray("changed") : QByteArray("<none>"));
         QCOMPARE(Contents(program + Name), beside);
     }
@@ -122,7 +128,8 @@ private slots:
         MessageRecorder messages(gral);
         gral.environment.programFolder = program;
         const mode_t savedMask = ::umask(022);
-        QVERIFY(PrepareDataFolder(gral, Name));
+        QVERIFY(PrepareDataFolder(gral));
+        QVERIFY(CarryOverMembersFile(program + Name, gral.environment.dataFolder + Name, false).ok());
         ::umask(savedMask);
         // The copy and the folders made for it are the owner's alone; one that was there keeps its modes.
         QCOMPARE(FileModes(gral.environment.dataFolder + Name), QFile::ReadOwner | QFile::WriteOwner);
@@ -157,10 +164,13 @@ private slots:
         PrepareTestGral(gral);
         MessageRecorder messages(gral);
         gral.environment.programFolder = env.programFolder();
-        const bool prepared = PrepareDataFolder(gral, Name);
+        const bool prepared = PrepareDataFolder(gral);
+        const QString failure =
+            prepared ? CarryOverMembersFile(env.programFolder() + Name, env.dataFolder() + Name, false).failure
+                     : messages.texts().value(0);
         SetFileSpaceLimit({});
-        QVERIFY(!prepared && messages.texts().size() == 1);
-        QVERIFY2(messages.texts()[0].startsWith(told.arg(env.path())), qPrintable(messages.texts()[0]));
+        QVERIFY(prepared ? messages.texts().isEmpty() : messages.texts().size() == 1);
+        QVERIFY2(failure.startsWith(told.arg(env.path())), qPrintable(failure));
         QCOMPARE(QDir(env.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
                  QStringList({"config", "data", "program"}));
         QVERIFY(!QFileInfo::exists(env.dataFolder() + Name));
@@ -178,7 +188,7 @@ private slots:
         PrepareTestGral(gral);
         MessageRecorder messages(gral);
         gral.environment.programFolder = program;
-        QVERIFY(!PrepareDataFolder(gral, Name));
+        QVERIFY(!PrepareDataFolder(gral));
         QCOMPARE(messages.texts(),
                  QStringList{QStringLiteral("No se pudo crear la carpeta \"%1/blocked/share/Zeltmark/Pronos/\", donde "
                                             "se guardan los datos de los integrantes.\r\rCompruebe que pueda "

@@ -25,10 +25,10 @@ bool StartListener(QProcess& process, const QString& title)
     return process.readLine().trimmed() == "listening";
 }
 
-int RunProbe(const QString& title, QByteArray* output = nullptr)
+int RunProbe(const QString& title, QByteArray* output = nullptr, const QStringList& action = {})
 {
     QProcess probe;
-    probe.start(ProbePath(), {u"probe"_qs, title});
+    probe.start(ProbePath(), QStringList{u"probe"_qs, title} + action);
     if (!probe.waitForFinished(10000)) {
         probe.kill();
         probe.waitForFinished();
@@ -64,16 +64,26 @@ private slots:
         QVERIFY(SingleInstanceServerName(title + u'!', user) != name); // punctuation still counts
     }
 
+    // A later copy's action (a window its command line named) reaches the first copy with the request.
+    void secondCopyFindsTheFirst_data()
+    {
+        QTest::addColumn<QStringList>("action");
+        QTest::addColumn<QByteArray>("heard");
+        QTest::newRow("come forward") << QStringList() << QByteArray("show-requested");
+        QTest::newRow("open the team window") << QStringList{u"equipo"_qs} << QByteArray("show-requested equipo");
+    }
     void secondCopyFindsTheFirst()
     {
+        QFETCH(QStringList, action);
+        QFETCH(QByteArray, heard);
         const QString title = TestTitle();
         QProcess first;
         QVERIFY(StartListener(first, title));
         QByteArray said;
-        QCOMPARE(RunProbe(title, &said), 10);
+        QCOMPARE(RunProbe(title, &said, action), 10);
         QVERIFY2(said.isEmpty(), said.constData()); // ends without any message
         QVERIFY(first.waitForFinished(10000));       // the first copy got the request...
-        QCOMPARE(first.readAll().trimmed(), QByteArray("show-requested"));
+        QCOMPARE(first.readAll().trimmed(), heard);
         QCOMPARE(first.exitCode(), 0);                // ...and ended on it
     }
 

@@ -39,8 +39,9 @@ endforeach()
 
 # What each edition's pages must say, and what belongs to the other edition only.
 set(pronos_says "Pronos.Demo.conf" "Pronos.hlp" "2003" "2004" "DEMO")
-set(pronos_never "Pronos-full.hlp" "1900" "Equipo")
-set(pronos-full_says "Pronos.conf" "Pronos-full.hlp" "1900" "2100" "Equipo" "Europe/Madrid" "tzdata")
+set(pronos_never "Pronos-full.hlp" "1900" "Equipo" "\\-\\-equipo" "Importar integrantes")
+set(pronos-full_says "Pronos.conf" "Pronos-full.hlp" "1900" "2100" "Equipo" "Europe/Madrid" "tzdata"
+                     "\\-\\-integrantes" "\\-\\-equipo" "Importar integrantes")
 set(pronos-full_never "Pronos.Demo.conf" "DEMO" "2003")
 find_program(GROFF groff)
 foreach(edition IN LISTS EDITIONS)
@@ -84,6 +85,14 @@ foreach(edition id class IN ZIP_LISTS EDITIONS IDS CLASSES)
       message(FATAL_ERROR "${id}.desktop lacks '${line}'")
     endif()
   endforeach()
+  # The full edition's entry offers its two windows as actions, started by their options; the DEMO's none.
+  string(FIND "${entry}" "\nActions=integrantes;equipo;\n" actions)
+  string(FIND "${entry}" "\nExec=${PREFIX}/bin/${edition} --integrantes\n" members)
+  string(FIND "${entry}" "\nExec=${PREFIX}/bin/${edition} --equipo\n" team)
+  if((edition STREQUAL "pronos-full" AND (actions EQUAL -1 OR members EQUAL -1 OR team EQUAL -1))
+     OR (NOT edition STREQUAL "pronos-full" AND NOT actions EQUAL -1))
+    message(FATAL_ERROR "${id}.desktop: its actions are not its edition's")
+  endif()
   if(DESKTOP_FILE_VALIDATE)
     execute_process(COMMAND "${DESKTOP_FILE_VALIDATE}" "${PREFIX}/share/applications/${id}.desktop"
                     RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE out)

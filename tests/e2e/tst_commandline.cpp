@@ -21,7 +21,7 @@ void TestCommandLine::answersWithoutDisplay_data()
     const QStringList help{"Uso:", "--help", "--version", "Estado de salida"};
     QTest::newRow("pronos --help") << "pronos" << "--help" << (QStringList{"Uso: pronos "} + help + demo);
     QTest::newRow("pronos --version") << "pronos" << "--version" << (QStringList{"pronos 1.0\n"} + demo);
-    QTest::newRow("pronos-full --help") << "pronos-full" << "--help" << (QStringList{"Uso: pronos-full ", "--exportar-calendario ARCHIVO"} + help + full);
+    QTest::newRow("pronos-full --help") << "pronos-full" << "--help" << (QStringList{"Uso: pronos-full ", "--exportar-calendario ARCHIVO", "--integrantes", "--equipo "} + help + full);
     QTest::newRow("pronos-full --version") << "pronos-full" << "--version" << (QStringList{"pronos-full 1.0\n"} + full);
 }
 
@@ -47,6 +47,7 @@ void TestCommandLine::answersWithoutDisplay()
     // The DEMO's answer never offers the full edition's period, nor the full edition's the DEMO's.
     QCOMPARE(output.contains("1900"), executable == "pronos-full");
     QCOMPARE(output.contains("DEMO"), executable == "pronos");
+    QCOMPARE(output.contains("--integrantes"), executable == "pronos-full" && option == "--help");
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

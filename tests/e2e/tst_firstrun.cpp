@@ -2,6 +2,7 @@
 // modal windows scripted: first run in an empty program folder, a second run
 // in the same folder, the two ways a start-up without members ends, and the
 // full edition opening on today.
+#include "ConfiguredRegion.h"
 #include "Edition.h"
 #include "MemberList.h"
 #include "MembersStartup.h"
@@ -10,6 +11,7 @@
 #include "TForm1.h"
 #include "TForm2.h"
 #include "TForm3.h"
+#include "TeamWindow.h"
 #include "TestSupport.h"
 #include "WeekChart.h"
 
@@ -20,9 +22,12 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
+#include <QUuid>
 #include <QRadioButton>
 #include <QTimeZone>
+#include <QTimer>
 #include <QTest>
 #include <cmath>
 #include <cstring>
@@ -81,6 +86,8 @@ private slots:
     void fullEditionOpensOnToday();
     void fullEditionTakesTheSystemZone();
     void membersBesideTheProgramAreCarriedOverOnce();
+    void windowOptionReachesTheRunningCopy_data();
+    void windowOptionReachesTheRunningCopy();
     void dataFolderThatCannotBeCreatedEndsTheStart();
     void firstWindowCarriesTheEditionsIdentity_data();
     void firstWindowCarriesTheEditionsIdentity();
@@ -291,21 +298,22 @@ void TestFirstRun::damagedMembersFileIsPurgedWithBackup()
 }
 
 // A members file left beside the executable by an earlier version: the first
-// start copies it into the user's data folder and says so; later starts use
-// the copy and say nothing; the original is never touched.
+// start copies it into the user's data folder and says so, and the settings
+// remember it; later starts use the copy and say nothing; the original is never touched.
 void TestFirstRun::membersBesideTheProgramAreCarriedOverOnce()
 {
     TestEnvironment env;
     const QString folder = env.programFolder();
     InstallHelpFile(folder);
-    {
-        SettingsStore store; // a configured region, so the start goes straight to the main window
-        store.setRegionLine(21);
-        store.setZoneIndex(12);
-        store.setZoneOffset(12);
-        store.setDaylightSaving(false);
-        store.setZoneText("(GMT 00:00) Hora media de Greenwich: Dublín, Edimburgo, Lisboa, Londres");
-    }
+    ConfigureRegion(); // the start goes straight to the main window
+    // Before it, a first run from an installation with nothing beside it, abandoned in the
+    // members window, leaves an empty members file: it must not block the copy.
+    const QString system = env.path() + "/usr/bin/";
+    QVERIFY(QDir().mkpath(system));
+    InstallHelpFile(system);
+    ScriptedStart abandoned;
+    QVERIFY(!StartPronos(abandoned.gral, OptionsFor(system)));
+    QCOMPARE(QFile(env.dataFolder() + "Fechas.dat").size(), qint64(0));
     const QByteArray record = RawMemberRecord(29346, "PEREZ ANA"); // born 5 May 1980
     {
         QFile beside(folder + "Fechas.dat");
@@ -327,8 +335,60 @@ void TestFirstRun::membersBesideTheProgramAreCarriedOverOnce()
         QVERIFY(copy.open(QIODevice::ReadOnly));
         QCOMPARE(copy.readAll(), record);
         QCOMPARE(QFile(folder + "Fechas.dat").size(), qint64(152));
+        QVERIFY(SettingsStore().membersCarriedOver());
         main->close();
     }
+}
+
+// The full edition runs here; the built `pronos-full --integrantes` or
+// `--equipo` started meanwhile hands its option over and ends, and this copy
+// opens that window from its menu.
+void TestFirstRun::windowOptionReachesTheRunningCopy_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("opened");
+    QTest::newRow("members window") << "--integrantes" << "TForm2";
+    QTest::newRow("team window") << "--equipo" << "TeamWindow";
+}
+
+void TestFirstRun::windowOptionReachesTheRunningCopy()
+{
+    QFETCH(QString, option);
+    QFETCH(QString, opened);
+    UseEdition(FullEdition());
+    TestEnvironment env;
+    const QString folder = env.programFolder();
+    QVERIFY(QFile::copy(QStringLiteral(PRONOS_PROGRAM_DIR "/Pronos-full.hlp"), folder + "Pronos-full.hlp"));
+    ConfigureRegion();
+    QVERIFY(QDir().mkpath(env.dataFolder()));
+    QFile members(env.dataFolder() + "Fechas.dat");
+    QVERIFY(members.open(QIODevice::WriteOnly) && members.write(RawMemberRecord(29346, "PEREZ ANA")) == 152);
+    members.close();
+    // A user of its own, so no running copy of the program is ever reached.
+    const QByteArray savedUser = qgetenv("USER");
+    qputenv("USER", QUuid::createUuid().toByteArray(QUuid::Id128));
+    const auto restoreUser = qScopeGuard([&savedUser] { qputenv("USER", savedUser); });
+    ScriptedStart start;
+    QString shown; // the window the request opened here
+    start.modal.push([&shown](QDialog& window) { shown = window.metaObject()->className(); return 0; });
+    QProcess second; // waited for in this copy's event loop, which answers it
+    QTimer::singleShot(0, [&] {
+        second.start(QStringLiteral(PRONOS_PROGRAM_DIR "/pronos-full"), {option});
+        (void)QTest::qWaitFor([&] {
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (qobject_cast<TeamWindow*>(top) && top->isVisible())
+                    shown = "TeamWindow";
+            return second.state() == QProcess::NotRunning && !shown.isEmpty();
+        }, 10000);
+        QApplication::closeAllWindows();
+        QCoreApplication::quit();
+    });
+    StartupOptions options = OptionsFor(folder);
+    options.singleInstance = true;
+    QCOMPARE(RunPronosOnPlatform(*qApp, start.gral, options), 0);
+    UseEdition(DemoEdition());
+    QCOMPARE(second.exitCode(), 0);
+    QCOMPARE(shown, opened);
 }
 
 void TestFirstRun::dataFolderThatCannotBeCreatedEndsTheStart()

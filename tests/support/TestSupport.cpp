@@ -118,7 +118,7 @@ void PrepareTestGral(Gral& gral, const QString& pattern)
     gral.platform.openUrl = [](const QString&) {};
     gral.platform.hasDefaultPrinter = [] { return false; };
     gral.platform.choosePdfFile = [](const QString&, const QString&) { return QString(); };
-    gral.platform.chooseOpenFile = [](const QString&, const QString&, const QString&) { return QString(); };
+    gral.platform.chooseOpenFile = [](const QString&, const QString&, const QString&, bool) { return QString(); };
     gral.platform.chooseSaveFile = [](const QString&, const QString&, const QString&) { return QString(); };
     if (!gral.platform.runModal)
         gral.platform.runModal = [](QDialog& window) {

@@ -1,6 +1,7 @@
 // The roster sheet in the full edition's main window: "Importar desde planilla
 // (CSV)..." through the preview window, driven by its controls and keys, and
-// "Exportar a planilla (CSV)...".
+// "Exportar a planilla (CSV)..."; and "Importar integrantes...", the members of
+// another members file.
 #include "Edition.h"
 #include "FileAccess.h"
 #include "MainWindowFixture.h"
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
+#include <cmath>
 
 namespace {
 
@@ -38,6 +40,8 @@ private slots:
     void fullDiskDuringImportKeepsMembers();
     void longSheetShowsProgress();
     void exportWritesTheSheet();
+    void importsAnotherMembersFile_data();
+    void importsAnotherMembersFile();
 
 private:
     QString membersPath() const { return gral_->environment.dataFolder + MembersFileName; }
@@ -64,7 +68,7 @@ void TestRosterWindow::cleanup()
 
 void TestRosterWindow::chooseSheet(const QString& path)
 {
-    gral_->platform.chooseOpenFile = [path](const QString& title, const QString&, const QString& filter) {
+    gral_->platform.chooseOpenFile = [path](const QString& title, const QString&, const QString& filter, bool) {
         return title == u"Importar desde planilla (CSV)" && filter.contains(u"*.csv") ? path : QString();
     };
 }
@@ -235,6 +239,50 @@ void TestRosterWindow::exportWritesTheSheet()
     QCOMPARE(messages_->texts().last(),
              u"El archivo \"%1.csv\" ya existe.\r¿Desea reemplazarlo?"_qs.arg(QDir::toNativeSeparators(chosen)));
     QCOMPARE(ReadBytes(chosen + u".csv"_qs), QByteArray("kept"));
+}
+
+// An earlier installation's file under ~/.local/bin, where the dialog starts
+// (hidden folders shown): its members counted and its damaged records told in
+// the question; OK adds the missing ones after a backup, Cancel nothing.
+void TestRosterWindow::importsAnotherMembersFile_data()
+{
+    QTest::addColumn<QByteArray>("earlier");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QStringList>("told"); // the start of each message
+    QTest::addColumn<int>("members");      // in the main window afterwards
+    const MemberRecord notADate{std::nan(""), u"RUIZ EVA"_qs, {}};
+    const QByteArray three = Records({{Day(1980, 5, 5), u"PEREZ ANA"_qs, {}}, {Day(1985, 6, 15), u"ACUÑA MARCOS"_qs, {}},
+                                      FreeSlotRecord(), notADate, {Day(1990, 2, 1), u"GOMEZ LUIS"_qs, {}}}) + "cut off";
+    const QString asked = u"El archivo \"%1\" tiene 3 integrantes.\r\r2 registros están dañados y no se importarán."_qs;
+    QTest::newRow("OK") << three << int(ResultOk)
+                        << QStringList{asked, u"Se agregaron 2 integrantes. 1 ya estaba entre los integrantes."_qs} << 3;
+    QTest::newRow("Cancel") << three << int(ResultCancel) << QStringList{asked} << 1;
+    QTest::newRow("damaged only") << Records({notADate}) << 0
+                                  << QStringList{u"No se puede importar \"%1\".\r\rNo tiene ningún integrante.\r\rUn registro"_qs} << 1;
+}
+
+void TestRosterWindow::importsAnotherMembersFile()
+{
+    QFETCH(QByteArray, earlier);
+    QFETCH(int, answer);
+    QFETCH(QStringList, told);
+    QFETCH(int, members);
+    const QByteArray savedHome = qgetenv("HOME");
+    qputenv("HOME", QFile::encodeName(env_->path()));
+    const auto restoreHome = qScopeGuard([&savedHome] { qputenv("HOME", savedHome); });
+    const QString earlierFile = env_->path() + u"/.local/bin/Fechas.dat"_qs;
+    QVERIFY(QDir().mkpath(env_->path() + u"/.local/bin"_qs) && WriteBytes(earlierFile, earlier));
+    gral_->platform.chooseOpenFile = [](const QString& title, const QString& start, const QString& filter, bool hidden) {
+        return title == u"Importar integrantes" && filter.contains(u"Fechas.dat") && hidden ? start : QString();
+    };
+    messages_->answerNext(answer);
+    window_->findChild<QAction*>("Importar1")->trigger();
+    QCOMPARE(messages_->texts().size(), told.size());
+    for (qsizetype i = 0; i < told.size(); ++i)
+        QVERIFY2(messages_->texts()[i].startsWith(told[i].arg(earlierFile)), qPrintable(messages_->texts()[i]));
+    QCOMPARE(window_->Combo1->count(), members);
+    QCOMPARE(ReadBytes(membersPath() + MembersBackupSuffix), members > 1 ? oldBytes_ : QByteArray());
+    QCOMPARE(ReadBytes(membersPath()).size(), oldBytes_.size() * members);
 }
 
 QTEST_MAIN(TestRosterWindow)

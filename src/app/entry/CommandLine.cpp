@@ -28,6 +28,12 @@ std::vector<std::pair<QString, QString>> Options(const Edition& edition)
         {QStringLiteral("--help"), QStringLiteral("muestra esta ayuda y termina")},
         {QStringLiteral("--version"), QStringLiteral("muestra la versión y termina")},
     };
+    if (edition.windowOptions) {
+        options.emplace_back(QStringLiteral("--integrantes"),
+                             QStringLiteral("abre la Gestión de Integrantes (en la copia ya abierta, si la hay)"));
+        options.emplace_back(QStringLiteral("--equipo"),
+                             QStringLiteral("abre la ventana Equipo (en la copia ya abierta, si la hay)"));
+    }
     if (edition.calendarExport)
         options.emplace_back(QStringLiteral("--exportar-calendario ARCHIVO"),
                              QStringLiteral("escribe las tendencias como archivo iCalendar, sin ventana:\n"
@@ -69,6 +75,16 @@ std::optional<QString> CommandLineAnswer(const QStringList& arguments, const Edi
     if (options.contains(QStringLiteral("--version")))
         return VersionText(program, edition);
     return std::nullopt;
+}
+
+QString WindowOption(const QStringList& arguments, const Edition& edition)
+{
+    if (!edition.windowOptions)
+        return {};
+    for (const QString& word : {QStringLiteral("integrantes"), QStringLiteral("equipo")})
+        if (arguments.mid(1).contains(QStringLiteral("--") + word))
+            return word;
+    return {};
 }
 
 std::optional<int> AnswerCommandLine(int argc, char* argv[], const Edition& edition)

@@ -12,6 +12,12 @@
 // first), or nothing when neither is asked for.
 std::optional<QString> CommandLineAnswer(const QStringList& arguments, const Edition& edition);
 
+// The window the command line asks for (`--integrantes`: "integrantes", the
+// members window; `--equipo`: "equipo", the team window) in an edition with
+// window options; empty otherwise. The word is also the request handed to a
+// running copy.
+QString WindowOption(const QStringList& arguments, const Edition& edition);
+
 // Prints that answer on the standard output; returns the exit code (0) when
 // there was one, so main() ends at once.
 std::optional<int> AnswerCommandLine(int argc, char* argv[], const Edition& edition);

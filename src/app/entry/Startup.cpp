@@ -13,6 +13,7 @@
 #include "TFAviso.h"
 #include "TForm1.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QPointer>
@@ -42,6 +43,18 @@ void UseEditionIdentity()
     QGuiApplication::setDesktopFileName(CurrentEdition().desktopFileName);
 }
 
+// Opens the window a command line named ("integrantes", "equipo") from the main
+// window's menu, as the user would; not while another window waits for an
+// answer, which is only brought forward.
+void OpenNamedWindow(TForm1* main, const QString& window)
+{
+    if (!main || QApplication::activeModalWidget())
+        return;
+    QAction* entry = window == u"integrantes" ? main->Archiv6 : window == u"equipo" ? main->Equipo1 : nullptr;
+    if (entry)
+        entry->trigger();
+}
+
 } // namespace
 
 std::unique_ptr<TForm1> StartPronos(Gral& gral, const StartupOptions& options)
@@ -49,7 +62,7 @@ std::unique_ptr<TForm1> StartPronos(Gral& gral, const StartupOptions& options)
     UseEditionIdentity();
 
     // 1. Only one copy runs: a second one asks the first to show itself and ends.
-    if (options.singleInstance && SingleInstance::AskRunningCopyToShow(CurrentEdition().applicationTitle))
+    if (options.singleInstance && SingleInstance::AskRunningCopyToShow(CurrentEdition().applicationTitle, 2000, options.window))
         return nullptr;
 
     // 2. The short-date pattern must write day and month with two digits and the year with four:
@@ -72,7 +85,7 @@ std::unique_ptr<TForm1> StartPronos(Gral& gral, const StartupOptions& options)
     gral.calendar.coveredPeriod = CurrentEdition().period(options.today.value_or(today));
     gral.environment.programFolder = WithTrailingSeparator(
         options.programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : options.programFolder);
-    if (!PrepareDataFolder(gral, MembersFileName))
+    if (!PrepareDataFolder(gral) || !CarryOverOldMembers(gral))
         return nullptr;
     gral.calendar.signCalendar.clear();
     gral.calendar.dateIndex.clear();
@@ -121,12 +134,16 @@ int RunPronosOnPlatform(QApplication& app, Gral& gral, const StartupOptions& opt
     // Answer later copies from the very start, so that one started while the
     // first-run windows are open brings those forward instead of running too.
     SingleInstance instance(CurrentEdition().applicationTitle);
-    if (options.singleInstance && instance.anotherIsRunning())
+    if (options.singleInstance && instance.anotherIsRunning(2000, options.window))
         return 0;
     instance.listen();
-    QPointer<QWidget> front;
-    QObject::connect(&instance, &SingleInstance::showRequested, &app, [&front] {
+    QPointer<TForm1> front;
+    QObject::connect(&instance, &SingleInstance::showRequested, &app, [&front](const QString& window) {
         ShowAndRaise(front ? front.data() : QApplication::activeModalWidget());
+        // From the event loop, once the request's connection is answered.
+        if (front && !window.isEmpty())
+            QMetaObject::invokeMethod(front.data(), [&front, window] { OpenNamedWindow(front, window); },
+                                      Qt::QueuedConnection);
     });
 
     StartupOptions rest = options;
@@ -136,5 +153,8 @@ int RunPronosOnPlatform(QApplication& app, Gral& gral, const StartupOptions& opt
         return StartupFailedExitCode;
     front = mainWindow.get();
     mainWindow->show();
+    if (!options.window.isEmpty())
+        QMetaObject::invokeMethod(mainWindow.get(), [&front, &options] { OpenNamedWindow(front, options.window); },
+                                  Qt::QueuedConnection);
     return app.exec();
 }

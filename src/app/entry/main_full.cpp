@@ -21,5 +21,7 @@ int main(int argc, char* argv[])
     }
     QApplication app(argc, argv);
     Gral gral;
-    return RunPronos(app, gral);
+    StartupOptions options;
+    options.window = WindowOption(QCoreApplication::arguments(), FullEdition());
+    return RunPronos(app, gral, options);
 }

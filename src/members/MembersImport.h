@@ -1,0 +1,26 @@
+#pragma once
+// The members of another members file ("Fechas.dat" of an earlier
+// installation), read with this file's own record layout, to be added to the
+// user's file through AddMembersToFile.
+#include "DatePattern.h"
+#include "MemberRecord.h"
+
+#include <QList>
+#include <QString>
+
+struct MembersFileReading {
+    QList<MemberRecord> members; // the live members, in file order
+    int damaged = 0;             // records that can't be a member: a birth date the program can't show, a cut-off tail
+    QString failure;             // why the file can't be read (Spanish); empty when it was
+
+    bool ok() const { return failure.isEmpty(); }
+};
+
+// Reads the members of the file at `path`; their birth dates must be ones
+// `pattern` writes and reads back, as the members file's own loading demands.
+MembersFileReading ReadMembersToImport(const QString& path, const DatePattern& pattern);
+
+// Where the file dialog starts: the members file an earlier installation kept
+// beside its executable under `home` (`cmake --install --prefix ~/.local`)
+// when there is one, else `home`.
+QString EarlierMembersFile(const QString& home);
