@@ -3,6 +3,7 @@
 // and their texts, the orders, opening a member in the main window, the date
 // checks, following changes, the keyboard, screen-reader words and printing.
 #include "DatePicker.h"
+#include "PdfText.h"
 #include "Edition.h"
 #include "HelpContext.h"
 #include "PrintTendencies.h"
@@ -620,20 +621,11 @@ void TestTeamWindow::printsToPdfOnSeveralPages()
     QVERIFY(pages.last().contains(QString("Hoja %1 de %1").arg(pages.size())));
     QVERIFY(pages.first().contains(QString("Hoja 1 de %1").arg(pages.size())));
     // Every word at least 28 points (10 mm) inside the landscape page; the legend's names stand apart.
-    QProcess boxes;
-    boxes.start(pdftotext, {"-bbox", path + ".pdf", "-"});
-    QVERIFY(boxes.waitForFinished(30000));
-    const QString html = QString::fromUtf8(boxes.readAllStandardOutput());
-    const QRegularExpressionMatch page = QRegularExpression(R"re(<page width="([\d.]+)" height="([\d.]+)")re").match(html);
-    const double width = page.captured(1).toDouble(), height = page.captured(2).toDouble();
-    QVERIFY(width > height);
-    const QRegularExpression word(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)<)re");
+    const QString boxes = PdfWordBoxes(path + ".pdf");
+    const QRegularExpressionMatch page = QRegularExpression(R"re(<page width="([\d.]+)" height="([\d.]+)")re").match(boxes);
+    QVERIFY(page.captured(1).toDouble() > page.captured(2).toDouble());
     int words = 0;
-    for (const QRegularExpressionMatch& m : word.globalMatch(html)) {
-        QVERIFY2(m.captured(1).toDouble() >= 28 && m.captured(2).toDouble() >= 28 && m.captured(3).toDouble() <= width - 28
-                     && m.captured(4).toDouble() <= height - 28, qPrintable(m.captured(0)));
-        ++words;
-    }
+    QCOMPARE(WordsNearEdge(boxes, 28, &words), QStringList());
     QVERIFY(words > 60 * 3 && pages.first().contains(QRegularExpression("Complicada +")));
     // A cancelled choice of file prints nothing more.
     messages_->answerNext(ResultCancel);
