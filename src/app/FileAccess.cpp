@@ -145,3 +145,18 @@ bool WriteNewFile(const QString& path, const QByteArray& bytes, QString& error)
 }
 
 void SetFileSpaceLimit(FileSpaceLimit limit) { SpaceLimit() = std::move(limit); }
+
+std::optional<QByteArray> ReadWholeFile(const QString& path, QString& error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = FileErrorText(file);
+        return std::nullopt;
+    }
+    QByteArray bytes = file.readAll();
+    if (bytes.size() != file.size()) {
+        error = FileErrorText(file);
+        return std::nullopt;
+    }
+    return bytes;
+}

@@ -10,12 +10,17 @@
 #include <QFileDevice>
 #include <QString>
 #include <functional>
+#include <optional>
 
 // The Spanish text of a system error number (errno); empty when unknown.
 QString SystemErrorText(int errorNumber);
 
 // The Spanish text of the last failure of `file`.
 QString FileErrorText(const QFileDevice& file);
+
+// The whole of the file at `path`, or nothing with the Spanish reason in
+// `error` (a read that comes short of the file's size is a failure too).
+std::optional<QByteArray> ReadWholeFile(const QString& path, QString& error);
 
 // Writes all of `bytes` at the device's position, going on after a short
 // write until every byte is written or the system refuses one (a full disk

@@ -48,18 +48,8 @@ MembersBackupResult BackUpMembersFile(const QString& membersPath)
     const int number = existing.isEmpty() ? 0 : existing.front() + 1;
     result.backupPath = MembersBackupPath(membersPath, number);
 
-    QFile source(membersPath);
-    if (!source.open(QIODevice::ReadOnly)) {
-        result.error = FileErrorText(source);
-        return result;
-    }
-    const QByteArray bytes = source.readAll();
-    if (bytes.size() != source.size()) {
-        result.error = FileErrorText(source);
-        return result;
-    }
-    source.close();
-    if (!WriteNewFile(result.backupPath, bytes, result.error))
+    const std::optional<QByteArray> bytes = ReadWholeFile(membersPath, result.error);
+    if (!bytes || !WriteNewFile(result.backupPath, *bytes, result.error))
         return result;
     if (SameFile(result.backupPath, membersPath)) {
         result.error = QStringLiteral("La copia y el archivo de integrantes son el mismo archivo.");

@@ -11,16 +11,6 @@ namespace {
 
 QString NativePath(const QString& path) { return QDir::toNativeSeparators(path); }
 
-std::optional<QByteArray> ReadWhole(QFile& file)
-{
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QByteArray bytes = file.readAll();
-    if (bytes.size() != file.size())
-        return std::nullopt;
-    return bytes;
-}
-
 } // namespace
 
 bool HoldsMembers(const QByteArray& fileBytes)
@@ -43,8 +33,8 @@ CarryOverOutcome CarryOverMembersFile(const QString& beside, const QString& own,
         // read is told by the members step, which can't use it either.
         if (ownInfo.isSymLink() || !ownInfo.isFile())
             return out;
-        QFile ownFile(own);
-        const std::optional<QByteArray> ownBytes = ReadWhole(ownFile);
+        QString unread;
+        const std::optional<QByteArray> ownBytes = ReadWholeFile(own, unread);
         if (!ownBytes)
             return out;
         if (HoldsMembers(*ownBytes)) {
@@ -54,12 +44,12 @@ CarryOverOutcome CarryOverMembersFile(const QString& beside, const QString& own,
     }
     if (!QFileInfo(beside).isFile())
         return out;
-    QFile source(beside);
-    const std::optional<QByteArray> bytes = ReadWhole(source);
+    QString unread;
+    const std::optional<QByteArray> bytes = ReadWholeFile(beside, unread);
     if (!bytes) {
         out.failure = QStringLiteral("No se pudo leer el archivo de integrantes \"%1\", guardado junto al programa."
                                      "\r\r%2")
-                          .arg(NativePath(beside), FileErrorText(source));
+                          .arg(NativePath(beside), unread);
         return out;
     }
     if (!HoldsMembers(*bytes))

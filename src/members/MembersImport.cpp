@@ -25,16 +25,10 @@ MembersFileReading ReadMembersToImport(const QString& path, const DatePattern& p
         out.failure = QStringLiteral("Es demasiado grande para ser un archivo de integrantes.");
         return out;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        out.failure = FileErrorText(file);
+    const std::optional<QByteArray> read = ReadWholeFile(path, out.failure);
+    if (!read)
         return out;
-    }
-    const QByteArray bytes = file.readAll();
-    if (bytes.size() != file.size()) {
-        out.failure = FileErrorText(file);
-        return out;
-    }
+    const QByteArray& bytes = *read;
     const qsizetype whole = bytes.size() / MemberRecordSize;
     for (qsizetype i = 0; i < whole; ++i) {
         const MemberRecord record = DecodeMemberRecord(bytes.constData() + i * MemberRecordSize);
