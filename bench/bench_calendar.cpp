@@ -2,12 +2,12 @@
 // of region (the DEMO's two years from carried data, a full-edition window of
 // two years from the lunar theory), the theory itself, the lookup a chart
 // click makes, the day lookup of every drawing and the date fields of a build.
-#include "CalendarWindow.h"
-#include "DatePattern.h"
-#include "DayNumber.h"
-#include "SignCalendar.h"
-#include "SignChanges.h"
-#include "ZoneShift.h"
+#include "calendar/CalendarWindow.h"
+#include "core/DatePattern.h"
+#include "core/DayNumber.h"
+#include "calendar/SignCalendar.h"
+#include "calendar/SignChanges.h"
+#include "calendar/ZoneShift.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,9 +1,9 @@
 // Speed of the calendar export (full edition): the team of 60 over 31 days in
 // Europe/Madrid — the events planned, the iCalendar text composed by libical
 // and the file written through its temporary file — within 1 s.
-#include "CalendarExport.h"
-#include "Edition.h"
-#include "ICalendarFile.h"
+#include "export/CalendarExport.h"
+#include "core/Edition.h"
+#include "export/ICalendarFile.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>

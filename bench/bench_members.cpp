@@ -1,6 +1,6 @@
 // LoadMemberList over a members file of 10,000 records (target: 20 ms or less).
-#include "MemberList.h"
-#include "MembersFile.h"
+#include "members/MemberList.h"
+#include "members/MembersFile.h"
 
 #include <QDate>
 #include <QTemporaryDir>

@@ -1,12 +1,12 @@
 // The roster sheet's import at its largest expected size: 5,000 rows read,
 // previewed and added to a members file of 1,000 members (target: 1 s or
 // less for the whole), and the preview window built on them.
-#include "AddMembers.h"
-#include "CsvTable.h"
-#include "DayNumber.h"
-#include "MemberRecord.h"
-#include "RosterImportWindow.h"
-#include "RosterPreview.h"
+#include "members/AddMembers.h"
+#include "members/CsvTable.h"
+#include "core/DayNumber.h"
+#include "members/MemberRecord.h"
+#include "members/RosterImportWindow.h"
+#include "members/RosterPreview.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,15 +1,15 @@
 // Speed of the team window (full edition) with 60 members: the grid computed
 // and painted for the shown day, and the window opened anew on a day of
 // another year, which moves the calendar's window first.
-#include "DemoSetup.h"
-#include "DesktopPlatform.h"
-#include "Edition.h"
-#include "MembersStartup.h"
-#include "SignCalendar.h"
-#include "SystemDateFormat.h"
-#include "TeamGrid.h"
-#include "TeamGridView.h"
-#include "TeamWindow.h"
+#include "pronos-snapshot/DemoSetup.h"
+#include "platform/DesktopPlatform.h"
+#include "core/Edition.h"
+#include "members/MembersStartup.h"
+#include "calendar/SignCalendar.h"
+#include "platform/SystemDateFormat.h"
+#include "tendencies/TeamGrid.h"
+#include "tendencies/TeamGridView.h"
+#include "tendencies/TeamWindow.h"
 
 #include <QApplication>
 #include <QDir>

@@ -6,16 +6,16 @@
 //
 // `bench_tendencies --probe pronos|full|empty` is the started process: it
 // builds the window, shows it, lets it paint once and ends.
-#include "DemoSetup.h"
-#include "DesktopPlatform.h"
-#include "Edition.h"
-#include "MembersStartup.h"
-#include "ProgramMessage.h"
-#include "SignCalendar.h"
-#include "SystemDateFormat.h"
-#include "TForm1.h"
-#include "WeekChart.h"
-#include "WeekLayout.h"
+#include "pronos-snapshot/DemoSetup.h"
+#include "platform/DesktopPlatform.h"
+#include "core/Edition.h"
+#include "members/MembersStartup.h"
+#include "app/ProgramMessage.h"
+#include "calendar/SignCalendar.h"
+#include "platform/SystemDateFormat.h"
+#include "tendencies/TForm1.h"
+#include "tendencies/WeekChart.h"
+#include "tendencies/WeekLayout.h"
 
 #include <QApplication>
 #include <QDateEdit>

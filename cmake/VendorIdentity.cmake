@@ -21,4 +21,4 @@ set(PRONOS_FULL_ID "${PRONOS_VENDOR_ID}.pronosfull")
 set(PRONOS_DEMO_WINDOW_CLASS "Pronos-DEMO")
 set(PRONOS_FULL_WINDOW_CLASS "Pronos")
 
-configure_file(${CMAKE_CURRENT_LIST_DIR}/VendorIdentity.h.in ${CMAKE_BINARY_DIR}/generated/VendorIdentity.h @ONLY)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/VendorIdentity.h.in ${CMAKE_BINARY_DIR}/generated/core/VendorIdentity.h @ONLY)

@@ -10,13 +10,13 @@
 //   pronos-calendar --table                      the carried sign-change table, as C++ rows
 // Anything else (an unknown, repeated or contradicting option, a stray word)
 // is refused with exit code 2 and the usage.
-#include "CalendarWindow.h"
-#include "DatePattern.h"
-#include "DayNumber.h"
-#include "LunarTheory.h"
-#include "SignCalendar.h"
-#include "SignChanges.h"
-#include "TimeZoneNames.h"
+#include "calendar/CalendarWindow.h"
+#include "core/DatePattern.h"
+#include "core/DayNumber.h"
+#include "calendar/LunarTheory.h"
+#include "calendar/SignCalendar.h"
+#include "calendar/SignChanges.h"
+#include "platform/TimeZoneNames.h"
 
 #include <QCoreApplication>
 #include <QCommandLineParser>

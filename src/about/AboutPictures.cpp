@@ -1,7 +1,7 @@
-#include "AboutPictures.h"
-#include "Colour.h"
-#include "QtColour.h"
-#include "ScaledPicture.h"
+#include "about/AboutPictures.h"
+#include "core/Colour.h"
+#include "widgets/QtColour.h"
+#include "widgets/ScaledPicture.h"
 
 #include <QFont>
 #include <QLinearGradient>

@@ -1,4 +1,4 @@
-#include "AboutTexts.h"
+#include "about/AboutTexts.h"
 
 #include <QByteArray>
 

@@ -1,10 +1,10 @@
-#include "TForm7.h"
-#include "HelpContext.h"
-#include "AboutPictures.h"
-#include "AboutTexts.h"
-#include "Edition.h"
-#include "KeyboardChoice.h"
-#include "WindowKit.h"
+#include "about/TForm7.h"
+#include "help/HelpContext.h"
+#include "about/AboutPictures.h"
+#include "about/AboutTexts.h"
+#include "core/Edition.h"
+#include "widgets/KeyboardChoice.h"
+#include "widgets/WindowKit.h"
 
 #include <QEvent>
 #include <QFrame>

@@ -1,8 +1,8 @@
 #pragma once
 // The About window: the program's picture, four lines of product
 // information, two linked pictures that open web sites, and "Aceptar".
-#include "Gral.h"
-#include "VendorIdentity.h"
+#include "app/Gral.h"
+#include "core/VendorIdentity.h"
 
 #include <QDialog>
 

@@ -1,4 +1,4 @@
-#include "ProgramMessage.h"
+#include "app/ProgramMessage.h"
 
 #include <QDir>
 #include <QFileInfo>

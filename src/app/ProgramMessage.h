@@ -1,5 +1,5 @@
 #pragma once
-#include "Gral.h"
+#include "app/Gral.h"
 
 
 // The caption of every message box.

@@ -1,5 +1,5 @@
-#include "TFAviso.h"
-#include "WindowKit.h"
+#include "app/TFAviso.h"
+#include "widgets/WindowKit.h"
 
 #include <QEvent>
 #include <QFontDatabase>
@@ -7,7 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include "SystemDateFormat.h"
+#include "platform/SystemDateFormat.h"
 
 QStringList NoticeLines(double today, const DateNames& names)
 {

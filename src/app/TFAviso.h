@@ -2,8 +2,8 @@
 // The notice shown at start-up when the system's short-date pattern is not
 // 10 characters long: what the program needs and how to set it. Closing it
 // ends the program (the caller does that).
-#include "DatePattern.h"
-#include "Gral.h"
+#include "core/DatePattern.h"
+#include "app/Gral.h"
 
 #include <QDialog>
 #include <QStringList>

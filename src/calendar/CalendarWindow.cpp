@@ -1,5 +1,5 @@
-#include "CalendarWindow.h"
-#include "SignCalendar.h"
+#include "calendar/CalendarWindow.h"
+#include "calendar/SignCalendar.h"
 
 #include <QDate>
 #include <algorithm>

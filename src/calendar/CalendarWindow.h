@@ -4,7 +4,7 @@
 // milliseconds to compute and shift, two centuries would take the better part
 // of a second. The window moves when a day outside it is asked for. A period
 // of at most two years (the DEMO's) is always held whole.
-#include "Gral.h"
+#include "app/Gral.h"
 
 struct CalendarYears {
     int first = 0;

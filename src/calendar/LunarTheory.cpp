@@ -1,4 +1,4 @@
-#include "LunarTheory.h"
+#include "calendar/LunarTheory.h"
 
 #include <array>
 #include <cmath>

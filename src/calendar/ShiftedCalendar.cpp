@@ -1,11 +1,11 @@
 // The region's calendar: the base calendar (UTC-12) moved by ZoneOffset whole
 // hours, a change that passes midnight carried into the next day.
-#include "CalendarWindow.h"
-#include "ProgramMessage.h"
-#include "SignCalendar.h"
-#include "SignRowText.h"
-#include "YearTable.h"
-#include "ZoneShift.h"
+#include "calendar/CalendarWindow.h"
+#include "app/ProgramMessage.h"
+#include "calendar/SignCalendar.h"
+#include "calendar/SignRowText.h"
+#include "calendar/YearTable.h"
+#include "calendar/ZoneShift.h"
 
 #include <QDate>
 #include <algorithm>

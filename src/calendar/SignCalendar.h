@@ -4,7 +4,7 @@
 //   "dd/MM/yyyy hh:nn hh:nn ss"  (date with the short-date pattern read at start)
 // The base calendar is stated in the fixed zone UTC-12; the shifted calendar
 // (Gral::calendar) is the one every other part of the program reads.
-#include "Gral.h"
+#include "app/Gral.h"
 
 #include <optional>
 

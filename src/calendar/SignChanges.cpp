@@ -1,6 +1,6 @@
-#include "SignChanges.h"
-#include "DayNumber.h"
-#include "LunarTheory.h"
+#include "calendar/SignChanges.h"
+#include "core/DayNumber.h"
+#include "calendar/LunarTheory.h"
 
 #include <cmath>
 
@@ -114,7 +114,7 @@ const std::vector<SignChange>& CalendarSignChanges()
 {
     // {jdUT, base-zone day number, base-zone minute, new sign}
     static const std::vector<SignChange> changes = {
-#include "SignChangeTable.inc"
+#include "calendar/SignChangeTable.inc"
     };
     return changes;
 }

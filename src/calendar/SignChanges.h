@@ -1,7 +1,7 @@
 #pragma once
 // The instants at which the Moon enters a new tropical sign, and their place
 // in the calendar's base zone (UTC-12) to the minute.
-#include "DayNumber.h"
+#include "core/DayNumber.h"
 
 #include <vector>
 

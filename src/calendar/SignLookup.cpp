@@ -1,9 +1,9 @@
 // Reading the region's calendar: a row by number, the row of a date and time,
 // the next date's text.
-#include "CalendarWindow.h"
-#include "DatePattern.h"
-#include "SignCalendar.h"
-#include "SignRowText.h"
+#include "calendar/CalendarWindow.h"
+#include "core/DatePattern.h"
+#include "calendar/SignCalendar.h"
+#include "calendar/SignRowText.h"
 
 #include <cmath>
 

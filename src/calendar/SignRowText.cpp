@@ -1,4 +1,4 @@
-#include "SignRowText.h"
+#include "calendar/SignRowText.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "YearTable.h"
-#include "DatePattern.h"
-#include "DayNumber.h"
-#include "LunarTheory.h"
-#include "SignCalendar.h"
-#include "SignRowText.h"
+#include "calendar/YearTable.h"
+#include "core/DatePattern.h"
+#include "core/DayNumber.h"
+#include "calendar/LunarTheory.h"
+#include "calendar/SignCalendar.h"
+#include "calendar/SignRowText.h"
 
 #include <QDate>
 

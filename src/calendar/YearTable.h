@@ -1,7 +1,7 @@
 #pragma once
 // The stored form of one calendar year and its expansion into lines.
-#include "Gral.h"
-#include "SignChanges.h"
+#include "app/Gral.h"
+#include "calendar/SignChanges.h"
 
 #include <QStringList>
 #include <array>

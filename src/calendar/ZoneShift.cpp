@@ -1,9 +1,9 @@
-#include "ZoneShift.h"
-#include "DatePattern.h"
-#include "DayNumber.h"
-#include "Gral.h"
-#include "ProgramMessage.h"
-#include "SignRowText.h"
+#include "calendar/ZoneShift.h"
+#include "core/DatePattern.h"
+#include "core/DayNumber.h"
+#include "app/Gral.h"
+#include "app/ProgramMessage.h"
+#include "calendar/SignRowText.h"
 
 #include <QDateTime>
 

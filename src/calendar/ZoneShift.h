@@ -21,7 +21,7 @@
 //   one row, the sign held across the gap.
 // - a clock set back by most of a day, so that two changes land on one date:
 //   the date shows the later one.
-#include "SignChanges.h"
+#include "calendar/SignChanges.h"
 
 #include <QStringList>
 #include <QTimeZone>

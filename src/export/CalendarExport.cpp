@@ -1,8 +1,8 @@
-#include "CalendarExport.h"
-#include "DayNumber.h"
-#include "SignChanges.h"
-#include "TendencyRule.h"
-#include "ZoneShift.h"
+#include "export/CalendarExport.h"
+#include "core/DayNumber.h"
+#include "calendar/SignChanges.h"
+#include "tendencies/TendencyRule.h"
+#include "calendar/ZoneShift.h"
 
 #include <QRegularExpression>
 #include <cmath>

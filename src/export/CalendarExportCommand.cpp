@@ -1,13 +1,13 @@
-#include "CalendarExportCommand.h"
-#include "DataFolder.h"
-#include "DayNumber.h"
-#include "DisplayTexts.h"
-#include "Edition.h"
-#include "ICalendarFile.h"
-#include "MemberRecord.h"
-#include "MembersFile.h"
-#include "SettingsStore.h"
-#include "ZoneChoice.h"
+#include "export/CalendarExportCommand.h"
+#include "platform/DataFolder.h"
+#include "core/DayNumber.h"
+#include "core/DisplayTexts.h"
+#include "core/Edition.h"
+#include "export/ICalendarFile.h"
+#include "members/MemberRecord.h"
+#include "members/MembersFile.h"
+#include "settings/SettingsStore.h"
+#include "settings/ZoneChoice.h"
 
 #include <QCoreApplication>
 #include <QFile>

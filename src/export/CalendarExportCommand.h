@@ -6,7 +6,7 @@
 // It reads the members file and the stored region (the system's zone by name
 // when none is stored) and needs no display; it is no second copy of the
 // program, so it runs while the program is open.
-#include "CalendarExport.h"
+#include "export/CalendarExport.h"
 
 #include <QStringList>
 #include <optional>

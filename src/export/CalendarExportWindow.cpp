@@ -1,13 +1,13 @@
-#include "CalendarExportWindow.h"
-#include "CalendarExport.h"
-#include "DatePicker.h"
-#include "DayNumber.h"
-#include "DisplayTexts.h"
-#include "HelpContext.h"
-#include "ICalendarFile.h"
-#include "ProgramMessage.h"
-#include "SystemDateFormat.h"
-#include "WindowKit.h"
+#include "export/CalendarExportWindow.h"
+#include "export/CalendarExport.h"
+#include "widgets/DatePicker.h"
+#include "core/DayNumber.h"
+#include "core/DisplayTexts.h"
+#include "help/HelpContext.h"
+#include "export/ICalendarFile.h"
+#include "app/ProgramMessage.h"
+#include "platform/SystemDateFormat.h"
+#include "widgets/WindowKit.h"
 
 #include <QCheckBox>
 #include <QComboBox>

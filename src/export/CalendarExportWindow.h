@@ -2,7 +2,7 @@
 // "Exportar a calendario" (full edition): who, from which day, how many days
 // and which levels; "Exportar" asks for the file and writes it
 // (CalendarExport.h and ICalendarFile.h do the work).
-#include "Gral.h"
+#include "app/Gral.h"
 
 #include <QDialog>
 

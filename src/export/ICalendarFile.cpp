@@ -1,8 +1,8 @@
-#include "ICalendarFile.h"
-#include "DisplayTexts.h"
-#include "Edition.h"
-#include "MomentTexts.h"
-#include "TendencyRule.h"
+#include "export/ICalendarFile.h"
+#include "core/DisplayTexts.h"
+#include "core/Edition.h"
+#include "tendencies/MomentTexts.h"
+#include "tendencies/TendencyRule.h"
 
 #include <QCryptographicHash>
 #include <QDir>

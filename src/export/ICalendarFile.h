@@ -2,7 +2,7 @@
 // The export's events as an iCalendar file (RFC 5545), written by libical so
 // that escaping, line folding at 75 octets, CRLF line ends and the time zone
 // definition are the library's, not hand-made.
-#include "CalendarExport.h"
+#include "export/CalendarExport.h"
 
 #include <QByteArray>
 #include <QDateTime>

@@ -1,8 +1,8 @@
-#include "AddMembers.h"
-#include "MembersBackup.h"
-#include "FileAccess.h"
-#include "MemberList.h"
-#include "MembersFile.h"
+#include "members/AddMembers.h"
+#include "members/MembersBackup.h"
+#include "platform/FileAccess.h"
+#include "members/MemberList.h"
+#include "members/MembersFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 // The one way members are added to "Fechas.dat" in bulk (the spreadsheet
 // import, and any later import): all or nothing, after a backup, with the
 // existing members' keys held in memory, the file written in place.
-#include "MemberRecord.h"
+#include "members/MemberRecord.h"
 
 #include <QList>
 #include <QSet>

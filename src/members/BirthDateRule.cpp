@@ -1,4 +1,4 @@
-#include "BirthDateRule.h"
+#include "members/BirthDateRule.h"
 
 QString BirthDateFailure(QDate birth, QDate today)
 {

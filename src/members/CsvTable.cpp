@@ -1,6 +1,6 @@
-#include "CsvTable.h"
-#include "Cp1252.h"
-#include "FileAccess.h"
+#include "members/CsvTable.h"
+#include "members/Cp1252.h"
+#include "platform/FileAccess.h"
 
 #include <QFile>
 #include <QFileInfo>

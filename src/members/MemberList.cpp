@@ -1,11 +1,11 @@
-#include "MemberList.h"
-#include "Cp1252.h"
-#include "DatePattern.h"
-#include "FileAccess.h"
-#include "MembersBackup.h"
-#include "MembersFile.h"
-#include "ProgramMessage.h"
-#include "SystemDateFormat.h"
+#include "members/MemberList.h"
+#include "members/Cp1252.h"
+#include "core/DatePattern.h"
+#include "platform/FileAccess.h"
+#include "members/MembersBackup.h"
+#include "members/MembersFile.h"
+#include "app/ProgramMessage.h"
+#include "platform/SystemDateFormat.h"
 
 #include <QDir>
 #include <QtEndian>

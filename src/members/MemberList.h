@@ -1,7 +1,7 @@
 #pragma once
 // MemberList: one 70-character line per live member, built from the members
 // file. Characters 1..10 hold the birth date, 11..70 the trimmed name.
-#include "Gral.h"
+#include "app/Gral.h"
 
 class MembersFile;
 

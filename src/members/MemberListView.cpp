@@ -1,5 +1,5 @@
-#include "MemberListView.h"
-#include "DisplayTexts.h"
+#include "members/MemberListView.h"
+#include "core/DisplayTexts.h"
 
 #include <QCollator>
 #include <QHeaderView>

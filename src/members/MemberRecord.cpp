@@ -1,5 +1,5 @@
-#include "MemberRecord.h"
-#include "Cp1252.h"
+#include "members/MemberRecord.h"
+#include "members/Cp1252.h"
 
 #include <QtEndian>
 #include <algorithm>

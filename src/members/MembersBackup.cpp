@@ -1,6 +1,6 @@
-#include "MembersBackup.h"
-#include "FileAccess.h"
-#include "MembersFile.h"
+#include "members/MembersBackup.h"
+#include "platform/FileAccess.h"
+#include "members/MembersFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "MembersCarryOver.h"
-#include "FileAccess.h"
-#include "MemberRecord.h"
+#include "members/MembersCarryOver.h"
+#include "platform/FileAccess.h"
+#include "members/MemberRecord.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "MembersFile.h"
-#include "FileAccess.h"
-#include "SystemDateFormat.h"
+#include "members/MembersFile.h"
+#include "platform/FileAccess.h"
+#include "platform/SystemDateFormat.h"
 
 #include <QtEndian>
 

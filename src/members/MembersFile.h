@@ -4,8 +4,8 @@
 //
 // I/O failures are returned (false, -1, nothing) and leave the handle as it
 // was; errorString() tells in Spanish what the system said.
-#include "Gral.h"
-#include "MemberRecord.h"
+#include "app/Gral.h"
+#include "members/MemberRecord.h"
 
 #include <QFile>
 #include <functional>

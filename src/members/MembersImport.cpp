@@ -1,7 +1,7 @@
-#include "MembersImport.h"
-#include "FileAccess.h"
-#include "MemberList.h"
-#include "MembersFile.h"
+#include "members/MembersImport.h"
+#include "platform/FileAccess.h"
+#include "members/MemberList.h"
+#include "members/MembersFile.h"
 
 #include <QFile>
 #include <QFileInfo>

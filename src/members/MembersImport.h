@@ -2,8 +2,8 @@
 // The members of another members file ("Fechas.dat" of an earlier
 // installation), read with this file's own record layout, to be added to the
 // user's file through AddMembersToFile.
-#include "DatePattern.h"
-#include "MemberRecord.h"
+#include "core/DatePattern.h"
+#include "members/MemberRecord.h"
 
 #include <QList>
 #include <QString>

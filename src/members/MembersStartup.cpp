@@ -1,11 +1,11 @@
-#include "MembersStartup.h"
-#include "MemberList.h"
-#include "MembersCarryOver.h"
-#include "MembersFile.h"
-#include "ProgramMessage.h"
-#include "SettingsStore.h"
-#include "SettingsWrite.h"
-#include "TForm2.h"
+#include "members/MembersStartup.h"
+#include "members/MemberList.h"
+#include "members/MembersCarryOver.h"
+#include "members/MembersFile.h"
+#include "app/ProgramMessage.h"
+#include "settings/SettingsStore.h"
+#include "settings/SettingsWrite.h"
+#include "members/TForm2.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #pragma once
 // Start-up's members step: at least one member must exist before the main
 // window is built.
-#include "Gral.h"
+#include "app/Gral.h"
 
 inline const QString FirstRunMembersMessage = QStringLiteral(
     "A continuación se abrirá la \"Gestión de Integrantes\".\r\r"

@@ -1,4 +1,4 @@
-#include "RosterColumns.h"
+#include "members/RosterColumns.h"
 
 #include <algorithm>
 #include <initializer_list>

@@ -1,6 +1,6 @@
-#include "RosterDate.h"
-#include "BirthDateRule.h"
-#include "DayNumber.h"
+#include "members/RosterDate.h"
+#include "members/BirthDateRule.h"
+#include "core/DayNumber.h"
 
 #include <QRegularExpression>
 

@@ -1,7 +1,7 @@
-#include "RosterExport.h"
-#include "DayNumber.h"
-#include "FileAccess.h"
-#include "MembersFile.h"
+#include "members/RosterExport.h"
+#include "core/DayNumber.h"
+#include "platform/FileAccess.h"
+#include "members/MembersFile.h"
 
 #include <QDir>
 #include <QSaveFile>

@@ -4,7 +4,7 @@
 // "Apellidos y Nombres;Fecha de nacimiento;Observaciones", dates dd/mm/yyyy.
 // A field that begins like a formula gets a leading apostrophe, so that no
 // spreadsheet runs it; the import drops that apostrophe again.
-#include "MemberRecord.h"
+#include "members/MemberRecord.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,8 +1,8 @@
-#include "RosterImportWindow.h"
-#include "RosterRowsModel.h"
-#include "HelpContext.h"
-#include "ProgramMessage.h"
-#include "WindowKit.h"
+#include "members/RosterImportWindow.h"
+#include "members/RosterRowsModel.h"
+#include "help/HelpContext.h"
+#include "app/ProgramMessage.h"
+#include "widgets/WindowKit.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -4,10 +4,10 @@
 // read (chosen by the sheet's titles, or by the user), "Importar" and
 // "Cancelar". The work is done by the members library (RosterPreview.h,
 // AddMembers.h); the window shows it.
-#include "AddMembers.h"
-#include "CsvTable.h"
-#include "Platform.h"
-#include "RosterPreview.h"
+#include "members/AddMembers.h"
+#include "members/CsvTable.h"
+#include "platform/Platform.h"
+#include "members/RosterPreview.h"
 
 #include <QDialog>
 #include <array>

@@ -1,7 +1,7 @@
-#include "RosterPreview.h"
-#include "Cp1252.h"
-#include "DayNumber.h"
-#include "RosterDate.h"
+#include "members/RosterPreview.h"
+#include "members/Cp1252.h"
+#include "core/DayNumber.h"
+#include "members/RosterDate.h"
 
 #include <QHash>
 #include <algorithm>

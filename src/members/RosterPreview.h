@@ -1,8 +1,8 @@
 #pragma once
 // What importing a roster sheet would do, row by row, before anything is
 // written: each record's outcome and the counts.
-#include "AddMembers.h"
-#include "RosterColumns.h"
+#include "members/AddMembers.h"
+#include "members/RosterColumns.h"
 
 #include <QDate>
 #include <QList>

@@ -1,4 +1,4 @@
-#include "RosterRowsModel.h"
+#include "members/RosterRowsModel.h"
 
 #include <QColor>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The rows of an import preview as its table shows them: row number, outcome
 // (with why a row is left out, in dark red), name, date and remarks.
-#include "RosterPreview.h"
+#include "members/RosterPreview.h"
 
 #include <QAbstractTableModel>
 

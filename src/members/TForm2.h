@@ -2,14 +2,14 @@
 // The members window: lists, adds, changes and deletes team members, working
 // on "Fechas.dat" through the one members file handle, which it keeps open
 // while shown. Closing it rebuilds MemberList.
-#include "Gral.h"
-#include "MembersFile.h"
+#include "app/Gral.h"
+#include "members/MembersFile.h"
 
 #include <QDate>
 #include <QDialog>
 #include <optional>
 
-#include "DatePicker.h"
+#include "widgets/DatePicker.h"
 class QLabel;
 class QLineEdit;
 class QPushButton;

@@ -1,4 +1,4 @@
-#include "ColourRules.h"
+#include "settings/ColourRules.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 // checked directly: the basic colours offered, the colour spectrum, and the
 // rule that no two levels may share a colour (the level of a span is
 // recognised by its colour).
-#include "Colour.h"
+#include "core/Colour.h"
 
 #include <array>
 #include <optional>

@@ -1,6 +1,6 @@
-#include "SettingsStore.h"
-#include "Edition.h"
-#include "UserConfigFile.h"
+#include "settings/SettingsStore.h"
+#include "core/Edition.h"
+#include "platform/UserConfigFile.h"
 
 #include <QSettings>
 

@@ -8,7 +8,7 @@
 // A value that is absent, of the wrong type or out of range reads as absent;
 // so does every value when something other than a regular file (a FIFO, a
 // folder) sits in the INI file's place.
-#include "Colour.h"
+#include "core/Colour.h"
 
 #include <QString>
 #include <memory>

@@ -1,6 +1,6 @@
-#include "SettingsWrite.h"
-#include "ProgramMessage.h"
-#include "SettingsStore.h"
+#include "settings/SettingsWrite.h"
+#include "app/ProgramMessage.h"
+#include "settings/SettingsStore.h"
 
 #include <QDir>
 

@@ -3,7 +3,7 @@
 // (no room, no permission, something else in the file's place) is told to the
 // user once per run, since otherwise the first-run questions would come back
 // at every start without a word.
-#include "Gral.h"
+#include "app/Gral.h"
 
 class SettingsStore;
 

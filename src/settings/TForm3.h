@@ -3,8 +3,8 @@
 // strip, the daylight-saving box, and in the full edition the time zones by
 // name. Nothing is put into force before "Aceptar": then the zone is saved,
 // reported through regionSaved and the sign calendar is shifted to it anew.
-#include "Gral.h"
-#include "ZoneChoice.h"
+#include "app/Gral.h"
+#include "settings/ZoneChoice.h"
 
 #include <QDialog>
 

@@ -3,8 +3,8 @@
 // system knows, by name, found by typing part of it. A named zone brings its
 // own daylight saving, so the box is greyed while one is chosen; the map shows
 // the zone of its standard offset.
-#include "TForm3.h"
-#include "ZoneList.h"
+#include "settings/TForm3.h"
+#include "settings/ZoneList.h"
 
 #include <QCheckBox>
 #include <QComboBox>

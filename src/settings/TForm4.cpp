@@ -1,10 +1,10 @@
-#include "TForm4.h"
-#include "KeyboardChoice.h"
-#include "DisplayTexts.h"
-#include "HelpContext.h"
-#include "ProgramMessage.h"
-#include "QtColour.h"
-#include "WindowKit.h"
+#include "settings/TForm4.h"
+#include "widgets/KeyboardChoice.h"
+#include "core/DisplayTexts.h"
+#include "help/HelpContext.h"
+#include "app/ProgramMessage.h"
+#include "widgets/QtColour.h"
+#include "widgets/WindowKit.h"
 
 #include <QEvent>
 #include <QFrame>

@@ -3,8 +3,8 @@
 // working colours live in the window's LevelColourEditor until "Aceptar"
 // copies them into the colour table the window was given; "Cancelar" and the window's close box
 // leave them as they were.
-#include "ColourRules.h"
-#include "Gral.h"
+#include "settings/ColourRules.h"
+#include "app/Gral.h"
 
 #include <QDialog>
 #include <QImage>

@@ -1,7 +1,7 @@
-#include "ZoneChoice.h"
-#include "DisplayTexts.h"
-#include "Edition.h"
-#include "SettingsStore.h"
+#include "settings/ZoneChoice.h"
+#include "core/DisplayTexts.h"
+#include "core/Edition.h"
+#include "settings/SettingsStore.h"
 
 #include <QDateTime>
 #include <algorithm>

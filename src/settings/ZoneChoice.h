@@ -9,9 +9,9 @@
 // region (for a named zone, the map's zone of its standard offset), so a name
 // that is absent, unknown to the system's time zone database or not offered by
 // the edition falls back to that region as before.
-#include "Gral.h"
-#include "TimeZoneNames.h"
-#include "ZoneTable.h"
+#include "app/Gral.h"
+#include "platform/TimeZoneNames.h"
+#include "settings/ZoneTable.h"
 
 #include <QString>
 #include <QTimeZone>

@@ -1,4 +1,4 @@
-#include "ZoneList.h"
+#include "settings/ZoneList.h"
 
 #include <cstdlib>
 

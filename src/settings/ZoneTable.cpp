@@ -1,4 +1,4 @@
-#include "ZoneTable.h"
+#include "settings/ZoneTable.h"
 
 #include <array>
 

@@ -1,5 +1,5 @@
-#include "MemberComboBox.h"
-#include "EntryElision.h"
+#include "tendencies/MemberComboBox.h"
+#include "core/EntryElision.h"
 
 #include <QAbstractItemView>
 #include <QStyleOptionComboBox>

@@ -1,8 +1,8 @@
-#include "MomentTexts.h"
-#include "DatePattern.h"
-#include "SignCalendar.h"
-#include "TendencyRule.h"
-#include "TendencyTexts.h"
+#include "tendencies/MomentTexts.h"
+#include "core/DatePattern.h"
+#include "calendar/SignCalendar.h"
+#include "tendencies/TendencyRule.h"
+#include "tendencies/TendencyTexts.h"
 
 namespace {
 const DatePattern DayMonthPattern(QStringLiteral("dddd d \"de\" mmmm"));

@@ -1,5 +1,5 @@
-#include "PeriodMessage.h"
-#include "SystemDateFormat.h"
+#include "tendencies/PeriodMessage.h"
+#include "platform/SystemDateFormat.h"
 
 #include <cmath>
 

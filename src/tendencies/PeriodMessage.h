@@ -1,7 +1,7 @@
 #pragma once
 // What the main window and the print window say of a date outside the days
 // the program covers.
-#include "Gral.h"
+#include "app/Gral.h"
 
 // Where a checked date comes from: the system's today, the main window's
 // picker, or the print window (whose message names the date itself).

@@ -2,7 +2,7 @@
 // The surface the tendencies print is written to: text items placed by line
 // number, in one of the few fonts the print uses. The printer draws them with
 // QPainter (PrinterCanvas); tests record them.
-#include "Colour.h"
+#include "core/Colour.h"
 
 #include <QString>
 

@@ -1,10 +1,10 @@
-#include "PrintComposition.h"
+#include "tendencies/PrintComposition.h"
 
-#include "SignCalendar.h"
-#include "SignRowText.h"
-#include "SystemDateFormat.h"
-#include "TendencyRule.h"
-#include "TendencyTexts.h"
+#include "calendar/SignCalendar.h"
+#include "calendar/SignRowText.h"
+#include "platform/SystemDateFormat.h"
+#include "tendencies/TendencyRule.h"
+#include "tendencies/TendencyTexts.h"
 
 void PrintLineWriter::put(int x, const QString& text)
 {

@@ -1,8 +1,8 @@
 #pragma once
 // Composes the printed tendencies (one day, or seven days from a date) for the
 // selected member onto a PrintCanvas.
-#include "Gral.h"
-#include "PrintCanvas.h"
+#include "app/Gral.h"
+#include "tendencies/PrintCanvas.h"
 
 #include <optional>
 

@@ -1,9 +1,9 @@
-#include "PrintTendencies.h"
+#include "tendencies/PrintTendencies.h"
 
-#include "PrintComposition.h"
-#include "PrinterCanvas.h"
-#include "ProgramMessage.h"
-#include "SystemDateFormat.h"
+#include "tendencies/PrintComposition.h"
+#include "tendencies/PrinterCanvas.h"
+#include "app/ProgramMessage.h"
+#include "platform/SystemDateFormat.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,8 +2,8 @@
 // Printing the tendencies on the system's default printer. Without a default
 // printer the user is told so and may save the same pages as a PDF file. The
 // printer and the file dialog are reached through gral.platform.
-#include "Gral.h"
-#include "PrintComposition.h"
+#include "app/Gral.h"
+#include "tendencies/PrintComposition.h"
 
 #include <functional>
 

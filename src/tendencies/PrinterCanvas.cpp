@@ -1,4 +1,4 @@
-#include "PrinterCanvas.h"
+#include "tendencies/PrinterCanvas.h"
 
 #include <QFontMetrics>
 #include <QPen>

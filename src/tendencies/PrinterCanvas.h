@@ -2,7 +2,7 @@
 // The print canvas on a real printer (or a PDF file): QPainter in printer
 // pixels, fixed-pitch "Courier New" (Liberation Mono where that is missing),
 // lines one "W" of the 12-point font apart.
-#include "PrintCanvas.h"
+#include "tendencies/PrintCanvas.h"
 
 #include <QFont>
 #include <QPainter>

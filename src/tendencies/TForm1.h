@@ -2,8 +2,8 @@
 // The main window: member and day choice, the seven-day chart, the texts of
 // a moment, the level legend, the region in the status bar, and the menus that
 // open every other window.
-#include "Gral.h"
-#include "PeriodMessage.h"
+#include "app/Gral.h"
+#include "tendencies/PeriodMessage.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -11,7 +11,7 @@
 
 class QAction;
 class QComboBox;
-#include "DatePicker.h"
+#include "widgets/DatePicker.h"
 class QLabel;
 class QPushButton;
 class QSlider;

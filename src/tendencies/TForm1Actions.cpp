@@ -1,18 +1,18 @@
 // The main window's event handlers and the openers of the other windows.
-#include "TForm1.h"
-#include "CalendarExportWindow.h"
-#include "DatePicker.h"
-#include "DatePattern.h"
-#include "Edition.h"
-#include "MemberList.h"
-#include "ProgramMessage.h"
-#include "SettingsStore.h"
-#include "SettingsWrite.h"
-#include "SystemDateFormat.h"
-#include "TForm5.h"
-#include "TendencyRule.h"
-#include "WeekChart.h"
-#include "WindowKit.h"
+#include "tendencies/TForm1.h"
+#include "export/CalendarExportWindow.h"
+#include "widgets/DatePicker.h"
+#include "core/DatePattern.h"
+#include "core/Edition.h"
+#include "members/MemberList.h"
+#include "app/ProgramMessage.h"
+#include "settings/SettingsStore.h"
+#include "settings/SettingsWrite.h"
+#include "platform/SystemDateFormat.h"
+#include "tendencies/TForm5.h"
+#include "tendencies/TendencyRule.h"
+#include "tendencies/WeekChart.h"
+#include "widgets/WindowKit.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -23,13 +23,13 @@
 #include <QSlider>
 #include <QStatusBar>
 
-#include "TForm2.h"
-#include "TForm3.h"
-#include "TForm4.h"
-#include "PrintTendencies.h"
-#include "TForm6.h"
-#include "TForm7.h"
-#include "TeamWindow.h"
+#include "members/TForm2.h"
+#include "settings/TForm3.h"
+#include "settings/TForm4.h"
+#include "tendencies/PrintTendencies.h"
+#include "tendencies/TForm6.h"
+#include "about/TForm7.h"
+#include "tendencies/TeamWindow.h"
 
 void TForm1::Combo1_Click()
 {

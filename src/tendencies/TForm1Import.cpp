@@ -1,12 +1,12 @@
 // The main window's side of "Importar integrantes..." (full edition): the
 // members of another members file, such as an earlier installation's, added
 // to the user's file after a backup (AddMembersToFile).
-#include "AddMembers.h"
-#include "MembersFile.h"
-#include "MembersImport.h"
-#include "ProgramMessage.h"
-#include "SystemDateFormat.h"
-#include "TForm1.h"
+#include "members/AddMembers.h"
+#include "members/MembersFile.h"
+#include "members/MembersImport.h"
+#include "app/ProgramMessage.h"
+#include "platform/SystemDateFormat.h"
+#include "tendencies/TForm1.h"
 
 #include <QDir>
 

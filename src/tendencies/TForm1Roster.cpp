@@ -1,15 +1,15 @@
 // The main window's side of the roster sheet (full edition): choosing the
 // file, telling why one can't be read, running the import preview, writing
 // the export, and showing the members again after an import.
-#include "AddMembers.h"
-#include "CsvTable.h"
-#include "MemberList.h"
-#include "MembersFile.h"
-#include "ProgramMessage.h"
-#include "RosterExport.h"
-#include "RosterImportWindow.h"
-#include "SystemDateFormat.h"
-#include "TForm1.h"
+#include "members/AddMembers.h"
+#include "members/CsvTable.h"
+#include "members/MemberList.h"
+#include "members/MembersFile.h"
+#include "app/ProgramMessage.h"
+#include "members/RosterExport.h"
+#include "members/RosterImportWindow.h"
+#include "platform/SystemDateFormat.h"
+#include "tendencies/TForm1.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 // The main window's side of the team window: opening it, telling it of
 // changes, and showing the member it hands over.
-#include "TForm1.h"
-#include "DatePicker.h"
-#include "TeamWindow.h"
+#include "tendencies/TForm1.h"
+#include "widgets/DatePicker.h"
+#include "tendencies/TeamWindow.h"
 
 #include <QComboBox>
 #include <QDateEdit>

@@ -1,19 +1,19 @@
 // The main window's week: drawing, the texts of a moment, the chart click,
 // the covered-period check and the explanation of the shown level.
-#include "TForm1.h"
-#include "DatePicker.h"
-#include "DatePattern.h"
-#include "MomentTexts.h"
-#include "ProgramMessage.h"
-#include "QtColour.h"
-#include "SignCalendar.h"
-#include "SystemDateFormat.h"
-#include "TForm5.h"
-#include "TendencyRule.h"
-#include "TendencyTexts.h"
-#include "WeekChart.h"
-#include "WeekDescription.h"
-#include "WindowKit.h"
+#include "tendencies/TForm1.h"
+#include "widgets/DatePicker.h"
+#include "core/DatePattern.h"
+#include "tendencies/MomentTexts.h"
+#include "app/ProgramMessage.h"
+#include "widgets/QtColour.h"
+#include "calendar/SignCalendar.h"
+#include "platform/SystemDateFormat.h"
+#include "tendencies/TForm5.h"
+#include "tendencies/TendencyRule.h"
+#include "tendencies/TendencyTexts.h"
+#include "tendencies/WeekChart.h"
+#include "tendencies/WeekDescription.h"
+#include "widgets/WindowKit.h"
 
 #include <QDateEdit>
 #include <QLabel>

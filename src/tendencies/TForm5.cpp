@@ -1,7 +1,7 @@
-#include "TForm5.h"
-#include "HelpContext.h"
-#include "TendencyTexts.h"
-#include "WindowKit.h"
+#include "tendencies/TForm5.h"
+#include "help/HelpContext.h"
+#include "tendencies/TendencyTexts.h"
+#include "widgets/WindowKit.h"
 
 #include <QCloseEvent>
 #include <QFontMetrics>

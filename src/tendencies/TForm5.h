@@ -1,7 +1,7 @@
 #pragma once
 // The explanation window: what the explained tendency level means. A tool
 // window that stays open beside the main window and follows its level.
-#include "Gral.h"
+#include "app/Gral.h"
 
 #include <QWidget>
 

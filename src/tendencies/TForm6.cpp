@@ -1,11 +1,11 @@
-#include "TForm6.h"
+#include "tendencies/TForm6.h"
 
-#include "DatePicker.h"
-#include "HelpContext.h"
-#include "PeriodMessage.h"
-#include "ProgramMessage.h"
-#include "SystemDateFormat.h"
-#include "WindowKit.h"
+#include "widgets/DatePicker.h"
+#include "help/HelpContext.h"
+#include "tendencies/PeriodMessage.h"
+#include "app/ProgramMessage.h"
+#include "platform/SystemDateFormat.h"
+#include "widgets/WindowKit.h"
 
 #include <QDateEdit>
 #include <QFont>

@@ -4,11 +4,11 @@
 // print (the shown day, or the picker's date for seven days) and closes;
 // every other way out leaves printDate() 0. The opener reads it after the
 // window has closed.
-#include "Gral.h"
+#include "app/Gral.h"
 
 #include <QDialog>
 
-#include "DatePicker.h"
+#include "widgets/DatePicker.h"
 class QLabel;
 class QPushButton;
 class QRadioButton;

@@ -1,8 +1,8 @@
-#include "TeamGrid.h"
-#include "CalendarWindow.h"
-#include "SignCalendar.h"
-#include "SystemDateFormat.h"
-#include "TendencyRule.h"
+#include "tendencies/TeamGrid.h"
+#include "calendar/CalendarWindow.h"
+#include "calendar/SignCalendar.h"
+#include "platform/SystemDateFormat.h"
+#include "tendencies/TendencyRule.h"
 
 #include <QCollator>
 #include <QLocale>

@@ -3,8 +3,8 @@
 // zone-shifted calendar, every member's spans (start, end, sign, level), in
 // the order the user chose. The levels come from the same rule as the main
 // window's chart (TendencyRule), one member sign per row.
-#include "Gral.h"
-#include "WeekLayout.h"
+#include "app/Gral.h"
+#include "tendencies/WeekLayout.h"
 
 #include <QList>
 #include <QString>

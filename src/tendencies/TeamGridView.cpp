@@ -1,6 +1,6 @@
-#include "TeamGridView.h"
-#include "WeekChart.h"
-#include "EntryElision.h"
+#include "tendencies/TeamGridView.h"
+#include "tendencies/WeekChart.h"
+#include "core/EntryElision.h"
 
 #include <QHeaderView>
 #include <array>

@@ -4,7 +4,7 @@
 // chart paints a day. Hour headings sort at their hour, the name heading by
 // name; the hour sorted at is marked. Every cell has words for a screen
 // reader, and the arrow keys move between cells.
-#include "TeamGrid.h"
+#include "tendencies/TeamGrid.h"
 
 #include <QAbstractTableModel>
 #include <QFont>

@@ -1,8 +1,8 @@
-#include "TeamPrint.h"
-#include "DatePattern.h"
-#include "EntryElision.h"
-#include "SignCalendar.h"
-#include "TendencyRule.h"
+#include "tendencies/TeamPrint.h"
+#include "core/DatePattern.h"
+#include "core/EntryElision.h"
+#include "calendar/SignCalendar.h"
+#include "tendencies/TendencyRule.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 // the member's spans in the level colours on the chart's time scale. Pages
 // follow one another when the team does not fit on one; each repeats the
 // header.
-#include "PrintCanvas.h"
-#include "PrintComposition.h"
-#include "TeamGrid.h"
+#include "tendencies/PrintCanvas.h"
+#include "tendencies/PrintComposition.h"
+#include "tendencies/TeamGrid.h"
 
 struct TeamPrintHeading {
     QString zone;     // the region as the main window's status bar shows it

@@ -4,11 +4,11 @@
 // that moment's texts as the main window shows them; a double click opens the
 // member in the main window. Not modal, resizable; the main window tells it
 // about changes of colours, region and members while it is open.
-#include "Gral.h"
+#include "app/Gral.h"
 
 #include <QWidget>
 
-#include "DatePicker.h"
+#include "widgets/DatePicker.h"
 class QLabel;
 class QPushButton;
 class TeamGridView;

@@ -1,6 +1,6 @@
-#include "TendencyRule.h"
-#include "CalendarWindow.h"
-#include "SystemDateFormat.h"
+#include "tendencies/TendencyRule.h"
+#include "calendar/CalendarWindow.h"
+#include "platform/SystemDateFormat.h"
 
 #include <QDate>
 #include <array>

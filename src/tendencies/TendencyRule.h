@@ -1,7 +1,7 @@
 #pragma once
 // The rule from a member and a calendar sign to a tendency level.
-#include "DisplayTexts.h" // LevelName, LevelPlural
-#include "Gral.h"
+#include "core/DisplayTexts.h" // LevelName, LevelPlural
+#include "app/Gral.h"
 
 // Sets members.memberSign from members.selectedBirthDate (kept when no range holds).
 void ComputeMemberSign(MemberState& members);

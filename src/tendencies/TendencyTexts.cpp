@@ -1,4 +1,4 @@
-#include "TendencyTexts.h"
+#include "tendencies/TendencyTexts.h"
 
 #include <array>
 

@@ -1,5 +1,5 @@
-#include "TrackSpan.h"
-#include "DayNumber.h"
+#include "tendencies/TrackSpan.h"
+#include "core/DayNumber.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "WeekChart.h"
-#include "QtColour.h"
-#include "ScaledPicture.h"
+#include "tendencies/WeekChart.h"
+#include "widgets/QtColour.h"
+#include "widgets/ScaledPicture.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>

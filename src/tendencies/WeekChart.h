@@ -1,7 +1,7 @@
 #pragma once
 // The seven-day chart: Panel1 holding the pixel-exact picture Image1 and the
 // banner Image2 that covers the rows below the calendar's last day.
-#include "WeekLayout.h"
+#include "tendencies/WeekLayout.h"
 
 #include <QFrame>
 #include <QImage>

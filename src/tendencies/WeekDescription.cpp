@@ -1,8 +1,8 @@
-#include "WeekDescription.h"
-#include "DatePattern.h"
-#include "SignCalendar.h"
-#include "TendencyRule.h"
-#include "WeekLayout.h"
+#include "tendencies/WeekDescription.h"
+#include "core/DatePattern.h"
+#include "calendar/SignCalendar.h"
+#include "tendencies/TendencyRule.h"
+#include "tendencies/WeekLayout.h"
 
 #include <QStringList>
 

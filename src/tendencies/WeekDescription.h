@@ -2,7 +2,7 @@
 // The seven-day chart in words, for those who cannot see its colours (a screen
 // reader reads it as the chart's description): one line per shown day, e.g.
 // "miércoles 1 de enero: Normal hasta 00:42, luego Excelente".
-#include "Gral.h"
+#include "app/Gral.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "WeekLayout.h"
-#include "SignCalendar.h"
-#include "TendencyRule.h"
+#include "tendencies/WeekLayout.h"
+#include "calendar/SignCalendar.h"
+#include "tendencies/TendencyRule.h"
 
 void AppendSpanPieces(QList<ChartPiece>& pieces, int row, bool startsDay, int fromMinute, int toMinute,
                       ColourValue colour)

@@ -2,7 +2,7 @@
 // What the seven-day chart shows, worked out from the zone-shifted calendar
 // without any drawing: the rectangles to paint, in paint order, and the day of
 // each chart row. The window paints it and handles clicks by the same scale.
-#include "Gral.h"
+#include "app/Gral.h"
 
 #include <QList>
 #include <array>

@@ -1,9 +1,9 @@
 // The About window: its decoded texts, its layout and its two links.
-#include "AboutPictures.h"
-#include "AboutTexts.h"
-#include "HelpContext.h"
-#include "TForm7.h"
-#include "TestSupport.h"
+#include "about/AboutPictures.h"
+#include "about/AboutTexts.h"
+#include "help/HelpContext.h"
+#include "about/TForm7.h"
+#include "support/TestSupport.h"
 
 #include <QFrame>
 #include <QLabel>

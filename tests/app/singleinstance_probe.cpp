@@ -5,7 +5,7 @@
 //       use, 3 when nobody asked in time.
 //   singleinstance_probe probe TITLE [ACTION] — later copy: ends with 10 when
 //       a first copy answered, 0 when there is none.
-#include "SingleInstance.h"
+#include "platform/SingleInstance.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

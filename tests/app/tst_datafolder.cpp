@@ -1,11 +1,11 @@
 // Where the members file lives: the user's data folder, created when missing,
 // with a members file found beside the executable carried over once.
-#include "DataFolder.h"
-#include "FileAccess.h"
-#include "MemberRecord.h"
-#include "MembersCarryOver.h"
-#include "ProgramMessage.h"
-#include "TestSupport.h"
+#include "platform/DataFolder.h"
+#include "platform/FileAccess.h"
+#include "members/MemberRecord.h"
+#include "members/MembersCarryOver.h"
+#include "app/ProgramMessage.h"
+#include "support/TestSupport.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
-#include "Colour.h"
-#include "DatePattern.h"
-#include "DayNumber.h"
-#include "Gral.h"
-#include "SystemDateFormat.h"
-#include "TestSupport.h"
+#include "core/Colour.h"
+#include "core/DatePattern.h"
+#include "core/DayNumber.h"
+#include "app/Gral.h"
+#include "platform/SystemDateFormat.h"
+#include "support/TestSupport.h"
 
 #include <QFile>
 #include <QTest>

@@ -1,8 +1,8 @@
 // Message boxes behind the message seam, the responder seam, help contexts and F1.
-#include "DesktopPlatform.h"
-#include "HelpContext.h"
-#include "ProgramMessage.h"
-#include "TestSupport.h"
+#include "platform/DesktopPlatform.h"
+#include "help/HelpContext.h"
+#include "app/ProgramMessage.h"
+#include "support/TestSupport.h"
 
 #include <QLineEdit>
 #include <QMenu>

@@ -1,6 +1,6 @@
 // The texts the windows share: the language of day and month names and the
 // long date of the pickers.
-#include "DisplayTexts.h"
+#include "core/DisplayTexts.h"
 
 #include <QTest>
 

@@ -1,14 +1,14 @@
 // The two editions side by side: each names itself in its captions, About
 // window and help file, keeps its own settings and single-instance key, and
 // the DEMO's texts stay as they were.
-#include "DesktopPlatform.h"
-#include "Edition.h"
-#include "HelpFile.h"
-#include "ProgramMessage.h"
-#include "SettingsStore.h"
-#include "SingleInstance.h"
-#include "TForm7.h"
-#include "TestSupport.h"
+#include "platform/DesktopPlatform.h"
+#include "core/Edition.h"
+#include "help/HelpFile.h"
+#include "app/ProgramMessage.h"
+#include "settings/SettingsStore.h"
+#include "platform/SingleInstance.h"
+#include "about/TForm7.h"
+#include "support/TestSupport.h"
 
 #include <QFile>
 #include <QLabel>

@@ -1,7 +1,7 @@
 // The help file's topic parser, the shipped "Pronos.hlp" and CheckHelpFile.
-#include "HelpFile.h"
-#include "ProgramMessage.h"
-#include "TestSupport.h"
+#include "help/HelpFile.h"
+#include "app/ProgramMessage.h"
+#include "support/TestSupport.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // The help window: topics by number, the finder, and a missing help file.
-#include "DesktopPlatform.h"
-#include "HelpViewer.h"
-#include "TestSupport.h"
+#include "platform/DesktopPlatform.h"
+#include "help/HelpViewer.h"
+#include "support/TestSupport.h"
 
 #include <QDialog>
 #include <QFile>

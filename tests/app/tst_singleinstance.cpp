@@ -1,5 +1,5 @@
 // One copy per user: two real processes meet through the local socket.
-#include "SingleInstance.h"
+#include "platform/SingleInstance.h"
 
 #include <QElapsedTimer>
 #include <QProcess>

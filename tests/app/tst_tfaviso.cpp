@@ -1,8 +1,8 @@
 // The date-format notice: its 21 lines, its window, and the beep on activation.
-#include "ProgramMessage.h"
-#include "SystemDateFormat.h"
-#include "TFAviso.h"
-#include "TestSupport.h"
+#include "app/ProgramMessage.h"
+#include "platform/SystemDateFormat.h"
+#include "app/TFAviso.h"
+#include "support/TestSupport.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>

@@ -1,10 +1,10 @@
 // The glue every window shares: centring, level colours with readable text
 // and the long date of the pickers.
-#include "DatePicker.h"
-#include "DisplayTexts.h"
-#include "QtColour.h"
-#include "TestSupport.h"
-#include "WindowKit.h"
+#include "widgets/DatePicker.h"
+#include "core/DisplayTexts.h"
+#include "widgets/QtColour.h"
+#include "support/TestSupport.h"
+#include "widgets/WindowKit.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -6,8 +6,8 @@
 // rule (never on :58..:01) and their spacing of 1.9 to 2.6 days; on a named
 // zone's clock they move with the zone's offset (summer time, a date line
 // moved), and a change may fall on midnight, starting the date in the new sign.
-#include "DatePattern.h"
-#include "SignRowText.h"
+#include "core/DatePattern.h"
+#include "calendar/SignRowText.h"
 
 #include <QStringList>
 

@@ -2,10 +2,10 @@
 // an independent ephemeris over 1900-2100, the calendar's reference changes,
 // the base-zone minute rule, and the year tables and sample years of the full
 // period recomputed independently and compared change by change.
-#include "DayNumber.h"
-#include "LunarTheory.h"
-#include "SignChanges.h"
-#include "YearTable.h"
+#include "core/DayNumber.h"
+#include "calendar/LunarTheory.h"
+#include "calendar/SignChanges.h"
+#include "calendar/YearTable.h"
 
 #include <QFile>
 #include <QTest>

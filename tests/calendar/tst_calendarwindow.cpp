@@ -2,16 +2,16 @@
 // byte, year tables derived from the sign changes, every row of sample years
 // (the period's two ends among them) against a plain model of the zone shift,
 // the window of years that moves with the shown day, and the day table.
-#include "CalendarInvariants.h"
-#include "CalendarWindow.h"
-#include "DatePattern.h"
-#include "DayNumber.h"
-#include "LunarTheory.h"
-#include "SignCalendar.h"
-#include "SignChanges.h"
-#include "SignRowText.h"
-#include "TestSupport.h"
-#include "YearTable.h"
+#include "calendar/CalendarInvariants.h"
+#include "calendar/CalendarWindow.h"
+#include "core/DatePattern.h"
+#include "core/DayNumber.h"
+#include "calendar/LunarTheory.h"
+#include "calendar/SignCalendar.h"
+#include "calendar/SignChanges.h"
+#include "calendar/SignRowText.h"
+#include "support/TestSupport.h"
+#include "calendar/YearTable.h"
 
 #include <QCryptographicHash>
 #include <QProcess>

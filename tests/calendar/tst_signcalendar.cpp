@@ -1,10 +1,10 @@
 // The calendar's text lists: the base list, the shifted lists for every zone
 // offset, and the lookups the rest of the program reads them through.
-#include "DatePattern.h"
-#include "DayNumber.h"
-#include "SignCalendar.h"
-#include "TestSupport.h"
-#include "YearTable.h"
+#include "core/DatePattern.h"
+#include "core/DayNumber.h"
+#include "calendar/SignCalendar.h"
+#include "support/TestSupport.h"
+#include "calendar/YearTable.h"
 
 #include <QRegularExpression>
 #include <QSet>

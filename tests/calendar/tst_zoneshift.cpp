@@ -3,13 +3,13 @@
 // sample years of zones with summer time, half-hour offsets, historic changes
 // and a skipped date, the two awkward days of summer time with changes placed
 // in and around the jumps, and UTC and Madrid against the whole-hour regions.
-#include "CalendarInvariants.h"
-#include "CalendarWindow.h"
-#include "DayNumber.h"
-#include "SignCalendar.h"
-#include "SignChanges.h"
-#include "TestSupport.h"
-#include "ZoneShift.h"
+#include "calendar/CalendarInvariants.h"
+#include "calendar/CalendarWindow.h"
+#include "core/DayNumber.h"
+#include "calendar/SignCalendar.h"
+#include "calendar/SignChanges.h"
+#include "support/TestSupport.h"
+#include "calendar/ZoneShift.h"
 
 #include <QDateTime>
 #include <QTest>

@@ -1,7 +1,7 @@
 #pragma once
 // A region already confirmed in the current edition's settings, so a start
 // goes straight to the main window instead of the first-run regional window.
-#include "SettingsStore.h"
+#include "settings/SettingsStore.h"
 
 inline void ConfigureRegion()
 {

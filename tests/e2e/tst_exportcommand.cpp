@@ -1,13 +1,13 @@
 // pronos-full --exportar-calendario without a display, its files read by an independent parser (check_ics.py,
 // python3-icalendar): instants are the calendar's sign changes, texts the main window's, UIDs the same in an
 // overlapping export; refusals write nothing; it runs while the program is open.
-#include "Edition.h"
-#include "ICalendarFile.h"
-#include "SettingsStore.h"
-#include "TendencyRule.h"
-#include "TestSupport.h"
-#include "ZoneChoice.h"
-#include "ZoneShift.h"
+#include "core/Edition.h"
+#include "export/ICalendarFile.h"
+#include "settings/SettingsStore.h"
+#include "tendencies/TendencyRule.h"
+#include "support/TestSupport.h"
+#include "settings/ZoneChoice.h"
+#include "calendar/ZoneShift.h"
 
 #include <QDir>
 #include <QProcess>

@@ -2,18 +2,18 @@
 // modal windows scripted: first run in an empty program folder, a second run
 // in the same folder, the two ways a start-up without members ends, and the
 // full edition opening on today.
-#include "ConfiguredRegion.h"
-#include "Edition.h"
-#include "MemberList.h"
-#include "MembersStartup.h"
-#include "SettingsStore.h"
-#include "Startup.h"
-#include "TForm1.h"
-#include "TForm2.h"
-#include "TForm3.h"
-#include "TeamWindow.h"
-#include "TestSupport.h"
-#include "WeekChart.h"
+#include "e2e/ConfiguredRegion.h"
+#include "core/Edition.h"
+#include "members/MemberList.h"
+#include "members/MembersStartup.h"
+#include "settings/SettingsStore.h"
+#include "main/Startup.h"
+#include "tendencies/TForm1.h"
+#include "members/TForm2.h"
+#include "settings/TForm3.h"
+#include "tendencies/TeamWindow.h"
+#include "support/TestSupport.h"
+#include "tendencies/WeekChart.h"
 
 #include <QComboBox>
 #include <QDateEdit>

@@ -3,7 +3,7 @@
 // that user's members file in the user's own data folder. Run as root (as
 // here and in CI), the program is started as the user "nobody" through
 // setpriv; run as anyone else, as that user.
-#include "TestSupport.h"
+#include "support/TestSupport.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -1,9 +1,9 @@
 // The built executable as a process: a second copy started while the first
 // runs ends at once, without a window or a message, and the first one is
 // asked to come to the front. The DEMO and the full edition run side by side.
-#include "Edition.h"
-#include "ConfiguredRegion.h"
-#include "TestSupport.h"
+#include "core/Edition.h"
+#include "e2e/ConfiguredRegion.h"
+#include "support/TestSupport.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -2,13 +2,13 @@
 // pattern that can't write ten-character dates, a members file that can't be
 // opened, a date-format change in the first-run members window, level colours
 // that repeat one another in the settings.
-#include "Startup.h"
-#include "TFAviso.h"
-#include "TForm1.h"
-#include "TForm2.h"
-#include "MemberRecord.h"
-#include "ConfiguredRegion.h"
-#include "TestSupport.h"
+#include "main/Startup.h"
+#include "app/TFAviso.h"
+#include "tendencies/TForm1.h"
+#include "members/TForm2.h"
+#include "members/MemberRecord.h"
+#include "e2e/ConfiguredRegion.h"
+#include "support/TestSupport.h"
 
 #include <QApplication>
 #include <QDir>

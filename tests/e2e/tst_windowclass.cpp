@@ -2,9 +2,9 @@
 // the executable's name and the edition's fixed class (the menu entry's
 // StartupWMClass), on a first run (a first-run message) as on a later run (the
 // main window). Skipped without Xvfb and xprop (packages xvfb, x11-utils).
-#include "Edition.h"
-#include "ConfiguredRegion.h"
-#include "TestSupport.h"
+#include "core/Edition.h"
+#include "e2e/ConfiguredRegion.h"
+#include "support/TestSupport.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
 // The calendar export without windows: the period's end, a request without
 // levels, the repeated autumn hour written in UTC, and the file's safe
 // writing on a full and a read-only disk.
-#include "CalendarExport.h"
-#include "ICalendarFile.h"
-#include "SmallDisk.h"
+#include "export/CalendarExport.h"
+#include "export/ICalendarFile.h"
+#include "support/SmallDisk.h"
 
 #include <QTest>
 

@@ -1,8 +1,8 @@
 // "Exportar a calendario..." from the full edition's menu, driven through its
 // controls: the team over two days at two levels from a typed date is written;
 // an existing file is replaced only when the user agrees.
-#include "CalendarExportWindow.h"
-#include "MainWindowFixture.h"
+#include "export/CalendarExportWindow.h"
+#include "tendencies/MainWindowFixture.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 #pragma once
 // Builds "Fechas.dat" files byte by byte for the members tests.
-#include "DayNumber.h"
-#include "MemberRecord.h"
+#include "core/DayNumber.h"
+#include "members/MemberRecord.h"
 
 #include <QByteArray>
 #include <QDate>

@@ -1,8 +1,8 @@
 #pragma once
 // The state each members test case starts from: a private settings folder, a
 // prepared Gral with its messages recorded, and an empty program folder.
-#include "Gral.h"
-#include "TestSupport.h"
+#include "app/Gral.h"
+#include "support/TestSupport.h"
 
 #include <QString>
 #include <memory>

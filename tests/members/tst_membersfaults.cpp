@@ -1,11 +1,11 @@
-#include "DatePattern.h"
-#include "FileAccess.h"
-#include "MemberList.h"
-#include "MembersBackup.h"
-#include "MembersFile.h"
-#include "MembersTestFiles.h"
-#include "MembersTestFixture.h"
-#include "SmallDisk.h"
+#include "core/DatePattern.h"
+#include "platform/FileAccess.h"
+#include "members/MemberList.h"
+#include "members/MembersBackup.h"
+#include "members/MembersFile.h"
+#include "members/MembersTestFiles.h"
+#include "members/MembersTestFixture.h"
+#include "support/SmallDisk.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,9 +1,9 @@
-#include "Cp1252.h"
-#include "MemberList.h"
-#include "MembersFile.h"
-#include "MembersTestFiles.h"
-#include "MembersTestFixture.h"
-#include "TestSupport.h"
+#include "members/Cp1252.h"
+#include "members/MemberList.h"
+#include "members/MembersFile.h"
+#include "members/MembersTestFiles.h"
+#include "members/MembersTestFixture.h"
+#include "support/TestSupport.h"
 
 #include <QTest>
 #include <QtEndian>

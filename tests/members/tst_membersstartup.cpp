@@ -1,9 +1,9 @@
-#include "MemberList.h"
-#include "MembersFile.h"
-#include "MembersStartup.h"
-#include "MembersTestFiles.h"
-#include "TForm2.h"
-#include "TestSupport.h"
+#include "members/MemberList.h"
+#include "members/MembersFile.h"
+#include "members/MembersStartup.h"
+#include "members/MembersTestFiles.h"
+#include "members/TForm2.h"
+#include "support/TestSupport.h"
 
 #include <QDateEdit>
 #include <QDir>

@@ -1,12 +1,12 @@
-#include "AddMembers.h"
-#include "CsvTable.h"
-#include "FileAccess.h"
-#include "MembersFile.h"
-#include "MembersTestFiles.h"
-#include "RosterDate.h"
-#include "RosterExport.h"
-#include "RosterPreview.h"
-#include "SmallDisk.h"
+#include "members/AddMembers.h"
+#include "members/CsvTable.h"
+#include "platform/FileAccess.h"
+#include "members/MembersFile.h"
+#include "members/MembersTestFiles.h"
+#include "members/RosterDate.h"
+#include "members/RosterExport.h"
+#include "members/RosterPreview.h"
+#include "support/SmallDisk.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>

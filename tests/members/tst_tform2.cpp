@@ -1,12 +1,12 @@
-#include "HelpContext.h"
-#include "MemberList.h"
-#include "MemberListView.h"
-#include "MembersFile.h"
-#include "MembersTestFiles.h"
-#include "MembersTestFixture.h"
-#include "SettingsStore.h"
-#include "TForm2.h"
-#include "TestSupport.h"
+#include "help/HelpContext.h"
+#include "members/MemberList.h"
+#include "members/MemberListView.h"
+#include "members/MembersFile.h"
+#include "members/MembersTestFiles.h"
+#include "members/MembersTestFixture.h"
+#include "settings/SettingsStore.h"
+#include "members/TForm2.h"
+#include "support/TestSupport.h"
 
 #include <QDateEdit>
 #include <QHeaderView>

@@ -1,11 +1,11 @@
-#include "FileAccess.h"
-#include "MemberList.h"
-#include "MemberListView.h"
-#include "MembersFile.h"
-#include "MembersTestFiles.h"
-#include "MembersTestFixture.h"
-#include "SmallDisk.h"
-#include "TForm2.h"
+#include "platform/FileAccess.h"
+#include "members/MemberList.h"
+#include "members/MemberListView.h"
+#include "members/MembersFile.h"
+#include "members/MembersTestFiles.h"
+#include "members/MembersTestFixture.h"
+#include "support/SmallDisk.h"
+#include "members/TForm2.h"
 
 #include <QDateEdit>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 // The colour window's rules without the window: the spectrum and the rule
 // that no two levels share a colour.
-#include "ColourRules.h"
+#include "settings/ColourRules.h"
 
 #include <QTest>
 #include <algorithm>

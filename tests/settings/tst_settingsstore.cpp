@@ -1,8 +1,8 @@
-#include "SettingsStore.h"
-#include "SettingsWrite.h"
-#include "SmallDisk.h"
-#include "SystemDateFormat.h"
-#include "TestSupport.h"
+#include "settings/SettingsStore.h"
+#include "settings/SettingsWrite.h"
+#include "support/SmallDisk.h"
+#include "platform/SystemDateFormat.h"
+#include "support/TestSupport.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
-#include "HelpContext.h"
-#include "ProgramMessage.h"
-#include "SettingsStore.h"
-#include "TForm3.h"
-#include "TestSupport.h"
-#include "ZoneTable.h"
+#include "help/HelpContext.h"
+#include "app/ProgramMessage.h"
+#include "settings/SettingsStore.h"
+#include "settings/TForm3.h"
+#include "support/TestSupport.h"
+#include "settings/ZoneTable.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -1,13 +1,13 @@
 // The full edition's regional window with time zones by name, driven through
 // its controls. Runs with TZ=Europe/Madrid (set by CTest), the system zone
 // the window offers.
-#include "Edition.h"
-#include "SettingsStore.h"
-#include "SignCalendar.h"
-#include "TForm3.h"
-#include "TestSupport.h"
-#include "ZoneChoice.h"
-#include "ZoneTable.h"
+#include "core/Edition.h"
+#include "settings/SettingsStore.h"
+#include "calendar/SignCalendar.h"
+#include "settings/TForm3.h"
+#include "support/TestSupport.h"
+#include "settings/ZoneChoice.h"
+#include "settings/ZoneTable.h"
 
 #include <QApplication>
 #include <QCheckBox>

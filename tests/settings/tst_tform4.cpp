@@ -1,9 +1,9 @@
 // The colour window as the user works it: clicks on the basic colours, the
 // spectrum and the level labels, and the three buttons.
-#include "TForm4.h"
-#include "ProgramMessage.h"
-#include "QtColour.h"
-#include "TestSupport.h"
+#include "settings/TForm4.h"
+#include "app/ProgramMessage.h"
+#include "widgets/QtColour.h"
+#include "support/TestSupport.h"
 
 #include <QApplication>
 #include <QFrame>

@@ -1,11 +1,11 @@
 // The zone choice as the settings keep it: a named zone stored beside a whole
 // classic region, and read back only when the edition offers names and the
 // system knows the name; the map zone of an offset; the zone list's search.
-#include "Edition.h"
-#include "SettingsStore.h"
-#include "TestSupport.h"
-#include "ZoneChoice.h"
-#include "ZoneList.h"
+#include "core/Edition.h"
+#include "settings/SettingsStore.h"
+#include "support/TestSupport.h"
+#include "settings/ZoneChoice.h"
+#include "settings/ZoneList.h"
 
 #include <QTest>
 

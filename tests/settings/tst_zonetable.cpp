@@ -1,5 +1,5 @@
-#include "SettingsStore.h"
-#include "ZoneTable.h"
+#include "settings/SettingsStore.h"
+#include "settings/ZoneTable.h"
 
 #include <QImage>
 #include <QTest>

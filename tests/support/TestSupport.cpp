@@ -1,7 +1,7 @@
-#include "TestSupport.h"
-#include "DataFolder.h"
-#include "DatePattern.h"
-#include "SystemDateFormat.h"
+#include "support/TestSupport.h"
+#include "platform/DataFolder.h"
+#include "core/DatePattern.h"
+#include "platform/SystemDateFormat.h"
 
 #include <QDialog>
 #include <QDir>

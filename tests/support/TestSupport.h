@@ -2,7 +2,7 @@
 // Shared test fixtures: a private settings/config folder, a scripted message
 // responder, and scripted modal windows, so no test touches the user's
 // settings or ever blocks on a window.
-#include "Gral.h"
+#include "app/Gral.h"
 
 #include <QFile>
 #include <QList>

@@ -3,10 +3,10 @@
 // prepared Gral with recorded messages and scripted modal windows, help files
 // in the program folder and the members given; then the main window made on a
 // region stored as if the user had chosen it before.
-#include "Edition.h"
-#include "SettingsStore.h"
-#include "TForm1.h"
-#include "TestSupport.h"
+#include "core/Edition.h"
+#include "settings/SettingsStore.h"
+#include "tendencies/TForm1.h"
+#include "support/TestSupport.h"
 
 #include <QFile>
 #include <QStringList>

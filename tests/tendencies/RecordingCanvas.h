@@ -1,6 +1,6 @@
 #pragma once
 // A print canvas that keeps every text item, for comparing composed prints.
-#include "PrintCanvas.h"
+#include "tendencies/PrintCanvas.h"
 
 #include <QList>
 #include <QStringList>

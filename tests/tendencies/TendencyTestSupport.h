@@ -1,10 +1,10 @@
 #pragma once
 // Helpers the tendency and print tests share: day numbers, a calendar put
 // straight into Gral, and the state each print test case starts from.
-#include "DayNumber.h"
-#include "Gral.h"
-#include "SignCalendar.h"
-#include "TestSupport.h"
+#include "core/DayNumber.h"
+#include "app/Gral.h"
+#include "calendar/SignCalendar.h"
+#include "support/TestSupport.h"
 
 #include <QDate>
 #include <QStringList>

@@ -1,9 +1,9 @@
 // The composed print: every text item with its page, line, x and font.
-#include "PeriodMessage.h"
-#include "PrintComposition.h"
-#include "RecordingCanvas.h"
-#include "SignCalendar.h"
-#include "TendencyTestSupport.h"
+#include "tendencies/PeriodMessage.h"
+#include "tendencies/PrintComposition.h"
+#include "tendencies/RecordingCanvas.h"
+#include "calendar/SignCalendar.h"
+#include "tendencies/TendencyTestSupport.h"
 
 #include <QTest>
 #include <algorithm>

@@ -1,10 +1,10 @@
 // Printing through QPainter: the no-printer path with its PDF offer, and a
 // real PDF file read back with pdftotext.
-#include "PrintComposition.h"
-#include "PrintTendencies.h"
-#include "PrinterCanvas.h"
-#include "RecordingCanvas.h"
-#include "TendencyTestSupport.h"
+#include "tendencies/PrintComposition.h"
+#include "tendencies/PrintTendencies.h"
+#include "tendencies/PrinterCanvas.h"
+#include "tendencies/RecordingCanvas.h"
+#include "tendencies/TendencyTestSupport.h"
 
 #include <QFile>
 #include <QFontInfo>

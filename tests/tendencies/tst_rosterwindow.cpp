@@ -2,12 +2,12 @@
 // (CSV)..." through the preview window, driven by its controls and keys, and
 // "Exportar a planilla (CSV)..."; and "Importar integrantes...", the members of
 // another members file.
-#include "Edition.h"
-#include "FileAccess.h"
-#include "MainWindowFixture.h"
-#include "../members/MembersTestFiles.h"
-#include "MembersFile.h"
-#include "RosterImportWindow.h"
+#include "core/Edition.h"
+#include "platform/FileAccess.h"
+#include "tendencies/MainWindowFixture.h"
+#include "members/MembersTestFiles.h"
+#include "members/MembersFile.h"
+#include "members/RosterImportWindow.h"
 
 #include <QAction>
 #include <QCheckBox>

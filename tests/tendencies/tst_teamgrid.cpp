@@ -1,11 +1,11 @@
 // The team grid's data without windows: every member's spans of a day with
 // the level of the member, the orders by name and by an hour, the words of a
 // cell, and the team print composed onto a recording canvas.
-#include "RecordingCanvas.h"
-#include "TeamGrid.h"
-#include "TeamPrint.h"
-#include "TendencyRule.h"
-#include "TendencyTestSupport.h"
+#include "tendencies/RecordingCanvas.h"
+#include "tendencies/TeamGrid.h"
+#include "tendencies/TeamPrint.h"
+#include "tendencies/TendencyRule.h"
+#include "tendencies/TendencyTestSupport.h"
 
 #include <QTest>
 

@@ -2,22 +2,22 @@
 // menu entry, the grid against the main window's chart span by span, clicks
 // and their texts, the orders, opening a member in the main window, the date
 // checks, following changes, the keyboard, screen-reader words and printing.
-#include "DatePicker.h"
-#include "PdfText.h"
-#include "Edition.h"
-#include "HelpContext.h"
-#include "PrintTendencies.h"
-#include "QtColour.h"
-#include "SettingsStore.h"
-#include "SignCalendar.h"
-#include "TForm1.h"
-#include "TForm3.h"
-#include "TeamGridView.h"
-#include "TeamWindow.h"
-#include "TendencyRule.h"
-#include "MainWindowFixture.h"
-#include "TendencyTestSupport.h"
-#include "WeekChart.h"
+#include "widgets/DatePicker.h"
+#include "support/PdfText.h"
+#include "core/Edition.h"
+#include "help/HelpContext.h"
+#include "tendencies/PrintTendencies.h"
+#include "widgets/QtColour.h"
+#include "settings/SettingsStore.h"
+#include "calendar/SignCalendar.h"
+#include "tendencies/TForm1.h"
+#include "settings/TForm3.h"
+#include "tendencies/TeamGridView.h"
+#include "tendencies/TeamWindow.h"
+#include "tendencies/TendencyRule.h"
+#include "tendencies/MainWindowFixture.h"
+#include "tendencies/TendencyTestSupport.h"
+#include "tendencies/WeekChart.h"
 
 #include <QAccessible>
 #include <QCheckBox>

@@ -1,6 +1,6 @@
-#include "TendencyRule.h"
-#include "TendencyTexts.h"
-#include "TendencyTestSupport.h"
+#include "tendencies/TendencyRule.h"
+#include "tendencies/TendencyTexts.h"
+#include "tendencies/TendencyTestSupport.h"
 
 #include <QTest>
 

@@ -1,19 +1,19 @@
 // The main window as the user drives it: members, days, the track bar, chart
 // clicks, the explanation window and what is stored on closing.
-#include "HelpContext.h"
-#include "MainWindowFixture.h"
-#include "ProgramMessage.h"
-#include "SettingsStore.h"
-#include "SignCalendar.h"
-#include "TForm1.h"
-#include "TForm3.h"
-#include "TForm5.h"
-#include "TForm6.h"
-#include "TendencyRule.h"
-#include "TendencyTexts.h"
-#include "TestSupport.h"
-#include "QtColour.h"
-#include "WeekChart.h"
+#include "help/HelpContext.h"
+#include "tendencies/MainWindowFixture.h"
+#include "app/ProgramMessage.h"
+#include "settings/SettingsStore.h"
+#include "calendar/SignCalendar.h"
+#include "tendencies/TForm1.h"
+#include "settings/TForm3.h"
+#include "tendencies/TForm5.h"
+#include "tendencies/TForm6.h"
+#include "tendencies/TendencyRule.h"
+#include "tendencies/TendencyTexts.h"
+#include "support/TestSupport.h"
+#include "widgets/QtColour.h"
+#include "tendencies/WeekChart.h"
 
 #include <QAbstractItemView>
 #include <QAction>

@@ -2,17 +2,17 @@
 // track bar spans the shown day's year and goes on into the next or previous
 // one, the calendar's window follows, and only the period's real end shows the
 // end banner; the print window checks the same period.
-#include "Edition.h"
-#include "MainWindowFixture.h"
-#include "PdfText.h"
-#include "PrintComposition.h"
-#include "RecordingCanvas.h"
-#include "SettingsStore.h"
-#include "SignCalendar.h"
-#include "TForm1.h"
-#include "TForm6.h"
-#include "TendencyTestSupport.h"
-#include "WeekChart.h"
+#include "core/Edition.h"
+#include "tendencies/MainWindowFixture.h"
+#include "support/PdfText.h"
+#include "tendencies/PrintComposition.h"
+#include "tendencies/RecordingCanvas.h"
+#include "settings/SettingsStore.h"
+#include "calendar/SignCalendar.h"
+#include "tendencies/TForm1.h"
+#include "tendencies/TForm6.h"
+#include "tendencies/TendencyTestSupport.h"
+#include "tendencies/WeekChart.h"
 
 #include <QDateEdit>
 #include <QFile>

@@ -1,9 +1,9 @@
 // The print options window: its controls, the period check and the print date
 // it hands back on every way out.
-#include "TForm6.h"
-#include "HelpContext.h"
-#include "ProgramMessage.h"
-#include "TendencyTestSupport.h"
+#include "tendencies/TForm6.h"
+#include "help/HelpContext.h"
+#include "app/ProgramMessage.h"
+#include "tendencies/TendencyTestSupport.h"
 
 #include <QDir>
 #include <QDateEdit>

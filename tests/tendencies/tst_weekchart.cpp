@@ -1,10 +1,10 @@
 // The seven-day chart as a picture: what is painted where, and that a click
 // reads the time by the same scale the picture was painted with.
-#include "SignCalendar.h"
-#include "TendencyRule.h"
-#include "TendencyTestSupport.h"
-#include "WeekChart.h"
-#include "WeekLayout.h"
+#include "calendar/SignCalendar.h"
+#include "tendencies/TendencyRule.h"
+#include "tendencies/TendencyTestSupport.h"
+#include "tendencies/WeekChart.h"
+#include "tendencies/WeekLayout.h"
 
 #include <QTest>
 #include <algorithm>

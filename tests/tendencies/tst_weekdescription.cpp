@@ -1,8 +1,8 @@
 // The chart in words: one line per shown day with its levels and the times
 // they change, as a screen reader reads the chart.
-#include "SignCalendar.h"
-#include "TendencyTestSupport.h"
-#include "WeekDescription.h"
+#include "calendar/SignCalendar.h"
+#include "tendencies/TendencyTestSupport.h"
+#include "tendencies/WeekDescription.h"
 
 #include <QTest>
 

@@ -3,15 +3,15 @@
 // prepared Gral whose messages and modal windows are scripted, a stored
 // region, three members and a small help file, so that any window can be
 // opened as the program opens it.
-#include "Gral.h"
-#include "SettingsStore.h"
-#include "TForm1.h"
-#include "TForm2.h"
-#include "TForm3.h"
-#include "TForm4.h"
-#include "TForm6.h"
-#include "TForm7.h"
-#include "TestSupport.h"
+#include "app/Gral.h"
+#include "settings/SettingsStore.h"
+#include "tendencies/TForm1.h"
+#include "members/TForm2.h"
+#include "settings/TForm3.h"
+#include "settings/TForm4.h"
+#include "tendencies/TForm6.h"
+#include "about/TForm7.h"
+#include "support/TestSupport.h"
 
 #include <QFile>
 #include <QTest>

@@ -1,9 +1,9 @@
 // What a screen reader finds through Qt's accessibility interface: a name on
 // every control the keyboard reaches, names and descriptions on the pictures,
 // and the chart's seven days in words.
-#include "TForm1.h"
-#include "UsabilityFixture.h"
-#include "WeekChart.h"
+#include "tendencies/TForm1.h"
+#include "usability/UsabilityFixture.h"
+#include "tendencies/WeekChart.h"
 
 #include <QAccessible>
 #include <QLabel>

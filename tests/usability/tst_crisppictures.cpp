@@ -1,9 +1,9 @@
 // Pictures at the screen's scale (run under QT_SCALE_FACTOR 1.5 and 2): each
 // picture is held with the screen's pixels, and what the screen shows is not
 // the 100 % picture blown up (blocky or blurred).
-#include "UsabilityFixture.h"
-#include "WeekChart.h"
-#include "ZoneTable.h"
+#include "usability/UsabilityFixture.h"
+#include "tendencies/WeekChart.h"
+#include "settings/ZoneTable.h"
 
 #include <QLabel>
 #include <QTest>

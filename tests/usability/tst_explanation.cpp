@@ -1,10 +1,10 @@
 // The explanation window at the scale the test runs under (QT_SCALE_FACTOR 1,
 // 1.5 and 2): every level's text fits its panel, and the window moves along
 // with the main window.
-#include "TForm1.h"
-#include "TForm5.h"
-#include "TendencyTexts.h"
-#include "UsabilityFixture.h"
+#include "tendencies/TForm1.h"
+#include "tendencies/TForm5.h"
+#include "tendencies/TendencyTexts.h"
+#include "usability/UsabilityFixture.h"
 
 #include <QAction>
 #include <QFontMetrics>

@@ -1,16 +1,16 @@
 // Every window without a mouse: the colour window's panels, spectrum and
 // level boxes, the zone map's hour strip, the About window's links, the chart,
 // and Escape in the members window.
-#include "ColourRules.h"
-#include "TForm1.h"
-#include "TForm2.h"
-#include "TForm3.h"
-#include "TForm4.h"
-#include "TForm5.h"
-#include "TForm7.h"
-#include "UsabilityFixture.h"
-#include "WeekChart.h"
-#include "ZoneTable.h"
+#include "settings/ColourRules.h"
+#include "tendencies/TForm1.h"
+#include "members/TForm2.h"
+#include "settings/TForm3.h"
+#include "settings/TForm4.h"
+#include "tendencies/TForm5.h"
+#include "about/TForm7.h"
+#include "usability/UsabilityFixture.h"
+#include "tendencies/WeekChart.h"
+#include "settings/ZoneTable.h"
 
 #include <QApplication>
 #include <QComboBox>

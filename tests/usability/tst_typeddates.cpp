@@ -1,14 +1,14 @@
 // Dates typed into the three date pickers (members, main and print windows):
 // day, month and year go in from the keyboard, Backspace works, the calendar
 // pop-up still chooses, and the picker shows the long date again when left.
-#include "DayNumber.h"
-#include "MemberListView.h"
-#include "MemberRecord.h"
-#include "MembersFile.h"
-#include "TForm1.h"
-#include "TForm2.h"
-#include "TForm6.h"
-#include "UsabilityFixture.h"
+#include "core/DayNumber.h"
+#include "members/MemberListView.h"
+#include "members/MemberRecord.h"
+#include "members/MembersFile.h"
+#include "tendencies/TForm1.h"
+#include "members/TForm2.h"
+#include "tendencies/TForm6.h"
+#include "usability/UsabilityFixture.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,8 +1,8 @@
 // Fuzz target: LoadMemberList over arbitrary file bytes. Whatever the bytes,
 // it must stay within memory, give only 70-character lines, leave a readable
 // file untouched, and on a purge keep the bytes in the backup.
-#include "MemberList.h"
-#include "MembersFile.h"
+#include "members/MemberList.h"
+#include "members/MembersFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
-#include "DemoSetup.h"
-#include "DayNumber.h"
-#include "MembersFile.h"
-#include "SettingsStore.h"
+#include "pronos-snapshot/DemoSetup.h"
+#include "core/DayNumber.h"
+#include "members/MembersFile.h"
+#include "settings/SettingsStore.h"
 
 #include <QSettings>
 

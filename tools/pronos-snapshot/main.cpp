@@ -6,18 +6,18 @@
 // main-window-last-days.png (the calendar's last four days and the banner),
 // menus.png (the two menus); with --full also team-window.png (the team
 // window sorted at 16:00, a moment of a member chosen).
-#include "DemoSetup.h"
-#include "Edition.h"
-#include "DesktopPlatform.h"
-#include "Gral.h"
-#include "MembersStartup.h"
-#include "ProgramMessage.h"
-#include "SystemDateFormat.h"
-#include "TForm1.h"
-#include "TForm5.h"
-#include "TeamGridView.h"
-#include "TeamWindow.h"
-#include "WeekChart.h"
+#include "pronos-snapshot/DemoSetup.h"
+#include "core/Edition.h"
+#include "platform/DesktopPlatform.h"
+#include "app/Gral.h"
+#include "members/MembersStartup.h"
+#include "app/ProgramMessage.h"
+#include "platform/SystemDateFormat.h"
+#include "tendencies/TForm1.h"
+#include "tendencies/TForm5.h"
+#include "tendencies/TeamGridView.h"
+#include "tendencies/TeamWindow.h"
+#include "tendencies/WeekChart.h"
 
 #include <QApplication>
 #include <QDateEdit>

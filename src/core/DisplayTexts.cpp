@@ -1,0 +1,31 @@
+#include "core/DisplayTexts.h"
+
+QLocale displayLocale(const QLocale& locale)
+{
+    return locale.language() == QLocale::C ? QLocale(QLocale::Spanish, QLocale::Spain) : locale;
+}
+
+QString longDateText(QDate date, const QLocale& locale)
+{
+    return locale.toString(date, LongDateFormat);
+}
+
+QString LevelName(int level)
+{
+    static const QString names[] = {QStringLiteral("Excelente"), QStringLiteral("Buena"), QStringLiteral("Normal"),
+                                    QStringLiteral("Complicada"), QStringLiteral("Restrictiva")};
+    return (level >= 1 && level <= 5) ? names[level - 1] : QString();
+}
+
+QString LevelPlural(int level)
+{
+    static const QString names[] = {QStringLiteral("Excelentes"), QStringLiteral("Buenas"),
+                                    QStringLiteral("Normales"), QStringLiteral("Complicadas"),
+                                    QStringLiteral("Restrictivas")};
+    return (level >= 1 && level <= 5) ? names[level - 1] : QString();
+}
+
+QString daylightSavingText(bool on)
+{
+    return on ? QStringLiteral("Horario verano: SI") : QStringLiteral("Horario verano: NO");
+}
