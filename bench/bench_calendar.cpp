@@ -24,9 +24,9 @@ Gral BenchGral(int offset)
 void BM_BuildShiftedCalendar(benchmark::State& state)
 {
     Gral gral = BenchGral(int(state.range(0)));
-    BuildShiftedCalendar(gral); // the changes are computed once per process, before timing
+    (void)BuildShiftedCalendar(gral.calendar, gral.environment.systemDateFormat); // the changes are computed once per process, before timing
     for (auto _ : state) {
-        BuildShiftedCalendar(gral);
+        (void)BuildShiftedCalendar(gral.calendar, gral.environment.systemDateFormat);
         benchmark::DoNotOptimize(gral.calendar.signCalendar.size());
     }
     if (gral.calendar.signCalendar.size() != 1052 || gral.calendar.dateIndex.size() != 1052)
@@ -48,10 +48,10 @@ BENCHMARK(BM_ComputeSignChangesBothYears)->Unit(benchmark::kMillisecond);
 void BM_FindSignRow(benchmark::State& state)
 {
     Gral gral = BenchGral(13);
-    BuildShiftedCalendar(gral);
+    (void)BuildShiftedCalendar(gral.calendar, gral.environment.systemDateFormat);
     const double date = LastCoveredDayNumber;
     for (auto _ : state) {
-        const std::optional<int> result = FindSignRow(gral, RowLookup::Moment, date, 23 * 60 + 59);
+        const std::optional<int> result = FindSignRow(gral.calendar, gral.environment.systemDateFormat, RowLookup::Moment, date, 23 * 60 + 59);
         benchmark::DoNotOptimize(result);
     }
 }
@@ -75,8 +75,8 @@ BENCHMARK(BM_FormatCalendarDates)->Unit(benchmark::kMicrosecond);
 Gral FullGral(int offset)
 {
     Gral gral = BenchGral(offset);
-    gral.calendar.firstCoveredDay = FullFirstDayNumber;
-    gral.calendar.lastCoveredDay = FullLastDayNumber;
+    gral.calendar.coveredPeriod.firstDay = FullFirstDayNumber;
+    gral.calendar.coveredPeriod.lastDay = FullLastDayNumber;
     return gral;
 }
 
@@ -86,7 +86,7 @@ void BM_BuildFullWindow(benchmark::State& state)
 {
     Gral gral = FullGral(int(state.range(0)));
     for (auto _ : state) {
-        BuildShiftedCalendarYears(gral, 2025, 2026);
+        (void)BuildShiftedCalendarYears(gral.calendar, gral.environment.systemDateFormat, 2025, 2026);
         benchmark::DoNotOptimize(gral.calendar.signCalendar.size());
     }
     if (gral.calendar.dayRows.rowOf(DayNumberFromDate(QDate(2026, 12, 31))) < 1)
@@ -127,7 +127,7 @@ void BM_BuildFullWindowNamedZone(benchmark::State& state)
     Gral gral = FullGral(12);
     gral.calendar.namedZone = QTimeZone(QByteArrayLiteral("Europe/Madrid"));
     for (auto _ : state) {
-        BuildShiftedCalendarYears(gral, 2025, 2026);
+        (void)BuildShiftedCalendarYears(gral.calendar, gral.environment.systemDateFormat, 2025, 2026);
         benchmark::DoNotOptimize(gral.calendar.signCalendar.size());
     }
     if (gral.calendar.dayRows.rowOf(DayNumberFromDate(QDate(2026, 12, 31))) < 1)
@@ -139,11 +139,12 @@ BENCHMARK(BM_BuildFullWindowNamedZone)->Unit(benchmark::kMillisecond);
 void BM_CalendarDayRow(benchmark::State& state)
 {
     Gral gral = FullGral(13);
-    BuildShiftedCalendarYears(gral, 2025, 2026);
+    (void)BuildShiftedCalendarYears(gral.calendar, gral.environment.systemDateFormat, 2025, 2026);
     double day = DayNumberFromDate(QDate(2025, 1, 1));
     const double last = DayNumberFromDate(QDate(2026, 12, 20));
     for (auto _ : state) {
-        benchmark::DoNotOptimize(CalendarDayRow(gral, day, 6));
+        benchmark::DoNotOptimize(CalendarYearsToHold(gral.calendar, day, 6));
+        benchmark::DoNotOptimize(gral.calendar.dayRows.rowOf(day));
         day = day < last ? day + 1 : day - 700;
     }
     if (gral.calendar.calendarFirstYear != 2025)
