@@ -3,6 +3,7 @@
 #include "core/DatePattern.h"
 #include "core/DayNumber.h"
 #include "calendar/SignCalendar.h"
+#include "support/CalendarSupport.h"
 #include "support/TestSupport.h"
 #include "calendar/YearTable.h"
 
@@ -145,13 +146,13 @@ void TestSignCalendar::expandYearTableAppends()
     QCOMPARE(table.date[525], 0.0);
     QCOMPARE(table.date[530], 0.0);
     QStringList list{QStringLiteral("kept")};
-    ExpandYearTable(gral_, table, Year2004Table.startSign, Year2004Table.lastIndex, Year2004Table.baseDate, list);
+    ExpandYearTable(gral_.environment.systemDateFormat, table, Year2004Table.startSign, Year2004Table.lastIndex, Year2004Table.baseDate, list);
     QCOMPARE(list.size(), 527);
     QCOMPARE(list.first(), QStringLiteral("kept"));
     QCOMPARE(list.mid(1), base.mid(526));
     // Fewer slots expand fewer lines.
     QStringList part;
-    ExpandYearTable(gral_, table, Year2004Table.startSign, 4, Year2004Table.baseDate, part);
+    ExpandYearTable(gral_.environment.systemDateFormat, table, Year2004Table.startSign, 4, Year2004Table.baseDate, part);
     QCOMPARE(part, base.mid(526, 5));
 }
 

@@ -320,7 +320,7 @@ private slots:
         QCOMPARE(gral_.calendar.signCalendar.size(), 1052);
 
         RecordingCanvas last;
-        QCOMPARE(ComposeTendencies(gral_, last, true, gral_.calendar.lastCoveredDay), PrintOutcome::Printed);
+        QCOMPARE(ComposeTendencies(gral_, last, true, gral_.calendar.coveredPeriod.lastDay), PrintOutcome::Printed);
         const QStringList texts = last.texts().mid(2); // after the two title lines
         QCOMPARE(texts.size(), 5 * spanLines.size() + 2);
         for (int span = 0; span < spanLines.size(); ++span)
@@ -328,7 +328,7 @@ private slots:
         QCOMPARE(texts.mid(texts.size() - 2), EndLines.mid(1));
 
         RecordingCanvas fromThreeBefore;
-        ComposeTendencies(gral_, fromThreeBefore, true, gral_.calendar.lastCoveredDay - 3);
+        ComposeTendencies(gral_, fromThreeBefore, true, gral_.calendar.coveredPeriod.lastDay - 3);
         QStringList dates;
         for (const QString& text : fromThreeBefore.texts())
             if (text.startsWith("Fecha: ") && !dates.contains(text.mid(7, 10)))
