@@ -13,25 +13,22 @@
 
 namespace {
 
-// An hour and minute that must form a time of day: the minute of the day, or
-// the text of the failure.
-std::optional<int> ShiftedMinute(int hour, int minute, QString& failure)
+// An hour and minute that must form a time of day: the minute of the day.
+Result<int> ShiftedMinute(int hour, int minute)
 {
-    if (hour < 0 || hour > 23 || minute < 0 || minute > 59) {
-        failure = QStringLiteral("La hora %1:%2 no es válida.").arg(hour).arg(minute, 2, 10, QLatin1Char('0'));
-        return std::nullopt;
-    }
+    if (hour < 0 || hour > 23 || minute < 0 || minute > 59)
+        return Failure{QStringLiteral("La hora %1:%2 no es válida.").arg(hour).arg(minute, 2, 10, QLatin1Char('0')),
+                       StyleError};
     return hour * 60 + minute;
 }
 
-// Shifts every base line up to lastDay into `shifted`. Returns the failure
-// text, empty when the whole list was built.
-QString ShiftLines(const CalendarRows& base, int offset, const DatePattern& pattern, int lastDay, CalendarRows& shifted)
+// Shifts every base line up to lastDay into `shifted`; at a failure the lines
+// shifted so far stay.
+Result<void> ShiftLines(const CalendarRows& base, int offset, const DatePattern& pattern, int lastDay, CalendarRows& shifted)
 {
     static const QString WholeDayFrom = QStringLiteral("00:00");
     static const QString WholeDayTo = QStringLiteral("23:59");
     QString carriedDateText;
-    QString failure;
     for (qsizetype i = 0; i < base.lines.size(); ++i) {
         const QString& line = base.lines[i];
         const QString& dateText = base.dateTexts[i];
@@ -51,7 +48,7 @@ QString ShiftLines(const CalendarRows& base, int offset, const DatePattern& patt
         const std::optional<int> end = ReadHourMinute(to);
         const std::optional<int> sign = ReadTwoDigits(SignField(line));
         if (!end || !sign || *sign < 1 || *sign > 12)
-            return QStringLiteral("La línea «%1» del calendario no es válida.").arg(line);
+            return Failure{QStringLiteral("La línea «%1» del calendario no es válida.").arg(line), StyleError};
         const int h = *end / 60, m = *end % 60;
         // The sign field was read as two digits 01..12, so writing the sign back gives the same field.
         const int nextSign = *sign == 12 ? 1 : *sign + 1;
@@ -72,12 +69,12 @@ QString ShiftLines(const CalendarRows& base, int offset, const DatePattern& patt
                 changeDateText = NextDateText(pattern, day);
             hour = offset - (24 - h);
         }
-        const auto before = ShiftedMinute(hour, m, failure);
+        const Result<int> before = ShiftedMinute(hour, m);
         if (!before)
-            return failure;
-        const auto after = ShiftedMinute(hour, m + 1, failure); // the change never falls on :58..:01, so no carry
+            return before.failure();
+        const Result<int> after = ShiftedMinute(hour, m + 1); // the change never falls on :58..:01, so no carry
         if (!after)
-            return failure;
+            return after.failure();
         carriedDateText = changeDateText;
         shifted.append(SignRowLine(changeDateText, 0, *before, *sign), changeDateText, changeDay);
         shifted.append(SignRowLine(changeDateText, *after, LastMinuteOfDay, nextSign), changeDateText, changeDay);
@@ -115,19 +112,17 @@ Result<void> BuildShiftedCalendarYears(CalendarState& calendar, const DatePatter
     if (base.isEmpty())
         return {};
     CalendarRows rows;
-    QString failure;
+    Result<void> shifted;
     if (calendar.zoneOffset == 0 || calendar.zoneOffset > 23) {
         rows = std::move(base);
     } else {
         rows.reserve(base.size());
-        failure = ShiftLines(base, calendar.zoneOffset, pattern, lastDay, rows);
+        shifted = ShiftLines(base, calendar.zoneOffset, pattern, lastDay, rows);
     }
     rows.keepDays(firstDay, lastDay);
     // After a failure the lines built so far stay.
-    InstallCalendarRows(calendar, std::move(rows), firstYear, lastYear, failure.isEmpty());
-    if (failure.isEmpty())
-        return {};
-    return Failure{failure, StyleError};
+    InstallCalendarRows(calendar, std::move(rows), firstYear, lastYear, shifted.ok());
+    return shifted;
 }
 
 Result<void> BuildShiftedCalendar(CalendarState& calendar, const DatePattern& pattern)
