@@ -40,10 +40,6 @@ inline int CalendarDayRow(Gral& gral, double day, int daysAfter)
     return gral.calendar.dayRows.rowOf(day);
 }
 
-inline bool LoadSignRow(Gral& gral, int rowNumber)
-{
-    return LoadSignRow(gral.calendar, gral.environment.systemDateFormat, rowNumber);
-}
 
 inline std::optional<int> FindSignRow(Gral& gral, RowLookup lookup, double date, int minuteOfDay)
 {
@@ -51,7 +47,3 @@ inline std::optional<int> FindSignRow(Gral& gral, RowLookup lookup, double date,
     return FindSignRow(gral.calendar, gral.environment.systemDateFormat, lookup, date, minuteOfDay);
 }
 
-inline void BuildBaseCalendar(const Gral& gral, QStringList& base)
-{
-    BuildBaseCalendar(gral.environment.systemDateFormat, base);
-}

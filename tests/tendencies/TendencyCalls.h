@@ -4,12 +4,9 @@
 // first (TForm1::LookUpDay, PrintTendencies).
 #include "platform/SystemDateFormat.h"
 #include "support/CalendarSupport.h"
-#include "tendencies/PeriodMessage.h"
 #include "tendencies/PrintComposition.h"
 #include "tendencies/TeamGrid.h"
-#include "tendencies/TeamPrint.h"
 #include "tendencies/TendencyRule.h"
-#include "tendencies/WeekDescription.h"
 #include "tendencies/WeekLayout.h"
 
 inline DayRow DayLookup(Gral& gral, double date)
@@ -35,23 +32,10 @@ inline TeamGrid ComposeTeamGrid(Gral& gral, double day)
     return ComposeTeamGrid(gral.calendar, gral.environment.systemDateFormat, gral.members, day);
 }
 
-inline PrintOutcome ComposeTeamPrint(const Gral& gral, PrintCanvas& canvas, const TeamGrid& grid,
-                                     const TeamPrintHeading& heading)
-{
-    return ComposeTeamPrint(gral.levelColors, canvas, grid, heading);
-}
 
 inline WeekLayout ComposeWeek(const Gral& gral)
 {
     return ComposeWeek(gral.calendar, gral.environment.systemDateFormat, gral.members, gral.levelColors);
 }
 
-inline QString DescribeWeek(const Gral& gral)
-{
-    return DescribeWeek(gral.calendar, gral.environment.systemDateFormat, gral.members);
-}
 
-inline QString coveredPeriodMessage(const Gral& gral, DateOrigin origin, double date)
-{
-    return coveredPeriodMessage(gral.calendar.coveredPeriod, gral.environment.systemDateFormat, origin, date);
-}
