@@ -13,23 +13,28 @@
 
 namespace {
 
-Gral BenchGral(int offset)
+// The calendar and the short-date pattern its lines are written with.
+struct BenchCalendar {
+    CalendarState calendar;
+    DatePattern pattern{QStringLiteral("dd/MM/yyyy")};
+};
+
+BenchCalendar CalendarFor(int offset)
 {
-    Gral gral;
-    gral.environment.systemDateFormat = QStringLiteral("dd/MM/yyyy");
-    gral.calendar.zoneOffset = offset;
-    return gral;
+    BenchCalendar bench;
+    bench.calendar.zoneOffset = offset;
+    return bench;
 }
 
 void BM_BuildShiftedCalendar(benchmark::State& state)
 {
-    Gral gral = BenchGral(int(state.range(0)));
-    BuildShiftedCalendar(gral); // the changes are computed once per process, before timing
+    BenchCalendar bench = CalendarFor(int(state.range(0)));
+    (void)BuildShiftedCalendar(bench.calendar, bench.pattern); // the changes are computed once per process, before timing
     for (auto _ : state) {
-        BuildShiftedCalendar(gral);
-        benchmark::DoNotOptimize(gral.calendar.signCalendar.size());
+        (void)BuildShiftedCalendar(bench.calendar, bench.pattern);
+        benchmark::DoNotOptimize(bench.calendar.signCalendar.size());
     }
-    if (gral.calendar.signCalendar.size() != 1052 || gral.calendar.dateIndex.size() != 1052)
+    if (bench.calendar.signCalendar.size() != 1052 || bench.calendar.dateIndex.size() != 1052)
         state.SkipWithError("the build did not give 1052 lines");
 }
 BENCHMARK(BM_BuildShiftedCalendar)->Arg(0)->Arg(13)->Unit(benchmark::kMicrosecond);
@@ -47,11 +52,11 @@ BENCHMARK(BM_ComputeSignChangesBothYears)->Unit(benchmark::kMillisecond);
 
 void BM_FindSignRow(benchmark::State& state)
 {
-    Gral gral = BenchGral(13);
-    BuildShiftedCalendar(gral);
+    BenchCalendar bench = CalendarFor(13);
+    (void)BuildShiftedCalendar(bench.calendar, bench.pattern);
     const double date = LastCoveredDayNumber;
     for (auto _ : state) {
-        const std::optional<int> result = FindSignRow(gral, RowLookup::Moment, date, 23 * 60 + 59);
+        const std::optional<int> result = FindSignRow(bench.calendar, bench.pattern, RowLookup::Moment, date, 23 * 60 + 59);
         benchmark::DoNotOptimize(result);
     }
 }
@@ -72,24 +77,24 @@ void BM_FormatCalendarDates(benchmark::State& state)
 }
 BENCHMARK(BM_FormatCalendarDates)->Unit(benchmark::kMicrosecond);
 
-Gral FullGral(int offset)
+BenchCalendar FullCalendarFor(int offset)
 {
-    Gral gral = BenchGral(offset);
-    gral.calendar.firstCoveredDay = FullFirstDayNumber;
-    gral.calendar.lastCoveredDay = FullLastDayNumber;
-    return gral;
+    BenchCalendar bench = CalendarFor(offset);
+    bench.calendar.coveredPeriod.firstDay = FullFirstDayNumber;
+    bench.calendar.coveredPeriod.lastDay = FullLastDayNumber;
+    return bench;
 }
 
 // A full-edition window, 2025-2026: the changes from the lunar theory, the
 // year tables, the shift and the day table, nothing cached between builds.
 void BM_BuildFullWindow(benchmark::State& state)
 {
-    Gral gral = FullGral(int(state.range(0)));
+    BenchCalendar bench = FullCalendarFor(int(state.range(0)));
     for (auto _ : state) {
-        BuildShiftedCalendarYears(gral, 2025, 2026);
-        benchmark::DoNotOptimize(gral.calendar.signCalendar.size());
+        (void)BuildShiftedCalendarYears(bench.calendar, bench.pattern, 2025, 2026);
+        benchmark::DoNotOptimize(bench.calendar.signCalendar.size());
     }
-    if (gral.calendar.dayRows.rowOf(DayNumberFromDate(QDate(2026, 12, 31))) < 1)
+    if (bench.calendar.dayRows.rowOf(DayNumberFromDate(QDate(2026, 12, 31))) < 1)
         state.SkipWithError("the window does not hold 31/12/2026");
 }
 BENCHMARK(BM_BuildFullWindow)->Arg(0)->Arg(13)->Unit(benchmark::kMillisecond);
@@ -112,7 +117,7 @@ void BM_ShiftNamedZone(benchmark::State& state)
     const DatePattern pattern(QStringLiteral("dd/MM/yyyy"));
     qsizetype rows = 0;
     for (auto _ : state) {
-        const ZoneRows shifted = ShiftChangesToZone(changes, madrid, firstDay, lastDay, pattern);
+        const CalendarRows shifted = ShiftChangesToZone(changes, madrid, firstDay, lastDay, pattern);
         rows = shifted.lines.size();
         benchmark::DoNotOptimize(rows);
     }
@@ -124,13 +129,13 @@ BENCHMARK(BM_ShiftNamedZone)->Arg(2025)->Arg(2099)->Unit(benchmark::kMillisecond
 // The whole build for a named zone, the lunar theory included, as the full edition does it.
 void BM_BuildFullWindowNamedZone(benchmark::State& state)
 {
-    Gral gral = FullGral(12);
-    gral.calendar.namedZone = QTimeZone(QByteArrayLiteral("Europe/Madrid"));
+    BenchCalendar bench = FullCalendarFor(12);
+    bench.calendar.namedZone = QTimeZone(QByteArrayLiteral("Europe/Madrid"));
     for (auto _ : state) {
-        BuildShiftedCalendarYears(gral, 2025, 2026);
-        benchmark::DoNotOptimize(gral.calendar.signCalendar.size());
+        (void)BuildShiftedCalendarYears(bench.calendar, bench.pattern, 2025, 2026);
+        benchmark::DoNotOptimize(bench.calendar.signCalendar.size());
     }
-    if (gral.calendar.dayRows.rowOf(DayNumberFromDate(QDate(2026, 12, 31))) < 1)
+    if (bench.calendar.dayRows.rowOf(DayNumberFromDate(QDate(2026, 12, 31))) < 1)
         state.SkipWithError("the window does not hold 31/12/2026 (no time zone database?)");
 }
 BENCHMARK(BM_BuildFullWindowNamedZone)->Unit(benchmark::kMillisecond);
@@ -138,15 +143,16 @@ BENCHMARK(BM_BuildFullWindowNamedZone)->Unit(benchmark::kMillisecond);
 // The day lookup of the main window and the print (the window already holds the week).
 void BM_CalendarDayRow(benchmark::State& state)
 {
-    Gral gral = FullGral(13);
-    BuildShiftedCalendarYears(gral, 2025, 2026);
+    BenchCalendar bench = FullCalendarFor(13);
+    (void)BuildShiftedCalendarYears(bench.calendar, bench.pattern, 2025, 2026);
     double day = DayNumberFromDate(QDate(2025, 1, 1));
     const double last = DayNumberFromDate(QDate(2026, 12, 20));
     for (auto _ : state) {
-        benchmark::DoNotOptimize(CalendarDayRow(gral, day, 6));
+        benchmark::DoNotOptimize(CalendarYearsToHold(bench.calendar, day, 6));
+        benchmark::DoNotOptimize(bench.calendar.dayRows.rowOf(day));
         day = day < last ? day + 1 : day - 700;
     }
-    if (gral.calendar.calendarFirstYear != 2025)
+    if (bench.calendar.calendarFirstYear != 2025)
         state.SkipWithError("the window moved");
 }
 BENCHMARK(BM_CalendarDayRow)->Unit(benchmark::kNanosecond);

@@ -14,8 +14,8 @@ void BM_ExportTeamOf60Over31Days(benchmark::State& state)
 {
     UseEdition(FullEdition());
     CalendarState calendar;
-    calendar.firstCoveredDay = FullFirstDayNumber;
-    calendar.lastCoveredDay = FullLastDayNumber;
+    calendar.coveredPeriod.firstDay = FullFirstDayNumber;
+    calendar.coveredPeriod.lastDay = FullLastDayNumber;
     calendar.namedZone = QTimeZone("Europe/Madrid");
     ExportRequest request;
     request.who = QStringLiteral("Equipo");

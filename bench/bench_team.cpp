@@ -31,12 +31,10 @@ bool PrepareGral(Gral& gral)
     gral.environment.programFolder = g_folder;
     gral.environment.dataFolder = g_folder;
     gral.calendar.coveredPeriod = CurrentEdition().period(DayNumberFromDate(QDate(2025, 6, 15)));
-    gral.calendar.firstCoveredDay = gral.calendar.coveredPeriod.firstDay;
-    gral.calendar.lastCoveredDay = gral.calendar.coveredPeriod.lastDay;
     gral.calendar.zoneOffset = 13;
     if (!OpenMembersFile(gral) || gral.members.memberList.size() != Members)
         return false;
-    BuildShiftedCalendar(gral);
+    (void)BuildShiftedCalendar(gral.calendar, gral.environment.systemDateFormat);
     return true;
 }
 
@@ -79,7 +77,7 @@ void BM_TeamComposeOnly(benchmark::State& state)
     if (!PrepareGral(gral))
         return state.SkipWithError("start-up failed");
     for (auto _ : state) {
-        const TeamGrid grid = ComposeTeamGrid(gral, DayNumberFromDate(QDate(2025, 6, 15)));
+        const TeamGrid grid = ComposeTeamGrid(gral.calendar, gral.environment.systemDateFormat, gral.members, DayNumberFromDate(QDate(2025, 6, 15)));
         benchmark::DoNotOptimize(grid.rows.size());
     }
 }

@@ -10,6 +10,7 @@
 //   pronos-calendar --table                      the carried sign-change table, as C++ rows
 // Anything else (an unknown, repeated or contradicting option, a stray word)
 // is refused with exit code 2 and the usage.
+#include "app/ProgramMessage.h"
 #include "calendar/CalendarWindow.h"
 #include "core/DatePattern.h"
 #include "core/DayNumber.h"
@@ -161,12 +162,14 @@ int main(int argc, char* argv[])
                                          "and no --offset beside it"));
     }
     if (years) {
-        gral.calendar.firstCoveredDay = FullFirstDayNumber;
-        gral.calendar.lastCoveredDay = FullLastDayNumber;
-        BuildShiftedCalendarYears(gral, years->first, years->last);
-    } else {
-        BuildShiftedCalendar(gral);
+        gral.calendar.coveredPeriod.firstDay = FullFirstDayNumber;
+        gral.calendar.coveredPeriod.lastDay = FullLastDayNumber;
     }
+    const Result<void> built =
+        years ? BuildShiftedCalendarYears(gral.calendar, gral.environment.systemDateFormat, years->first, years->last)
+              : BuildShiftedCalendar(gral.calendar, gral.environment.systemDateFormat);
+    if (!built)
+        ProgramMessage(gral, built.failure().text, built.failure().style);
     for (const QString& line : gral.calendar.signCalendar)
         out << line << '\n';
     return gral.calendar.dateIndex.isEmpty() ? 1 : 0;

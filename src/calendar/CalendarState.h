@@ -27,7 +27,5 @@ struct CalendarState {
     QTimeZone namedZone;      // the full edition's named zone (ZoneShift.h); when invalid, zoneOffset applies
     SignRow currentSignRow;  // the row last parsed by LoadSignRow
     int dayRowIndex = -1;     // 1-based row of the shown day's first span; -1 when not found
-    double firstCoveredDay = FirstCoveredDayNumber;
-    double lastCoveredDay = LastCoveredDayNumber;
-    CoveredPeriod coveredPeriod = DemoPeriod; // handed over by the start-up; the main window takes its days from it
+    CoveredPeriod coveredPeriod = DemoPeriod; // handed over by the start-up: the days the calendar may hold
 };

@@ -1,5 +1,4 @@
 #include "calendar/CalendarWindow.h"
-#include "calendar/SignCalendar.h"
 
 #include <QDate>
 #include <algorithm>
@@ -22,20 +21,18 @@ CalendarYears CalendarYearsAround(double firstCoveredDay, double lastCoveredDay,
     return {first, first + 1};
 }
 
-int CalendarDayRow(Gral& gral, double day, int daysAfter)
+std::optional<CalendarYears> CalendarYearsToHold(const CalendarState& calendar, double day, int daysAfter)
 {
     if (!std::isfinite(day))
-        return -1;
+        return std::nullopt;
     const double first = std::floor(day);
-    const CalendarState& calendar = gral.calendar;
-    if (calendar.calendarFirstYear != 0 && first >= calendar.firstCoveredDay && first <= calendar.lastCoveredDay) {
-        const double last = std::min(first + daysAfter, std::floor(calendar.lastCoveredDay));
-        const double heldFrom = DayNumberFromDate(QDate(calendar.calendarFirstYear, 1, 1));
-        const double heldTo = DayNumberFromDate(QDate(calendar.calendarLastYear, 12, 31));
-        if (first < heldFrom || last > heldTo) {
-            const CalendarYears years = CalendarYearsAround(calendar.firstCoveredDay, calendar.lastCoveredDay, first);
-            BuildShiftedCalendarYears(gral, years.first, years.last);
-        }
-    }
-    return calendar.dayRows.rowOf(first);
+    const CoveredPeriod& period = calendar.coveredPeriod;
+    if (calendar.calendarFirstYear == 0 || first < period.firstDay || first > period.lastDay)
+        return std::nullopt;
+    const double last = std::min(first + daysAfter, std::floor(period.lastDay));
+    const double heldFrom = DayNumberFromDate(QDate(calendar.calendarFirstYear, 1, 1));
+    const double heldTo = DayNumberFromDate(QDate(calendar.calendarLastYear, 12, 31));
+    if (first >= heldFrom && last <= heldTo)
+        return std::nullopt;
+    return CalendarYearsAround(period.firstDay, period.lastDay, first);
 }

@@ -4,7 +4,9 @@
 // milliseconds to compute and shift, two centuries would take the better part
 // of a second. The window moves when a day outside it is asked for. A period
 // of at most two years (the DEMO's) is always held whole.
-#include "app/Gral.h"
+#include "calendar/CalendarState.h"
+
+#include <optional>
 
 struct CalendarYears {
     int first = 0;
@@ -20,8 +22,9 @@ int YearOfDay(double day);
 // day and the six days after it that lie in the period.
 CalendarYears CalendarYearsAround(double firstCoveredDay, double lastCoveredDay, double day);
 
-// The 1-based first row of `day` in the shifted calendar, -1 when it has none.
-// A day of the covered period that the built window does not hold together
-// with the `daysAfter` days after it (as far as the period goes) moves the
-// window there first. A calendar that was never built is only looked up.
-int CalendarDayRow(Gral& gral, double day, int daysAfter);
+// The years the window must move to before `day` is looked up: a day of the
+// covered period that the built window does not hold together with the
+// `daysAfter` days after it (as far as the period goes). Nothing when the
+// window holds them, when the day lies outside the period, or when the
+// calendar was never built (it is then only looked up).
+std::optional<CalendarYears> CalendarYearsToHold(const CalendarState& calendar, double day, int daysAfter);

@@ -3,22 +3,34 @@
 // (1..12) that holds the Moon. Rows are 25-character lines
 //   "dd/MM/yyyy hh:nn hh:nn ss"  (date with the short-date pattern read at start)
 // The base calendar is stated in the fixed zone UTC-12; the shifted calendar
-// (Gral::calendar) is the one every other part of the program reads.
-#include "app/Gral.h"
+// (CalendarState) is the one every other part of the program reads. The
+// lines are written with the short-date pattern read at start.
+#include "calendar/CalendarRows.h"
+#include "calendar/CalendarState.h"
+#include "core/DatePattern.h"
+#include "core/Result.h"
 
 #include <optional>
 
 // Fills `base` with the 1052 lines of the base calendar, 2003 then 2004.
-void BuildBaseCalendar(const Gral& gral, QStringList& base);
+void BuildBaseCalendar(const DatePattern& pattern, QStringList& base);
 
-// Rebuilds gral.calendar's signCalendar, dateIndex and dayRows for its
+// Rebuilds the calendar's signCalendar, dateIndex and dayRows for its
 // zoneOffset: for the years it already holds, or, at the first build, for the
-// years around the covered period's start day (CalendarWindow.h).
-void BuildShiftedCalendar(Gral& gral);
+// years around the covered period's start day (CalendarWindow.h). A failure
+// carries the message to tell; the lines built before it stay, without an
+// index. The caller shows a busy cursor while it runs.
+Result<void> BuildShiftedCalendar(CalendarState& calendar, const DatePattern& pattern);
 
 // Builds them for the whole years firstYear..lastYear, within the covered
-// period (gral.calendar.firstCoveredDay..gral.calendar.lastCoveredDay).
-void BuildShiftedCalendarYears(Gral& gral, int firstYear, int lastYear);
+// period (calendar.coveredPeriod.firstDay..lastDay).
+Result<void> BuildShiftedCalendarYears(CalendarState& calendar, const DatePattern& pattern, int firstYear,
+                                       int lastYear);
+
+// Makes `rows` the calendar's lines for the whole years firstYear..lastYear;
+// with `indexed` false (a build that failed) only the lines, without the date
+// index and the day table.
+void InstallCalendarRows(CalendarState& calendar, CalendarRows rows, int firstYear, int lastYear, bool indexed);
 
 // Reading rows never changes the calendar or its cursors. The lines were
 // written with the short-date pattern read at start and are read back with it.
@@ -42,15 +54,15 @@ std::optional<FoundSignRow> ReadSignRowAt(const CalendarState& calendar, const D
 
 // The lookups that move the shared cursors, as the chart and the printing
 // were designed around. LoadSignRow parses line `rowNumber` into
-// gral.calendar.currentSignRow (false, reading nothing, when the row does not
+// calendar.currentSignRow (false, reading nothing, when the row does not
 // exist).
-bool LoadSignRow(Gral& gral, int rowNumber);
-// FindSignRow gives the sign (1..12) of the date's row, nothing when there is
-// none. It first moves the calendar's window of years to hold the date
-// (CalendarWindow.h), then leaves the row read in gral.calendar.currentSignRow
-// and the date's first row in gral.calendar.dayRowIndex (SignRowNotFound when
-// nothing was found).
-std::optional<int> FindSignRow(Gral& gral, RowLookup lookup, double date, int minuteOfDay);
+bool LoadSignRow(CalendarState& calendar, const DatePattern& pattern, int rowNumber);
+// FindSignRow gives the sign (1..12) of the date's row in the calendar as it
+// is built, nothing when there is none. It leaves the row read in
+// calendar.currentSignRow and the date's first row in calendar.dayRowIndex
+// (SignRowNotFound when nothing was found).
+std::optional<int> FindSignRow(CalendarState& calendar, const DatePattern& pattern, RowLookup lookup, double date,
+                               int minuteOfDay);
 
 // Rebuilds calendar.dayRows from calendar.dateIndex, for a calendar put
 // together otherwise than by the build (the build makes both together).

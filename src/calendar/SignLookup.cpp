@@ -1,7 +1,5 @@
 // Reading the region's calendar: a row by number, the row of a date and time,
 // the next date's text.
-#include "calendar/CalendarWindow.h"
-#include "core/DatePattern.h"
 #include "calendar/SignCalendar.h"
 #include "calendar/SignRowText.h"
 
@@ -42,25 +40,24 @@ std::optional<FoundSignRow> ReadSignRowAt(const CalendarState& calendar, const D
     return FoundSignRow{firstRow, *second};
 }
 
-bool LoadSignRow(Gral& gral, int rowNumber)
+bool LoadSignRow(CalendarState& calendar, const DatePattern& pattern, int rowNumber)
 {
-    const std::optional<SignRow> row = ReadSignRow(gral.calendar, gral.environment.systemDateFormat, rowNumber);
+    const std::optional<SignRow> row = ReadSignRow(calendar, pattern, rowNumber);
     if (row)
-        gral.calendar.currentSignRow = *row;
+        calendar.currentSignRow = *row;
     return row.has_value();
 }
 
-std::optional<int> FindSignRow(Gral& gral, RowLookup lookup, double date, int minuteOfDay)
+std::optional<int> FindSignRow(CalendarState& calendar, const DatePattern& pattern, RowLookup lookup, double date,
+                               int minuteOfDay)
 {
-    CalendarDayRow(gral, date, 0); // moves the window of years to the date when it lies outside
-    const std::optional<FoundSignRow> found =
-        ReadSignRowAt(gral.calendar, gral.environment.systemDateFormat, lookup, date, minuteOfDay);
+    const std::optional<FoundSignRow> found = ReadSignRowAt(calendar, pattern, lookup, date, minuteOfDay);
     if (!found) {
-        gral.calendar.dayRowIndex = SignRowNotFound;
+        calendar.dayRowIndex = SignRowNotFound;
         return std::nullopt;
     }
-    gral.calendar.currentSignRow = found->row;
-    gral.calendar.dayRowIndex = found->dayRow;
+    calendar.currentSignRow = found->row;
+    calendar.dayRowIndex = found->dayRow;
     return found->row.sign;
 }
 

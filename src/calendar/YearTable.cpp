@@ -49,7 +49,7 @@ int FillYearTable(YearTable& table, int year, const std::vector<SignChange>& cha
 }
 
 void ExpandYearTableRows(const YearTable& table, quint8 startSign, quint16 lastIndex, double baseDate,
-                         const DatePattern& pattern, BaseCalendarRows& rows)
+                         const DatePattern& pattern, CalendarRows& rows)
 {
     int runningDay = int(baseDate);
     int runningSign = startSign;
@@ -72,18 +72,16 @@ void ExpandYearTableRows(const YearTable& table, quint8 startSign, quint16 lastI
             }
             line = SignRowLine(runningText, 0, LastMinuteOfDay, runningSign);
         }
-        rows.lines.append(line);
-        rows.dateTexts.append(runningText);
-        rows.days.push_back(runningDay);
+        rows.append(std::move(line), runningText, runningDay);
     }
 }
 
-void ExpandYearTable(const Gral& gral, const YearTable& table, quint8 startSign, quint16 lastIndex, double baseDate,
-                     QStringList& base)
+void ExpandYearTable(const DatePattern& pattern, const YearTable& table, quint8 startSign, quint16 lastIndex,
+                     double baseDate, QStringList& base)
 {
-    BaseCalendarRows rows;
+    CalendarRows rows;
     rows.lines = std::move(base);
-    ExpandYearTableRows(table, startSign, lastIndex, baseDate, gral.environment.systemDateFormat, rows);
+    ExpandYearTableRows(table, startSign, lastIndex, baseDate, pattern, rows);
     base = std::move(rows.lines);
 }
 
@@ -109,14 +107,10 @@ namespace {
 
 // The one or two rows of a single base-zone day.
 void AppendDayRows(int day, const std::vector<SignChange>& changes, int signWithoutChange,
-                   const DatePattern& pattern, BaseCalendarRows& rows)
+                   const DatePattern& pattern, CalendarRows& rows)
 {
     const QString dateText = pattern.format(day);
-    auto append = [&](int from, int to, int sign) {
-        rows.lines.append(SignRowLine(dateText, from, to, sign));
-        rows.dateTexts.append(dateText);
-        rows.days.push_back(day);
-    };
+    auto append = [&](int from, int to, int sign) { rows.append(SignRowLine(dateText, from, to, sign), dateText, day); };
     for (const SignChange& change : changes) {
         if (change.baseDay == day) {
             append(0, change.baseMinute - 1, change.newSign == 1 ? 12 : change.newSign - 1);
@@ -129,32 +123,31 @@ void AppendDayRows(int day, const std::vector<SignChange>& changes, int signWith
 
 } // namespace
 
-void BuildBaseCalendarRows(const Gral& gral, int firstYear, int lastYear, bool withDayBefore, BaseCalendarRows& rows)
+void BuildBaseCalendarRows(const DatePattern& pattern, int firstYear, int lastYear, bool withDayBefore,
+                           CalendarRows& rows)
 {
-    rows = BaseCalendarRows{};
+    rows = CalendarRows{};
     if (lastYear < firstYear)
         return;
     const int firstDay = int(DayNumberFromDate(QDate(firstYear, 1, 1)));
     const int lastDay = int(DayNumberFromDate(QDate(lastYear, 12, 31)));
     const qsizetype expected = qsizetype(lastYear - firstYear + 1) * YearTableRows + 2;
-    rows.lines.reserve(expected);
-    rows.dateTexts.reserve(expected);
-    rows.days.reserve(size_t(expected));
+    rows.reserve(expected);
     const std::vector<SignChange> changes = SignChangesBetween(firstDay - 1, lastDay);
     YearTable table;
     for (int year = firstYear; year <= lastYear; ++year) {
         const YearTableArguments arguments = DeriveYearTable(year, changes);
         if (year == firstYear && withDayBefore)
-            AppendDayRows(firstDay - 1, changes, arguments.startSign, gral.environment.systemDateFormat, rows);
+            AppendDayRows(firstDay - 1, changes, arguments.startSign, pattern, rows);
         FillYearTable(table, year, changes);
         ExpandYearTableRows(table, arguments.startSign, arguments.lastIndex, arguments.baseDate,
-                            gral.environment.systemDateFormat, rows);
+                            pattern, rows);
     }
 }
 
-void BuildBaseCalendar(const Gral& gral, QStringList& base)
+void BuildBaseCalendar(const DatePattern& pattern, QStringList& base)
 {
-    BaseCalendarRows rows;
-    BuildBaseCalendarRows(gral, int(Year2003Table.year), int(Year2004Table.year), false, rows);
+    CalendarRows rows;
+    BuildBaseCalendarRows(pattern, int(Year2003Table.year), int(Year2004Table.year), false, rows);
     base = std::move(rows.lines);
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The stored form of one calendar year and its expansion into lines.
-#include "app/Gral.h"
+#include "calendar/CalendarRows.h"
 #include "calendar/SignChanges.h"
 
 #include <QStringList>
@@ -44,19 +44,14 @@ YearTableArguments DeriveYearTable(int year, const std::vector<SignChange>& chan
 int FillYearTable(YearTable& table, int year, const std::vector<SignChange>& changes);
 
 // Appends lastIndex + 1 lines, one per slot 0..lastIndex.
-void ExpandYearTable(const Gral& gral, const YearTable& table, quint8 startSign, quint16 lastIndex, double baseDate,
-                     QStringList& base);
+void ExpandYearTable(const DatePattern& pattern, const YearTable& table, quint8 startSign, quint16 lastIndex,
+                     double baseDate, QStringList& base);
 
-// The base calendar with what the shift needs beside each line: its day
-// number and its date field (shared text, no copies).
-struct BaseCalendarRows {
-    QStringList lines;
-    QStringList dateTexts;
-    std::vector<int> days;
-};
+// The same lines with what the shift needs beside each: its date field and day.
 void ExpandYearTableRows(const YearTable& table, quint8 startSign, quint16 lastIndex, double baseDate,
-                         const DatePattern& pattern, BaseCalendarRows& rows);
+                         const DatePattern& pattern, CalendarRows& rows);
 // The base rows of the whole years firstYear..lastYear; with `withDayBefore`
 // they are preceded by the rows of 31 December of the year before, so that the
 // zone shift can carry a change of that day into the first year.
-void BuildBaseCalendarRows(const Gral& gral, int firstYear, int lastYear, bool withDayBefore, BaseCalendarRows& rows);
+void BuildBaseCalendarRows(const DatePattern& pattern, int firstYear, int lastYear, bool withDayBefore,
+                           CalendarRows& rows);

@@ -1,8 +1,7 @@
 #include "calendar/ZoneShift.h"
 #include "core/DatePattern.h"
 #include "core/DayNumber.h"
-#include "app/Gral.h"
-#include "app/ProgramMessage.h"
+#include "calendar/SignCalendar.h"
 #include "calendar/SignRowText.h"
 
 #include <QDateTime>
@@ -36,10 +35,10 @@ WallClockMinute WallClockOfChange(const QTimeZone& zone, const SignChange& chang
     return {int(day + UnixEpochDayNumber), int((local - day * SecondsPerDay) / 60)};
 }
 
-ZoneRows ShiftChangesToZone(const std::vector<SignChange>& changes, const QTimeZone& zone, int firstDay, int lastDay,
+CalendarRows ShiftChangesToZone(const std::vector<SignChange>& changes, const QTimeZone& zone, int firstDay, int lastDay,
                             const DatePattern& pattern)
 {
-    ZoneRows rows;
+    CalendarRows rows;
     if (changes.empty() || lastDay < firstDay)
         return rows;
     // Where each change reads on the wall clock, kept in time order: a clock
@@ -51,9 +50,7 @@ ZoneRows ShiftChangesToZone(const std::vector<SignChange>& changes, const QTimeZ
         places.push_back(places.empty() ? place : std::max(place, places.back()));
     }
     const qsizetype expected = qsizetype(lastDay - firstDay + 1) * 3 / 2;
-    rows.lines.reserve(expected);
-    rows.dateTexts.reserve(expected);
-    rows.days.reserve(size_t(expected));
+    rows.reserve(expected);
 
     int sign = SignBefore(changes.front().newSign);
     size_t next = 0;
@@ -68,9 +65,7 @@ ZoneRows ShiftChangesToZone(const std::vector<SignChange>& changes, const QTimeZ
         }
         const QString dateText = pattern.format(day);
         auto append = [&](int from, int to, int rowSign) {
-            rows.lines.append(SignRowLine(dateText, from, to, rowSign));
-            rows.dateTexts.append(dateText);
-            rows.days.push_back(day);
+            rows.append(SignRowLine(dateText, from, to, rowSign), dateText, day);
         };
         if (changeMinute <= 0) { // no change, or one at midnight: the whole day in one sign
             append(0, LastMinuteOfDay, sign);
@@ -82,24 +77,16 @@ ZoneRows ShiftChangesToZone(const std::vector<SignChange>& changes, const QTimeZ
     return rows;
 }
 
-void BuildNamedZoneCalendar(Gral& gral, int firstYear, int lastYear, int firstDay, int lastDay)
+Result<void> BuildNamedZoneCalendar(CalendarState& calendar, const DatePattern& pattern, int firstYear, int lastYear,
+                                    int firstDay, int lastDay)
 {
-    {
-        BusyCursor busy(gral);
-        const std::vector<SignChange> changes = SignChangesBetween(firstDay - ZoneChangesDaysBefore, lastDay);
-        ZoneRows rows = ShiftChangesToZone(changes, gral.calendar.namedZone, firstDay, lastDay, gral.environment.systemDateFormat);
-        gral.calendar.signCalendar = std::move(rows.lines);
-        gral.calendar.dateIndex.clear();
-        gral.calendar.dayRows = DayRowTable{};
-        gral.calendar.calendarFirstYear = firstYear;
-        gral.calendar.calendarLastYear = lastYear;
-        if (!gral.calendar.signCalendar.isEmpty()) {
-            gral.calendar.dateIndex = std::move(rows.dateTexts);
-            gral.calendar.dayRows = DayRowTable::FromDays(rows.days);
-            return;
-        }
-    }
-    ProgramMessage(gral, QStringLiteral("No se pudo calcular el calendario para la zona horaria \"%1\".")
-                             .arg(QString::fromUtf8(gral.calendar.namedZone.id())),
-                   StyleError);
+    const std::vector<SignChange> changes = SignChangesBetween(firstDay - ZoneChangesDaysBefore, lastDay);
+    CalendarRows rows = ShiftChangesToZone(changes, calendar.namedZone, firstDay, lastDay, pattern);
+    const bool built = !rows.isEmpty();
+    InstallCalendarRows(calendar, std::move(rows), firstYear, lastYear, built);
+    if (built)
+        return {};
+    return Failure{QStringLiteral("No se pudo calcular el calendario para la zona horaria \"%1\".")
+                       .arg(QString::fromUtf8(calendar.namedZone.id())),
+                   StyleError};
 }

@@ -21,14 +21,16 @@
 //   one row, the sign held across the gap.
 // - a clock set back by most of a day, so that two changes land on one date:
 //   the date shows the later one.
+#include "calendar/CalendarRows.h"
+#include "calendar/CalendarState.h"
 #include "calendar/SignChanges.h"
+#include "core/Result.h"
 
 #include <QStringList>
 #include <QTimeZone>
 #include <vector>
 
 class DatePattern;
-struct Gral;
 
 // A minute of a day on a wall clock.
 struct WallClockMinute {
@@ -50,18 +52,14 @@ WallClockMinute WallClockOfChange(const QTimeZone& zone, const SignChange& chang
 // at the first date's start is the one before the first change given.
 constexpr int ZoneChangesDaysBefore = 3;
 
-struct ZoneRows {
-    QStringList lines;     // "date hh:nn hh:nn ss"
-    QStringList dateTexts; // the date field of each line
-    std::vector<int> days; // the day number of each line
-};
-
 // The rows of the dates firstDay..lastDay on the zone's wall clock. `changes`
 // are in time order and hold every change whose base-zone day lies in
 // firstDay - ZoneChangesDaysBefore .. lastDay; nothing is returned without any.
-ZoneRows ShiftChangesToZone(const std::vector<SignChange>& changes, const QTimeZone& zone, int firstDay, int lastDay,
+CalendarRows ShiftChangesToZone(const std::vector<SignChange>& changes, const QTimeZone& zone, int firstDay, int lastDay,
                             const DatePattern& pattern);
 
-// Rebuilds gral.calendar.signCalendar, gral.calendar.dateIndex and gral.calendar.dayRows for the dates
-// firstDay..lastDay (of the whole years firstYear..lastYear) in gral.calendar.namedZone.
-void BuildNamedZoneCalendar(Gral& gral, int firstYear, int lastYear, int firstDay, int lastDay);
+// Rebuilds the calendar's rows for the dates firstDay..lastDay (of the whole
+// years firstYear..lastYear) in calendar.namedZone; fails, leaving no rows,
+// when the zone gives none.
+Result<void> BuildNamedZoneCalendar(CalendarState& calendar, const DatePattern& pattern, int firstYear, int lastYear,
+                                    int firstDay, int lastDay);

@@ -25,10 +25,10 @@ QString CheckRequest(const ExportRequest& request, const CalendarState& calendar
 {
     if (request.days < 1 || request.days > ExportMaxDays)
         return QStringLiteral("El número de días debe estar entre 1 y %1.").arg(ExportMaxDays);
-    if (!std::isfinite(request.firstDay) || std::floor(request.firstDay) < calendar.firstCoveredDay
-        || std::floor(request.firstDay) > calendar.lastCoveredDay)
+    if (!std::isfinite(request.firstDay) || std::floor(request.firstDay) < calendar.coveredPeriod.firstDay
+        || std::floor(request.firstDay) > calendar.coveredPeriod.lastDay)
         return QStringLiteral("La fecha inicial debe estar entre el %1 y el %2.")
-            .arg(PeriodDateText(calendar.firstCoveredDay), PeriodDateText(calendar.lastCoveredDay));
+            .arg(PeriodDateText(calendar.coveredPeriod.firstDay), PeriodDateText(calendar.coveredPeriod.lastDay));
     if (request.members.isEmpty())
         return QStringLiteral("No hay integrantes que exportar.");
     for (bool level : request.levels)
@@ -68,8 +68,8 @@ ExportPlan PlanCalendarExport(const ExportRequest& request, const CalendarState&
         return plan;
     const int firstDay = int(std::floor(request.firstDay));
     int lastDay = firstDay + request.days - 1;
-    const int lastCovered = int(std::floor(calendar.lastCoveredDay));
-    const int firstCovered = int(std::floor(calendar.firstCoveredDay));
+    const int lastCovered = int(std::floor(calendar.coveredPeriod.lastDay));
+    const int firstCovered = int(std::floor(calendar.coveredPeriod.firstDay));
     if (lastDay > lastCovered) {
         lastDay = lastCovered;
         plan.leftOutsidePeriod = true;
@@ -110,7 +110,7 @@ QString ExportDoneText(const ExportPlan& plan, const CalendarState& calendar)
     if (plan.leftOutsidePeriod)
         text += QStringLiteral(" El período del programa va del %1 al %2: "
                                "los tramos que salen de él no se escribieron.")
-                    .arg(PeriodDateText(calendar.firstCoveredDay), PeriodDateText(calendar.lastCoveredDay));
+                    .arg(PeriodDateText(calendar.coveredPeriod.firstDay), PeriodDateText(calendar.coveredPeriod.lastDay));
     return text;
 }
 

@@ -6,7 +6,7 @@
 // the same events. The spans are the zone shift's sign changes (ZoneShift.h),
 // the very instants the chart's rows are made from, so an instant in the
 // autumn's repeated hour keeps its pass.
-#include "app/Gral.h"
+#include "calendar/CalendarState.h"
 
 #include <QList>
 #include <QString>

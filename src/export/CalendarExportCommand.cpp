@@ -50,8 +50,8 @@ std::optional<std::array<bool, 5>> ReadLevels(const QString& text, QString& fail
 CalendarState StoredCalendarZone()
 {
     Gral gral;
-    gral.calendar.firstCoveredDay = CurrentEdition().firstDay;
-    gral.calendar.lastCoveredDay = CurrentEdition().lastDay;
+    gral.calendar.coveredPeriod.firstDay = CurrentEdition().firstDay;
+    gral.calendar.coveredPeriod.lastDay = CurrentEdition().lastDay;
     const SettingsStore store;
     if (const std::optional<ZoneChoice> choice = StoredZoneChoice(store))
         ApplyZoneChoice(gral, *choice);

@@ -47,8 +47,8 @@ CalendarExportWindow::CalendarExportWindow(Gral& gral, int memberIndex, double d
     Quien->setCurrentIndex(memberIndex >= 0 && memberIndex < gral.members.memberList.size() ? memberIndex : 0);
     form->addRow(QStringLiteral("&Integrante:"), Quien);
     Desde = new DatePicker(this);
-    Desde->setDateRange(DateFromDayNumber(gral.calendar.firstCoveredDay),
-                        DateFromDayNumber(gral.calendar.lastCoveredDay));
+    Desde->setDateRange(DateFromDayNumber(gral.calendar.coveredPeriod.firstDay),
+                        DateFromDayNumber(gral.calendar.coveredPeriod.lastDay));
     Desde->setDate(DateFromDayNumber(day));
     Desde->setCalendarPopup(true);
     Desde->setMinimumWidth(Desde->fontMetrics().horizontalAdvance(QStringLiteral("miércoles 30 de septiembre de 2026")) * 6 / 5);

@@ -281,8 +281,15 @@ void TForm3::Button1_Click()
     }
     ApplyZoneChoice(gral_, chosen);
     emit regionSaved(chosen);
-    if (!DateFormatChanged(gral_))
-        BuildShiftedCalendar(gral_);
+    if (!DateFormatChanged(gral_)) {
+        Result<void> built;
+        {
+            BusyCursor busy(gral_);
+            built = BuildShiftedCalendar(gral_.calendar, gral_.environment.systemDateFormat);
+        }
+        if (!built)
+            ProgramMessage(gral_, built.failure().text, built.failure().style);
+    }
 
     gral_.regionChanged = true;
     closingGuard_ = false;

@@ -2,7 +2,7 @@
 // The four lines that speak of one moment for one member: the headline with
 // the level's plural and colour, and the sign's three texts. The main window
 // and the team window both show them, so they are composed here once.
-#include "app/Gral.h"
+#include "core/Colour.h"
 
 #include <QString>
 

@@ -1,5 +1,5 @@
 #include "tendencies/PeriodMessage.h"
-#include "platform/SystemDateFormat.h"
+#include "core/DatePattern.h"
 
 #include <cmath>
 
@@ -10,23 +10,23 @@ QString Quoted(const QString& text)
 }
 } // namespace
 
-QString coveredPeriodMessage(const Gral& gral, DateOrigin origin, double date)
+QString coveredPeriodMessage(const CoveredPeriod& period, const DatePattern& pattern, DateOrigin origin, double date)
 {
     const double day = std::floor(date);
-    const bool before = day < gral.calendar.firstCoveredDay;
-    if (!before && day <= gral.calendar.lastCoveredDay)
+    const bool before = day < period.firstDay;
+    if (!before && day <= period.lastDay)
         return {};
     const QString subject = origin == DateOrigin::System    ? QStringLiteral("de su sistema")
                             : origin == DateOrigin::Entered ? QStringLiteral("ingresada")
-                                                            : Quoted(DateText(gral, day));
+                                                            : Quoted(pattern.format(day));
     // The main window says the program "termina"; the printed pages and the
     // print window, that it "finaliza".
     const QString ends = origin == DateOrigin::Printed ? QStringLiteral("finaliza") : QStringLiteral("termina");
     if (before)
         return QStringLiteral("La fecha ") + subject +
                QStringLiteral(" es anterior a la fecha con la cual se inicia este programa.\r\rEl mismo comienza el ") +
-               Quoted(DateText(gral, gral.calendar.firstCoveredDay));
+               Quoted(pattern.format(period.firstDay));
     return QStringLiteral("La fecha ") + subject +
            QStringLiteral(" es posterior a la fecha con la cual finaliza este programa.\r\rEl mismo ") + ends +
-           QStringLiteral(" el ") + Quoted(DateText(gral, gral.calendar.lastCoveredDay));
+           QStringLiteral(" el ") + Quoted(pattern.format(period.lastDay));
 }

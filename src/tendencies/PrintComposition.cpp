@@ -2,7 +2,7 @@
 
 #include "calendar/SignCalendar.h"
 #include "calendar/SignRowText.h"
-#include "platform/SystemDateFormat.h"
+#include "core/DatePattern.h"
 #include "tendencies/TendencyRule.h"
 #include "tendencies/TendencyTexts.h"
 
@@ -58,7 +58,10 @@ bool SingleSpan(const SignRow& row) { return row.toMinute == LastMinuteOfDay; }
 
 class TendencyPrint {
 public:
-    TendencyPrint(const Gral& gral, PrintCanvas& canvas) : gral_(gral), canvas_(canvas), out_(canvas) {}
+    TendencyPrint(const CalendarState& calendar, const DatePattern& pattern, const MemberState& members, PrintCanvas& canvas)
+        : calendar_(calendar), pattern_(pattern), members_(members), canvas_(canvas), out_(canvas)
+    {
+    }
 
     bool header(const std::optional<TendencyPrintHeading>& heading)
     {
@@ -87,7 +90,7 @@ public:
         const std::optional<SignRow> first = read(row);
         if (!first)
             return;
-        const QString dateText = DateText(gral_, date);
+        const QString dateText = pattern_.format(date);
         if (SingleSpan(*first)) {
             span(dateText, WholeDayHours, first->sign);
             return;
@@ -109,7 +112,7 @@ public:
                 return;
             const SignRow& first = *firstRead;
             const QString hours = SingleSpan(first) ? WholeDayHours : Hours(0, first.toMinute);
-            const QString dateText = DateText(gral_, first.date);
+            const QString dateText = pattern_.format(first.date);
             if (day > 0 && first.sign == lastSign_) {
                 out_.line(TextX, SpanLine(dateText, hours) + QStringLiteral("Igual que anterior."));
             } else {
@@ -122,14 +125,14 @@ public:
                 if (!second)
                     return;
                 out_.line(TextX, QString());
-                span(DateText(gral_, second->date), Hours(second->fromMinute, second->toMinute), second->sign);
+                span(pattern_.format(second->date), Hours(second->fromMinute, second->toMinute), second->sign);
             }
             ++row;
-            if (row > gral_.calendar.signCalendar.size()) {
+            if (row > calendar_.signCalendar.size()) {
                 out_.line(TextX, QString());
                 out_.line(TextX, QStringLiteral("Fecha final del programa."));
                 out_.line(TextX,
-                          QStringLiteral("El mismo termina el ") + DateText(gral_, gral_.calendar.lastCoveredDay));
+                          QStringLiteral("El mismo termina el ") + pattern_.format(calendar_.coveredPeriod.lastDay));
                 return;
             }
         }
@@ -143,14 +146,14 @@ private:
 
     std::optional<SignRow> read(int row) const
     {
-        return ReadSignRow(gral_.calendar, gral_.environment.systemDateFormat, row);
+        return ReadSignRow(calendar_, pattern_, row);
     }
 
     // The span line and the four texts of a span in `sign`.
     void span(const QString& dateText, const QString& hours, int sign)
     {
         out_.line(TextX, SpanLine(dateText, hours));
-        const QString plural = PluralForStep(SignStepOf(gral_.members.memberSign, sign)).toUpper();
+        const QString plural = PluralForStep(SignStepOf(members_.memberSign, sign)).toUpper();
         out_.line(TextX, QStringLiteral("Tendencias: \"") + plural + QStringLiteral("\""));
         out_.line(TextX, QStringLiteral("-Tendencia de Juego: ") + GameTendencyText(sign));
         out_.line(TextX, QStringLiteral("-Disposición Anímica: ") + DispositionText(sign));
@@ -158,7 +161,9 @@ private:
         lastSign_ = sign;
     }
 
-    const Gral& gral_;
+    const CalendarState& calendar_;
+    const DatePattern& pattern_;
+    const MemberState& members_;
     PrintCanvas& canvas_;
     PrintLineWriter out_;
     int lastSign_ = 0;
@@ -166,19 +171,18 @@ private:
 
 } // namespace
 
-PrintOutcome ComposeTendencies(Gral& gral, PrintCanvas& canvas, bool sevenDays, double date,
+PrintOutcome ComposeTendencies(const CalendarState& calendar, const DatePattern& pattern, const MemberState& members,
+                               PrintCanvas& canvas, bool sevenDays, double date,
                                const std::optional<TendencyPrintHeading>& heading)
 {
     // The day is found before the document starts, so a missing day leaves no
     // half-printed page behind.
-    const DayRow day = DayLookup(gral, date);
-    if (day.outcome == DayRow::Ending)
-        return PrintOutcome::Ending;
+    const DayRow day = DayLookup(calendar, date);
     if (day.outcome == DayRow::NotInCalendar)
         return PrintOutcome::DayNotFound;
     const int row = day.row;
 
-    TendencyPrint print(gral, canvas);
+    TendencyPrint print(calendar, pattern, members, canvas);
     if (!print.header(heading))
         return PrintOutcome::CanvasFailed;
     if (sevenDays)

@@ -1,10 +1,13 @@
 #pragma once
 // Composes the printed tendencies (one day, or seven days from a date) for the
 // selected member onto a PrintCanvas.
-#include "app/Gral.h"
+#include "calendar/CalendarState.h"
+#include "members/MemberState.h"
 #include "tendencies/PrintCanvas.h"
 
 #include <optional>
+
+class DatePattern;
 
 // Writes lines one after another, wrapping long ones and starting a new page
 // when the next line would fall below the last line that fits.
@@ -31,7 +34,7 @@ private:
 
 enum class PrintOutcome {
     Printed,
-    Ending,       // the date-format check fired: the program is ending, nothing printed
+    Ending,       // the window's date-format check fired: the program is ending, nothing printed
     DayNotFound,  // the date is not in the sign calendar: nothing printed
     CanvasFailed, // the document could not be started
 };
@@ -47,6 +50,8 @@ struct TendencyPrintHeading {
 
 // Prints the day `date` (sevenDays false) or seven days from it (true), ending
 // early with the end-of-program lines when the calendar runs out. Without a
-// heading the print is the DEMO's, line for line.
-PrintOutcome ComposeTendencies(Gral& gral, PrintCanvas& canvas, bool sevenDays, double date,
+// heading the print is the DEMO's, line for line. The day is looked up in the
+// calendar as it is built (the window moves its years to the week first).
+PrintOutcome ComposeTendencies(const CalendarState& calendar, const DatePattern& pattern, const MemberState& members,
+                               PrintCanvas& canvas, bool sevenDays, double date,
                                const std::optional<TendencyPrintHeading>& heading = std::nullopt);

@@ -1,5 +1,6 @@
 #include "tendencies/PrintTendencies.h"
 
+#include "tendencies/CalendarBuild.h"
 #include "tendencies/PrintComposition.h"
 #include "tendencies/PrinterCanvas.h"
 #include "app/ProgramMessage.h"
@@ -68,7 +69,13 @@ void PrintTendencies(Gral& gral, bool sevenDays, double date, const std::optiona
         job.fileName = heading->member + u' ' + DateFromDayNumber(date).toString(Qt::ISODate);
     }
     job.compose = [&gral, sevenDays, date, heading](PrintCanvas& canvas) {
-        return ComposeTendencies(gral, canvas, sevenDays, date, heading);
+        // The day is found before the document starts: the date-format check
+        // first, then the calendar's years moved to the week when they must.
+        if (DateFormatChanged(gral))
+            return PrintOutcome::Ending;
+        HoldCalendarDays(gral, date, 6);
+        return ComposeTendencies(gral.calendar, gral.environment.systemDateFormat, gral.members, canvas, sevenDays, date,
+                                 heading);
     };
     PrintDocument(gral, job);
 }

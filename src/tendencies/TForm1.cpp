@@ -14,6 +14,7 @@
 #include "tendencies/MemberComboBox.h"
 #include "core/DisplayTexts.h"
 #include "core/Edition.h"
+#include "tendencies/CalendarBuild.h"
 #include "tendencies/TForm5.h"
 #include "tendencies/TeamWindow.h"
 #include "tendencies/TendencyRule.h"
@@ -117,8 +118,6 @@ TForm1::TForm1(Gral& gral) : QMainWindow(nullptr), gral_(gral)
     setFixedSize(ClientWidth, ClientHeight);
 
     // The order below is the program's start-up: each step relies on the ones before it.
-    gral_.calendar.firstCoveredDay = gral_.calendar.coveredPeriod.firstDay;
-    gral_.calendar.lastCoveredDay = gral_.calendar.coveredPeriod.lastDay;
     gral_.levelColors = DefaultLevelColors;
     // Help file, then the settings (or, at the very first run, the regional window).
     CheckHelpFile(gral_);
@@ -128,7 +127,7 @@ TForm1::TForm1(Gral& gral) : QMainWindow(nullptr), gral_(gral)
     gral_.regionalFirstRun = false;
     ApplyLegendColours();
     // The calendar for the region, and one track position per day (of the period, or of the shown year).
-    BuildShiftedCalendar(gral_);
+    BuildCalendarShown(gral_);
     ApplyTrackSpan(gral_.calendar.coveredPeriod.startDay);
     // The member's sign and the first week shown: the period's first day, or
     // today in the full edition (a today outside the period is said and
@@ -413,16 +412,35 @@ void TForm1::FillMemberBox(bool refresh)
 
 void TForm1::ShowPickerDay()
 {
-    gral_.calendar.dayRowIndex = DayLookup(gral_, PickerDate()).row;
-    if (gral_.calendar.dayRowIndex > 0) {
-        SetTrackDay(PickerDate());
-        DrawWeek();
-    }
+    ShowWeekOf(PickerDate());
+}
+
+std::optional<double> TForm1::ShownDay() const
+{
+    return gral_.environment.systemDateFormat.parse(DateLabels[0]->text().trimmed());
+}
+
+int TForm1::LookUpDay(double day)
+{
+    if (DateFormatChanged(gral_))
+        return -1;
+    HoldCalendarDays(gral_, day, 6);
+    return DayLookup(gral_.calendar, day).row;
+}
+
+bool TForm1::ShowWeekOf(double day)
+{
+    gral_.calendar.dayRowIndex = LookUpDay(day);
+    if (gral_.calendar.dayRowIndex < 1)
+        return false;
+    DrawWeek();
+    SetTrackDay(day);
+    return true;
 }
 
 void TForm1::ApplyTrackSpan(double day)
 {
-    const TrackSpan span = TrackSpanFor(gral_.calendar.firstCoveredDay, gral_.calendar.lastCoveredDay, day);
+    const TrackSpan span = TrackSpanFor(gral_.calendar.coveredPeriod.firstDay, gral_.calendar.coveredPeriod.lastDay, day);
     trackOrigin_ = span.origin;
     const bool previous = suppressTrackChange_;
     suppressTrackChange_ = true;

@@ -109,6 +109,15 @@ private:
     // True when the date may be shown; otherwise says why and moves to the nearest end.
     bool CoveredPeriodCheck(DateOrigin origin, double date);
     double PickerDate() const;
+    // The day the week is drawn from, read back from the first row's date label.
+    std::optional<double> ShownDay() const;
+    // The date-format check, then the day's first row in the calendar (its
+    // window of years moved to hold the day and the six after it); -1 when the
+    // check fired or the calendar has no such day.
+    int LookUpDay(double day);
+    // Looks the day up and, when the calendar has it, draws its week and moves
+    // the track bar to it; false when it has not.
+    bool ShowWeekOf(double day);
 
     void BuildControls();
     void BuildMenus();
@@ -120,8 +129,7 @@ private:
     void ApplyTrackSpan(double day);
     // Moves the track bar to a day's position without running its change handler.
     void SetTrackDay(double day);
-    // Looks up the picker's day and, when the calendar has it, moves the track
-    // bar there and draws its week.
+    // ShowWeekOf the picker's day.
     void ShowPickerDay();
     // After the colours changed: redraw the shown day and recolour the legend.
     void RedrawAfterColours();

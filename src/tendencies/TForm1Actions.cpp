@@ -64,11 +64,7 @@ void TForm1::Button1_Click()
     const QString shown = DateLabels[0]->text().trimmed();
     if (!shown.isEmpty() && shown == DateText(gral_, PickerDate()))
         return;
-    gral_.calendar.dayRowIndex = DayLookup(gral_, PickerDate()).row;
-    if (gral_.calendar.dayRowIndex < 1)
-        return;
-    DrawWeek();
-    SetTrackDay(PickerDate());
+    ShowWeekOf(PickerDate());
 }
 
 void TForm1::Barra_Change()
@@ -77,12 +73,12 @@ void TForm1::Barra_Change()
         return;
     if (DateFormatChanged(gral_))
         return;
-    const std::optional<double> shown = gral_.environment.systemDateFormat.parse(DateLabels[0]->text().trimmed());
+    const std::optional<double> shown = ShownDay();
     if (!shown)
         return;
     DateTime1->setDate(DateFromDayNumber(*shown));
     const double target = *shown + (Barra->value() - trackSelectionEnd_);
-    gral_.calendar.dayRowIndex = DayLookup(gral_, target).row;
+    gral_.calendar.dayRowIndex = LookUpDay(target);
     if (gral_.calendar.dayRowIndex < 1)
         return;
     DrawWeek();
@@ -99,21 +95,17 @@ void TForm1::Barra_PastEnd(int direction)
 {
     if (DateFormatChanged(gral_))
         return;
-    const std::optional<double> shown = gral_.environment.systemDateFormat.parse(DateLabels[0]->text().trimmed());
+    const std::optional<double> shown = ShownDay();
     if (!shown)
         return;
     const double target = *shown + direction;
     // The period's own ends stay ends, and the status bar says why.
-    const QString refusal = coveredPeriodMessage(gral_, DateOrigin::Entered, target);
+    const QString refusal = coveredPeriodMessage(gral_.calendar.coveredPeriod, gral_.environment.systemDateFormat, DateOrigin::Entered, target);
     if (!refusal.isEmpty()) {
         statusBar()->showMessage(QString(refusal).replace(QStringLiteral("\r\r"), QStringLiteral(" ")), 8000);
         return;
     }
-    gral_.calendar.dayRowIndex = DayLookup(gral_, target).row;
-    if (gral_.calendar.dayRowIndex < 1)
-        return;
-    DrawWeek();
-    SetTrackDay(target);
+    ShowWeekOf(target);
 }
 
 void TForm1::Barra_Enter()
@@ -121,7 +113,7 @@ void TForm1::Barra_Enter()
     if (DateFormatChanged(gral_))
         return;
     // A picker date that was changed but not applied gives way to the shown day.
-    if (const std::optional<double> shown = gral_.environment.systemDateFormat.parse(DateLabels[0]->text().trimmed()))
+    if (const std::optional<double> shown = ShownDay())
         DateTime1->setDate(DateFromDayNumber(*shown));
 }
 
@@ -129,11 +121,7 @@ void TForm1::RedrawAfterColours()
 {
     // Not ShowPickerDay: the week is drawn first, and the track then follows
     // the day the drawing left in the picker.
-    gral_.calendar.dayRowIndex = DayLookup(gral_, PickerDate()).row;
-    if (gral_.calendar.dayRowIndex > 0) {
-        DrawWeek();
-        SetTrackDay(PickerDate());
-    }
+    ShowWeekOf(PickerDate());
     ApplyLegendColours();
     FollowTeam(false);
 }

@@ -53,9 +53,9 @@ void TForm1::DrawWeek()
     // The program moves the track bar itself while drawing: its handler must not answer.
     const bool previous = suppressTrackChange_;
     suppressTrackChange_ = true;
-    const WeekLayout week = ComposeWeek(gral_);
+    const WeekLayout week = ComposeWeek(gral_.calendar, gral_.environment.systemDateFormat, gral_.members, gral_.levelColors);
     Panel1->showWeek(week);
-    weekDescription_ = DescribeWeek(gral_);
+    weekDescription_ = DescribeWeek(gral_.calendar, gral_.environment.systemDateFormat, gral_.members);
     Image1->setAccessibleDescription(weekDescription_);
     for (int r = 0; r < ChartDays; ++r) {
         const double day = week.days[size_t(r)];
@@ -121,12 +121,12 @@ void TForm1::ShowChartMoment(int row, int minuteOfDay)
 bool TForm1::CoveredPeriodCheck(DateOrigin origin, double date)
 {
     const double day = gral_.environment.systemDateFormat.parse(DateText(gral_, date)).value_or(std::floor(date));
-    const QString message = coveredPeriodMessage(gral_, origin, day);
+    const QString message = coveredPeriodMessage(gral_.calendar.coveredPeriod, gral_.environment.systemDateFormat, origin, day);
     if (message.isEmpty())
         return true;
     ProgramMessage(gral_, message, StyleExclamation);
-    const double end = day < gral_.calendar.firstCoveredDay ? gral_.calendar.firstCoveredDay : gral_.calendar.lastCoveredDay;
-    gral_.calendar.dayRowIndex = DayLookup(gral_, end).row;
+    const double end = day < gral_.calendar.coveredPeriod.firstDay ? gral_.calendar.coveredPeriod.firstDay : gral_.calendar.coveredPeriod.lastDay;
+    gral_.calendar.dayRowIndex = LookUpDay(end);
     DateTime1->setDate(DateFromDayNumber(end));
     SetTrackDay(end);
     if (gral_.calendar.dayRowIndex > 0)

@@ -100,7 +100,7 @@ void TForm6::Button_Click(QPushButton* sender)
             }
             date = DayNumberFromDate(entered.date);
         }
-        const QString refusal = coveredPeriodMessage(gral_, DateOrigin::Printed, date);
+        const QString refusal = coveredPeriodMessage(gral_.calendar.coveredPeriod, gral_.environment.systemDateFormat, DateOrigin::Printed, date);
         if (!refusal.isEmpty()) {
             ProgramMessage(gral_, refusal, StyleExclamation);
             return; // the window stays open for another date

@@ -1,7 +1,6 @@
 #include "tendencies/TeamGrid.h"
-#include "calendar/CalendarWindow.h"
 #include "calendar/SignCalendar.h"
-#include "platform/SystemDateFormat.h"
+#include "core/DatePattern.h"
 #include "tendencies/TendencyRule.h"
 
 #include <QCollator>
@@ -12,14 +11,14 @@
 namespace {
 
 // The calendar's spans of one day (sign only, no level yet).
-QList<TeamSpan> DaySpans(Gral& gral, double day)
+QList<TeamSpan> DaySpans(const CalendarState& calendar, const DatePattern& pattern, double day)
 {
     QList<TeamSpan> spans;
-    const int first = CalendarDayRow(gral, day, 0);
+    const int first = calendar.dayRows.rowOf(day);
     if (first < 1)
         return spans;
     for (int index = first;; ++index) {
-        const std::optional<SignRow> row = ReadSignRow(gral.calendar, gral.environment.systemDateFormat, index);
+        const std::optional<SignRow> row = ReadSignRow(calendar, pattern, index);
         if (!row || row->date != std::floor(day))
             break;
         spans.append({row->fromMinute, row->toMinute, row->sign, 0});
@@ -55,23 +54,24 @@ int LevelAt(const TeamRow& row, int minuteOfDay)
 
 } // namespace
 
-TeamGrid ComposeTeamGrid(Gral& gral, double day)
+TeamGrid ComposeTeamGrid(const CalendarState& calendar, const DatePattern& pattern, const MemberState& members,
+                         double day)
 {
     TeamGrid grid;
     grid.day = std::floor(day);
-    const QList<TeamSpan> spans = DaySpans(gral, grid.day);
+    const QList<TeamSpan> spans = DaySpans(calendar, pattern, grid.day);
     grid.dayFound = !spans.isEmpty();
-    grid.rows.reserve(gral.members.memberList.size());
-    for (int i = 0; i < gral.members.memberList.size(); ++i) {
+    grid.rows.reserve(members.memberList.size());
+    for (int i = 0; i < members.memberList.size(); ++i) {
         // Read as the main window's member box reads the same line.
-        const QString& line = gral.members.memberList.at(i);
+        const QString& line = members.memberList.at(i);
         TeamRow row;
         row.memberIndex = i;
         row.name = line.mid(10, 60).trimmed();
         const QString dateText = line.left(10).trimmed();
-        const std::optional<double> birth = gral.environment.systemDateFormat.parse(dateText);
+        const std::optional<double> birth = pattern.parse(dateText);
         row.birthDate = birth.value_or(0);
-        row.entry = row.name + QStringLiteral(" - ") + (birth ? DateText(gral, *birth) : dateText);
+        row.entry = row.name + QStringLiteral(" - ") + (birth ? pattern.format(*birth) : dateText);
         row.memberSign = MemberSignOf(row.birthDate);
         row.spans = spans;
         for (TeamSpan& span : row.spans)

@@ -3,7 +3,9 @@
 // zone-shifted calendar, every member's spans (start, end, sign, level), in
 // the order the user chose. The levels come from the same rule as the main
 // window's chart (TendencyRule), one member sign per row.
-#include "app/Gral.h"
+#include "calendar/CalendarState.h"
+#include "core/Colour.h"
+#include "members/MemberState.h"
 #include "tendencies/WeekLayout.h"
 
 #include <QList>
@@ -19,7 +21,7 @@ struct TeamSpan {
 };
 
 struct TeamRow {
-    int memberIndex = 0;   // position in gral.members.memberList, and in the main window's member box
+    int memberIndex = 0;   // position in members.memberList, and in the main window's member box
     QString name;
     double birthDate = 0;
     QString entry;         // name + " - " + birth date, as the member box shows it
@@ -34,9 +36,12 @@ struct TeamGrid {
     int sortHour = -1;     // the hour the rows are sorted at; -1: sorted by name
 };
 
-// Every member of gral.members.memberList with the spans of `day` (the calendar's
-// window moves there if it must), sorted by name.
-TeamGrid ComposeTeamGrid(Gral& gral, double day);
+class DatePattern;
+
+// Every member of members.memberList with the spans of `day` in the calendar
+// as it is built (the window moves its years to the day first), sorted by name.
+TeamGrid ComposeTeamGrid(const CalendarState& calendar, const DatePattern& pattern, const MemberState& members,
+                         double day);
 
 // The span holding a minute of the day, as a click on the main window's chart
 // finds it; nothing when the row has no spans.

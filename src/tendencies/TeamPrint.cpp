@@ -17,8 +17,8 @@ constexpr int NameShare = 30; // per cent of the width for the member's name
 
 class TeamPage {
 public:
-    TeamPage(const Gral& gral, PrintCanvas& canvas, const TeamGrid& grid, const TeamPrintHeading& heading)
-        : gral_(gral), canvas_(canvas), grid_(grid), heading_(heading)
+    TeamPage(const LevelColorTable& colours, PrintCanvas& canvas, const TeamGrid& grid, const TeamPrintHeading& heading)
+        : colours_(colours), canvas_(canvas), grid_(grid), heading_(heading)
     {
         const int width = canvas.pageWidth();
         gridLeft_ = Margin + width * NameShare / 100;
@@ -59,7 +59,7 @@ public:
         }, QStringLiteral("...")));
         // The chart's own rectangles, 28 pixels an hour there, stretched to the page's hour width,
         // each wide enough carrying its level's initial, so a black-and-white print still reads.
-        const QList<ChartPiece> pieces = TeamRowPieces(member, 0, gral_.levelColors);
+        const QList<ChartPiece> pieces = TeamRowPieces(member, 0, colours_);
         for (const ChartPiece& piece : pieces)
             canvas_.box(x(piece.left), x(piece.right), line_, piece.colour);
         for (const ChartPiece& piece : pieces) {
@@ -86,7 +86,7 @@ private:
     QString LevelInitial(ColourValue colour) const
     {
         for (int level = 1; level <= 5; ++level)
-            if (gral_.levelColors[size_t(level - 1)] == colour)
+            if (colours_[size_t(level - 1)] == colour)
                 return LevelName(level).left(1);
         return {};
     }
@@ -98,7 +98,7 @@ private:
     {
         int left = gridLeft_;
         for (int level = 1; level <= 5; ++level) {
-            canvas_.box(left, left + hourWidth_, line, gral_.levelColors[size_t(level - 1)]);
+            canvas_.box(left, left + hourWidth_, line, colours_[size_t(level - 1)]);
             left += hourWidth_ + hourWidth_ / 3;
             canvas_.text(left, line, LevelName(level));
             left += canvas_.textWidth(LevelName(level)) + hourWidth_;
@@ -106,7 +106,7 @@ private:
         canvas_.text(Margin, line, QStringLiteral("Niveles:"));
     }
 
-    const Gral& gral_;
+    const LevelColorTable& colours_;
     PrintCanvas& canvas_;
     const TeamGrid& grid_;
     const TeamPrintHeading& heading_;
@@ -125,7 +125,7 @@ QString TeamOrderText(const TeamGrid& grid)
     return QStringLiteral("Orden: por nivel a las %1 hs.").arg(FormatHourMinute(grid.sortHour * 60));
 }
 
-PrintOutcome ComposeTeamPrint(const Gral& gral, PrintCanvas& canvas, const TeamGrid& grid,
+PrintOutcome ComposeTeamPrint(const LevelColorTable& colours, PrintCanvas& canvas, const TeamGrid& grid,
                               const TeamPrintHeading& heading)
 {
     if (!grid.dayFound)
@@ -133,7 +133,7 @@ PrintOutcome ComposeTeamPrint(const Gral& gral, PrintCanvas& canvas, const TeamG
     canvas.setFont(Regular12);
     if (!canvas.beginDocument())
         return PrintOutcome::CanvasFailed;
-    TeamPage page(gral, canvas, grid, heading);
+    TeamPage page(colours, canvas, grid, heading);
     page.header();
     for (const TeamRow& member : grid.rows)
         page.row(member);

@@ -13,7 +13,7 @@ struct TeamPrintHeading {
     QString daylight; // "Horario verano: SI" / "Horario verano: NO"
 };
 
-PrintOutcome ComposeTeamPrint(const Gral& gral, PrintCanvas& canvas, const TeamGrid& grid,
+PrintOutcome ComposeTeamPrint(const LevelColorTable& colours, PrintCanvas& canvas, const TeamGrid& grid,
                               const TeamPrintHeading& heading);
 
 // "Orden: por nombre" or "Orden: por nivel a las 16:00 hs.".

@@ -2,6 +2,7 @@
 
 #include "widgets/DatePicker.h"
 #include "help/HelpContext.h"
+#include "tendencies/CalendarBuild.h"
 #include "tendencies/MomentTexts.h"
 #include "tendencies/PrintTendencies.h"
 #include "app/ProgramMessage.h"
@@ -202,7 +203,8 @@ void TeamWindow::ShowDay(double day)
 void TeamWindow::Refresh(bool membersChanged)
 {
     const int sortHour = Grid1->teamModel()->grid().sortHour;
-    TeamGrid grid = ComposeTeamGrid(gral_, day_);
+    HoldCalendarDays(gral_, day_, 0);
+    TeamGrid grid = ComposeTeamGrid(gral_.calendar, gral_.environment.systemDateFormat, gral_.members, day_);
     if (sortHour >= 0)
         SortTeamAtHour(grid, sortHour);
     Grid1->showGrid(std::move(grid), gral_.levelColors);
@@ -270,10 +272,10 @@ void TeamWindow::Button1_Click()
         return;
     }
     const double day = DayNumberFromDate(entered.date);
-    const QString message = coveredPeriodMessage(gral_, DateOrigin::Entered, day);
+    const QString message = coveredPeriodMessage(gral_.calendar.coveredPeriod, gral_.environment.systemDateFormat, DateOrigin::Entered, day);
     if (!message.isEmpty()) {
         ProgramMessage(gral_, message, StyleExclamation);
-        ShowDay(day < gral_.calendar.firstCoveredDay ? gral_.calendar.firstCoveredDay : gral_.calendar.lastCoveredDay);
+        ShowDay(day < gral_.calendar.coveredPeriod.firstDay ? gral_.calendar.coveredPeriod.firstDay : gral_.calendar.coveredPeriod.lastDay);
         return;
     }
     if (std::floor(day) != day_)
@@ -297,7 +299,7 @@ void TeamWindow::Button2_Click()
     const TeamGrid grid = Grid1->teamModel()->grid();
     const TeamPrintHeading heading{StatusPanel0->text(), StatusPanel1->text()};
     job.compose = [this, grid, heading](PrintCanvas& canvas) {
-        return ComposeTeamPrint(gral_, canvas, grid, heading);
+        return ComposeTeamPrint(gral_.levelColors, canvas, grid, heading);
     };
     PrintDocument(gral_, job);
 }

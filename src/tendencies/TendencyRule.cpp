@@ -1,6 +1,4 @@
 #include "tendencies/TendencyRule.h"
-#include "calendar/CalendarWindow.h"
-#include "platform/SystemDateFormat.h"
 
 #include <QDate>
 #include <array>
@@ -79,11 +77,8 @@ QString PluralForStep(int step)
     return LevelPlural(LevelOfStep(step));
 }
 
-DayRow DayLookup(Gral& gral, double date)
+DayRow DayLookup(const CalendarState& calendar, double date)
 {
-    if (DateFormatChanged(gral))
-        return DayRow{DayRow::Ending, -1};
-    // The shown day and the six after it: the window of the calendar moves if it must.
-    const int row = CalendarDayRow(gral, date, 6);
+    const int row = calendar.dayRows.rowOf(date);
     return row > 0 ? DayRow{DayRow::Found, row} : DayRow{DayRow::NotInCalendar, -1};
 }

@@ -1,7 +1,9 @@
 #pragma once
 // The rule from a member and a calendar sign to a tendency level.
 #include "core/DisplayTexts.h" // LevelName, LevelPlural
-#include "app/Gral.h"
+#include "calendar/CalendarState.h"
+#include "core/Colour.h"
+#include "members/MemberState.h"
 
 // Sets members.memberSign from members.selectedBirthDate (kept when no range holds).
 void ComputeMemberSign(MemberState& members);
@@ -19,12 +21,12 @@ ColourValue ColourOfSign(const MemberState& members, const LevelColorTable& colo
 // Plural level name of a step 1..12; empty for any other step.
 QString PluralForStep(int step);
 
-// The date's first span in the shifted calendar (whose window moves to hold
-// the date and the six days after it). The date-format check runs first: when
-// it fires it has shown its message and asked the program to end (Ending).
+// The date's first span in the shifted calendar as it is built (the window
+// that looks a date up moves the calendar's years to hold the date and the six
+// days after it first, CalendarYearsToHold).
 struct DayRow {
-    enum Outcome { Found, NotInCalendar, Ending }; // Ending: the date-format check fired
+    enum Outcome { Found, NotInCalendar, Ending }; // Ending: the window's date-format check fired
     Outcome outcome = NotInCalendar;
     int row = -1; // 1-based when found, -1 otherwise
 };
-DayRow DayLookup(Gral& gral, double date);
+DayRow DayLookup(const CalendarState& calendar, double date);

@@ -29,14 +29,14 @@ struct DayWords {
 };
 } // namespace
 
-QString DescribeWeek(const Gral& gral)
+QString DescribeWeek(const CalendarState& calendar, const DatePattern& pattern, const MemberState& members)
 {
-    if (gral.calendar.dayRowIndex < 1)
+    if (calendar.dayRowIndex < 1)
         return {};
     QStringList lines;
     DayWords current;
-    for (int index = gral.calendar.dayRowIndex;; ++index) {
-        const std::optional<SignRow> parsed = ReadSignRow(gral.calendar, gral.environment.systemDateFormat, index);
+    for (int index = calendar.dayRowIndex;; ++index) {
+        const std::optional<SignRow> parsed = ReadSignRow(calendar, pattern, index);
         if (!parsed)
             break;
         const SignRow& span = *parsed;
@@ -48,7 +48,7 @@ QString DescribeWeek(const Gral& gral)
             current = DayWords();
             current.day = span.date;
         }
-        current.add(LevelOfSign(gral.members, span.sign), span.toMinute);
+        current.add(LevelOfSign(members, span.sign), span.toMinute);
     }
     if (current.level != 0 && lines.size() < ChartDays)
         lines << current.text;

@@ -15,15 +15,16 @@ void AppendSpanPieces(QList<ChartPiece>& pieces, int row, bool startsDay, int fr
         pieces.append({row, ChartHourWidth * hour, ChartHourWidth * (hour + 1), colour});
 }
 
-WeekLayout ComposeWeek(const Gral& gral)
+WeekLayout ComposeWeek(const CalendarState& calendar, const DatePattern& pattern, const MemberState& members,
+                       const LevelColorTable& colours)
 {
     WeekLayout week;
-    if (gral.calendar.dayRowIndex < 1)
+    if (calendar.dayRowIndex < 1)
         return week;
     int row = -1;
     double previousDay = -1;
-    for (int index = gral.calendar.dayRowIndex;; ++index) {
-        const std::optional<SignRow> parsed = ReadSignRow(gral.calendar, gral.environment.systemDateFormat, index);
+    for (int index = calendar.dayRowIndex;; ++index) {
+        const std::optional<SignRow> parsed = ReadSignRow(calendar, pattern, index);
         if (!parsed)
             break;
         const SignRow& span = *parsed;
@@ -31,7 +32,7 @@ WeekLayout ComposeWeek(const Gral& gral)
         if (startsDay && ++row == ChartDays)
             break;
         AppendSpanPieces(week.pieces, row, startsDay, span.fromMinute, span.toMinute,
-                         ColourOfSign(gral.members, gral.levelColors, span.sign));
+                         ColourOfSign(members, colours, span.sign));
         week.days[size_t(row)] = span.date;
         week.lastRow = row;
         previousDay = span.date;

@@ -2,7 +2,11 @@
 // What the seven-day chart shows, worked out from the zone-shifted calendar
 // without any drawing: the rectangles to paint, in paint order, and the day of
 // each chart row. The window paints it and handles clicks by the same scale.
-#include "app/Gral.h"
+#include "calendar/CalendarState.h"
+#include "core/Colour.h"
+#include "members/MemberState.h"
+
+class DatePattern;
 
 #include <QList>
 #include <array>
@@ -54,6 +58,7 @@ constexpr int ClickMinute(int x, int hour)
 void AppendSpanPieces(QList<ChartPiece>& pieces, int row, bool startsDay, int fromMinute, int toMinute,
                       ColourValue colour);
 
-// Walks the calendar from gral.calendar.dayRowIndex through at most seven days, each row
-// coloured by its sign's level for gral.members.memberSign.
-WeekLayout ComposeWeek(const Gral& gral);
+// Walks the calendar from calendar.dayRowIndex through at most seven days, each row
+// coloured by its sign's level for members.memberSign.
+WeekLayout ComposeWeek(const CalendarState& calendar, const DatePattern& pattern, const MemberState& members,
+                       const LevelColorTable& colours);

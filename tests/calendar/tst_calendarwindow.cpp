@@ -10,6 +10,7 @@
 #include "calendar/SignCalendar.h"
 #include "calendar/SignChanges.h"
 #include "calendar/SignRowText.h"
+#include "support/CalendarSupport.h"
 #include "support/TestSupport.h"
 #include "calendar/YearTable.h"
 
@@ -165,8 +166,8 @@ void TestCalendarWindow::demoListsUnchanged()
     QCOMPARE(gral_.calendar.signCalendar.size(), 1052);
     QCOMPARE(ListHash(gral_.calendar.signCalendar), hash);
     // Asked for by years, 2003-2004 are the same list.
-    gral_.calendar.firstCoveredDay = FullFirstDayNumber;
-    gral_.calendar.lastCoveredDay = FullLastDayNumber;
+    gral_.calendar.coveredPeriod.firstDay = FullFirstDayNumber;
+    gral_.calendar.coveredPeriod.lastDay = FullLastDayNumber;
     const QStringList demo = gral_.calendar.signCalendar;
     BuildShiftedCalendarYears(gral_, 2003, 2004);
     QCOMPARE(gral_.calendar.signCalendar, demo);

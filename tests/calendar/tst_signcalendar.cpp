@@ -3,6 +3,7 @@
 #include "core/DatePattern.h"
 #include "core/DayNumber.h"
 #include "calendar/SignCalendar.h"
+#include "support/CalendarSupport.h"
 #include "support/TestSupport.h"
 #include "calendar/YearTable.h"
 
@@ -83,7 +84,7 @@ void TestSignCalendar::init()
 void TestSignCalendar::baseListShape()
 {
     QStringList base{QStringLiteral("left over")};
-    BuildBaseCalendar(gral_, base);
+    BuildBaseCalendar(gral_.environment.systemDateFormat, base);
     QCOMPARE(base.size(), 1052);
     QSet<QString> dates;
     for (const QString& line : base) {
@@ -98,7 +99,7 @@ void TestSignCalendar::baseListShape()
 void TestSignCalendar::baseListRows()
 {
     QStringList base;
-    BuildBaseCalendar(gral_, base);
+    BuildBaseCalendar(gral_.environment.systemDateFormat, base);
     QCOMPARE(base.mid(0, 5), QStringList({"01/01/2003 00:00 11:42 09", "01/01/2003 11:43 23:59 10", "02/01/2003 00:00 23:59 10",
                                            "03/01/2003 00:00 15:56 10", "03/01/2003 15:57 23:59 11"}));
     QVERIFY(ContainsRun(base, {"31/12/2003 00:00 17:01 01", "31/12/2003 17:02 23:59 02", "01/01/2004 00:00 23:59 02",
@@ -112,7 +113,7 @@ void TestSignCalendar::baseListRows()
 void TestSignCalendar::baseReferenceRows()
 {
     QStringList base;
-    BuildBaseCalendar(gral_, base);
+    BuildBaseCalendar(gral_.environment.systemDateFormat, base);
     const char* changes[] = {"29/12/2003 06:09 12", "31/12/2003 17:02 01", "03/01/2004 05:57 02", "05/01/2004 18:39 03",
                              "08/01/2004 05:39 04", "10/01/2004 14:38 05", "12/01/2004 21:39 06", "15/01/2004 02:33 07",
                              "17/01/2004 05:19 08", "19/01/2004 06:25 09", "21/01/2004 07:11 10", "23/01/2004 09:29 11",
@@ -136,7 +137,7 @@ void TestSignCalendar::baseReferenceRows()
 void TestSignCalendar::expandYearTableAppends()
 {
     QStringList base;
-    BuildBaseCalendar(gral_, base);
+    BuildBaseCalendar(gral_.environment.systemDateFormat, base);
     YearTable table;
     table.date.fill(1234); // left over from an earlier year: the fill clears it
     QCOMPARE(FillYearTable(table, 2004, CalendarSignChanges()), YearTableRows);
@@ -145,22 +146,22 @@ void TestSignCalendar::expandYearTableAppends()
     QCOMPARE(table.date[525], 0.0);
     QCOMPARE(table.date[530], 0.0);
     QStringList list{QStringLiteral("kept")};
-    ExpandYearTable(gral_, table, Year2004Table.startSign, Year2004Table.lastIndex, Year2004Table.baseDate, list);
+    ExpandYearTable(gral_.environment.systemDateFormat, table, Year2004Table.startSign, Year2004Table.lastIndex, Year2004Table.baseDate, list);
     QCOMPARE(list.size(), 527);
     QCOMPARE(list.first(), QStringLiteral("kept"));
     QCOMPARE(list.mid(1), base.mid(526));
     // Fewer slots expand fewer lines.
     QStringList part;
-    ExpandYearTable(gral_, table, Year2004Table.startSign, 4, Year2004Table.baseDate, part);
+    ExpandYearTable(gral_.environment.systemDateFormat, table, Year2004Table.startSign, 4, Year2004Table.baseDate, part);
     QCOMPARE(part, base.mid(526, 5));
 }
 
 void TestSignCalendar::monthDayYearPattern()
 {
     QStringList dmy, mdy;
-    BuildBaseCalendar(gral_, dmy);
+    BuildBaseCalendar(gral_.environment.systemDateFormat, dmy);
     gral_.environment.systemDateFormat = QStringLiteral("MM/dd/yyyy");
-    BuildBaseCalendar(gral_, mdy);
+    BuildBaseCalendar(gral_.environment.systemDateFormat, mdy);
     QCOMPARE(mdy.size(), dmy.size());
     QVERIFY(mdy.contains("01/03/2004 00:00 05:56 02"));
     for (qsizetype i = 0; i < dmy.size(); ++i) {
@@ -230,7 +231,7 @@ void TestSignCalendar::invariantsForEveryOffset()
 void TestSignCalendar::offsetExamples()
 {
     QStringList base;
-    BuildBaseCalendar(gral_, base);
+    BuildBaseCalendar(gral_.environment.systemDateFormat, base);
     QCOMPARE(Shifted(gral_, 0), base);
     QCOMPARE(Shifted(gral_, 24), base);
     QCOMPARE(gral_.calendar.signCalendar.last(), QStringLiteral("31/12/2004 00:00 23:59 06"));
@@ -304,7 +305,7 @@ void TestSignCalendar::findSignRow()
     QCOMPARE(gral_.calendar.dayRowIndex, 1);
 
     // LoadSignRow reads all four fields of any row.
-    QVERIFY(LoadSignRow(gral_, 2));
+    QVERIFY(LoadSignRow(gral_.calendar, gral_.environment.systemDateFormat, 2));
     QCOMPARE(gral_.calendar.currentSignRow.date, Day(2003, 1, 1));
     QCOMPARE(gral_.calendar.currentSignRow.fromMinute, 11 * 60 + 43);
     QCOMPARE(gral_.calendar.currentSignRow.toMinute, 1439);
@@ -364,7 +365,7 @@ void TestSignCalendar::readSignRow()
     QCOMPARE(gral_.calendar.signCalendar, before.signCalendar);
 
     // LoadSignRow is the same read, kept in the cursor.
-    QCOMPARE(LoadSignRow(gral_, rowNumber), found);
+    QCOMPARE(LoadSignRow(gral_.calendar, gral_.environment.systemDateFormat, rowNumber), found);
     QCOMPARE(gral_.calendar.currentSignRow, found ? *row : before.currentSignRow);
 }
 
@@ -393,7 +394,7 @@ void TestSignCalendar::readSignRowAt()
     QFETCH(int, sign);
     const QStringList list = Shifted(gral_, 0);
     const RowLookup lookup = moment ? RowLookup::Moment : RowLookup::DayStart;
-    QVERIFY(LoadSignRow(gral_, 5));
+    QVERIFY(LoadSignRow(gral_.calendar, gral_.environment.systemDateFormat, 5));
     gral_.calendar.dayRowIndex = 5;
     const SignRow cursor = gral_.calendar.currentSignRow;
 
@@ -435,10 +436,10 @@ void TestSignCalendar::twoBuildsInARow()
 void TestSignCalendar::notFound()
 {
     Shifted(gral_, 0);
-    QVERIFY(LoadSignRow(gral_, 5));
+    QVERIFY(LoadSignRow(gral_.calendar, gral_.environment.systemDateFormat, 5));
     const SignRow before = gral_.calendar.currentSignRow;
     for (int row : {0, -1, 1053, 100000}) {
-        QVERIFY(!LoadSignRow(gral_, row));
+        QVERIFY(!LoadSignRow(gral_.calendar, gral_.environment.systemDateFormat, row));
         QCOMPARE(gral_.calendar.currentSignRow.date, before.date);
         QCOMPARE(gral_.calendar.currentSignRow.fromMinute, before.fromMinute);
     }
@@ -451,7 +452,7 @@ void TestSignCalendar::notFound()
     // An empty calendar (no build yet, or a failed one).
     Gral empty;
     PrepareTestGral(empty);
-    QVERIFY(!LoadSignRow(empty, 1));
+    QVERIFY(!LoadSignRow(empty.calendar, empty.environment.systemDateFormat, 1));
     QCOMPARE(FindSignRow(empty, RowLookup::DayStart, Day(2003, 1, 1), 0).value_or(0), 0);
 }
 

@@ -8,6 +8,7 @@
 #include "core/DayNumber.h"
 #include "calendar/SignCalendar.h"
 #include "calendar/SignChanges.h"
+#include "support/CalendarSupport.h"
 #include "support/TestSupport.h"
 #include "calendar/ZoneShift.h"
 
@@ -199,7 +200,7 @@ void TestZoneShift::summerTimeDays()
     const std::vector<SignChange> changes = {ChangeAt(change.addDays(-2), 4), ChangeAt(change, 5),
                                              ChangeAt(change.addDays(2), 6)};
     const int day = int(DayNumberFromDate(change.date()));
-    const ZoneRows rows = ShiftChangesToZone(changes, madrid, day - 1, day + 1, DatePattern(Dmy));
+    const CalendarRows rows = ShiftChangesToZone(changes, madrid, day - 1, day + 1, DatePattern(Dmy));
     QCOMPARE(rows.lines.size(), 4);
     QCOMPARE(rows.lines.at(0), SignRowLine(DatePattern(Dmy).format(day - 1), 0, LastMinuteOfDay, 4));
     QCOMPARE(rows.lines.at(1), firstRow);

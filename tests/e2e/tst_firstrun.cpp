@@ -191,8 +191,8 @@ void TestFirstRun::fullEditionOpensOnToday()
     // The first-run messages (members, region, confirmation), then any about today.
     QCOMPARE(start.messages.texts().size(), 3 + messages);
     QVERIFY(start.messages.texts().constLast().contains(messages ? "El mismo termina el \"31/12/2100\"" : "Confirme"));
-    QCOMPARE(start.gral.calendar.firstCoveredDay, DayNumberFromDate(QDate(1900, 1, 1)));
-    QCOMPARE(start.gral.calendar.lastCoveredDay, DayNumberFromDate(QDate(2100, 12, 31)));
+    QCOMPARE(start.gral.calendar.coveredPeriod.firstDay, DayNumberFromDate(QDate(1900, 1, 1)));
+    QCOMPARE(start.gral.calendar.coveredPeriod.lastDay, DayNumberFromDate(QDate(2100, 12, 31)));
     main->close();
 }
 

@@ -18,8 +18,8 @@ private slots:
     void periodEnds()
     {
         CalendarState madrid;
-        madrid.firstCoveredDay = FullFirstDayNumber;
-        madrid.lastCoveredDay = FullLastDayNumber;
+        madrid.coveredPeriod.firstDay = FullFirstDayNumber;
+        madrid.coveredPeriod.lastDay = FullLastDayNumber;
         madrid.namedZone = QTimeZone("Europe/Madrid");
         // Written up to the last span that ends within 31/12/2100, and the message says the period ends.
         const ExportPlan plan = PlanCalendarExport({"", {Luis}, DayNumberFromDate(QDate(2100, 12, 29)), 7}, madrid);

@@ -5,6 +5,7 @@
 #include "settings/SettingsStore.h"
 #include "calendar/SignCalendar.h"
 #include "settings/TForm3.h"
+#include "support/CalendarSupport.h"
 #include "support/TestSupport.h"
 #include "settings/ZoneChoice.h"
 #include "settings/ZoneTable.h"

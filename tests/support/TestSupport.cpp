@@ -101,8 +101,8 @@ QStringList MessageRecorder::texts() const
 
 void UseFullPeriod(Gral& gral, double today)
 {
-    gral.calendar.firstCoveredDay = FullFirstDayNumber;
-    gral.calendar.lastCoveredDay = FullLastDayNumber;
+    gral.calendar.coveredPeriod.firstDay = FullFirstDayNumber;
+    gral.calendar.coveredPeriod.lastDay = FullLastDayNumber;
     gral.calendar.coveredPeriod = FullPeriod(today);
 }
 

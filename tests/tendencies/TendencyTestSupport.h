@@ -5,6 +5,7 @@
 #include "app/Gral.h"
 #include "calendar/SignCalendar.h"
 #include "support/TestSupport.h"
+#include "tendencies/TendencyCalls.h"
 
 #include <QDate>
 #include <QStringList>

@@ -298,7 +298,7 @@ private slots:
     {
         QFETCH(double, date);
         QFETCH(QString, message);
-        QCOMPARE(coveredPeriodMessage(gral_, DateOrigin::Printed, date), message);
+        QCOMPARE(coveredPeriodMessage(gral_.calendar.coveredPeriod, gral_.environment.systemDateFormat, DateOrigin::Printed, date), message);
     }
 
     // The built calendar ends on 31/12/2004: with a sign change there for the
@@ -320,7 +320,7 @@ private slots:
         QCOMPARE(gral_.calendar.signCalendar.size(), 1052);
 
         RecordingCanvas last;
-        QCOMPARE(ComposeTendencies(gral_, last, true, gral_.calendar.lastCoveredDay), PrintOutcome::Printed);
+        QCOMPARE(ComposeTendencies(gral_, last, true, gral_.calendar.coveredPeriod.lastDay), PrintOutcome::Printed);
         const QStringList texts = last.texts().mid(2); // after the two title lines
         QCOMPARE(texts.size(), 5 * spanLines.size() + 2);
         for (int span = 0; span < spanLines.size(); ++span)
@@ -328,7 +328,7 @@ private slots:
         QCOMPARE(texts.mid(texts.size() - 2), EndLines.mid(1));
 
         RecordingCanvas fromThreeBefore;
-        ComposeTendencies(gral_, fromThreeBefore, true, gral_.calendar.lastCoveredDay - 3);
+        ComposeTendencies(gral_, fromThreeBefore, true, gral_.calendar.coveredPeriod.lastDay - 3);
         QStringList dates;
         for (const QString& text : fromThreeBefore.texts())
             if (text.startsWith("Fecha: ") && !dates.contains(text.mid(7, 10)))

@@ -192,7 +192,7 @@ private slots:
         SortTeamAtHour(grid, 16);
         RecordingCanvas canvas(0, 3000);
         const TeamPrintHeading heading{"(GMT+01:00) Madrid", "Horario verano: NO"};
-        QCOMPARE(ComposeTeamPrint(gral_, canvas, grid, heading), PrintOutcome::Printed);
+        QCOMPARE(ComposeTeamPrint(gral_.levelColors, canvas, grid, heading), PrintOutcome::Printed);
         QCOMPARE(canvas.begun, 1);
         QCOMPARE(canvas.ended, 1);
         QCOMPARE(canvas.pages(), 1);
@@ -256,7 +256,7 @@ private slots:
     {
         const TeamGrid grid = ComposeTeamGrid(gral_, Day(2003, 1, 10));
         RecordingCanvas canvas(12, 3000);
-        QCOMPARE(ComposeTeamPrint(gral_, canvas, grid, {"Zona", "Horario verano: SI"}), PrintOutcome::Printed);
+        QCOMPARE(ComposeTeamPrint(gral_.levelColors, canvas, grid, {"Zona", "Horario verano: SI"}), PrintOutcome::Printed);
         QCOMPARE(canvas.pages(), 2);
         QStringList first, second;
         for (const RecordingCanvas::Item& item : canvas.items) {
@@ -286,7 +286,7 @@ private slots:
                                     MemberLine("06/06/1991", QString(58, 'N') + " X")};
         const TeamGrid grid = ComposeTeamGrid(gral_, Day(2003, 1, 10));
         RecordingCanvas canvas(0, 1000);
-        QCOMPARE(ComposeTeamPrint(gral_, canvas, grid, {"Zona", "Horario verano: NO"}), PrintOutcome::Printed);
+        QCOMPARE(ComposeTeamPrint(gral_.levelColors, canvas, grid, {"Zona", "Horario verano: NO"}), PrintOutcome::Printed);
         int firstBox = 1000;
         for (const RecordingCanvas::Box& box : canvas.boxes)
             if (box.line == canvas.boxes.last().line)
@@ -305,12 +305,12 @@ private slots:
     void printRefusesWhatCannotBePrinted()
     {
         RecordingCanvas missing;
-        QCOMPARE(ComposeTeamPrint(gral_, missing, ComposeTeamGrid(gral_, Day(2003, 2, 1)), {}),
+        QCOMPARE(ComposeTeamPrint(gral_.levelColors, missing, ComposeTeamGrid(gral_, Day(2003, 2, 1)), {}),
                  PrintOutcome::DayNotFound);
         QCOMPARE(missing.begun, 0);
         RecordingCanvas failing;
         failing.beginSucceeds = false;
-        QCOMPARE(ComposeTeamPrint(gral_, failing, ComposeTeamGrid(gral_, Day(2003, 1, 10)), {}),
+        QCOMPARE(ComposeTeamPrint(gral_.levelColors, failing, ComposeTeamGrid(gral_, Day(2003, 1, 10)), {}),
                  PrintOutcome::CanvasFailed);
         QVERIFY(failing.items.isEmpty());
         QVERIFY(failing.boxes.isEmpty());

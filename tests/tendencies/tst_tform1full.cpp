@@ -114,8 +114,8 @@ void TestForm1Full::opensOnToday()
     QCOMPARE(w->DateTime1->date(), QDate::fromString(shown, "dd/MM/yyyy"));
     QCOMPARE(w->Barra->value(), position);
     QCOMPARE(w->Image2->isHidden(), !banner);
-    QCOMPARE(gral_->calendar.firstCoveredDay, FullFirstDayNumber);
-    QCOMPARE(gral_->calendar.lastCoveredDay, FullLastDayNumber);
+    QCOMPARE(gral_->calendar.coveredPeriod.firstDay, FullFirstDayNumber);
+    QCOMPARE(gral_->calendar.coveredPeriod.lastDay, FullLastDayNumber);
 }
 
 void TestForm1Full::trackBarSpansTheShownYear_data()

@@ -193,8 +193,8 @@ void TestWeekChart::summerTimeDaysHaveTwentyFourHours()
     const QTimeZone madrid(QByteArrayLiteral("Europe/Madrid"));
     if (!madrid.isValid())
         QSKIP("the system's time zone database (Debian package tzdata) is missing");
-    gral_.calendar.firstCoveredDay = FullFirstDayNumber;
-    gral_.calendar.lastCoveredDay = FullLastDayNumber;
+    gral_.calendar.coveredPeriod.firstDay = FullFirstDayNumber;
+    gral_.calendar.coveredPeriod.lastDay = FullLastDayNumber;
     gral_.calendar.namedZone = madrid;
     BuildShiftedCalendarYears(gral_, 2026, 2026);
     gral_.calendar.dayRowIndex = gral_.calendar.dayRows.rowOf(DayNumberFromDate(from));

@@ -41,7 +41,7 @@ private slots:
         QFETCH(QStringList, lines);
         UseCalendar(gral_, calendar);
         gral_.calendar.dayRowIndex = 1;
-        QCOMPARE(DescribeWeek(gral_).split(u'\n'), lines);
+        QCOMPARE(DescribeWeek(gral_.calendar, gral_.environment.systemDateFormat, gral_.members).split(u'\n'), lines);
     }
 
     // Seven days at most, from the shown day on, as the chart draws them.
@@ -52,7 +52,7 @@ private slots:
             calendar << QStringLiteral("%1/03/2004 00:00 23:59 03").arg(day, 2, 10, QLatin1Char('0'));
         UseCalendar(gral_, calendar);
         gral_.calendar.dayRowIndex = 2;
-        const QStringList lines = DescribeWeek(gral_).split(u'\n');
+        const QStringList lines = DescribeWeek(gral_.calendar, gral_.environment.systemDateFormat, gral_.members).split(u'\n');
         QCOMPARE(lines.size(), 7);
         QCOMPARE(lines.first(), QStringLiteral("martes 2 de marzo: Excelente"));
         QCOMPARE(lines.last(), QStringLiteral("lunes 8 de marzo: Excelente"));
@@ -62,7 +62,7 @@ private slots:
     {
         UseCalendar(gral_, {"01/03/2004 00:00 23:59 03"});
         gral_.calendar.dayRowIndex = 0;
-        QCOMPARE(DescribeWeek(gral_), QString());
+        QCOMPARE(DescribeWeek(gral_.calendar, gral_.environment.systemDateFormat, gral_.members), QString());
     }
 
 private:

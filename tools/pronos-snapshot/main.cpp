@@ -208,7 +208,7 @@ int main(int argc, char** argv)
     // The calendar's last days: four rows and the banner below them.
     explanation->close();
     if (full) { // the track bar spans one year: the period's end is reached by date
-        window->DateTime1->setDate(DateFromDayNumber(gral.calendar.lastCoveredDay - 3));
+        window->DateTime1->setDate(DateFromDayNumber(gral.calendar.coveredPeriod.lastDay - 3));
         QApplication::setActiveWindow(window.get()); // "Aplicar fecha" answers only when focused, as a click leaves it
         window->Button1->setFocus();
         window->Button1->click();

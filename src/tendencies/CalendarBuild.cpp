@@ -1,0 +1,36 @@
+#include "tendencies/CalendarBuild.h"
+#include "app/ProgramMessage.h"
+#include "calendar/CalendarWindow.h"
+#include "calendar/SignCalendar.h"
+
+#include <functional>
+
+namespace {
+
+void BuildTold(Gral& gral, const std::function<Result<void>()>& build)
+{
+    Result<void> built;
+    {
+        BusyCursor busy(gral);
+        built = build();
+    }
+    if (!built)
+        ProgramMessage(gral, built.failure().text, built.failure().style);
+}
+
+} // namespace
+
+void BuildCalendarShown(Gral& gral)
+{
+    BuildTold(gral, [&gral] { return BuildShiftedCalendar(gral.calendar, gral.environment.systemDateFormat); });
+}
+
+void HoldCalendarDays(Gral& gral, double day, int daysAfter)
+{
+    const std::optional<CalendarYears> years = CalendarYearsToHold(gral.calendar, day, daysAfter);
+    if (!years)
+        return;
+    BuildTold(gral, [&gral, &years] {
+        return BuildShiftedCalendarYears(gral.calendar, gral.environment.systemDateFormat, years->first, years->last);
+    });
+}

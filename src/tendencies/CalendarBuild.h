@@ -1,0 +1,11 @@
+#pragma once
+// The calendar's builds as the windows run them: behind a busy cursor, and a
+// failure told with its message once the cursor is back to normal.
+#include "app/Gral.h"
+
+// Builds the calendar for the region (BuildShiftedCalendar).
+void BuildCalendarShown(Gral& gral);
+
+// Moves the calendar's window of years to hold `day` and the `daysAfter` days
+// after it, when it does not (CalendarYearsToHold); nothing happens otherwise.
+void HoldCalendarDays(Gral& gral, double day, int daysAfter);
