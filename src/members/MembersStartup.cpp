@@ -26,6 +26,26 @@ void ReportOpenFailure(Gral& gral, const MembersFile& file)
 
 } // namespace
 
+bool LoadMembersOrPurge(Gral& gral, MembersFile& file)
+{
+    const DatePattern& pattern = gral.environment.systemDateFormat;
+    if (pattern.isEmpty()) {
+        gral.members.memberList.clear();
+        file.close();
+        return false;
+    }
+    const Result<void> loaded = LoadMemberList(gral.members, pattern, file);
+    if (loaded)
+        return true;
+    ProgramMessage(gral, loaded.failure());
+    const Result<QString> purged = PurgeMembersFile(file);
+    if (purged)
+        ProgramMessage(gral, PurgeBackupMessage(*purged), StyleInformation);
+    else
+        ProgramMessage(gral, purged.failure());
+    return false;
+}
+
 bool CarryOverOldMembers(Gral& gral)
 {
     SettingsStore store;
@@ -38,7 +58,7 @@ bool CarryOverOldMembers(Gral& gral)
     }
     if (outcome.settled && !doneBefore) {
         store.setMembersCarriedOver();
-        CommitSettings(gral, store);
+        SaveSettings(gral, store);
     }
     if (!outcome.told.isEmpty())
         ProgramMessage(gral, outcome.told, StyleInformation);
@@ -49,7 +69,7 @@ bool OpenMembersFile(Gral& gral)
 {
     MembersFile file(MembersFilePath(gral.environment));
     if (file.openExisting() && file.size() > 0) {
-        if (!LoadMemberList(gral, file))
+        if (!LoadMembersOrPurge(gral, file))
             return false; // purged; the handle is closed
         file.close();
         if (!gral.members.memberList.isEmpty())

@@ -18,15 +18,15 @@ QString coveredPeriodMessage(const Gral& gral, DateOrigin origin, double date)
         return {};
     const QString subject = origin == DateOrigin::System    ? QStringLiteral("de su sistema")
                             : origin == DateOrigin::Entered ? QStringLiteral("ingresada")
-                                                            : Quoted(DateText(gral, day));
+                                                            : Quoted(gral.environment.systemDateFormat.format(day));
     // The main window says the program "termina"; the printed pages and the
     // print window, that it "finaliza".
     const QString ends = origin == DateOrigin::Printed ? QStringLiteral("finaliza") : QStringLiteral("termina");
     if (before)
         return QStringLiteral("La fecha ") + subject +
                QStringLiteral(" es anterior a la fecha con la cual se inicia este programa.\r\rEl mismo comienza el ") +
-               Quoted(DateText(gral, gral.calendar.firstCoveredDay));
+               Quoted(gral.environment.systemDateFormat.format(gral.calendar.firstCoveredDay));
     return QStringLiteral("La fecha ") + subject +
            QStringLiteral(" es posterior a la fecha con la cual finaliza este programa.\r\rEl mismo ") + ends +
-           QStringLiteral(" el ") + Quoted(DateText(gral, gral.calendar.lastCoveredDay));
+           QStringLiteral(" el ") + Quoted(gral.environment.systemDateFormat.format(gral.calendar.lastCoveredDay));
 }

@@ -87,7 +87,7 @@ public:
         const std::optional<SignRow> first = read(row);
         if (!first)
             return;
-        const QString dateText = DateText(gral_, date);
+        const QString dateText = gral_.environment.systemDateFormat.format(date);
         if (SingleSpan(*first)) {
             span(dateText, WholeDayHours, first->sign);
             return;
@@ -109,7 +109,7 @@ public:
                 return;
             const SignRow& first = *firstRead;
             const QString hours = SingleSpan(first) ? WholeDayHours : Hours(0, first.toMinute);
-            const QString dateText = DateText(gral_, first.date);
+            const QString dateText = gral_.environment.systemDateFormat.format(first.date);
             if (day > 0 && first.sign == lastSign_) {
                 out_.line(TextX, SpanLine(dateText, hours) + QStringLiteral("Igual que anterior."));
             } else {
@@ -122,14 +122,14 @@ public:
                 if (!second)
                     return;
                 out_.line(TextX, QString());
-                span(DateText(gral_, second->date), Hours(second->fromMinute, second->toMinute), second->sign);
+                span(gral_.environment.systemDateFormat.format(second->date), Hours(second->fromMinute, second->toMinute), second->sign);
             }
             ++row;
             if (row > gral_.calendar.signCalendar.size()) {
                 out_.line(TextX, QString());
                 out_.line(TextX, QStringLiteral("Fecha final del programa."));
                 out_.line(TextX,
-                          QStringLiteral("El mismo termina el ") + DateText(gral_, gral_.calendar.lastCoveredDay));
+                          QStringLiteral("El mismo termina el ") + gral_.environment.systemDateFormat.format(gral_.calendar.lastCoveredDay));
                 return;
             }
         }

@@ -71,7 +71,7 @@ TeamGrid ComposeTeamGrid(Gral& gral, double day)
         const QString dateText = line.left(10).trimmed();
         const std::optional<double> birth = gral.environment.systemDateFormat.parse(dateText);
         row.birthDate = birth.value_or(0);
-        row.entry = row.name + QStringLiteral(" - ") + (birth ? DateText(gral, *birth) : dateText);
+        row.entry = row.name + QStringLiteral(" - ") + (birth ? gral.environment.systemDateFormat.format(*birth) : dateText);
         row.memberSign = MemberSignOf(row.birthDate);
         row.spans = spans;
         for (TeamSpan& span : row.spans)

@@ -1,6 +1,6 @@
 #include "tendencies/TendencyRule.h"
 #include "calendar/CalendarWindow.h"
-#include "platform/SystemDateFormat.h"
+#include "app/ProgramMessage.h"
 
 #include <QDate>
 #include <array>

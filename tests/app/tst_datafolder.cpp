@@ -93,7 +93,7 @@ private slots:
         PrepareTestGral(gral);
         gral.environment.programFolder = program;
 
-        QVERIFY(PrepareDataFolder(gral));
+        QVERIFY(PrepareDataFolder(gral.environment));
         QCOMPARE(gral.environment.dataFolder, data);
         QVERIFY(QFileInfo(data).isDir());
         const CarryOverOutcome first = CarryOverMembersFile(program + Name, data + Name, false);
@@ -125,10 +125,9 @@ private slots:
         QVERIFY(QDir().mkdir(env.path() + "/data", open));
         Gral gral;
         PrepareTestGral(gral);
-        MessageRecorder messages(gral);
         gral.environment.programFolder = program;
         const mode_t savedMask = ::umask(022);
-        QVERIFY(PrepareDataFolder(gral));
+        QVERIFY(PrepareDataFolder(gral.environment));
         QVERIFY(CarryOverMembersFile(program + Name, gral.environment.dataFolder + Name, false).ok());
         ::umask(savedMask);
         // The copy and the folders made for it are the owner's alone; one that was there keeps its modes.
@@ -162,14 +161,13 @@ private slots:
             qputenv("XDG_DATA_HOME", QFile::encodeName(env.path()) + "/data\xf1");
         Gral gral;
         PrepareTestGral(gral);
-        MessageRecorder messages(gral);
         gral.environment.programFolder = env.programFolder();
-        const bool prepared = PrepareDataFolder(gral);
+        const Result<void> prepared = PrepareDataFolder(gral.environment);
         const QString failure =
             prepared ? CarryOverMembersFile(env.programFolder() + Name, env.dataFolder() + Name, false).failure
-                     : messages.texts().value(0);
+                     : prepared.failure().text;
         SetFileSpaceLimit({});
-        QVERIFY(prepared ? messages.texts().isEmpty() : messages.texts().size() == 1);
+        QVERIFY(prepared || prepared.failure().style == StyleError);
         QVERIFY2(failure.startsWith(told.arg(env.path())), qPrintable(failure));
         QCOMPARE(QDir(env.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
                  QStringList({"config", "data", "program"}));
@@ -186,15 +184,15 @@ private slots:
         WriteFile(program + Name, QByteArray(152, 'A'));
         Gral gral;
         PrepareTestGral(gral);
-        MessageRecorder messages(gral);
         gral.environment.programFolder = program;
-        QVERIFY(!PrepareDataFolder(gral));
-        QCOMPARE(messages.texts(),
+        const Result<void> prepared = PrepareDataFolder(gral.environment);
+        QVERIFY(!prepared);
+        QCOMPARE(QStringList{prepared.failure().text},
                  QStringList{QStringLiteral("No se pudo crear la carpeta \"%1/blocked/share/Zeltmark/Pronos/\", donde "
                                             "se guardan los datos de los integrantes.\r\rCompruebe que pueda "
                                             "escribir en ella y luego vuelva a ejecutar \"Zeltmark - Pronos\".")
                                  .arg(env.path())});
-        QCOMPARE(messages.messages()[0].style, int(StyleError));
+        QCOMPARE(prepared.failure().style, StyleError);
         QCOMPARE(Contents(program + Name), QByteArray(152, 'A'));
     }
 };
