@@ -50,18 +50,18 @@ bool CarryOverOldMembers(Gral& gral)
 {
     SettingsStore store;
     const bool doneBefore = store.membersCarriedOver();
-    const CarryOverOutcome outcome = CarryOverMembersFile(gral.environment.programFolder + MembersFileName,
-                                                          MembersFilePath(gral.environment), doneBefore);
+    const Result<CarryOverOutcome> outcome = CarryOverMembersFile(
+        gral.environment.programFolder + MembersFileName, MembersFilePath(gral.environment), doneBefore);
     if (!outcome.ok()) {
-        ProgramMessage(gral, outcome.failure, StyleError);
+        ProgramMessage(gral, outcome.failure());
         return false;
     }
-    if (outcome.settled && !doneBefore) {
+    if (outcome->settled && !doneBefore) {
         store.setMembersCarriedOver();
         SaveSettings(gral, store);
     }
-    if (!outcome.told.isEmpty())
-        ProgramMessage(gral, outcome.told, StyleInformation);
+    if (!outcome->told.isEmpty())
+        ProgramMessage(gral, outcome->told, StyleInformation);
     return true;
 }
 

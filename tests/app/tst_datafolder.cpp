@@ -96,20 +96,20 @@ private slots:
         QVERIFY(PrepareDataFolder(gral.environment));
         QCOMPARE(gral.environment.dataFolder, data);
         QVERIFY(QFileInfo(data).isDir());
-        const CarryOverOutcome first = CarryOverMembersFile(program + Name, data + Name, false);
+        const Result<CarryOverOutcome> first = CarryOverMembersFile(program + Name, data + Name, false);
         QVERIFY(first.ok());
         QCOMPARE(Contents(data + Name), expected);
         QCOMPARE(Contents(program + Name), beside); // the original is never moved or changed
-        QCOMPARE(first.told, told ? CarriedOverMessage(program + Name, data + Name) : QString());
+        QCOMPARE(first->told, told ? CarriedOverMessage(program + Name, data + Name) : QString());
         // Settled once copied, or when the user's own file has members.
-        QCOMPARE(first.settled, told || (own != "<none>" && HoldsMembers(own)));
+        QCOMPARE(first->settled, told || (own != "<none>" && HoldsMembers(own)));
 
         // The next start, told what the settings remember, copies nothing even after
         // the user's file changed (here into one without members).
         if (QFile::exists(data + Name))
             WriteFile(data + Name, "changed");
-        const CarryOverOutcome next = CarryOverMembersFile(program + Name, data + Name, first.settled);
-        QVERIFY(next.ok() && next.told.isEmpty());
+        const Result<CarryOverOutcome> next = CarryOverMembersFile(program + Name, data + Name, first->settled);
+        QVERIFY(next.ok() && next->told.isEmpty());
         QCOMPARE(Contents(data + Name), QFile::exists(data + Name) ? QByteArray("changed") : QByteArray("<none>"));
         QCOMPARE(Contents(program + Name), beside);
     }
@@ -163,12 +163,13 @@ private slots:
         PrepareTestGral(gral);
         gral.environment.programFolder = env.programFolder();
         const Result<void> prepared = PrepareDataFolder(gral.environment);
-        const QString failure =
-            prepared ? CarryOverMembersFile(env.programFolder() + Name, env.dataFolder() + Name, false).failure
-                     : prepared.failure().text;
+        const Result<CarryOverOutcome> copied =
+            prepared ? CarryOverMembersFile(env.programFolder() + Name, env.dataFolder() + Name, false)
+                     : Result<CarryOverOutcome>(prepared.failure());
         SetFileSpaceLimit({});
-        QVERIFY(prepared || prepared.failure().style == StyleError);
-        QVERIFY2(failure.startsWith(told.arg(env.path())), qPrintable(failure));
+        QVERIFY(!copied);
+        QCOMPARE(copied.failure().style, StyleError);
+        QVERIFY2(copied.failure().text.startsWith(told.arg(env.path())), qPrintable(copied.failure().text));
         QCOMPARE(QDir(env.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
                  QStringList({"config", "data", "program"}));
         QVERIFY(!QFileInfo::exists(env.dataFolder() + Name));
