@@ -32,16 +32,16 @@ void BM_LoadMemberList(benchmark::State& state)
     raw.close();
     file.openExisting();
 
-    Gral gral;
-    gral.environment.systemDateFormat = QStringLiteral("dd/MM/yyyy");
+    MemberState members;
+    const DatePattern pattern(QStringLiteral("dd/MM/yyyy"));
     for (auto _ : state) {
-        if (!LoadMemberList(gral, file)) {
+        if (!LoadMemberList(members, pattern, file)) {
             state.SkipWithError("LoadMemberList failed");
             return;
         }
-        benchmark::DoNotOptimize(gral.members.memberList.size());
+        benchmark::DoNotOptimize(members.memberList.size());
     }
-    state.counters["lines"] = double(gral.members.memberList.size());
+    state.counters["lines"] = double(members.memberList.size());
 }
 
 } // namespace

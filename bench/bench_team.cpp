@@ -26,8 +26,9 @@ QString g_folder; // the program folder with the members
 bool PrepareGral(Gral& gral)
 {
     InstallUnattendedPlatform(gral);
-    gral.environment.systemDateFormat = ReadSystemDateFormat(gral).value_or(QString());
-    gral.environment.startDateText = DateText(gral, TodayDayNumber());
+    if (const Result<QString> pattern = ReadSystemDateFormat())
+        gral.environment.systemDateFormat = *pattern;
+    gral.environment.startDateText = gral.environment.systemDateFormat.format(TodayDayNumber());
     gral.environment.programFolder = g_folder;
     gral.environment.dataFolder = g_folder;
     gral.calendar.coveredPeriod = CurrentEdition().period(DayNumberFromDate(QDate(2025, 6, 15)));

@@ -42,8 +42,9 @@ QString g_program; // this executable
 std::unique_ptr<TForm1> StartMainWindow(Gral& gral)
 {
     InstallUnattendedPlatform(gral);
-    gral.environment.systemDateFormat = ReadSystemDateFormat(gral).value_or(QString());
-    gral.environment.startDateText = DateText(gral, TodayDayNumber());
+    if (const Result<QString> pattern = ReadSystemDateFormat())
+        gral.environment.systemDateFormat = *pattern;
+    gral.environment.startDateText = gral.environment.systemDateFormat.format(TodayDayNumber());
     gral.environment.programFolder = g_folder;
     gral.calendar.coveredPeriod = CurrentEdition().period(TodayDayNumber());
     gral.environment.dataFolder = g_folder;

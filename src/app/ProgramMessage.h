@@ -1,6 +1,8 @@
 #pragma once
 #include "app/Gral.h"
+#include "core/Result.h"
 
+class SettingsStore;
 
 // The caption of every message box.
 inline const QString MessageCaption = QStringLiteral("Zeltmark - Pronos \"DEMO\"");
@@ -11,6 +13,8 @@ inline const QString MainWindowCaption = QStringLiteral("Zeltmark - Pronos  'DEM
 // The one routine that shows a message. A line break in `text` is "\r".
 int ProgramMessage(const Platform& platform, const QString& text, MessageStyle style);
 int ProgramMessage(const Gral& gral, const QString& text, MessageStyle style);
+// Tells a failure the logic returned, with its text and style.
+int ProgramMessage(const Gral& gral, const Failure& failure);
 
 // Asks before a file the user chose to write over is replaced; true when
 // there is no such file or the user agreed.
@@ -32,3 +36,19 @@ public:
 private:
     const Gral& gral_;
 };
+
+// The windows' side of the logic's failures that are told in one way
+// everywhere.
+
+// True when the system's short-date settings changed since start. The first
+// time it tells the user, empties the pattern read at start (so the change is
+// told once) and requests the quit; after that it only answers true.
+bool DateFormatChanged(Gral& gral);
+
+// Commits the store (CommitSettings); a store that can't be written is told
+// the first time only. Whether the values are stored.
+bool SaveSettings(Gral& gral, SettingsStore& store);
+
+// Sets gral.environment.helpFile, when none is set yet, to the help file
+// FindHelpFile finds. While there is none, says so at every call.
+void CheckHelpFile(Gral& gral);

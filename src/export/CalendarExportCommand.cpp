@@ -54,7 +54,7 @@ CalendarState StoredCalendarZone()
     gral.calendar.coveredPeriod.lastDay = CurrentEdition().lastDay;
     const SettingsStore store;
     if (const std::optional<ZoneChoice> choice = StoredZoneChoice(store))
-        ApplyZoneChoice(gral, *choice);
+        ApplyZoneChoice(gral.calendar, *choice);
     else
         gral.calendar.namedZone = KnownZone(SystemZoneName());
     return gral.calendar;

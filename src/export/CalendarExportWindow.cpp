@@ -41,7 +41,7 @@ CalendarExportWindow::CalendarExportWindow(Gral& gral, int memberIndex, double d
     Quien = new QComboBox(this);
     for (const QString& line : gral.members.memberList) {
         const ExportMember member = MemberOfLine(gral, line);
-        Quien->addItem(member.name + QStringLiteral(" - ") + DateText(gral, member.birthDate));
+        Quien->addItem(member.name + QStringLiteral(" - ") + gral.environment.systemDateFormat.format(member.birthDate));
     }
     Quien->addItem(QStringLiteral("Todo el equipo"));
     Quien->setCurrentIndex(memberIndex >= 0 && memberIndex < gral.members.memberList.size() ? memberIndex : 0);

@@ -1,6 +1,5 @@
 #include "help/HelpFile.h"
 #include "core/Edition.h"
-#include "app/ProgramMessage.h"
 
 #include <QDir>
 #include <QFile>
@@ -77,21 +76,15 @@ const HelpTopic* FindHelpTopic(const QList<HelpTopic>& topics, int number)
     return nullptr;
 }
 
-void CheckHelpFile(Gral& gral)
+Result<QString> FindHelpFile(const QString& programFolder)
 {
-    if (!gral.environment.helpFile.isEmpty())
-        return;
-    const QString& programFolder = gral.environment.programFolder;
     for (const QString& folder : {programFolder, programFolder + InstalledHelpFolder}) {
         const QString path = QDir::cleanPath(folder + CurrentEdition().helpFileName);
-        if (QFileInfo(path).isFile()) {
-            gral.environment.helpFile = path;
-            return;
-        }
+        if (QFileInfo(path).isFile())
+            return path;
     }
-    ProgramMessage(gral,
-                   QStringLiteral("No se puede hallar el archivo de ayuda \"%1\".\r"
+    return Failure{QStringLiteral("No se puede hallar el archivo de ayuda \"%1\".\r"
                                   "Compruebe si existe en su disco; de lo contrario necesitará instalarlo nuevamente.")
                        .arg(CurrentEdition().helpFileName),
-                   StyleInformation);
+                   StyleInformation};
 }

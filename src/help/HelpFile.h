@@ -3,7 +3,7 @@
 // starts topic N (the context numbers the windows ask for, 1..8). Text before
 // the first topic line is the file's own preface and belongs to no topic;
 // "###" and deeper headings are part of the topic they stand in.
-#include "app/Gral.h"
+#include "core/Result.h"
 
 #include <QList>
 #include <QString>
@@ -27,7 +27,7 @@ std::optional<QList<HelpTopic>> ReadHelpFile(const QString& path);
 // The topic with the given number, or nullptr.
 const HelpTopic* FindHelpTopic(const QList<HelpTopic>& topics, int number);
 
-// Sets gral.environment.helpFile, when none is set yet, to the first "Pronos.hlp" that
-// exists: beside the executable, else in the installation's share/pronos/.
-// While there is none, says so at every call.
-void CheckHelpFile(Gral& gral);
+// The first help file of the edition that exists: beside the executable (in
+// `programFolder`, ending in '/'), else in the installation's share/pronos/.
+// The failure says there is none.
+Result<QString> FindHelpFile(const QString& programFolder);

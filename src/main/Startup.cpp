@@ -67,9 +67,11 @@ std::unique_ptr<TForm1> StartPronos(Gral& gral, const StartupOptions& options)
 
     // 2. The short-date pattern must write day and month with two digits and the year with four:
     //    10 characters long, and every date it writes is 10 characters that read back the same.
-    const std::optional<QString> pattern = ReadSystemDateFormat(gral);
-    if (!pattern)
+    const Result<QString> pattern = ReadSystemDateFormat();
+    if (!pattern) {
+        ProgramMessage(gral, pattern.failure());
         return nullptr;
+    }
     gral.environment.systemDateFormat = *pattern;
     const DatePattern& shortDate = gral.environment.systemDateFormat;
     if (shortDate.size() != DateTextWidth || !WritesTenCharacterDates(shortDate)) {
@@ -81,11 +83,15 @@ std::unique_ptr<TForm1> StartPronos(Gral& gral, const StartupOptions& options)
     // 3.-5. Start date text, the edition's period opening on today, program and data folders,
     // empty shared lists.
     const double today = TodayDayNumber();
-    gral.environment.startDateText = DateText(gral, today);
+    gral.environment.startDateText = gral.environment.systemDateFormat.format(today);
     gral.calendar.coveredPeriod = CurrentEdition().period(options.today.value_or(today));
     gral.environment.programFolder = WithTrailingSeparator(
         options.programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : options.programFolder);
-    if (!PrepareDataFolder(gral) || !CarryOverOldMembers(gral))
+    if (const Result<void> folder = PrepareDataFolder(gral.environment); !folder) {
+        ProgramMessage(gral, folder.failure());
+        return nullptr;
+    }
+    if (!CarryOverOldMembers(gral))
         return nullptr;
     gral.calendar.signCalendar.clear();
     gral.calendar.dateIndex.clear();

@@ -1,11 +1,10 @@
 #include "members/MemberList.h"
 #include "members/Cp1252.h"
 #include "core/DatePattern.h"
+#include "core/DayNumber.h"
 #include "platform/FileAccess.h"
 #include "members/MembersBackup.h"
 #include "members/MembersFile.h"
-#include "app/ProgramMessage.h"
-#include "platform/SystemDateFormat.h"
 
 #include <QDir>
 #include <QtEndian>
@@ -17,11 +16,6 @@ QString Fit(const QString& text, int width) { return text.left(width).leftJustif
 QString NativePath(const QString& path) { return QDir::toNativeSeparators(path); }
 
 } // namespace
-
-QString ShowableDateText(const Gral& gral, double birthDate)
-{
-    return ShowableDateText(gral.environment.systemDateFormat, birthDate);
-}
 
 QString ShowableDateText(const DatePattern& pattern, double birthDate)
 {
@@ -46,55 +40,43 @@ QString MemberListLine(const QString& dateText, const QString& trimmedName)
     return Fit(dateText, MemberLineDateWidth) + Fit(trimmedName, MemberLineNameWidth);
 }
 
-bool LoadMemberList(Gral& gral, MembersFile& file)
+Result<void> LoadMemberList(MemberState& members, const DatePattern& pattern, MembersFile& file)
 {
-    gral.members.memberList.clear();
-    if (gral.environment.systemDateFormat.isEmpty()) {
-        file.close();
-        return false;
-    }
+    members.memberList.clear();
     bool damaged = false;
     const bool read = file.isOpen() && file.forEachRecord([&](qint64, const char* bytes) {
         const MemberRecord r = DecodeMemberRecord(bytes);
         const QString name = TrimName(r.fullName);
         if (name.isEmpty())
             return true;
-        const QString date = ShowableDateText(gral, r.birthDate);
+        const QString date = ShowableDateText(pattern, r.birthDate);
         if (date.isEmpty()) {
             damaged = true;
             return false;
         }
-        gral.members.memberList.append(MemberListLine(date, name));
+        members.memberList.append(MemberListLine(date, name));
         return true;
     });
     if (read && !damaged)
-        return true;
-    PurgeMembersFile(gral, file);
-    return false;
+        return {};
+    return Failure{DamagedMembersFileMessage, StyleError};
 }
 
-void PurgeMembersFile(Gral& gral, MembersFile& file)
+Result<QString> PurgeMembersFile(MembersFile& file)
 {
-    ProgramMessage(gral, DamagedMembersFileMessage, StyleError);
     file.close();
     const QString path = file.fileName();
     const MembersBackupResult backup = BackUpMembersFile(path);
-    if (!backup.written) {
-        ProgramMessage(gral,
-                       QStringLiteral("No se pudo escribir la copia de seguridad \"%1\".\r\r%2\r\r"
+    if (!backup.written)
+        return Failure{QStringLiteral("No se pudo escribir la copia de seguridad \"%1\".\r\r%2\r\r"
                                       "El archivo de integrantes no se modificó.")
                            .arg(NativePath(backup.backupPath), backup.error),
-                       StyleError);
-        return;
-    }
+                       StyleError};
     QFile emptied(path);
-    if (!emptied.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        ProgramMessage(gral,
-                       QStringLiteral("No se pudo vaciar el archivo \"%1\".\r\r%2\r\r"
+    if (!emptied.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return Failure{QStringLiteral("No se pudo vaciar el archivo \"%1\".\r\r%2\r\r"
                                       "Sus datos están copiados en \"%3\".")
                            .arg(NativePath(path), FileErrorText(emptied), NativePath(backup.backupPath)),
-                       StyleError);
-        return;
-    }
-    ProgramMessage(gral, PurgeBackupMessage(backup.backupPath), StyleInformation);
+                       StyleError};
+    return backup.backupPath;
 }

@@ -1,7 +1,11 @@
 #pragma once
 // MemberList: one 70-character line per live member, built from the members
 // file. Characters 1..10 hold the birth date, 11..70 the trimmed name.
-#include "app/Gral.h"
+#include "core/DatePattern.h"
+#include "core/Result.h"
+#include "members/MemberState.h"
+
+#include <QDate>
 
 class MembersFile;
 
@@ -24,24 +28,22 @@ inline const QDate LastShowableBirthDate(9999, 12, 31);
 
 // The text of a stored birth date when the program can show it and read that
 // text back as the same day; empty otherwise (the record then counts as damaged).
-QString ShowableDateText(const Gral& gral, double birthDate);
 QString ShowableDateText(const DatePattern& pattern, double birthDate);
 
 // The line of one member: date text padded or cut to 10, trimmed name padded or cut to 60.
 QString MemberListLine(const QString& dateText, const QString& trimmedName);
 
-// Refills gral.members.memberList from the open members file, in file order, free
-// slots skipped. On a read failure or a date that can't be shown (see
-// ShowableDateText), purges the file (PurgeMembersFile) and returns false; the
-// lines added before stay.
-// With no date pattern left (the program is ending after a change of the
-// system's date format) it closes the handle, touches nothing and returns false.
-bool LoadMemberList(Gral& gral, MembersFile& file);
+// Refills members.memberList from the open members file, in file order, free
+// slots skipped, each date written with `pattern` (not empty). On a read
+// failure or a date that can't be shown (see ShowableDateText) the failure is
+// DamagedMembersFileMessage: the caller tells it and purges the file
+// (PurgeMembersFile). The lines added before stay; the file is left as it is.
+Result<void> LoadMemberList(MemberState& members, const DatePattern& pattern, MembersFile& file);
 
-// Shows the damaged-file message, copies the file's bytes into a new numbered
-// backup (BackUpMembersFile), empties the file, closes the handle and names
-// the backup in a second message. The file is emptied only once the copy is
-// on disk and reads back equal to it; when it isn't, the file is left as it
-// is and the user is told so.
-void PurgeMembersFile(Gral& gral, MembersFile& file);
+// Closes the handle, copies the file's bytes into a new numbered backup
+// (BackUpMembersFile) and empties the file; the result is the backup's path,
+// named to the user by PurgeBackupMessage. The file is emptied only once the
+// copy is on disk and reads back equal to it; when it isn't, the file is left
+// as it is and the failure says so.
+Result<QString> PurgeMembersFile(MembersFile& file);
 

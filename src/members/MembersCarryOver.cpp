@@ -21,7 +21,7 @@ bool HoldsMembers(const QByteArray& fileBytes)
     return false;
 }
 
-CarryOverOutcome CarryOverMembersFile(const QString& beside, const QString& own, bool doneBefore)
+Result<CarryOverOutcome> CarryOverMembersFile(const QString& beside, const QString& own, bool doneBefore)
 {
     CarryOverOutcome out;
     out.settled = doneBefore;
@@ -46,25 +46,20 @@ CarryOverOutcome CarryOverMembersFile(const QString& beside, const QString& own,
         return out;
     QString unread;
     const std::optional<QByteArray> bytes = ReadWholeFile(beside, unread);
-    if (!bytes) {
-        out.failure = QStringLiteral("No se pudo leer el archivo de integrantes \"%1\", guardado junto al programa."
-                                     "\r\r%2")
-                          .arg(NativePath(beside), unread);
-        return out;
-    }
+    if (!bytes)
+        return Failure{QStringLiteral("No se pudo leer el archivo de integrantes \"%1\", guardado junto al programa."
+                                      "\r\r%2")
+                           .arg(NativePath(beside), unread),
+                       StyleError};
     if (!HoldsMembers(*bytes))
         return out; // nothing to carry over: the program goes on as for a new user
     const QString copyFailed = QStringLiteral("No se pudo copiar el archivo de integrantes \"%1\" a \"%2\".\r\r%3");
     QFile memberless(own);
-    if (ownInfo.exists() && !memberless.remove()) {
-        out.failure = copyFailed.arg(NativePath(beside), NativePath(own), FileErrorText(memberless));
-        return out;
-    }
+    if (ownInfo.exists() && !memberless.remove())
+        return Failure{copyFailed.arg(NativePath(beside), NativePath(own), FileErrorText(memberless)), StyleError};
     QString error;
-    if (!WriteNewFile(own, *bytes, error)) {
-        out.failure = copyFailed.arg(NativePath(beside), NativePath(own), error);
-        return out;
-    }
+    if (!WriteNewFile(own, *bytes, error))
+        return Failure{copyFailed.arg(NativePath(beside), NativePath(own), error), StyleError};
     out.settled = true;
     out.told = QStringLiteral("Los integrantes guardados junto al programa, en \"%1\", se copiaron a \"%2\".\r\r"
                               "De ahora en adelante se leen y se guardan allí; el archivo original no se modificó.")

@@ -85,14 +85,14 @@ bool MembersFile::forEachRecord(const std::function<bool(qint64, const char*)>& 
     return true;
 }
 
-qint64 FindMemberRecord(MembersFile& file, const Gral& gral, const QString& name, const QString& dateText,
+qint64 FindMemberRecord(MembersFile& file, const DatePattern& pattern, const QString& name, const QString& dateText,
                         const std::optional<QString>& remarks)
 {
     const QString key = TrimName(name);
     if (key.isEmpty())
         return 0; // a free slot is nobody's record
     return FirstRecordWhere(file, [&](qint64, const MemberRecord& r) {
-        return TrimName(r.fullName) == key && DateText(gral, r.birthDate) == dateText
+        return TrimName(r.fullName) == key && pattern.format(r.birthDate) == dateText
             && (!remarks || r.remarks == *remarks);
     });
 }
@@ -116,10 +116,10 @@ qint64 FindDuplicateOfNew(MembersFile& file, const QString& name, double birthDa
     });
 }
 
-qint64 FindDuplicateOfChanged(MembersFile& file, const Gral& gral, const QString& name, const QString& dateText,
+qint64 FindDuplicateOfChanged(MembersFile& file, const DatePattern& pattern, const QString& name, const QString& dateText,
                               qint64 own)
 {
     return FirstRecordWhere(file, [&](qint64 number, const MemberRecord& r) {
-        return number != own && TrimName(r.fullName) == name && DateText(gral, r.birthDate) == dateText;
+        return number != own && TrimName(r.fullName) == name && pattern.format(r.birthDate) == dateText;
     });
 }

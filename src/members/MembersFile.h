@@ -4,7 +4,8 @@
 //
 // I/O failures are returned (false, -1, nothing) and leave the handle as it
 // was; errorString() tells in Spanish what the system said.
-#include "app/Gral.h"
+#include "core/DatePattern.h"
+#include "platform/Environment.h"
 #include "members/MemberRecord.h"
 
 #include <QFile>
@@ -57,10 +58,10 @@ private:
 };
 
 // The first record whose trimmed name equals the trimmed key name (case
-// sensitive), whose date written with the system date pattern equals
+// sensitive), whose date written with `pattern` (the system's, read at start) equals
 // dateText and, when `remarks` is given, whose remarks are exactly those.
 // 0 when none, -1 on an I/O failure.
-qint64 FindMemberRecord(MembersFile& file, const Gral& gral, const QString& name, const QString& dateText,
+qint64 FindMemberRecord(MembersFile& file, const DatePattern& pattern, const QString& name, const QString& dateText,
                         const std::optional<QString>& remarks = std::nullopt);
 
 // Writes a new member into the first free slot, else at the first record
@@ -76,5 +77,5 @@ bool FreeMemberRecord(MembersFile& file, qint64 number);
 qint64 FindDuplicateOfNew(MembersFile& file, const QString& name, double birthDate);
 // Duplicate of a member being changed: a record other than `own` whose trimmed
 // name equals `name` and whose date text equals `dateText`.
-qint64 FindDuplicateOfChanged(MembersFile& file, const Gral& gral, const QString& name, const QString& dateText,
+qint64 FindDuplicateOfChanged(MembersFile& file, const DatePattern& pattern, const QString& name, const QString& dateText,
                               qint64 own);

@@ -26,22 +26,42 @@ void ReportOpenFailure(Gral& gral, const MembersFile& file)
 
 } // namespace
 
+bool LoadMembersOrPurge(Gral& gral, MembersFile& file)
+{
+    const DatePattern& pattern = gral.environment.systemDateFormat;
+    if (pattern.isEmpty()) {
+        gral.members.memberList.clear();
+        file.close();
+        return false;
+    }
+    const Result<void> loaded = LoadMemberList(gral.members, pattern, file);
+    if (loaded)
+        return true;
+    ProgramMessage(gral, loaded.failure());
+    const Result<QString> purged = PurgeMembersFile(file);
+    if (purged)
+        ProgramMessage(gral, PurgeBackupMessage(*purged), StyleInformation);
+    else
+        ProgramMessage(gral, purged.failure());
+    return false;
+}
+
 bool CarryOverOldMembers(Gral& gral)
 {
     SettingsStore store;
     const bool doneBefore = store.membersCarriedOver();
-    const CarryOverOutcome outcome = CarryOverMembersFile(gral.environment.programFolder + MembersFileName,
-                                                          MembersFilePath(gral.environment), doneBefore);
+    const Result<CarryOverOutcome> outcome = CarryOverMembersFile(
+        gral.environment.programFolder + MembersFileName, MembersFilePath(gral.environment), doneBefore);
     if (!outcome.ok()) {
-        ProgramMessage(gral, outcome.failure, StyleError);
+        ProgramMessage(gral, outcome.failure());
         return false;
     }
-    if (outcome.settled && !doneBefore) {
+    if (outcome->settled && !doneBefore) {
         store.setMembersCarriedOver();
-        CommitSettings(gral, store);
+        SaveSettings(gral, store);
     }
-    if (!outcome.told.isEmpty())
-        ProgramMessage(gral, outcome.told, StyleInformation);
+    if (!outcome->told.isEmpty())
+        ProgramMessage(gral, outcome->told, StyleInformation);
     return true;
 }
 
@@ -49,7 +69,7 @@ bool OpenMembersFile(Gral& gral)
 {
     MembersFile file(MembersFilePath(gral.environment));
     if (file.openExisting() && file.size() > 0) {
-        if (!LoadMemberList(gral, file))
+        if (!LoadMembersOrPurge(gral, file))
             return false; // purged; the handle is closed
         file.close();
         if (!gral.members.memberList.isEmpty())

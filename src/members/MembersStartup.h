@@ -20,3 +20,12 @@ bool CarryOverOldMembers(Gral& gral);
 // opened, or a change of the date format in the members window, also requests
 // the end (gral.environment.quitRequested): the program ends without the no-member message.
 bool OpenMembersFile(Gral& gral);
+
+class MembersFile;
+
+// Refills gral.members.memberList from the open members file (LoadMemberList).
+// A damaged file is told, purged (PurgeMembersFile) and the purge's outcome
+// told; the result is then false and the program must end. With no date
+// pattern left (the program is ending after a change of the system's date
+// format) it empties the list, closes the handle and returns false.
+bool LoadMembersOrPurge(Gral& gral, MembersFile& file);

@@ -6,6 +6,7 @@
 #include "help/HelpFile.h"
 #include "members/MemberList.h"
 #include "members/MemberListView.h"
+#include "members/MembersStartup.h"
 #include "app/ProgramMessage.h"
 #include "settings/SettingsStore.h"
 #include "settings/SettingsWrite.h"
@@ -214,7 +215,7 @@ void TForm2::Form2_Close()
     // A handle that never opened has nothing to read back: MemberList stays.
     if (!file_.isOpen())
         return;
-    const bool loaded = LoadMemberList(gral_, file_);
+    const bool loaded = LoadMembersOrPurge(gral_, file_);
     file_.close(); // a no-op when the purge closed it already
     if (!loaded)
         RequestQuit(gral_);
@@ -227,7 +228,7 @@ void TForm2::fillList()
     const bool read = file_.forEachRecord([&](qint64, const char* bytes) {
         const MemberRecord r = DecodeMemberRecord(bytes);
         if (!IsFreeSlot(r))
-            entries.append(new MemberListItem(r.fullName, DateText(gral_, r.birthDate), r.remarks));
+            entries.append(new MemberListItem(r.fullName, gral_.environment.systemDateFormat.format(r.birthDate), r.remarks));
         return true;
     });
     List1->addTopLevelItems(entries);
@@ -324,7 +325,7 @@ void TForm2::save()
     const QString name = StoredText(Edit1->text(), NameCapacity);
     const QString remarks = StoredText(Edit2->text(), RemarksCapacity);
     const double birthDate = DayNumberFromDate(*birth);
-    const QString dateText = DateText(gral_, birthDate);
+    const QString dateText = gral_.environment.systemDateFormat.format(birthDate);
 
     qint64 own = 0;
     if (!newMemberMode_) {
@@ -337,7 +338,7 @@ void TForm2::save()
     if (List1->topLevelItemCount() > 0 && file_.recordCount() > 0) {
         const qint64 duplicate = newMemberMode_
             ? FindDuplicateOfNew(file_, name, birthDate)
-            : FindDuplicateOfChanged(file_, gral_, UpperCaseName(name), dateText, own);
+            : FindDuplicateOfChanged(file_, gral_.environment.systemDateFormat, UpperCaseName(name), dateText, own);
         if (duplicate < 0)
             return reportFileError();
         if (duplicate > 0) {
@@ -420,8 +421,8 @@ void TForm2::deleteMember()
 void TForm2::rememberMember()
 {
     SettingsStore store;
-    store.setMember(Edit1->text() + QStringLiteral(" - ") + DateText(gral_, DayNumberFromDate(DateTime1->date())));
-    CommitSettings(gral_, store);
+    store.setMember(Edit1->text() + QStringLiteral(" - ") + gral_.environment.systemDateFormat.format(DayNumberFromDate(DateTime1->date())));
+    SaveSettings(gral_, store);
 }
 
 // The record of a list entry, whole as the window read it: name in upper
@@ -435,17 +436,17 @@ qint64 TForm2::entryRecord(const QTreeWidgetItem* entry)
     const QString name = entry->text(0);
     const QString dateText = keyDateText(entry->text(1));
     const QString remarks = entry->text(2);
-    const qint64 number = FindMemberRecord(file_, gral_, UpperCaseName(name), dateText, remarks);
+    const qint64 number = FindMemberRecord(file_, gral_.environment.systemDateFormat, UpperCaseName(name), dateText, remarks);
     if (number != 0 || UpperCaseName(name) == name)
         return number;
-    return FindMemberRecord(file_, gral_, name, dateText, remarks);
+    return FindMemberRecord(file_, gral_.environment.systemDateFormat, name, dateText, remarks);
 }
 
 // A list date text written again with the program's date pattern.
 QString TForm2::keyDateText(const QString& listDateText) const
 {
     const std::optional<double> day = gral_.environment.systemDateFormat.parse(listDateText);
-    return day ? DateText(gral_, *day) : QString();
+    return day ? gral_.environment.systemDateFormat.format(*day) : QString();
 }
 
 void TForm2::reportFileError()

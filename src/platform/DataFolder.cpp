@@ -1,6 +1,5 @@
 #include "platform/DataFolder.h"
 #include "platform/FileAccess.h"
-#include "app/ProgramMessage.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -9,15 +8,14 @@
 
 namespace {
 
-void ReportFolderFailure(const Gral& gral, const QString& folder)
+Failure FolderFailure(const QString& folder)
 {
     const QString shown = folder.isEmpty() ? QStringLiteral("(ninguna)") : QDir::toNativeSeparators(folder);
-    ProgramMessage(gral,
-                   QStringLiteral("No se pudo crear la carpeta \"%1\", donde se guardan los datos de los "
+    return Failure{QStringLiteral("No se pudo crear la carpeta \"%1\", donde se guardan los datos de los "
                                   "integrantes.\r\rCompruebe que pueda escribir en ella y luego vuelva a ejecutar "
                                   "\"Zeltmark - Pronos\".")
                        .arg(shown),
-                   StyleError);
+                   StyleError};
 }
 
 // Creates each missing folder of `path` for the owner alone: the members'
@@ -52,15 +50,14 @@ bool IsUtf8(const QByteArray& bytes)
     return !decoder.hasError();
 }
 
-void ReportUndecodableFolder(const Gral& gral, const QByteArray& folder)
+Failure UndecodableFolder(const QByteArray& folder)
 {
-    ProgramMessage(gral,
-                   QStringLiteral("No se puede usar la carpeta \"%1\", donde se guardan los datos de los "
+    return Failure{QStringLiteral("No se puede usar la carpeta \"%1\", donde se guardan los datos de los "
                                   "integrantes: su nombre tiene caracteres que \"Zeltmark - Pronos\" no puede "
                                   "leer (no está escrito en UTF-8).\r\rCambie el nombre de la carpeta, o la "
                                   "variable XDG_DATA_HOME, y luego vuelva a ejecutar \"Zeltmark - Pronos\".")
                        .arg(QString::fromUtf8(folder)),
-                   StyleError);
+                   StyleError};
 }
 
 } // namespace
@@ -87,19 +84,15 @@ void SettleXdgBaseFolders()
             qunsetenv(name);
 }
 
-bool PrepareDataFolder(Gral& gral)
+Result<void> PrepareDataFolder(Environment& environment)
 {
 #ifndef Q_OS_WIN
     // Qt reads paths as UTF-8 and would make up another folder from one that isn't.
-    if (const QByteArray home = RawDataHome(); !IsUtf8(home)) {
-        ReportUndecodableFolder(gral, home);
-        return false;
-    }
+    if (const QByteArray home = RawDataHome(); !IsUtf8(home))
+        return UndecodableFolder(home);
 #endif
-    gral.environment.dataFolder = UserDataFolder(gral.environment.programFolder);
-    if (gral.environment.dataFolder.isEmpty() || !MakePrivateFolder(gral.environment.dataFolder)) {
-        ReportFolderFailure(gral, gral.environment.dataFolder);
-        return false;
-    }
-    return true;
+    environment.dataFolder = UserDataFolder(environment.programFolder);
+    if (environment.dataFolder.isEmpty() || !MakePrivateFolder(environment.dataFolder))
+        return FolderFailure(environment.dataFolder);
+    return {};
 }

@@ -4,7 +4,8 @@
 // (/usr, /opt), and each user keeps a members file of their own, so the files
 // live in the user's data folder: $XDG_DATA_HOME/Zeltmark/Pronos/, by default
 // ~/.local/share/Zeltmark/Pronos/ — for every run, from the build tree too.
-#include "app/Gral.h"
+#include "core/Result.h"
+#include "platform/Environment.h"
 
 #include <QString>
 
@@ -17,10 +18,9 @@ QString UserDataFolder(const QString& programFolder);
 // Called first thing in main(), before Qt reads and caches the paths.
 void SettleXdgBaseFolders();
 
-// Sets gral.environment.dataFolder from gral.environment.programFolder and
-// makes sure it exists. Missing folders are created for the owner alone. False,
-// after a message saying why, when the folder's path is not UTF-8 (nothing is
-// created) or the folder can't be created: the program can't keep its files
-// and ends. (A members file of an earlier version beside the executable is
+// Sets environment.dataFolder from environment.programFolder and makes sure it
+// exists. Missing folders are created for the owner alone. A failure, saying
+// why, when the folder's path is not UTF-8 (nothing is created) or the folder
+// can't be created: the program can't keep its files and ends. (A members file of an earlier version beside the executable is
 // carried over by the members step, CarryOverOldMembers.)
-bool PrepareDataFolder(Gral& gral);
+Result<void> PrepareDataFolder(Environment& environment);

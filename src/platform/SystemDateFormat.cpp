@@ -1,6 +1,6 @@
 #include "platform/SystemDateFormat.h"
 #include "core/DatePattern.h"
-#include "app/ProgramMessage.h"
+#include "core/DayNumber.h"
 #include "platform/UserConfigFile.h"
 
 #include <QDateTime>
@@ -62,37 +62,26 @@ QString CurrentShortDatePattern()
 
 double TodayDayNumber() { return DayNumberFromDate(QDate::currentDate()); }
 
-std::optional<QString> ReadSystemDateFormat(const Gral& gral)
+Result<QString> ReadSystemDateFormat()
 {
     const QString pattern = CurrentShortDatePattern();
     const QString today = DatePattern(pattern).format(TodayDayNumber());
-    if (today.isEmpty() || !DatePattern(pattern).parse(today)) {
-        ProgramMessage(gral,
-                       QStringLiteral("Error en formato de fecha de sistema.\r\r\"Zeltmark - Pronos\" se cerrará."),
-                       StyleError);
-        return std::nullopt;
-    }
+    if (today.isEmpty() || !DatePattern(pattern).parse(today))
+        return Failure{QStringLiteral("Error en formato de fecha de sistema.\r\r\"Zeltmark - Pronos\" se cerrará."),
+                       StyleError};
     return pattern;
 }
 
-QString DateText(const Gral& gral, double dayNumber) { return gral.environment.systemDateFormat.format(dayNumber); }
-
 std::optional<double> ParseSystemDate(const QString& text) { return DatePattern(CurrentShortDatePattern()).parse(text); }
 
-bool DateFormatChanged(Gral& gral)
+Result<void> CheckDateFormatUnchanged(const Environment& environment)
 {
-    if (gral.environment.systemDateFormat.isEmpty())
-        return true;
-    const std::optional<double> start = ParseSystemDate(gral.environment.startDateText);
-    if (start && !gral.environment.systemDateFormat.format(*start).isEmpty())
-        return false;
-    ProgramMessage(gral,
-                   QStringLiteral("Se han detectado cambios en el \"Formato de fecha corta\" del sistema\r\r"
+    const std::optional<double> start = ParseSystemDate(environment.startDateText);
+    if (start && !environment.systemDateFormat.format(*start).isEmpty())
+        return {};
+    return Failure{QStringLiteral("Se han detectado cambios en el \"Formato de fecha corta\" del sistema\r\r"
                                   "Luego de pulsar el botón \"Aceptar\" el programa se cerrará. Finalizado esto, "
                                   "por favor vuelva a ejecutar \"Zeltmark - Pronos\".\r\r"
                                   "Si el error continúa, deberá reiniciar el sistema."),
-                   StyleExclamation);
-    gral.environment.systemDateFormat.clear();
-    RequestQuit(gral);
-    return true;
+                   StyleExclamation};
 }

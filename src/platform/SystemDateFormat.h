@@ -6,26 +6,27 @@
 // (then the "intl" profile section). Elsewhere it is the value "sShortDate" of
 // the INI file "Control Panel/International.conf" in the user's config folder;
 // without it the pattern is "dd/mm/yyyy".
-#include "app/Gral.h"
+#include "core/Result.h"
+#include "platform/Environment.h"
+
 #include <optional>
 
 // The short-date pattern as the system holds it right now (read afresh; a
 // file that did not change since the last read is not parsed again).
 QString CurrentShortDatePattern();
 
-// Reads the pattern and tests that it can write today and read it back.
-// Shows the error message and returns nothing when it can't.
-std::optional<QString> ReadSystemDateFormat(const Gral& gral);
-
-// The date-only text of a day number written with the pattern read at start.
-QString DateText(const Gral& gral, double dayNumber);
+// Reads the pattern and tests that it can write today and read it back; the
+// failure says the program ends.
+Result<QString> ReadSystemDateFormat();
 
 // Reads a date text with the system's short-date settings as they are now.
 std::optional<double> ParseSystemDate(const QString& text);
 
-// True when the short-date settings changed since start (the program is then
-// ending: the message has been shown once and a quit requested).
-bool DateFormatChanged(Gral& gral);
+// Whether the short-date settings still read the start date text as they did
+// at start; the failure asks the user to start the program again. The pattern
+// read at start must not be empty (the caller empties it once the change is
+// told, and stops asking).
+Result<void> CheckDateFormatUnchanged(const Environment& environment);
 
 // Today as a day number (no time part).
 double TodayDayNumber();

@@ -1,9 +1,9 @@
 #pragma once
-// Writing the settings store from the windows: a store that can't be written
-// (no room, no permission, something else in the file's place) is told to the
-// user once per run, since otherwise the first-run questions would come back
-// at every start without a word.
-#include "app/Gral.h"
+// Writing the settings store: a store that can't be written (no room, no
+// permission, something else in the file's place) comes back as a failure the
+// windows tell once per run, since otherwise the first-run questions would
+// come back at every start without a word.
+#include "core/Result.h"
 
 class SettingsStore;
 
@@ -12,6 +12,5 @@ inline const QString SettingsNotSavedMessage = QStringLiteral(
     "Los cambios valdrán solo hasta que se cierre \"Zeltmark - Pronos\"; si es la primera vez que se "
     "ejecuta, la configuración regional se volverá a pedir en el próximo inicio.");
 
-// Commits the store; on failure shows SettingsNotSavedMessage, the first time only.
-// Returns whether the values are stored.
-bool CommitSettings(Gral& gral, SettingsStore& store);
+// Commits the store; the failure is SettingsNotSavedMessage with the store's file.
+Result<void> CommitSettings(SettingsStore& store);

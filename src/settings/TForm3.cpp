@@ -277,9 +277,9 @@ void TForm3::Button1_Click()
     {
         SettingsStore store;
         StoreZoneChoice(store, chosen);
-        CommitSettings(gral_, store);
+        SaveSettings(gral_, store);
     }
-    ApplyZoneChoice(gral_, chosen);
+    ApplyZoneChoice(gral_.calendar, chosen);
     emit regionSaved(chosen);
     if (!DateFormatChanged(gral_)) {
         Result<void> built;

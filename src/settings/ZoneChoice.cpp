@@ -71,10 +71,10 @@ void StoreZoneChoice(SettingsStore& store, const ZoneChoice& choice)
         store.remove(QStringLiteral("Zona horaria"));
 }
 
-void ApplyZoneChoice(Gral& gral, const ZoneChoice& choice)
+void ApplyZoneChoice(CalendarState& calendar, const ZoneChoice& choice)
 {
-    gral.calendar.zoneOffset = choice.zoneOffset;
-    gral.calendar.namedZone = choice.named() ? KnownZone(choice.zoneName) : QTimeZone();
+    calendar.zoneOffset = choice.zoneOffset;
+    calendar.namedZone = choice.named() ? KnownZone(choice.zoneName) : QTimeZone();
 }
 
 QString ZoneStatusText(const ZoneChoice& choice)

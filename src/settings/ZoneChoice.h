@@ -9,7 +9,7 @@
 // region (for a named zone, the map's zone of its standard offset), so a name
 // that is absent, unknown to the system's time zone database or not offered by
 // the edition falls back to that region as before.
-#include "app/Gral.h"
+#include "calendar/CalendarState.h"
 #include "platform/TimeZoneNames.h"
 #include "settings/ZoneTable.h"
 
@@ -52,8 +52,8 @@ std::optional<ZoneChoice> StoredZoneChoice(const SettingsStore& store);
 // "Zona horaria" (removed for a classic region). The caller commits.
 void StoreZoneChoice(SettingsStore& store, const ZoneChoice& choice);
 
-// Puts the choice into force for the calendar: gral.calendar.zoneOffset and gral.calendar.namedZone.
-void ApplyZoneChoice(Gral& gral, const ZoneChoice& choice);
+// Puts the choice into force for the calendar: its zoneOffset and namedZone.
+void ApplyZoneChoice(CalendarState& calendar, const ZoneChoice& choice);
 
 // The status bar's two panels for the choice.
 QString ZoneStatusText(const ZoneChoice& choice);

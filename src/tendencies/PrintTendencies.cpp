@@ -53,7 +53,7 @@ void PrintOn(Gral& gral, QPrinter& printer, const PrintJob& job, const QString& 
     else if (outcome == PrintOutcome::DayNotFound)
         ProgramMessage(gral,
                        QStringLiteral("La fecha \"%1\" no figura en el calendario del programa; no se imprimió nada.")
-                           .arg(DateText(gral, job.date)),
+                           .arg(gral.environment.systemDateFormat.format(job.date)),
                        StyleError);
 }
 

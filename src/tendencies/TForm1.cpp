@@ -362,7 +362,7 @@ void TForm1::ReadSettings()
         SettingsStore store;
         zone = StoredZoneChoice(store);
         if (zone) {
-            ApplyZoneChoice(gral_, *zone);
+            ApplyZoneChoice(gral_.calendar, *zone);
             ShowRegion(*zone);
             if (store.levelColour(1)) {
                 std::array<std::optional<ColourValue>, 5> stored;
@@ -383,7 +383,7 @@ void TForm1::FillMemberBox(bool refresh)
         const QString name = line.mid(10, 60).trimmed();
         const QString dateText = line.left(10).trimmed();
         const std::optional<double> birth = gral_.environment.systemDateFormat.parse(dateText);
-        Combo1->addItem(name + QStringLiteral(" - ") + (birth ? DateText(gral_, *birth) : dateText));
+        Combo1->addItem(name + QStringLiteral(" - ") + (birth ? gral_.environment.systemDateFormat.format(*birth) : dateText));
     }
     if (Combo1->count() == 0)
         return;
@@ -396,7 +396,7 @@ void TForm1::FillMemberBox(bool refresh)
         } else {
             Combo1->setCurrentIndex(0);
             store.setMember(Combo1->itemText(0));
-            CommitSettings(gral_, store);
+            SaveSettings(gral_, store);
         }
     }
     const std::optional<double> birth =
@@ -470,7 +470,7 @@ void TForm1::closeEvent(QCloseEvent* event)
         SettingsStore store;
         store.setMember(Combo1->currentText());
         store.setLevelColours(gral_.levelColors);
-        CommitSettings(gral_, store);
+        SaveSettings(gral_, store);
     }
     if (explanation_)
         explanation_->close();

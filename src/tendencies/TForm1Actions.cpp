@@ -62,7 +62,7 @@ void TForm1::Button1_Click()
         return;
     DateTime1->setDate(entered.date);
     const QString shown = DateLabels[0]->text().trimmed();
-    if (!shown.isEmpty() && shown == DateText(gral_, PickerDate()))
+    if (!shown.isEmpty() && shown == gral_.environment.systemDateFormat.format(PickerDate()))
         return;
     ShowWeekOf(PickerDate());
 }
@@ -155,7 +155,7 @@ void TForm1::Archiv_Click(QAction* entry)
         gral_.levelColors = DefaultLevelColors;
         SettingsStore store;
         store.setLevelColours(gral_.levelColors);
-        CommitSettings(gral_, store);
+        SaveSettings(gral_, store);
         RedrawAfterColours();
     } else if (entry == Archiv4) {
         OpenPrintWindow();
@@ -246,7 +246,7 @@ void TForm1::OpenPrintWindow()
     const int member = Combo1->currentIndex();
     if (CurrentEdition().handoutPrints && member >= 0 && member < gral_.members.memberList.size())
         heading = TendencyPrintHeading{gral_.members.memberList.at(member).mid(MemberLineDateWidth).trimmed(),
-                                       DateText(gral_, gral_.members.selectedBirthDate), StatusPanel0->text(),
+                                       gral_.environment.systemDateFormat.format(gral_.members.selectedBirthDate), StatusPanel0->text(),
                                        StatusPanel1->text()};
     PrintTendencies(gral_, sevenDays, printDate, heading);
 }

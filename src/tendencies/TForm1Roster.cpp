@@ -4,6 +4,7 @@
 #include "members/AddMembers.h"
 #include "members/CsvTable.h"
 #include "members/MemberList.h"
+#include "members/MembersStartup.h"
 #include "members/MembersFile.h"
 #include "app/ProgramMessage.h"
 #include "members/RosterExport.h"
@@ -90,7 +91,7 @@ void TForm1::ReloadMembers()
     MembersFile file(MembersFilePath(gral_.environment));
     if (!file.openExisting())
         return; // the member box keeps what it showed; the next reading of the file tells the failure
-    const bool loaded = LoadMemberList(gral_, file);
+    const bool loaded = LoadMembersOrPurge(gral_, file);
     file.close(); // a no-op when a purge closed it already
     if (!loaded) {
         RequestQuit(gral_); // a damaged file was purged: the program ends, as after the members window

@@ -59,7 +59,7 @@ void TForm1::DrawWeek()
     Image1->setAccessibleDescription(weekDescription_);
     for (int r = 0; r < ChartDays; ++r) {
         const double day = week.days[size_t(r)];
-        DateLabels[size_t(r)]->setText(day != 0 ? DateText(gral_, day) : QString());
+        DateLabels[size_t(r)]->setText(day != 0 ? gral_.environment.systemDateFormat.format(day) : QString());
     }
     const double shownDay = week.days[0];
     DateTime1->setDate(DateFromDayNumber(shownDay));
@@ -120,7 +120,7 @@ void TForm1::ShowChartMoment(int row, int minuteOfDay)
 
 bool TForm1::CoveredPeriodCheck(DateOrigin origin, double date)
 {
-    const double day = gral_.environment.systemDateFormat.parse(DateText(gral_, date)).value_or(std::floor(date));
+    const double day = gral_.environment.systemDateFormat.parse(gral_.environment.systemDateFormat.format(date)).value_or(std::floor(date));
     const QString message = coveredPeriodMessage(gral_.calendar.coveredPeriod, gral_.environment.systemDateFormat, origin, day);
     if (message.isEmpty())
         return true;

@@ -93,23 +93,23 @@ private slots:
         PrepareTestGral(gral);
         gral.environment.programFolder = program;
 
-        QVERIFY(PrepareDataFolder(gral));
+        QVERIFY(PrepareDataFolder(gral.environment));
         QCOMPARE(gral.environment.dataFolder, data);
         QVERIFY(QFileInfo(data).isDir());
-        const CarryOverOutcome first = CarryOverMembersFile(program + Name, data + Name, false);
+        const Result<CarryOverOutcome> first = CarryOverMembersFile(program + Name, data + Name, false);
         QVERIFY(first.ok());
         QCOMPARE(Contents(data + Name), expected);
         QCOMPARE(Contents(program + Name), beside); // the original is never moved or changed
-        QCOMPARE(first.told, told ? CarriedOverMessage(program + Name, data + Name) : QString());
+        QCOMPARE(first->told, told ? CarriedOverMessage(program + Name, data + Name) : QString());
         // Settled once copied, or when the user's own file has members.
-        QCOMPARE(first.settled, told || (own != "<none>" && HoldsMembers(own)));
+        QCOMPARE(first->settled, told || (own != "<none>" && HoldsMembers(own)));
 
         // The next start, told what the settings remember, copies nothing even after
         // the user's file changed (here into one without members).
         if (QFile::exists(data + Name))
             WriteFile(data + Name, "changed");
-        const CarryOverOutcome next = CarryOverMembersFile(program + Name, data + Name, first.settled);
-        QVERIFY(next.ok() && next.told.isEmpty());
+        const Result<CarryOverOutcome> next = CarryOverMembersFile(program + Name, data + Name, first->settled);
+        QVERIFY(next.ok() && next->told.isEmpty());
         QCOMPARE(Contents(data + Name), QFile::exists(data + Name) ? QByteArray("changed") : QByteArray("<none>"));
         QCOMPARE(Contents(program + Name), beside);
     }
@@ -125,10 +125,9 @@ private slots:
         QVERIFY(QDir().mkdir(env.path() + "/data", open));
         Gral gral;
         PrepareTestGral(gral);
-        MessageRecorder messages(gral);
         gral.environment.programFolder = program;
         const mode_t savedMask = ::umask(022);
-        QVERIFY(PrepareDataFolder(gral));
+        QVERIFY(PrepareDataFolder(gral.environment));
         QVERIFY(CarryOverMembersFile(program + Name, gral.environment.dataFolder + Name, false).ok());
         ::umask(savedMask);
         // The copy and the folders made for it are the owner's alone; one that was there keeps its modes.
@@ -162,15 +161,15 @@ private slots:
             qputenv("XDG_DATA_HOME", QFile::encodeName(env.path()) + "/data\xf1");
         Gral gral;
         PrepareTestGral(gral);
-        MessageRecorder messages(gral);
         gral.environment.programFolder = env.programFolder();
-        const bool prepared = PrepareDataFolder(gral);
-        const QString failure =
-            prepared ? CarryOverMembersFile(env.programFolder() + Name, env.dataFolder() + Name, false).failure
-                     : messages.texts().value(0);
+        const Result<void> prepared = PrepareDataFolder(gral.environment);
+        const Result<CarryOverOutcome> copied =
+            prepared ? CarryOverMembersFile(env.programFolder() + Name, env.dataFolder() + Name, false)
+                     : Result<CarryOverOutcome>(prepared.failure());
         SetFileSpaceLimit({});
-        QVERIFY(prepared ? messages.texts().isEmpty() : messages.texts().size() == 1);
-        QVERIFY2(failure.startsWith(told.arg(env.path())), qPrintable(failure));
+        QVERIFY(!copied);
+        QCOMPARE(copied.failure().style, StyleError);
+        QVERIFY2(copied.failure().text.startsWith(told.arg(env.path())), qPrintable(copied.failure().text));
         QCOMPARE(QDir(env.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
                  QStringList({"config", "data", "program"}));
         QVERIFY(!QFileInfo::exists(env.dataFolder() + Name));
@@ -186,15 +185,15 @@ private slots:
         WriteFile(program + Name, QByteArray(152, 'A'));
         Gral gral;
         PrepareTestGral(gral);
-        MessageRecorder messages(gral);
         gral.environment.programFolder = program;
-        QVERIFY(!PrepareDataFolder(gral));
-        QCOMPARE(messages.texts(),
+        const Result<void> prepared = PrepareDataFolder(gral.environment);
+        QVERIFY(!prepared);
+        QCOMPARE(QStringList{prepared.failure().text},
                  QStringList{QStringLiteral("No se pudo crear la carpeta \"%1/blocked/share/Zeltmark/Pronos/\", donde "
                                             "se guardan los datos de los integrantes.\r\rCompruebe que pueda "
                                             "escribir en ella y luego vuelva a ejecutar \"Zeltmark - Pronos\".")
                                  .arg(env.path())});
-        QCOMPARE(messages.messages()[0].style, int(StyleError));
+        QCOMPARE(prepared.failure().style, StyleError);
         QCOMPARE(Contents(program + Name), QByteArray(152, 'A'));
     }
 };

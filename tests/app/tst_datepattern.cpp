@@ -2,6 +2,7 @@
 #include "core/DatePattern.h"
 #include "core/DayNumber.h"
 #include "app/Gral.h"
+#include "app/ProgramMessage.h"
 #include "platform/SystemDateFormat.h"
 #include "support/TestSupport.h"
 
@@ -219,18 +220,15 @@ void TestDatePattern::changeIsReportedOnce()
 void TestDatePattern::readSystemDateFormatFallsBack()
 {
     TestEnvironment env;
-    Gral gral;
-    PrepareTestGral(gral);
-    MessageRecorder messages(gral);
     env.setShortDatePattern(QString());
-    QCOMPARE(ReadSystemDateFormat(gral).value_or("?"), QString("dd/mm/yyyy"));
+    QCOMPARE(ReadSystemDateFormat().value(), QString("dd/mm/yyyy"));
     env.setShortDatePattern("d/M/yy");
-    QCOMPARE(ReadSystemDateFormat(gral).value_or("?"), QString("d/M/yy"));
+    QCOMPARE(ReadSystemDateFormat().value(), QString("d/M/yy"));
     env.setShortDatePattern("\"no date here\"");
-    QVERIFY(!ReadSystemDateFormat(gral).has_value());
-    QCOMPARE(messages.messages().size(), 1);
-    QCOMPARE(messages.messages().first().style, 16);
-    QCOMPARE(messages.messages().first().text,
+    const Result<QString> unreadable = ReadSystemDateFormat();
+    QVERIFY(!unreadable);
+    QCOMPARE(int(unreadable.failure().style), 16);
+    QCOMPARE(unreadable.failure().text,
              QString("Error en formato de fecha de sistema.\r\r\"Zeltmark - Pronos\" se cerrará."));
 }
 

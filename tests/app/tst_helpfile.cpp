@@ -193,18 +193,9 @@ private slots:
             WriteFile(prefix + "bin/Pronos.hlp", "## 1 Contenido\n");
         if (shared)
             WriteFile(prefix + "share/pronos/Pronos.hlp", "## 1 Contenido\n");
-        Gral gral;
-        PrepareTestGral(gral);
-        MessageRecorder messages(gral);
-        gral.environment.programFolder = prefix + "bin/";
-        CheckHelpFile(gral);
-        if (expected.isEmpty()) {
-            QCOMPARE(messages.texts(), QStringList{MissingHelpMessage});
-            QVERIFY(gral.environment.helpFile.isEmpty());
-        } else {
-            QCOMPARE(messages.texts(), QStringList());
-            QCOMPARE(gral.environment.helpFile, prefix + expected);
-        }
+        const Result<QString> found = FindHelpFile(prefix + "bin/");
+        QCOMPARE(found.ok(), !expected.isEmpty());
+        QCOMPARE(found ? found.value() : found.failure().text, found ? prefix + expected : MissingHelpMessage);
     }
 };
 

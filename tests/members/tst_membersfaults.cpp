@@ -1,6 +1,7 @@
 #include "core/DatePattern.h"
 #include "platform/FileAccess.h"
 #include "members/MemberList.h"
+#include "members/MembersStartup.h"
 #include "members/MembersBackup.h"
 #include "members/MembersFile.h"
 #include "members/MembersTestFiles.h"
@@ -95,7 +96,7 @@ void TestMembersFaults::purgeOnFullDiskKeepsFile()
 
     MembersFile file(path);
     QVERIFY(file.openExisting());
-    QVERIFY(!LoadMemberList(gral_, file));
+    QVERIFY(!LoadMembersOrPurge(gral_, file));
     QVERIFY(!file.isOpen());
     expectUnchanged(path, bytes);
     // An empty or partial copy is never left behind as if it were one.
@@ -105,7 +106,7 @@ void TestMembersFaults::purgeOnFullDiskKeepsFile()
     QVERIFY(QFile::remove(disk.folder() + u"filler"_qs));
     messages_->clear();
     QVERIFY(file.openExisting());
-    QVERIFY(!LoadMemberList(gral_, file));
+    QVERIFY(!LoadMembersOrPurge(gral_, file));
     QCOMPARE(ReadBytes(path + MembersBackupSuffix), bytes);
     QCOMPARE(QFileInfo(path).size(), qint64(0));
     QCOMPARE(messages_->texts(),
@@ -142,7 +143,7 @@ void TestMembersFaults::purgeWithoutRoomForBackup()
 
     MembersFile file(path);
     QVERIFY(file.openExisting());
-    QVERIFY(!LoadMemberList(gral_, file));
+    QVERIFY(!LoadMembersOrPurge(gral_, file));
     QVERIFY(!file.isOpen());
     QVERIFY(asked.contains(QFileInfo(MembersBackupPath(path, 1)).fileName()));
     expectUnchanged(path, bytes);
@@ -175,7 +176,7 @@ void TestMembersFaults::purgeWritesNewBackup()
                                     : WriteBytes(MembersBackupPath(path, n.toInt()), n.toUtf8()));
     const mode_t savedMask = ::umask(022);
     MembersFile file(path);
-    QVERIFY(file.openExisting() && !LoadMemberList(gral_, file));
+    QVERIFY(file.openExisting() && !LoadMembersOrPurge(gral_, file));
     ::umask(savedMask);
     QCOMPARE(ReadBytes(copy), bytes);
     QCOMPARE(FileModes(copy), QFile::ReadOwner | QFile::WriteOwner);
@@ -211,7 +212,7 @@ void TestMembersFaults::unshowableDateIsDamaged()
     QVERIFY(WriteBytes(path, bytes));
     MembersFile file(path);
     QVERIFY(file.openExisting());
-    QCOMPARE(LoadMemberList(gral_, file), !damaged);
+    QCOMPARE(LoadMembersOrPurge(gral_, file), !damaged);
     if (damaged) {
         QCOMPARE(messages_->texts(),
              QStringList({DamagedMembersFileMessage, PurgeBackupMessage(path + MembersBackupSuffix)}));

@@ -1,5 +1,6 @@
 #include "members/Cp1252.h"
 #include "members/MemberList.h"
+#include "members/MembersStartup.h"
 #include "members/MembersFile.h"
 #include "members/MembersTestFiles.h"
 #include "members/MembersTestFixture.h"
@@ -36,7 +37,7 @@ private slots:
 
 private:
     QString path() const { return folder_ + MembersFileName; }
-    bool load(MembersFile& file) { return LoadMemberList(gral_, file); }
+    bool load(MembersFile& file) { return LoadMembersOrPurge(gral_, file); }
 };
 
 void TestMembersFile::init()
@@ -227,8 +228,8 @@ void TestMembersFile::sameNameDifferentDates()
     QVERIFY(file.openExisting());
     QVERIFY(load(file));
     QCOMPARE(gral_.members.memberList.size(), 2);
-    QCOMPARE(FindMemberRecord(file, gral_, u"LOPEZ"_qs, u"02/02/1990"_qs), 2);
-    QCOMPARE(FindMemberRecord(file, gral_, u"LOPEZ"_qs, u"01/01/1980"_qs), 1);
+    QCOMPARE(FindMemberRecord(file, gral_.environment.systemDateFormat, u"LOPEZ"_qs, u"02/02/1990"_qs), 2);
+    QCOMPARE(FindMemberRecord(file, gral_.environment.systemDateFormat, u"LOPEZ"_qs, u"01/01/1980"_qs), 1);
     QVERIFY(file.write(2, {Day(1990, 2, 3), u"LOPEZ"_qs, u"cambiado"_qs}));
     QCOMPARE(file.read(1)->remarks, u"uno"_qs);
     QCOMPARE(file.read(2)->remarks, u"cambiado"_qs);
@@ -256,7 +257,7 @@ void TestMembersFile::findByKey()
                                         {Day(1971, 11, 11), u"RUIZ   "_qs, {}}})));
     MembersFile file(path());
     QVERIFY(file.openExisting());
-    QCOMPARE(FindMemberRecord(file, gral_, name, date), qint64(expected));
+    QCOMPARE(FindMemberRecord(file, gral_.environment.systemDateFormat, name, date), qint64(expected));
 }
 
 void TestMembersFile::duplicates()
@@ -267,8 +268,8 @@ void TestMembersFile::duplicates()
     QCOMPARE(FindDuplicateOfNew(file, u"GOMEZ"_qs, Day(1970, 10, 10)), 1);
     QCOMPARE(FindDuplicateOfNew(file, u"GOMEZ"_qs, Day(1970, 10, 11)), 0);
     QCOMPARE(FindDuplicateOfNew(file, u"GOMEZ "_qs, Day(1970, 10, 10)), 0); // the typed name is not trimmed
-    QCOMPARE(FindDuplicateOfChanged(file, gral_, u"GOMEZ"_qs, u"10/10/1970"_qs, 1), 0); // its own record
-    QCOMPARE(FindDuplicateOfChanged(file, gral_, u"GOMEZ"_qs, u"10/10/1970"_qs, 2), 1);
+    QCOMPARE(FindDuplicateOfChanged(file, gral_.environment.systemDateFormat, u"GOMEZ"_qs, u"10/10/1970"_qs, 1), 0); // its own record
+    QCOMPARE(FindDuplicateOfChanged(file, gral_.environment.systemDateFormat, u"GOMEZ"_qs, u"10/10/1970"_qs, 2), 1);
 }
 
 void TestMembersFile::nanDatePurgesWithBackup()

@@ -1,5 +1,6 @@
 #include "settings/SettingsStore.h"
 #include "settings/SettingsWrite.h"
+#include "app/ProgramMessage.h"
 #include "support/SmallDisk.h"
 #include "platform/SystemDateFormat.h"
 #include "support/TestSupport.h"
@@ -194,7 +195,7 @@ void TestSettingsStore::unwritableStoreToldOnce()
     for (int attempt = 0; attempt < 3; ++attempt) {
         SettingsStore store;
         store.setZoneOffset(12);
-        QVERIFY(!CommitSettings(gral, store));
+        QVERIFY(!SaveSettings(gral, store));
     }
     QCOMPARE(messages.messages().size(), 1);
     QCOMPARE(messages.messages()[0].text,

@@ -70,7 +70,7 @@ void TestZoneChoice::namedZoneRoundTrip()
     QCOMPARE(*stored, chosen);
     Gral gral;
     gral.calendar.zoneOffset = 3;
-    ApplyZoneChoice(gral, *stored);
+    ApplyZoneChoice(gral.calendar, *stored);
     QCOMPARE(gral.calendar.namedZone.id(), QByteArray("Asia/Kolkata"));
     QCOMPARE(gral.calendar.zoneOffset, 19);
 }
@@ -116,7 +116,7 @@ void TestZoneChoice::storedNameFallsBack()
     QVERIFY(stored->daylightSaving);
     Gral gral;
     gral.calendar.namedZone = QTimeZone("Asia/Kolkata");
-    ApplyZoneChoice(gral, *stored);
+    ApplyZoneChoice(gral.calendar, *stored);
     QCOMPARE(gral.calendar.namedZone.isValid(), !expected.isEmpty());
     QCOMPARE(gral.calendar.zoneOffset, 14);
 }

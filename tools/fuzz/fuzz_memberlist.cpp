@@ -37,22 +37,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     QFile::remove(path + MembersBackupSuffix);
 
-    Gral gral;
-    gral.environment.systemDateFormat = QStringLiteral("dd/MM/yyyy");
-    int messages = 0;
-    gral.platform.message = [&messages](const QString&, int) { return ++messages, 1; };
+    MemberState members;
+    const DatePattern pattern(QStringLiteral("dd/MM/yyyy"));
 
     MembersFile file(path);
     Check(file.openExisting());
-    const bool loaded = LoadMemberList(gral, file);
-    Check(gral.members.memberList.size() <= qsizetype(size / MemberRecordSize));
-    for (const QString& line : gral.members.memberList)
+    const Result<void> loaded = LoadMemberList(members, pattern, file);
+    Check(members.memberList.size() <= qsizetype(size / MemberRecordSize));
+    for (const QString& line : members.memberList)
         Check(line.size() == MemberLineWidth);
     if (loaded) {
-        Check(messages == 0);
         Check(Contents(path) == input);
     } else {
-        Check(messages == 2); // the damage, then where the copy went
+        // The damage, then the purge that names where the copy went.
+        Check(loaded.failure().text == DamagedMembersFileMessage);
+        Check(PurgeMembersFile(file).ok());
         Check(!file.isOpen());
         Check(QFile(path).size() == 0);
         Check(Contents(path + MembersBackupSuffix) == input);

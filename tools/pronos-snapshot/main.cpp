@@ -123,8 +123,9 @@ int main(int argc, char** argv)
     });
 
     // The program's own start-up: date pattern, start date, folder, members, main window.
-    gral.environment.systemDateFormat = ReadSystemDateFormat(gral).value_or(QString());
-    gral.environment.startDateText = DateText(gral, TodayDayNumber());
+    if (const Result<QString> pattern = ReadSystemDateFormat())
+        gral.environment.systemDateFormat = *pattern;
+    gral.environment.startDateText = gral.environment.systemDateFormat.format(TodayDayNumber());
     gral.environment.programFolder = programFolder;
     gral.calendar.coveredPeriod = CurrentEdition().period(TodayDayNumber());
     gral.environment.dataFolder = programFolder;
