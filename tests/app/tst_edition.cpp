@@ -42,9 +42,9 @@ private slots:
 void TestEdition::demoIsTheDefault()
 {
     QCOMPARE(&CurrentEdition(), &DemoEdition());
-    QCOMPARE(DemoEdition().applicationTitle, ApplicationTitle);
-    QCOMPARE(DemoEdition().mainWindowCaption, MainWindowCaption);
-    QCOMPARE(DemoEdition().messageCaption, MessageCaption);
+    QCOMPARE(DemoEdition().applicationTitle, u"Zeltmark - Pronos  'DEMO'."_qs);
+    QCOMPARE(DemoEdition().mainWindowCaption, u"Zeltmark - Pronos  'DEMO'"_qs);
+    QCOMPARE(DemoEdition().messageCaption, u"Zeltmark - Pronos \"DEMO\""_qs);
     QCOMPARE(DemoEdition().helpFileName, HelpFileName);
     UseEdition(FullEdition());
     QCOMPARE(&CurrentEdition(), &FullEdition());
