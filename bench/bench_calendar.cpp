@@ -7,15 +7,18 @@
 #include "core/DayNumber.h"
 #include "calendar/SignCalendar.h"
 #include "calendar/SignChanges.h"
+#include "platform/CommandLinePlatform.h"
 #include "calendar/ZoneShift.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
+CommandLinePlatform g_platform;
+
 Gral BenchGral(int offset)
 {
-    Gral gral;
+    Gral gral{g_platform};
     gral.environment.systemDateFormat = QStringLiteral("dd/MM/yyyy");
     gral.calendar.zoneOffset = offset;
     return gral;

@@ -1,6 +1,7 @@
 // LoadMemberList over a members file of 10,000 records (target: 20 ms or less).
 #include "members/MemberList.h"
 #include "members/MembersFile.h"
+#include "platform/CommandLinePlatform.h"
 
 #include <QDate>
 #include <QTemporaryDir>
@@ -32,7 +33,8 @@ void BM_LoadMemberList(benchmark::State& state)
     raw.close();
     file.openExisting();
 
-    Gral gral;
+    CommandLinePlatform platform;
+    Gral gral{platform};
     gral.environment.systemDateFormat = QStringLiteral("dd/MM/yyyy");
     for (auto _ : state) {
         if (!LoadMemberList(gral, file)) {

@@ -16,6 +16,7 @@
 #include "calendar/LunarTheory.h"
 #include "calendar/SignCalendar.h"
 #include "calendar/SignChanges.h"
+#include "platform/CommandLinePlatform.h"
 #include "platform/TimeZoneNames.h"
 
 #include <QCoreApplication>
@@ -109,15 +110,12 @@ int main(int argc, char* argv[])
     if (parser.isSet(changesOption) && (parser.isSet(offsetOption) || parser.isSet(zoneOption)))
         return refuse(QStringLiteral("--changes lists the base zone's changes: no --offset or --zone beside it"));
 
-    Gral gral;
+    CommandLinePlatform platform([&err](const QString& text) { err << text << Qt::endl; });
+    Gral gral{platform};
     gral.environment.systemDateFormat = parser.value(patternOption);
     if (!UsablePattern(gral.environment.systemDateFormat.text()))
         return refuse(QStringLiteral("--pattern needs a day, month or year letter (d, M, y) outside quotes "
                                      "and no line break"));
-    gral.platform.message = [&err](const QString& text, int) {
-        err << text << Qt::endl;
-        return 1;
-    };
     std::optional<CalendarYears> years;
     if (parser.isSet(yearsOption)) {
         years = ReadYears(parser.value(yearsOption));

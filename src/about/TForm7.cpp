@@ -162,6 +162,5 @@ bool TForm7::eventFilter(QObject* watched, QEvent* event)
 void TForm7::Image_Click(QObject* sender)
 {
     // Whether the desktop could open the address is not the program's concern.
-    if (platform_.openUrl)
-        platform_.openUrl(sender == Image2 ? MakerSiteAddress : DownloadSiteAddress);
+    platform_.openUrl(sender == Image2 ? MakerSiteAddress : DownloadSiteAddress);
 }

@@ -93,8 +93,7 @@ void TFAviso::FAviso_Create()
 void TFAviso::FAviso_Activate()
 {
     repaint();
-    if (platform_.beep)
-        platform_.beep();
+    platform_.beep();
 }
 
 void TFAviso::changeEvent(QEvent* event)

@@ -1,4 +1,5 @@
 #include "export/CalendarExportCommand.h"
+#include "platform/CommandLinePlatform.h"
 #include "platform/DataFolder.h"
 #include "core/DayNumber.h"
 #include "core/DisplayTexts.h"
@@ -49,7 +50,8 @@ std::optional<std::array<bool, 5>> ReadLevels(const QString& text, QString& fail
 // The region the program would read: the stored one, else the system's zone by name, else UTC.
 CalendarState StoredCalendarZone()
 {
-    Gral gral;
+    CommandLinePlatform platform; // the export from a script shows nothing
+    Gral gral{platform};
     gral.calendar.firstCoveredDay = CurrentEdition().firstDay;
     gral.calendar.lastCoveredDay = CurrentEdition().lastDay;
     const SettingsStore store;

@@ -171,8 +171,8 @@ void TForm2::Form2_Create()
 
     gral_.members.memberSaved = false;
     DateTime1->setMinimumDate(EarliestBirthDate);
-    DateTime1->setMaximumDate(Today(gral_.platform));
-    DateTime1->setDate(Today(gral_.platform));
+    DateTime1->setMaximumDate(gral_.platform.today());
+    DateTime1->setDate(gral_.platform.today());
     newMemberMode_ = true;
     if (file_.isOpen() && file_.size() > 0) {
         fillList();
@@ -292,7 +292,7 @@ void TForm2::List1_MouseUp()
 void TForm2::newMember()
 {
     Edit1->clear();
-    const QDate today = Today(gral_.platform);
+    const QDate today = gral_.platform.today();
     DateTime1->setMaximumDate(today);
     DateTime1->setDate(today);
     newMemberMode_ = true;
@@ -374,7 +374,7 @@ std::optional<QDate> TForm2::confirmedBirthDate()
 {
     const TypedDateReading entered = DateTime1->enteredDate();
     const QString failure =
-        entered.date.isValid() ? BirthDateFailure(entered.date, Today(gral_.platform)) : entered.failure;
+        entered.date.isValid() ? BirthDateFailure(entered.date, gral_.platform.today()) : entered.failure;
     if (failure.isEmpty())
         return entered.date;
     ProgramMessage(gral_, failure, StyleExclamation);

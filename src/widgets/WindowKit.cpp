@@ -47,6 +47,5 @@ void setRegionPanelLook(QLabel& panel)
 
 void showHelp(const Platform& platform, HelpContext topic)
 {
-    if (platform.showHelpTopic)
-        platform.showHelpTopic(topic);
+    platform.showHelpTopic(topic);
 }

@@ -89,8 +89,8 @@ private slots:
             QVERIFY(QDir().mkpath(data));
             WriteFile(data + Name, own);
         }
-        Gral gral;
-        PrepareTestGral(gral);
+        TestGral test;
+        Gral& gral = test.gral;
         gral.environment.programFolder = program;
 
         QVERIFY(PrepareDataFolder(gral));
@@ -123,9 +123,8 @@ private slots:
         QVERIFY(QFile::setPermissions(program + Name, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
         const auto open = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther;
         QVERIFY(QDir().mkdir(env.path() + "/data", open));
-        Gral gral;
-        PrepareTestGral(gral);
-        MessageRecorder messages(gral);
+        TestGral test;
+        Gral& gral = test.gral;
         gral.environment.programFolder = program;
         const mode_t savedMask = ::umask(022);
         QVERIFY(PrepareDataFolder(gral));
@@ -160,16 +159,15 @@ private slots:
             QVERIFY(QFile::link(env.path() + "/nada", env.dataFolder() + Name));
         else
             qputenv("XDG_DATA_HOME", QFile::encodeName(env.path()) + "/data\xf1");
-        Gral gral;
-        PrepareTestGral(gral);
-        MessageRecorder messages(gral);
+        TestGral test;
+        Gral& gral = test.gral;
         gral.environment.programFolder = env.programFolder();
         const bool prepared = PrepareDataFolder(gral);
         const QString failure =
             prepared ? CarryOverMembersFile(env.programFolder() + Name, env.dataFolder() + Name, false).failure
-                     : messages.texts().value(0);
+                     : test.messages.texts().value(0);
         SetFileSpaceLimit({});
-        QVERIFY(prepared ? messages.texts().isEmpty() : messages.texts().size() == 1);
+        QVERIFY(prepared ? test.messages.texts().isEmpty() : test.messages.texts().size() == 1);
         QVERIFY2(failure.startsWith(told.arg(env.path())), qPrintable(failure));
         QCOMPARE(QDir(env.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
                  QStringList({"config", "data", "program"}));
@@ -184,17 +182,16 @@ private slots:
         qputenv("XDG_DATA_HOME", QFile::encodeName(env.path() + "/blocked/share"));
         const QString program = env.programFolder();
         WriteFile(program + Name, QByteArray(152, 'A'));
-        Gral gral;
-        PrepareTestGral(gral);
-        MessageRecorder messages(gral);
+        TestGral test;
+        Gral& gral = test.gral;
         gral.environment.programFolder = program;
         QVERIFY(!PrepareDataFolder(gral));
-        QCOMPARE(messages.texts(),
+        QCOMPARE(test.messages.texts(),
                  QStringList{QStringLiteral("No se pudo crear la carpeta \"%1/blocked/share/Zeltmark/Pronos/\", donde "
                                             "se guardan los datos de los integrantes.\r\rCompruebe que pueda "
                                             "escribir en ella y luego vuelva a ejecutar \"Zeltmark - Pronos\".")
                                  .arg(env.path())});
-        QCOMPARE(messages.messages()[0].style, int(StyleError));
+        QCOMPARE(test.messages.messages()[0].style, int(StyleError));
         QCOMPARE(Contents(program + Name), QByteArray(152, 'A'));
     }
 };

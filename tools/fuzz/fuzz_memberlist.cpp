@@ -3,6 +3,7 @@
 // file untouched, and on a purge keep the bytes in the backup.
 #include "members/MemberList.h"
 #include "members/MembersFile.h"
+#include "platform/CommandLinePlatform.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -37,10 +38,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     QFile::remove(path + MembersBackupSuffix);
 
-    Gral gral;
-    gral.environment.systemDateFormat = QStringLiteral("dd/MM/yyyy");
     int messages = 0;
-    gral.platform.message = [&messages](const QString&, int) { return ++messages, 1; };
+    CommandLinePlatform platform([&messages](const QString&) { ++messages; });
+    Gral gral{platform};
+    gral.environment.systemDateFormat = QStringLiteral("dd/MM/yyyy");
 
     MembersFile file(path);
     Check(file.openExisting());
