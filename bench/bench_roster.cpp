@@ -7,6 +7,7 @@
 #include "members/MemberRecord.h"
 #include "members/RosterImportWindow.h"
 #include "members/RosterPreview.h"
+#include "platform/CommandLinePlatform.h"
 
 #include <QApplication>
 #include <QFile>
@@ -90,7 +91,7 @@ void BM_PreviewWindow(benchmark::State& state)
     for (int member = 0; member < ExistingMembers; ++member)
         keys.insert(MemberKey(QStringLiteral("NÚÑEZ %1, JOSÉ").arg(member),
                               DayNumberFromDate(QDate(1960 + member % 40, 1 + member % 12, 1 + member % 28))));
-    Platform platform;
+    CommandLinePlatform platform;
     for (auto _ : state) {
         RosterImportWindow window(table, QStringLiteral("equipo.csv"), keys, QStringLiteral("Fechas.dat"),
                                   QStringLiteral("dd/MM/yyyy"), platform);

@@ -36,12 +36,12 @@ namespace {
 
 QString g_root;    // temporary folder: settings under home/, the program under program/
 QString g_folder;  // the program folder with 30 members
+UnattendedPlatform g_platform; // nothing waits for a person
 QString g_program; // this executable
 
 // The program's own start-up from the members file to the first drawn week.
 std::unique_ptr<TForm1> StartMainWindow(Gral& gral)
 {
-    InstallUnattendedPlatform(gral);
     if (const Result<QString> pattern = ReadSystemDateFormat())
         gral.environment.systemDateFormat = *pattern;
     gral.environment.startDateText = gral.environment.systemDateFormat.format(TodayDayNumber());
@@ -71,7 +71,7 @@ std::unique_ptr<TForm1> BenchWindow(Gral& gral, benchmark::State& state, bool sh
 
 void BM_DrawWeek(benchmark::State& state)
 {
-    Gral gral;
+    Gral gral{g_platform};
     const std::unique_ptr<TForm1> window = BenchWindow(gral, state, true);
     if (!window)
         return;
@@ -84,7 +84,7 @@ BENCHMARK(BM_DrawWeek)->Unit(benchmark::kMicrosecond);
 
 void BM_ComposeAndPaintWeek(benchmark::State& state)
 {
-    Gral gral;
+    Gral gral{g_platform};
     const std::unique_ptr<TForm1> window = BenchWindow(gral, state, false);
     if (!window)
         return;
@@ -99,7 +99,7 @@ BENCHMARK(BM_ComposeAndPaintWeek)->Unit(benchmark::kMicrosecond);
 // All 731 days through the track bar: change handler, drawing and repaint.
 void BM_TrackBarSweep(benchmark::State& state)
 {
-    Gral gral;
+    Gral gral{g_platform};
     const std::unique_ptr<TForm1> window = BenchWindow(gral, state, true);
     if (!window)
         return;
@@ -122,7 +122,7 @@ BENCHMARK(BM_TrackBarSweep)->Unit(benchmark::kMillisecond)->Iterations(3);
 void BM_FullDayStepWithRebuild(benchmark::State& state)
 {
     UseEdition(FullEdition());
-    Gral gral;
+    Gral gral{g_platform};
     const std::unique_ptr<TForm1> window = BenchWindow(gral, state, true);
     UseEdition(DemoEdition());
     if (!window)
@@ -190,7 +190,7 @@ int Probe(int argc, char** argv)
     RedirectSettings(QString::fromLocal8Bit(argv[3]) + "/home");
     g_folder = QString::fromLocal8Bit(argv[3]) + "/program/";
     std::unique_ptr<QMainWindow> window;
-    Gral gral;
+    Gral gral{g_platform};
     if (std::strcmp(argv[2], "full") == 0)
         UseEdition(FullEdition());
     if (std::strcmp(argv[2], "pronos") == 0 || std::strcmp(argv[2], "full") == 0) {

@@ -10,7 +10,6 @@
 //   pronos-calendar --table                      the carried sign-change table, as C++ rows
 // Anything else (an unknown, repeated or contradicting option, a stray word)
 // is refused with exit code 2 and the usage.
-#include "app/ProgramMessage.h"
 #include "calendar/CalendarWindow.h"
 #include "core/DatePattern.h"
 #include "core/DayNumber.h"
@@ -110,15 +109,11 @@ int main(int argc, char* argv[])
     if (parser.isSet(changesOption) && (parser.isSet(offsetOption) || parser.isSet(zoneOption)))
         return refuse(QStringLiteral("--changes lists the base zone's changes: no --offset or --zone beside it"));
 
-    Gral gral;
-    gral.environment.systemDateFormat = parser.value(patternOption);
-    if (!UsablePattern(gral.environment.systemDateFormat.text()))
+    const DatePattern pattern(parser.value(patternOption));
+    CalendarState calendar;
+    if (!UsablePattern(pattern.text()))
         return refuse(QStringLiteral("--pattern needs a day, month or year letter (d, M, y) outside quotes "
                                      "and no line break"));
-    gral.platform.message = [&err](const QString& text, int) {
-        err << text << Qt::endl;
-        return 1;
-    };
     std::optional<CalendarYears> years;
     if (parser.isSet(yearsOption)) {
         years = ReadYears(parser.value(yearsOption));
@@ -142,7 +137,7 @@ int main(int argc, char* argv[])
             : TheorySignChanges();
         for (const SignChange& change : changes) {
             const int oldSign = change.newSign == 1 ? 12 : change.newSign - 1;
-            out << UtInstantText(change.jdUT) << "  " << gral.environment.systemDateFormat.format(change.baseDay) << ' '
+            out << UtInstantText(change.jdUT) << "  " << pattern.format(change.baseDay) << ' '
                 << FormatHourMinute(change.baseMinute) << " UTC-12  " << QString::number(oldSign).rightJustified(2, u'0')
                 << " -> " << QString::number(change.newSign).rightJustified(2, u'0') << '\n';
         }
@@ -153,24 +148,24 @@ int main(int argc, char* argv[])
     const int offset = parser.value(offsetOption).toInt(&ok);
     if (!ok || offset < 0 || offset > 24)
         return refuse(QStringLiteral("--offset takes a whole number from 0 to 24"));
-    gral.calendar.zoneOffset = offset;
+    calendar.zoneOffset = offset;
     if (parser.isSet(zoneOption)) {
         // Only a zone the system knows: Qt would take any word as UTC.
-        gral.calendar.namedZone = KnownZone(parser.value(zoneOption));
-        if (!gral.calendar.namedZone.isValid() || parser.isSet(offsetOption))
+        calendar.namedZone = KnownZone(parser.value(zoneOption));
+        if (!calendar.namedZone.isValid() || parser.isSet(offsetOption))
             return refuse(QStringLiteral("--zone takes a time zone the system knows (such as Europe/Madrid), "
                                          "and no --offset beside it"));
     }
     if (years) {
-        gral.calendar.coveredPeriod.firstDay = FullFirstDayNumber;
-        gral.calendar.coveredPeriod.lastDay = FullLastDayNumber;
+        calendar.coveredPeriod.firstDay = FullFirstDayNumber;
+        calendar.coveredPeriod.lastDay = FullLastDayNumber;
     }
     const Result<void> built =
-        years ? BuildShiftedCalendarYears(gral.calendar, gral.environment.systemDateFormat, years->first, years->last)
-              : BuildShiftedCalendar(gral.calendar, gral.environment.systemDateFormat);
+        years ? BuildShiftedCalendarYears(calendar, pattern, years->first, years->last)
+              : BuildShiftedCalendar(calendar, pattern);
     if (!built)
-        ProgramMessage(gral, built.failure().text, built.failure().style);
-    for (const QString& line : gral.calendar.signCalendar)
+        err << built.failure().text << Qt::endl;
+    for (const QString& line : calendar.signCalendar)
         out << line << '\n';
-    return gral.calendar.dateIndex.isEmpty() ? 1 : 0;
+    return calendar.dateIndex.isEmpty() ? 1 : 0;
 }

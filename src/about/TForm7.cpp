@@ -46,7 +46,7 @@ TForm7::TForm7(const Platform& platform, QWidget* parent) : QDialog(parent), pla
     windowFont.setPointSize(8);
     setFont(windowFont);
     setFixedSize(451, 384);
-    centreOnScreen(*this, parent ? parent->screen() : QGuiApplication::primaryScreen());
+    CentreOnScreen(*this, parent ? parent->screen() : QGuiApplication::primaryScreen());
 
     buildControls();
     // Every part of the window opens the same help topic.
@@ -162,6 +162,5 @@ bool TForm7::eventFilter(QObject* watched, QEvent* event)
 void TForm7::Image_Click(QObject* sender)
 {
     // Whether the desktop could open the address is not the program's concern.
-    if (platform_.openUrl)
-        platform_.openUrl(sender == Image2 ? MakerSiteAddress : DownloadSiteAddress);
+    platform_.openUrl(sender == Image2 ? MakerSiteAddress : DownloadSiteAddress);
 }

@@ -12,7 +12,10 @@
 #include "tendencies/ExplanationState.h"
 
 struct Gral {
-    Platform platform;
+    // Built on the platform it runs on: Gral gral{platform}.
+    explicit Gral(Platform& platform) : platform(platform) {}
+
+    Platform& platform;
     Environment environment;
     CalendarState calendar;
     MemberState members;

@@ -8,8 +8,6 @@
 
 int ProgramMessage(const Platform& platform, const QString& text, MessageStyle style)
 {
-    if (!platform.message)
-        return ResultOk;
     return platform.message(text, style);
 }
 
@@ -25,26 +23,23 @@ int ProgramMessage(const Gral& gral, const Failure& failure)
 
 int RunModal(const Gral& gral, QDialog& window)
 {
-    return gral.platform.runModal ? gral.platform.runModal(window) : 0;
+    return gral.platform.runModal(window);
 }
 
 void RequestQuit(Gral& gral)
 {
     gral.environment.quitRequested = true;
-    if (gral.platform.quit)
-        gral.platform.quit();
+    gral.platform.quit();
 }
 
 BusyCursor::BusyCursor(const Gral& gral) : gral_(gral)
 {
-    if (gral_.platform.busyCursor)
-        gral_.platform.busyCursor(true);
+    gral_.platform.busyCursor(true);
 }
 
 BusyCursor::~BusyCursor()
 {
-    if (gral_.platform.busyCursor)
-        gral_.platform.busyCursor(false);
+    gral_.platform.busyCursor(false);
 }
 
 bool ReplaceConfirmed(const Platform& platform, const QString& path)

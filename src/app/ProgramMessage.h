@@ -4,12 +4,6 @@
 
 class SettingsStore;
 
-// The caption of every message box.
-inline const QString MessageCaption = QStringLiteral("Zeltmark - Pronos \"DEMO\"");
-// The application title a running copy is found by, and the main window's caption.
-inline const QString ApplicationTitle = QStringLiteral("Zeltmark - Pronos  'DEMO'.");
-inline const QString MainWindowCaption = QStringLiteral("Zeltmark - Pronos  'DEMO'");
-
 // The one routine that shows a message. A line break in `text` is "\r".
 int ProgramMessage(const Platform& platform, const QString& text, MessageStyle style);
 int ProgramMessage(const Gral& gral, const QString& text, MessageStyle style);

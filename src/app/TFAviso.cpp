@@ -93,8 +93,7 @@ void TFAviso::FAviso_Create()
 void TFAviso::FAviso_Activate()
 {
     repaint();
-    if (platform_.beep)
-        platform_.beep();
+    platform_.beep();
 }
 
 void TFAviso::changeEvent(QEvent* event)
@@ -118,5 +117,5 @@ bool TFAviso::eventFilter(QObject* watched, QEvent* event)
 void TFAviso::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    centreOnScreen(*this);
+    CentreOnScreen(*this);
 }

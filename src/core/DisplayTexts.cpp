@@ -1,11 +1,11 @@
 #include "core/DisplayTexts.h"
 
-QLocale displayLocale(const QLocale& locale)
+QLocale DisplayLocale(const QLocale& locale)
 {
     return locale.language() == QLocale::C ? QLocale(QLocale::Spanish, QLocale::Spain) : locale;
 }
 
-QString longDateText(QDate date, const QLocale& locale)
+QString LongDateText(QDate date, const QLocale& locale)
 {
     return locale.toString(date, LongDateFormat);
 }
@@ -25,7 +25,7 @@ QString LevelPlural(int level)
     return (level >= 1 && level <= 5) ? names[level - 1] : QString();
 }
 
-QString daylightSavingText(bool on)
+QString DaylightSavingText(bool on)
 {
     return on ? QStringLiteral("Horario verano: SI") : QStringLiteral("Horario verano: NO");
 }

@@ -8,11 +8,11 @@
 
 // `locale`, or Spanish (Spain) when it has no language of its own (C/POSIX),
 // so that day and month names never come out in the C locale's English.
-QLocale displayLocale(const QLocale& locale = QLocale());
+QLocale DisplayLocale(const QLocale& locale = QLocale());
 
 // The long date, in QDate's letters: "miércoles 1 de enero de 2003".
 inline const QString LongDateFormat = QStringLiteral("dddd d 'de' MMMM 'de' yyyy");
-QString longDateText(QDate date, const QLocale& locale = displayLocale());
+QString LongDateText(QDate date, const QLocale& locale = DisplayLocale());
 
 // "Excelente" .. "Restrictiva" for level 1..5 (empty otherwise).
 QString LevelName(int level);
@@ -20,4 +20,4 @@ QString LevelName(int level);
 QString LevelPlural(int level);
 
 // The status bar's daylight-saving panel: "Horario verano: SI" or "Horario verano: NO".
-QString daylightSavingText(bool on);
+QString DaylightSavingText(bool on);

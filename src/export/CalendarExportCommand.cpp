@@ -49,15 +49,15 @@ std::optional<std::array<bool, 5>> ReadLevels(const QString& text, QString& fail
 // The region the program would read: the stored one, else the system's zone by name, else UTC.
 CalendarState StoredCalendarZone()
 {
-    Gral gral;
-    gral.calendar.coveredPeriod.firstDay = CurrentEdition().firstDay;
-    gral.calendar.coveredPeriod.lastDay = CurrentEdition().lastDay;
+    CalendarState calendar;
+    calendar.coveredPeriod.firstDay = CurrentEdition().firstDay;
+    calendar.coveredPeriod.lastDay = CurrentEdition().lastDay;
     const SettingsStore store;
     if (const std::optional<ZoneChoice> choice = StoredZoneChoice(store))
-        ApplyZoneChoice(gral.calendar, *choice);
+        ApplyZoneChoice(calendar, *choice);
     else
-        gral.calendar.namedZone = KnownZone(SystemZoneName());
-    return gral.calendar;
+        calendar.namedZone = KnownZone(SystemZoneName());
+    return calendar;
 }
 
 } // namespace

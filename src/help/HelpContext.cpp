@@ -31,7 +31,7 @@ protected:
             context = HelpContextOf(widget->window()->parentWidget()); // a menu without its own context
         if (context == 0)
             context = HelpContextOf(QApplication::activeWindow());
-        if (context == 0 || !gral_.platform.showHelpTopic)
+        if (context == 0)
             return false;
         gral_.platform.showHelpTopic(HelpContext(context));
         return true; // handled: the parents must not see it again

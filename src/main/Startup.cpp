@@ -128,9 +128,11 @@ void InstallSpanishQtTexts(QApplication& app)
 
 } // namespace
 
-int RunPronos(QApplication& app, Gral& gral, const StartupOptions& options)
+int RunPronos(QApplication& app, const StartupOptions& options)
 {
-    InstallDesktopPlatform(gral);
+    DesktopPlatform platform;
+    Gral gral{platform};
+    platform.serve(gral);
     InstallSpanishQtTexts(app);
     return RunPronosOnPlatform(app, gral, options);
 }

@@ -25,10 +25,11 @@ inline constexpr int StartupFailedExitCode = 1;
 // window, or nothing when the program ends during start-up.
 std::unique_ptr<TForm1> StartPronos(Gral& gral, const StartupOptions& options);
 
-// Start-up, then the message loop; returns the application's exit code: 0 after
-// the main window, or when a running copy was asked to come forward (and to
-// open options.window) instead. A later copy's request opens its window here.
-int RunPronos(QApplication& app, Gral& gral, const StartupOptions& options = {});
+// Start-up on the desktop's services, then the message loop; returns the
+// application's exit code: 0 after the main window, or when a running copy
+// was asked to come forward (and to open options.window) instead. A later
+// copy's request opens its window here.
+int RunPronos(QApplication& app, const StartupOptions& options = {});
 
-// The same with gral's platform as it is (the desktop's, or a test's script).
+// The same on gral's platform (the desktop's, or a test's script).
 int RunPronosOnPlatform(QApplication& app, Gral& gral, const StartupOptions& options);

@@ -1,7 +1,6 @@
 #include "platform/DataFolder.h"
 #include "main/CommandLine.h"
 #include "core/Edition.h"
-#include "app/Gral.h"
 #include "main/Startup.h"
 
 #include <QApplication>
@@ -13,6 +12,5 @@ int main(int argc, char* argv[])
     if (const std::optional<int> answered = AnswerCommandLine(argc, argv, DemoEdition()))
         return *answered;
     QApplication app(argc, argv);
-    Gral gral;
-    return RunPronos(app, gral);
+    return RunPronos(app);
 }

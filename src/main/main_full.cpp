@@ -2,7 +2,6 @@
 #include "main/CommandLine.h"
 #include "platform/DataFolder.h"
 #include "core/Edition.h"
-#include "app/Gral.h"
 #include "main/Startup.h"
 
 #include <QApplication>
@@ -20,8 +19,7 @@ int main(int argc, char* argv[])
         return RunExportCommand(QCoreApplication::arguments().mid(1));
     }
     QApplication app(argc, argv);
-    Gral gral;
     StartupOptions options;
     options.window = WindowOption(QCoreApplication::arguments(), FullEdition());
-    return RunPronos(app, gral, options);
+    return RunPronos(app, options);
 }

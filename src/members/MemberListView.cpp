@@ -14,7 +14,7 @@ const QCollator& NameCollator()
 {
     static const QCollator collator = [] {
         // Without a language of its own the program sorts as in Spanish.
-        QCollator c{displayLocale()};
+        QCollator c{DisplayLocale()};
         c.setCaseSensitivity(Qt::CaseInsensitive);
         return c;
     }();

@@ -156,7 +156,7 @@ void RosterImportWindow::showEvent(QShowEvent* event)
         const QSize room = screen->availableGeometry().size() - (frameGeometry().size() - size());
         resize(size().boundedTo(room));
     }
-    centreOnScreen(*this);
+    CentreOnScreen(*this);
     if (isLong())
         QTimer::singleShot(0, this, &RosterImportWindow::refresh);
 }

@@ -160,7 +160,7 @@ void TForm2::showEvent(QShowEvent* event)
     if (centred_)
         return;
     centred_ = true;
-    centreOnScreen(*this);
+    CentreOnScreen(*this);
 }
 
 void TForm2::Form2_Create()
@@ -172,8 +172,8 @@ void TForm2::Form2_Create()
 
     gral_.members.memberSaved = false;
     DateTime1->setMinimumDate(EarliestBirthDate);
-    DateTime1->setMaximumDate(Today(gral_.platform));
-    DateTime1->setDate(Today(gral_.platform));
+    DateTime1->setMaximumDate(gral_.platform.today());
+    DateTime1->setDate(gral_.platform.today());
     newMemberMode_ = true;
     if (file_.isOpen() && file_.size() > 0) {
         fillList();
@@ -266,7 +266,7 @@ void TForm2::Button1_Click(QObject* sender)
     else if (sender == Button3)
         deleteMember();
     else if (sender == Button4)
-        showHelp(gral_.platform, HelpMembers);
+        ShowHelp(gral_.platform, HelpMembers);
     else if (sender == Button5)
         close();
 }
@@ -293,7 +293,7 @@ void TForm2::List1_MouseUp()
 void TForm2::newMember()
 {
     Edit1->clear();
-    const QDate today = Today(gral_.platform);
+    const QDate today = gral_.platform.today();
     DateTime1->setMaximumDate(today);
     DateTime1->setDate(today);
     newMemberMode_ = true;
@@ -375,7 +375,7 @@ std::optional<QDate> TForm2::confirmedBirthDate()
 {
     const TypedDateReading entered = DateTime1->enteredDate();
     const QString failure =
-        entered.date.isValid() ? BirthDateFailure(entered.date, Today(gral_.platform)) : entered.failure;
+        entered.date.isValid() ? BirthDateFailure(entered.date, gral_.platform.today()) : entered.failure;
     if (failure.isEmpty())
         return entered.date;
     ProgramMessage(gral_, failure, StyleExclamation);

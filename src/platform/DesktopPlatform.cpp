@@ -143,76 +143,103 @@ HelpViewer& SharedHelpViewer()
 
 } // namespace
 
-void InstallDesktopPlatform(Gral& gral)
+DesktopPlatform::~DesktopPlatform()
 {
-    Platform& p = gral.platform;
-    p.message = [](const QString& text, MessageStyle style) {
-        std::unique_ptr<QMessageBox> box = CreateMessageBox(text, style, QApplication::activeWindow());
-        box->exec();
-        QAbstractButton* clicked = box->clickedButton();
-        return MessageResultOf(clicked ? box->standardButton(clicked) : box->standardButton(box->escapeButton()));
-    };
-    p.runModal = [](QDialog& window) { return window.exec(); };
-    p.beep = [] { QApplication::beep(); };
-    p.busyCursor = [](bool busy) {
-        if (busy)
-            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-        else
-            QGuiApplication::restoreOverrideCursor();
-    };
-    p.openUrl = [](const QString& url) { QDesktopServices::openUrl(QUrl(url)); };
-    p.quit = [] { QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection); };
-    p.showHelpTopic = [&gral](HelpContext context) {
-        HelpViewer& viewer = SharedHelpViewer();
-        viewer.setHelpFile(gral.environment.helpFile);
-        viewer.showTopic(context);
-    };
-    p.showHelpFinder = [&gral] {
-        HelpViewer& viewer = SharedHelpViewer();
-        viewer.setHelpFile(gral.environment.helpFile);
-        viewer.showFinder();
-    };
-    p.hasDefaultPrinter = [] { return !QPrinterInfo::defaultPrinter().isNull(); };
-    p.choosePdfFile = [](const QString& title, const QString& suggestedPath) {
-        return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, suggestedPath,
-                                            QStringLiteral("Documentos PDF (*.pdf)"));
-    };
-    p.chooseOpenFile = [](const QString& title, const QString& suggestedPath, const QString& filter,
-                          bool hiddenShown) {
-        QFileDialog dialog(QApplication::activeWindow(), title, suggestedPath, filter);
-        dialog.setFileMode(QFileDialog::ExistingFile);
-        if (hiddenShown)
-            dialog.setFilter(dialog.filter() | QDir::Hidden);
-        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
-    };
-    p.chooseSaveFile = [](const QString& title, const QString& suggestedPath, const QString& filter) {
-        return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, suggestedPath, filter, nullptr,
-                                            QFileDialog::DontConfirmOverwrite);
-    };
-    static QPointer<QObject> helpKey;
-    delete helpKey.data(); // installed again: one F1 handler only
-    helpKey = InstallHelpKey(gral);
+    delete helpKey_.data();
 }
 
-void InstallUnattendedPlatform(Gral& gral, std::function<void(const QString& text)> messageSink)
+void DesktopPlatform::serve(Gral& gral)
 {
-    gral.platform.message = [sink = std::move(messageSink)](const QString& text, int) {
-        if (sink)
-            sink(text);
-        return int(ResultOk);
-    };
-    gral.platform.runModal = [](QDialog& window) {
-        window.reject();
-        return int(QDialog::Rejected);
-    };
-    gral.platform.beep = [] {};
-    gral.platform.busyCursor = [](bool) {};
-    gral.platform.showHelpTopic = [](HelpContext) {};
-    gral.platform.showHelpFinder = [] {};
-    gral.platform.openUrl = [](const QString&) {};
-    gral.platform.quit = [] {};
-    gral.platform.hasDefaultPrinter = [] { return false; };
-    gral.platform.choosePdfFile = [](const QString&, const QString&) { return QString(); };
-    gral.platform.chooseOpenFile = [](const QString&, const QString&, const QString&, bool) { return QString(); };
-    gral.platform.chooseSaveFile = [](const QString&, const QString&, const QString&) { return QString(); };
+    environment_ = &gral.environment;
+    delete helpKey_.data(); // served again: one F1 handler only
+    helpKey_ = InstallHelpKey(gral);
+}
+
+int DesktopPlatform::message(const QString& text, MessageStyle style) const
+{
+    std::unique_ptr<QMessageBox> box = CreateMessageBox(text, style, QApplication::activeWindow());
+    box->exec();
+    QAbstractButton* clicked = box->clickedButton();
+    return MessageResultOf(clicked ? box->standardButton(clicked) : box->standardButton(box->escapeButton()));
+}
+
+int DesktopPlatform::runModal(QDialog& window) const
+{
+    return window.exec();
+}
+
+void DesktopPlatform::beep() const
+{
+    QApplication::beep();
+}
+
+void DesktopPlatform::busyCursor(bool busy) const
+{
+    if (busy)
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QGuiApplication::restoreOverrideCursor();
+}
+
+void DesktopPlatform::openUrl(const QString& url) const
+{
+    QDesktopServices::openUrl(QUrl(url));
+}
+
+void DesktopPlatform::quit() const
+{
+    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+void DesktopPlatform::showHelpTopic(HelpContext context) const
+{
+    HelpViewer& viewer = SharedHelpViewer();
+    viewer.setHelpFile(environment_ ? environment_->helpFile : QString());
+    viewer.showTopic(context);
+}
+
+void DesktopPlatform::showHelpFinder() const
+{
+    HelpViewer& viewer = SharedHelpViewer();
+    viewer.setHelpFile(environment_ ? environment_->helpFile : QString());
+    viewer.showFinder();
+}
+
+bool DesktopPlatform::hasDefaultPrinter() const
+{
+    return !QPrinterInfo::defaultPrinter().isNull();
+}
+
+QString DesktopPlatform::choosePdfFile(const QString& title, const QString& suggestedPath) const
+{
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, suggestedPath,
+                                        QStringLiteral("Documentos PDF (*.pdf)"));
+}
+
+QString DesktopPlatform::chooseOpenFile(const QString& title, const QString& suggestedPath, const QString& filter,
+                                        bool hiddenShown) const
+{
+    QFileDialog dialog(QApplication::activeWindow(), title, suggestedPath, filter);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (hiddenShown)
+        dialog.setFilter(dialog.filter() | QDir::Hidden);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+QString DesktopPlatform::chooseSaveFile(const QString& title, const QString& suggestedPath,
+                                        const QString& filter) const
+{
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, suggestedPath, filter, nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
+}
+
+QDate DesktopPlatform::today() const
+{
+    return QDate::currentDate();
+}
+
+int UnattendedPlatform::runModal(QDialog& window) const
+{
+    window.reject();
+    return QDialog::Rejected;
 }

@@ -20,7 +20,7 @@ QString CurrentUserName();
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
-    // `title` is normally ApplicationTitle; tests pass their own.
+    // `title` is normally the edition's applicationTitle; tests pass their own.
     explicit SingleInstance(const QString& title, QObject* parent = nullptr);
 
     // True when a first copy answered: it has been asked to show itself and,

@@ -304,7 +304,7 @@ void TForm3::Button2_Click()
 
 void TForm3::Button3_Click()
 {
-    showHelp(gral_.platform, HelpRegional);
+    ShowHelp(gral_.platform, HelpRegional);
 }
 
 bool TForm3::closingRefused() const
@@ -334,7 +334,7 @@ void TForm3::showEvent(QShowEvent* event)
 {
     if (!centred_) {
         centred_ = true;
-        centreOnScreen(*this);
+        CentreOnScreen(*this);
     }
     QDialog::showEvent(event);
 }

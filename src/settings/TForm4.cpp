@@ -112,7 +112,7 @@ void TForm4::buildControls()
         panel->setGeometry(12 + 48 * (i % 5), 18 + 24 * (i / 5), 43, 19);
         panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
         panel->setAutoFillBackground(true);
-        setLevelFill(*panel, BasicColours[size_t(i)]);
+        SetLevelFill(*panel, BasicColours[size_t(i)]);
         panel->installEventFilter(this);
         panel->setAccessibleName(QStringLiteral("Color ") + BasicColourNames[i]);
         panel->setAccessibleDescription(QStringLiteral("Pulse Espacio para dar este color al nivel elegido"));
@@ -143,7 +143,7 @@ void TForm4::buildControls()
     Panel17->setGeometry(6, 138, 259, 13);
     Panel17->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel17->setAutoFillBackground(true);
-    setFillAndText(*Panel17, previewColour_, previewColour_);
+    SetFillAndText(*Panel17, previewColour_, previewColour_);
     Panel17->setAccessibleName(QStringLiteral("Color bajo el puntero"));
     Panel17->setAccessibleDescription(ColourDescription(previewColour_));
 
@@ -180,7 +180,7 @@ void TForm4::buildControls()
     Button3 = new QPushButton(QStringLiteral("A&yuda"), this);
     Button3->setObjectName(QStringLiteral("Button3"));
     Button3->setGeometry(186, 246, 79, 23);
-    connect(Button3, &QPushButton::clicked, this, [this] { showHelp(platform_, HelpColours); });
+    connect(Button3, &QPushButton::clicked, this, [this] { ShowHelp(platform_, HelpColours); });
 
     // Tab walks the window as it reads: colours, spectrum, levels, buttons.
     QWidget* previous = panels_[0];
@@ -274,7 +274,7 @@ void TForm4::Image1_MouseMove(int x, int y)
         return;
     previewColour_ = FromQColor(QColor(spectrum_.pixel(x, y)));
     spectrumX_ = x;
-    setFillAndText(*Panel17, previewColour_, previewColour_);
+    SetFillAndText(*Panel17, previewColour_, previewColour_);
     Panel17->setAccessibleDescription(ColourDescription(previewColour_));
 }
 
@@ -297,7 +297,7 @@ void TForm4::showLevelColour(int level)
 {
     const ColourValue colour = editor_.colourOf(level);
     QLabel* label = staticTexts_[size_t(level - 1)];
-    setLevelFill(*label, colour);
+    SetLevelFill(*label, colour);
     label->setAccessibleDescription(QStringLiteral("Color del nivel: ") + ColourDescription(colour));
 }
 

@@ -84,7 +84,7 @@ QString ZoneStatusText(const ZoneChoice& choice)
 
 QString DaylightStatusText(const ZoneChoice& choice)
 {
-    return choice.named() ? QStringLiteral("Horario verano: ") + DaylightByDate : daylightSavingText(choice.daylightSaving);
+    return choice.named() ? QStringLiteral("Horario verano: ") + DaylightByDate : DaylightSavingText(choice.daylightSaving);
 }
 
 QString ZoneConfirmationText(const ZoneChoice& choice)

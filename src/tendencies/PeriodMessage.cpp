@@ -10,7 +10,7 @@ QString Quoted(const QString& text)
 }
 } // namespace
 
-QString coveredPeriodMessage(const CoveredPeriod& period, const DatePattern& pattern, DateOrigin origin, double date)
+QString CoveredPeriodMessage(const CoveredPeriod& period, const DatePattern& pattern, DateOrigin origin, double date)
 {
     const double day = std::floor(date);
     const bool before = day < period.firstDay;

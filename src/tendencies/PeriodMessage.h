@@ -14,4 +14,4 @@ enum class DateOrigin { System, Entered, Printed };
 // The message for a date before period.firstDay or after period.lastDay (only
 // the day counts, not the time); empty inside them. Dates are written with the
 // short-date pattern read at start.
-QString coveredPeriodMessage(const CoveredPeriod& period, const DatePattern& pattern, DateOrigin origin, double date);
+QString CoveredPeriodMessage(const CoveredPeriod& period, const DatePattern& pattern, DateOrigin origin, double date);

@@ -14,18 +14,6 @@
 
 namespace {
 
-// Without a printer service there is nothing to print on, and without a file
-// dialog no file is chosen.
-bool HasDefaultPrinter(const Gral& gral)
-{
-    return gral.platform.hasDefaultPrinter && gral.platform.hasDefaultPrinter();
-}
-
-QString ChoosePdfFile(const Gral& gral, const QString& title, const QString& suggestedPath)
-{
-    return gral.platform.choosePdfFile ? gral.platform.choosePdfFile(title, suggestedPath) : QString();
-}
-
 QString SuggestedPdfPath(const QString& fileName)
 {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -91,7 +79,7 @@ QString FileNameText(const QString& text)
 
 void PrintDocument(Gral& gral, const PrintJob& job)
 {
-    if (HasDefaultPrinter(gral)) {
+    if (gral.platform.hasDefaultPrinter()) {
         QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
         PrintOn(gral, printer, job,
                 QStringLiteral("No se pudo iniciar la impresión en \"%1\".").arg(printer.printerName()));
@@ -100,7 +88,8 @@ void PrintDocument(Gral& gral, const PrintJob& job)
     // Many desktops have no default printer: say so instead of printing into nothing.
     if (ProgramMessage(gral, job.noPrinterMessage, StyleOkCancel) != ResultOk)
         return;
-    QString path = ChoosePdfFile(gral, job.pdfDialogTitle, SuggestedPdfPath(FileNameText(job.fileName.isEmpty() ? job.name : job.fileName)));
+    QString path = gral.platform.choosePdfFile(
+        job.pdfDialogTitle, SuggestedPdfPath(FileNameText(job.fileName.isEmpty() ? job.name : job.fileName)));
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())

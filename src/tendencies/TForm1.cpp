@@ -329,14 +329,14 @@ void TForm1::BuildStatusBar()
         label->setObjectName(name);
         label->setFixedWidth(width);
         label->setAlignment(alignment | Qt::AlignVCenter);
-        setRegionPanelLook(*label);
+        SetRegionPanelLook(*label);
         label->setToolTip(bar->toolTip());
         label->installEventFilter(this);
         bar->addWidget(label);
         return label;
     };
     StatusPanel0 = panel("StatusPanel0", QStringLiteral("Zona Horaria"), ZonePanelWidth, Qt::AlignLeft);
-    StatusPanel1 = panel("StatusPanel1", daylightSavingText(false), DaylightPanelWidth, Qt::AlignHCenter);
+    StatusPanel1 = panel("StatusPanel1", DaylightSavingText(false), DaylightPanelWidth, Qt::AlignHCenter);
     bar->installEventFilter(this);
     SetHelpContext(bar, HelpMainWindow);
 }

@@ -22,8 +22,6 @@ class WeekChart;
 class ChartImage;
 struct ZoneChoice;
 
-// Where a date to be shown comes from: the system (start, another member) or the user's entry.
-
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:

@@ -100,7 +100,7 @@ void TForm1::Barra_PastEnd(int direction)
         return;
     const double target = *shown + direction;
     // The period's own ends stay ends, and the status bar says why.
-    const QString refusal = coveredPeriodMessage(gral_.calendar.coveredPeriod, gral_.environment.systemDateFormat, DateOrigin::Entered, target);
+    const QString refusal = CoveredPeriodMessage(gral_.calendar.coveredPeriod, gral_.environment.systemDateFormat, DateOrigin::Entered, target);
     if (!refusal.isEmpty()) {
         statusBar()->showMessage(QString(refusal).replace(QStringLiteral("\r\r"), QStringLiteral(" ")), 8000);
         return;
@@ -185,11 +185,11 @@ void TForm1::Archiv_Click(QAction* entry)
 void TForm1::Ayuda_Click(QAction* entry)
 {
     if (entry == Ayuda1) {
-        showHelp(gral_.platform, HelpContents);
+        ShowHelp(gral_.platform, HelpContents);
     } else if (entry == Ayuda2) {
         gral_.platform.showHelpFinder();
     } else if (entry == Ayuda3) {
-        showHelp(gral_.platform, HelpConcepts);
+        ShowHelp(gral_.platform, HelpConcepts);
     } else if (entry == Ayuda4) {
         OpenAboutWindow();
         DateFormatChanged(gral_); // a change ends the program; nothing else follows here

@@ -36,13 +36,13 @@ void TForm1::ShowMomentTexts(int sign)
     Text4->setText(texts.disposition);
     Text5->setText(texts.recommendation);
     headlineFill_ = texts.fill;
-    setLevelFill(*Text2, headlineFill_);
+    SetLevelFill(*Text2, headlineFill_);
 }
 
 void TForm1::ApplyLegendColours()
 {
     for (int k = 0; k < 5; ++k)
-        setLevelFill(*TextCol[size_t(k)], gral_.levelColors[size_t(k)]);
+        SetLevelFill(*TextCol[size_t(k)], gral_.levelColors[size_t(k)]);
 }
 
 void TForm1::DrawWeek()
@@ -121,7 +121,7 @@ void TForm1::ShowChartMoment(int row, int minuteOfDay)
 bool TForm1::CoveredPeriodCheck(DateOrigin origin, double date)
 {
     const double day = gral_.environment.systemDateFormat.parse(gral_.environment.systemDateFormat.format(date)).value_or(std::floor(date));
-    const QString message = coveredPeriodMessage(gral_.calendar.coveredPeriod, gral_.environment.systemDateFormat, origin, day);
+    const QString message = CoveredPeriodMessage(gral_.calendar.coveredPeriod, gral_.environment.systemDateFormat, origin, day);
     if (message.isEmpty())
         return true;
     ProgramMessage(gral_, message, StyleExclamation);

@@ -65,7 +65,7 @@ void TForm5::Refill()
     const int level = state_.explainedLevel;
     if (level < 1 || level > 5)
         return;
-    setLevelFill(*Text1, colours_[size_t(level - 1)]);
+    SetLevelFill(*Text1, colours_[size_t(level - 1)]);
     setWindowTitle(ExplanationCaption(level));
     const QString text = ExplanationText(level).replace(u'\r', u'\n');
     Text1->setFont(FittedFont(Text1->font(), text, Text1->contentsRect().width()));

@@ -83,7 +83,7 @@ void TForm6::Button_Click(QPushButton* sender)
     if (sender == Button2) {
         reject();
     } else if (sender == Button3) {
-        showHelp(gral_.platform, HelpPrinting);
+        ShowHelp(gral_.platform, HelpPrinting);
     } else if (sender == Button1) {
         if (DateFormatChanged(gral_)) {
             reject(); // the program is ending; nothing is printed
@@ -100,7 +100,7 @@ void TForm6::Button_Click(QPushButton* sender)
             }
             date = DayNumberFromDate(entered.date);
         }
-        const QString refusal = coveredPeriodMessage(gral_.calendar.coveredPeriod, gral_.environment.systemDateFormat, DateOrigin::Printed, date);
+        const QString refusal = CoveredPeriodMessage(gral_.calendar.coveredPeriod, gral_.environment.systemDateFormat, DateOrigin::Printed, date);
         if (!refusal.isEmpty()) {
             ProgramMessage(gral_, refusal, StyleExclamation);
             return; // the window stays open for another date

@@ -74,7 +74,7 @@ TeamWindow::TeamWindow(Gral& gral, double day, QWidget* parent) : QWidget(parent
     if (const QScreen* area = screen())
         size.setHeight(std::min(size.height(), area->availableGeometry().height() - 48));
     resize(size);
-    centreOnScreen(*this);
+    CentreOnScreen(*this);
 }
 
 void TeamWindow::BuildControls()
@@ -114,7 +114,7 @@ void TeamWindow::BuildControls()
     auto panel = [this, region](const char* name, int stretch) {
         auto* label = new QLabel(this);
         label->setObjectName(name);
-        setRegionPanelLook(*label);
+        SetRegionPanelLook(*label);
         region->addWidget(label, stretch);
         return label;
     };
@@ -153,7 +153,7 @@ void TeamWindow::BuildControls()
     Text4 = MakeTextPanel(this, "Text4");
     Text5 = MakeTextPanel(this, "Text5");
     for (QLabel* text : {Text3, Text4, Text5}) {
-        setFillAndText(*text, ColourFromRgb(0, 128, 128), ColourFromRgb(255, 255, 0));
+        SetFillAndText(*text, ColourFromRgb(0, 128, 128), ColourFromRgb(255, 255, 0));
         layout->addWidget(text);
     }
     for (QLabel* text : {Text1, Text2, Text3, Text4, Text5})
@@ -161,7 +161,7 @@ void TeamWindow::BuildControls()
 
     connect(Button1, &QPushButton::clicked, this, [this] { Button1_Click(); });
     connect(Button2, &QPushButton::clicked, this, [this] { Button2_Click(); });
-    connect(Button3, &QPushButton::clicked, this, [this] { showHelp(gral_.platform, HelpTeam); });
+    connect(Button3, &QPushButton::clicked, this, [this] { ShowHelp(gral_.platform, HelpTeam); });
     connect(Grid1, &TeamGridView::momentChosen, this, &TeamWindow::Grid1_Moment);
     connect(Grid1, &TeamGridView::memberOpened, this, &TeamWindow::Grid1_Open);
     connect(Grid1, &TeamGridView::sortChosen, Grid1, &TeamGridView::sortAt);
@@ -209,7 +209,7 @@ void TeamWindow::Refresh(bool membersChanged)
         SortTeamAtHour(grid, sortHour);
     Grid1->showGrid(std::move(grid), gral_.levelColors);
     for (int level = 1; level <= 5; ++level) {
-        setLevelFill(*findChild<QLabel*>(QStringLiteral("TextCol%1").arg(level)), gral_.levelColors[size_t(level - 1)]);
+        SetLevelFill(*findChild<QLabel*>(QStringLiteral("TextCol%1").arg(level)), gral_.levelColors[size_t(level - 1)]);
     }
     if (membersChanged) {
         ClearMoment();
@@ -228,7 +228,7 @@ void TeamWindow::ClearMoment()
     for (QLabel* text : {Text2, Text3, Text4, Text5})
         text->clear();
     Text1->setText(MomentHint());
-    setFillAndText(*Text2, SilverColour, 0);
+    SetFillAndText(*Text2, SilverColour, 0);
 }
 
 void TeamWindow::Grid1_Moment(int row, int minuteOfDay)
@@ -245,7 +245,7 @@ void TeamWindow::Grid1_Moment(int row, int minuteOfDay)
     const MomentTexts texts = MomentTextsFor(gral_.levelColors, member.memberSign, span->sign);
     Text1->setText(member.entry);
     Text2->setText(ClickedMomentHeadline(day_, minuteOfDay, texts.headline));
-    setLevelFill(*Text2, texts.fill);
+    SetLevelFill(*Text2, texts.fill);
     Text3->setText(texts.game);
     Text4->setText(texts.disposition);
     Text5->setText(texts.recommendation);
@@ -272,7 +272,7 @@ void TeamWindow::Button1_Click()
         return;
     }
     const double day = DayNumberFromDate(entered.date);
-    const QString message = coveredPeriodMessage(gral_.calendar.coveredPeriod, gral_.environment.systemDateFormat, DateOrigin::Entered, day);
+    const QString message = CoveredPeriodMessage(gral_.calendar.coveredPeriod, gral_.environment.systemDateFormat, DateOrigin::Entered, day);
     if (!message.isEmpty()) {
         ProgramMessage(gral_, message, StyleExclamation);
         ShowDay(day < gral_.calendar.coveredPeriod.firstDay ? gral_.calendar.coveredPeriod.firstDay : gral_.calendar.coveredPeriod.lastDay);

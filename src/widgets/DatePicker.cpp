@@ -24,7 +24,7 @@ DatePicker::DatePicker(QWidget* parent) : QDateEdit(parent)
 {
     // Every picker of the program writes the long date the same way, in the
     // user's language (Spanish when the system has none).
-    setLocale(displayLocale());
+    setLocale(DisplayLocale());
     setDisplayFormat(LongDateFormat);
     // The calendar reaches back before any period the windows accept, so that
     // their "anterior..." message can be met from it too.

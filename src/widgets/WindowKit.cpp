@@ -8,7 +8,7 @@
 #include <QScreen>
 #include <QWidget>
 
-void centreOnScreen(QWidget& window, const QScreen* screen)
+void CentreOnScreen(QWidget& window, const QScreen* screen)
 {
     if (!screen)
         screen = window.screen();
@@ -21,7 +21,7 @@ void centreOnScreen(QWidget& window, const QScreen* screen)
     window.move(std::max(frame.left(), area.left()), std::max(frame.top(), area.top()));
 }
 
-void setFillAndText(QWidget& widget, ColourValue fill, ColourValue text)
+void SetFillAndText(QWidget& widget, ColourValue fill, ColourValue text)
 {
     QPalette palette = widget.palette();
     palette.setColor(QPalette::Window, ToQColor(fill));
@@ -29,12 +29,12 @@ void setFillAndText(QWidget& widget, ColourValue fill, ColourValue text)
     widget.setPalette(palette);
 }
 
-void setLevelFill(QWidget& widget, ColourValue fill)
+void SetLevelFill(QWidget& widget, ColourValue fill)
 {
-    setFillAndText(widget, fill, ContrastTextColour(fill));
+    SetFillAndText(widget, fill, ContrastTextColour(fill));
 }
 
-void setRegionPanelLook(QLabel& panel)
+void SetRegionPanelLook(QLabel& panel)
 {
     panel.setFrameStyle(QFrame::Panel | QFrame::Sunken);
     QFont font = panel.font();
@@ -45,8 +45,7 @@ void setRegionPanelLook(QLabel& panel)
     panel.setPalette(palette);
 }
 
-void showHelp(const Platform& platform, HelpContext topic)
+void ShowHelp(const Platform& platform, HelpContext topic)
 {
-    if (platform.showHelpTopic)
-        platform.showHelpTopic(topic);
+    platform.showHelpTopic(topic);
 }

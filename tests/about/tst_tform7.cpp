@@ -35,7 +35,7 @@ private:
         return w;
     }
     TestEnvironment* env_ = nullptr;
-    Gral* gral_ = nullptr;
+    TestGral* test_ = nullptr;
     TForm7* form_ = nullptr;
     QStringList opened_;
 };
@@ -43,11 +43,10 @@ private:
 void TestTForm7::init()
 {
     env_ = new TestEnvironment;
-    gral_ = new Gral;
-    PrepareTestGral(*gral_);
+    test_ = new TestGral;
     opened_.clear();
-    gral_->platform.openUrl = [this](const QString& url) { opened_ << url; };
-    form_ = new TForm7(gral_->platform);
+    test_->platform.onOpenUrl = [this](const QString& url) { opened_ << url; };
+    form_ = new TForm7(test_->platform);
     form_->show();
     QVERIFY(QTest::qWaitForWindowExposed(form_));
 }
@@ -56,7 +55,7 @@ void TestTForm7::cleanup()
 {
     delete form_;
     form_ = nullptr;
-    delete gral_;
+    delete test_;
     delete env_;
 }
 

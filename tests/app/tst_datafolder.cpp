@@ -89,8 +89,8 @@ private slots:
             QVERIFY(QDir().mkpath(data));
             WriteFile(data + Name, own);
         }
-        Gral gral;
-        PrepareTestGral(gral);
+        TestGral test;
+        Gral& gral = test.gral;
         gral.environment.programFolder = program;
 
         QVERIFY(PrepareDataFolder(gral.environment));
@@ -123,8 +123,8 @@ private slots:
         QVERIFY(QFile::setPermissions(program + Name, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
         const auto open = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther;
         QVERIFY(QDir().mkdir(env.path() + "/data", open));
-        Gral gral;
-        PrepareTestGral(gral);
+        TestGral test;
+        Gral& gral = test.gral;
         gral.environment.programFolder = program;
         const mode_t savedMask = ::umask(022);
         QVERIFY(PrepareDataFolder(gral.environment));
@@ -159,8 +159,8 @@ private slots:
             QVERIFY(QFile::link(env.path() + "/nada", env.dataFolder() + Name));
         else
             qputenv("XDG_DATA_HOME", QFile::encodeName(env.path()) + "/data\xf1");
-        Gral gral;
-        PrepareTestGral(gral);
+        TestGral test;
+        Gral& gral = test.gral;
         gral.environment.programFolder = env.programFolder();
         const Result<void> prepared = PrepareDataFolder(gral.environment);
         const Result<CarryOverOutcome> copied =
@@ -183,8 +183,8 @@ private slots:
         qputenv("XDG_DATA_HOME", QFile::encodeName(env.path() + "/blocked/share"));
         const QString program = env.programFolder();
         WriteFile(program + Name, QByteArray(152, 'A'));
-        Gral gral;
-        PrepareTestGral(gral);
+        TestGral test;
+        Gral& gral = test.gral;
         gral.environment.programFolder = program;
         const Result<void> prepared = PrepareDataFolder(gral.environment);
         QVERIFY(!prepared);

@@ -186,17 +186,16 @@ void TestDatePattern::changeDetection()
     QFETCH(QString, newPattern);
     QFETCH(bool, detected);
     TestEnvironment env;
-    Gral gral;
-    PrepareTestGral(gral);
-    MessageRecorder messages(gral);
+    TestGral test;
+    Gral& gral = test.gral;
     gral.environment.startDateText = gral.environment.systemDateFormat.format(DayNumberFromDate(startDate));
     env.setShortDatePattern(newPattern);
     QCOMPARE(DateFormatChanged(gral), detected);
     QCOMPARE(gral.environment.quitRequested, detected);
-    QCOMPARE(messages.messages().size(), detected ? 1 : 0);
+    QCOMPARE(test.messages.messages().size(), detected ? 1 : 0);
     if (detected) {
-        QCOMPARE(messages.messages().first().style, 48);
-        QCOMPARE(messages.messages().first().text,
+        QCOMPARE(test.messages.messages().first().style, 48);
+        QCOMPARE(test.messages.messages().first().text,
                  QStringLiteral("Se han detectado cambios en el \"Formato de fecha corta\" del sistema\r\r"
                                 "Luego de pulsar el botón \"Aceptar\" el programa se cerrará. Finalizado esto, por "
                                 "favor vuelva a ejecutar \"Zeltmark - Pronos\".\r\r"
@@ -208,13 +207,12 @@ void TestDatePattern::changeDetection()
 void TestDatePattern::changeIsReportedOnce()
 {
     TestEnvironment env;
-    Gral gral;
-    PrepareTestGral(gral);
-    MessageRecorder messages(gral);
+    TestGral test;
+    Gral& gral = test.gral;
     env.setShortDatePattern("yyyy-MM-dd");
     QVERIFY(DateFormatChanged(gral));
     QVERIFY(DateFormatChanged(gral));
-    QCOMPARE(messages.messages().size(), 1);
+    QCOMPARE(test.messages.messages().size(), 1);
 }
 
 void TestDatePattern::readSystemDateFormatFallsBack()

@@ -44,13 +44,10 @@ void AnswerNextBoxWith(Qt::Key key, QString* seenText, QWidget** seenOwner)
 // run, as the program's own state lives that long.
 Gral& DesktopGral()
 {
-    static Gral gral;
-    static const bool installed = [] {
-        PrepareTestGral(gral);
-        InstallDesktopPlatform(gral);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    static DesktopPlatform platform;
+    static Gral gral{platform};
+    static const bool served = (platform.serve(gral), true);
+    Q_UNUSED(served);
     return gral;
 }
 
@@ -137,16 +134,14 @@ private slots:
 
     void responderSeamRecordsAndAnswers()
     {
-        Gral gral;
-        PrepareTestGral(gral);
-        MessageRecorder messages(gral);
-        messages.answerNext(ResultCancel);
-        QCOMPARE(ProgramMessage(gral, u"¿Seguro?"_qs, StyleOkCancelDefault2), int(ResultCancel));
-        QCOMPARE(ProgramMessage(gral, u"Hecho."_qs, StyleInformation), int(ResultOk));
-        QCOMPARE(messages.messages().size(), 2);
-        QCOMPARE(messages.messages()[0].text, u"¿Seguro?"_qs);
-        QCOMPARE(messages.messages()[0].style, 305);
-        QCOMPARE(messages.messages()[1].style, 64);
+        TestGral test;
+        test.messages.answerNext(ResultCancel);
+        QCOMPARE(ProgramMessage(test.gral, u"¿Seguro?"_qs, StyleOkCancelDefault2), int(ResultCancel));
+        QCOMPARE(ProgramMessage(test.gral, u"Hecho."_qs, StyleInformation), int(ResultOk));
+        QCOMPARE(test.messages.messages().size(), 2);
+        QCOMPARE(test.messages.messages()[0].text, u"¿Seguro?"_qs);
+        QCOMPARE(test.messages.messages()[0].style, 305);
+        QCOMPARE(test.messages.messages()[1].style, 64);
     }
 
     void helpContextOfNearestContainer()
@@ -171,11 +166,10 @@ private slots:
 
     void f1OpensTheFocusedContext()
     {
-        Gral gral;
-        PrepareTestGral(gral);
+        TestGral test;
         QList<int> opened;
-        gral.platform.showHelpTopic = [&](int context) { opened << context; };
-        std::unique_ptr<QObject> filter(InstallHelpKey(gral));
+        test.platform.onShowHelpTopic = [&](int context) { opened << context; };
+        std::unique_ptr<QObject> filter(InstallHelpKey(test.gral));
 
         QWidget window;
         SetHelpContext(&window, HelpMainWindow);

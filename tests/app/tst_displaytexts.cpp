@@ -30,7 +30,7 @@ void TestDisplayTexts::spanishWithoutALanguage()
 {
     QFETCH(QLocale, given);
     QFETCH(QLocale, shown);
-    QCOMPARE(displayLocale(given), shown);
+    QCOMPARE(DisplayLocale(given), shown);
 }
 
 // The long date as the main, members and print windows' pickers show it, in
@@ -41,7 +41,7 @@ void TestDisplayTexts::longDate_data()
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QDate>("date");
     QTest::addColumn<QString>("text");
-    const QLocale c = displayLocale(QLocale::c());
+    const QLocale c = DisplayLocale(QLocale::c());
     const QLocale argentina(QLocale::Spanish, QLocale::Argentina);
     const QLocale spain(QLocale::Spanish, QLocale::Spain);
     QTest::newRow("C: first day of the DEMO") << c << QDate(2003, 1, 1) << u"miércoles 1 de enero de 2003"_qs;
@@ -60,7 +60,7 @@ void TestDisplayTexts::longDate()
     QFETCH(QLocale, locale);
     QFETCH(QDate, date);
     QFETCH(QString, text);
-    QCOMPARE(longDateText(date, locale), text);
+    QCOMPARE(LongDateText(date, locale), text);
 }
 
 QTEST_GUILESS_MAIN(TestDisplayTexts)

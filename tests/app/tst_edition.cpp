@@ -42,9 +42,9 @@ private slots:
 void TestEdition::demoIsTheDefault()
 {
     QCOMPARE(&CurrentEdition(), &DemoEdition());
-    QCOMPARE(DemoEdition().applicationTitle, ApplicationTitle);
-    QCOMPARE(DemoEdition().mainWindowCaption, MainWindowCaption);
-    QCOMPARE(DemoEdition().messageCaption, MessageCaption);
+    QCOMPARE(DemoEdition().applicationTitle, u"Zeltmark - Pronos  'DEMO'."_qs);
+    QCOMPARE(DemoEdition().mainWindowCaption, u"Zeltmark - Pronos  'DEMO'"_qs);
+    QCOMPARE(DemoEdition().messageCaption, u"Zeltmark - Pronos \"DEMO\""_qs);
     QCOMPARE(DemoEdition().helpFileName, HelpFileName);
     UseEdition(FullEdition());
     QCOMPARE(&CurrentEdition(), &FullEdition());
@@ -116,9 +116,8 @@ void TestEdition::aboutTexts()
     QFETCH(QString, version);
     QFETCH(QString, calendar);
     UseEdition(full ? FullEdition() : DemoEdition());
-    Gral gral;
-    PrepareTestGral(gral);
-    TForm7 about(gral.platform);
+    TestGral test;
+    TForm7 about(test.platform);
     QCOMPARE(about.findChild<QLabel*>("Label1")->text(), QString("Pronos de Zeltmark 2004"));
     QCOMPARE(about.findChild<QLabel*>("Label2")->text(), version);
     const QString paragraph = about.findChild<QLabel*>("Label4")->text();
@@ -131,13 +130,12 @@ void TestEdition::helpFileOfEachEdition()
     TestEnvironment env;
     for (const Edition* edition : {&DemoEdition(), &FullEdition()}) {
         UseEdition(*edition);
-        Gral gral;
-        PrepareTestGral(gral);
-        MessageRecorder messages(gral);
+        TestGral test;
+        Gral& gral = test.gral;
         gral.environment.programFolder = env.programFolder();
         gral.environment.dataFolder = env.programFolder();
         CheckHelpFile(gral);
-        QCOMPARE(messages.texts(),
+        QCOMPARE(test.messages.texts(),
                  QStringList{"No se puede hallar el archivo de ayuda \"" + edition->helpFileName +
                              "\".\rCompruebe si existe en su disco; de lo contrario necesitará instalarlo "
                              "nuevamente."});

@@ -119,52 +119,49 @@ private slots:
     void checkHelpFileMissingSaysSoEachTime()
     {
         TestEnvironment env;
-        Gral gral;
-        PrepareTestGral(gral);
-        MessageRecorder messages(gral);
+        TestGral test;
+        Gral& gral = test.gral;
         gral.environment.programFolder = env.programFolder();
         CheckHelpFile(gral);
-        QCOMPARE(messages.messages().size(), 1);
-        QCOMPARE(messages.messages()[0].text, MissingHelpMessage);
-        QCOMPARE(messages.messages()[0].style, int(StyleInformation));
+        QCOMPARE(test.messages.messages().size(), 1);
+        QCOMPARE(test.messages.messages()[0].text, MissingHelpMessage);
+        QCOMPARE(test.messages.messages()[0].style, int(StyleInformation));
         QVERIFY(gral.environment.helpFile.isEmpty());
         CheckHelpFile(gral);
-        QCOMPARE(messages.messages().size(), 2);
+        QCOMPARE(test.messages.messages().size(), 2);
         QVERIFY(gral.environment.helpFile.isEmpty());
     }
 
     void checkHelpFilePresentSetsIt()
     {
         TestEnvironment env;
-        Gral gral;
-        PrepareTestGral(gral);
-        MessageRecorder messages(gral);
+        TestGral test;
+        Gral& gral = test.gral;
         gral.environment.programFolder = env.programFolder();
         WriteFile(gral.environment.programFolder + "Pronos.hlp", "## 1 Contenido\n");
         CheckHelpFile(gral);
-        QVERIFY(messages.messages().isEmpty());
+        QVERIFY(test.messages.messages().isEmpty());
         QCOMPARE(gral.environment.helpFile, gral.environment.programFolder + "Pronos.hlp");
         // Once set it stays set, even if the file goes away later.
         QVERIFY(QFile::remove(gral.environment.helpFile));
         CheckHelpFile(gral);
-        QVERIFY(messages.messages().isEmpty());
+        QVERIFY(test.messages.messages().isEmpty());
         QCOMPARE(gral.environment.helpFile, gral.environment.programFolder + "Pronos.hlp");
     }
 
     void checkHelpFileFoundAfterItAppears()
     {
         TestEnvironment env;
-        Gral gral;
-        PrepareTestGral(gral);
-        MessageRecorder messages(gral);
+        TestGral test;
+        Gral& gral = test.gral;
         gral.environment.programFolder = env.programFolder();
         QVERIFY(QDir().mkpath(gral.environment.programFolder + "Pronos.hlp")); // a folder is not the file
         CheckHelpFile(gral);
-        QCOMPARE(messages.messages().size(), 1);
+        QCOMPARE(test.messages.messages().size(), 1);
         QVERIFY(QDir().rmdir(gral.environment.programFolder + "Pronos.hlp"));
         WriteFile(gral.environment.programFolder + "Pronos.hlp", "## 1 Contenido\n");
         CheckHelpFile(gral);
-        QCOMPARE(messages.messages().size(), 1);
+        QCOMPARE(test.messages.messages().size(), 1);
         QCOMPARE(gral.environment.helpFile, gral.environment.programFolder + "Pronos.hlp");
     }
 

@@ -328,9 +328,9 @@ private slots:
     void platformOpensSharedViewer()
     {
         TestEnvironment env;
-        static Gral gral; // the desktop services keep it for the rest of the run
-        PrepareTestGral(gral);
-        InstallDesktopPlatform(gral);
+        static DesktopPlatform platform; // the desktop services keep the state for the rest of the run
+        static Gral gral{platform};
+        platform.serve(gral);
         gral.environment.helpFile = WriteHelp(env, SampleHelp);
         gral.platform.showHelpTopic(HelpColours);
         gral.platform.showHelpFinder();

@@ -60,9 +60,8 @@ private slots:
     void windowLayout()
     {
         TestEnvironment env;
-        Gral gral;
-        PrepareTestGral(gral, u"d/M/yyyy"_qs);
-        TFAviso notice(gral.platform);
+        TestGral test(u"d/M/yyyy"_qs);
+        TFAviso notice(test.platform);
         QCOMPARE(notice.windowTitle(), u"A V I S O"_qs);
         QCOMPARE(notice.size(), QSize(691, 398));
         QCOMPARE(notice.minimumSize(), notice.maximumSize()); // dialog border: not resizable
@@ -81,9 +80,8 @@ private slots:
 
     void tabStaysInTheText()
     {
-        Gral gral;
-        PrepareTestGral(gral);
-        TFAviso notice(gral.platform);
+        TestGral test;
+        TFAviso notice(test.platform);
         notice.show();
         QApplication::setActiveWindow(&notice);
         QVERIFY(QTest::qWaitForWindowActive(&notice));
@@ -95,11 +93,10 @@ private slots:
 
     void beepsOnEveryActivation()
     {
-        Gral gral;
-        PrepareTestGral(gral);
+        TestGral test;
         int beeps = 0;
-        gral.platform.beep = [&] { ++beeps; };
-        TFAviso notice(gral.platform);
+        test.platform.onBeep = [&] { ++beeps; };
+        TFAviso notice(test.platform);
         QCOMPARE(beeps, 0);
         notice.show();
         QApplication::setActiveWindow(&notice);
@@ -118,16 +115,15 @@ private slots:
 
     void aceptarCloses()
     {
-        Gral gral;
-        PrepareTestGral(gral);
-        ModalScript script(gral);
+        TestGral test;
+        ModalScript& script = test.modal;
         script.push([](QDialog& window) {
             auto& notice = static_cast<TFAviso&>(window);
             QTest::mouseClick(notice.Button1, Qt::LeftButton);
             return notice.result();
         });
-        TFAviso notice(gral.platform);
-        QCOMPARE(RunModal(gral, notice), int(QDialog::Accepted));
+        TFAviso notice(test.platform);
+        QCOMPARE(RunModal(test.gral, notice), int(QDialog::Accepted));
         QVERIFY(!notice.isVisible());
     }
 };

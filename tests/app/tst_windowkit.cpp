@@ -45,12 +45,12 @@ void TestWindowKit::centredOnTheScreen()
         QVERIFY(QTest::qWaitForWindowExposed((window.show(), &window)));
     const QScreen* screen = QGuiApplication::primaryScreen();
     QVERIFY(screen);
-    centreOnScreen(window, screen);
+    CentreOnScreen(window, screen);
     const QPoint off = window.frameGeometry().center() - screen->availableGeometry().center();
     QVERIFY2(off.manhattanLength() <= 1, qPrintable(QStringLiteral("off by %1, %2").arg(off.x()).arg(off.y())));
     // Its own screen when none is named.
     window.move(from);
-    centreOnScreen(window);
+    CentreOnScreen(window);
     QCOMPARE(window.frameGeometry().center(), window.screen()->availableGeometry().center() + off);
 }
 
@@ -62,7 +62,7 @@ void TestWindowKit::largerThanTheScreenKeepsItsCorner()
     QWidget window;
     window.setFixedSize(area.size() + QSize(300, 200));
     window.move(area.topLeft() + QPoint(50, 50));
-    centreOnScreen(window, screen);
+    CentreOnScreen(window, screen);
     QCOMPARE(window.frameGeometry().topLeft(), area.topLeft());
 }
 
@@ -86,7 +86,7 @@ void TestWindowKit::levelFillWithReadableText()
     QLabel label;
     label.setAutoFillBackground(true);
     label.resize(40, 16);
-    setLevelFill(label, fill);
+    SetLevelFill(label, fill);
     QCOMPARE(FromQColor(label.palette().color(QPalette::WindowText)), ColourValue(text));
     QCOMPARE(FromQColor(label.grab().toImage().pixelColor(20, 8)), ColourValue(fill));
 }

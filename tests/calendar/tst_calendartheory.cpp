@@ -6,6 +6,7 @@
 #include "calendar/LunarTheory.h"
 #include "calendar/SignChanges.h"
 #include "calendar/YearTable.h"
+#include "support/TestSupport.h"
 
 #include <QFile>
 #include <QTest>
@@ -13,8 +14,6 @@
 #include <cmath>
 
 namespace {
-
-int Day(int year, int month, int day) { return int(DayNumberFromDate(QDate(year, month, day))); }
 
 // Julian day of a base-zone (UTC-12) date and minute.
 double JdOfBaseMinute(int day, double minute) { return JulianDayOfDayNumber(day + minute / 1440.0 + 0.5); }
@@ -202,7 +201,7 @@ void TestCalendarTheory::referenceChanges_data()
         {2004, 3, 2, 21, 19, 5},  {2004, 3, 5, 5, 19, 6},   {2004, 3, 7, 10, 31, 7},
     };
     for (const auto& r : rows)
-        QTest::addRow("%02d/%02d/%04d", r.d, r.mo, r.y) << Day(r.y, r.mo, r.d) << r.h * 60 + r.mi << r.sign;
+        QTest::addRow("%02d/%02d/%04d", r.d, r.mo, r.y) << int(Day(r.y, r.mo, r.d)) << r.h * 60 + r.mi << r.sign;
 }
 
 void TestCalendarTheory::referenceChanges()

@@ -23,8 +23,6 @@
 
 namespace {
 
-int Day(int year, int month, int day) { return int(DayNumberFromDate(QDate(year, month, day))); }
-
 const QString Dmy = QStringLiteral("dd/MM/yyyy");
 
 // The first 16 hexadecimal digits of the SHA-1 of the lines, each ended by '\n'
@@ -103,15 +101,14 @@ private slots:
     void calendarToolPrintsYears();
 
 private:
-    Gral gral_;
-    std::unique_ptr<MessageRecorder> messages_;
+    TestGral test_;
+    Gral& gral_ = test_.gral;
+    MessageRecorder* messages_ = &test_.messages;
 };
 
 void TestCalendarWindow::init()
 {
-    gral_ = Gral{};
-    PrepareTestGral(gral_);
-    messages_ = std::make_unique<MessageRecorder>(gral_);
+    test_.reset();
 }
 
 void TestCalendarWindow::demoListsUnchanged_data()
@@ -330,13 +327,13 @@ void TestCalendarWindow::windowYears_data()
     QTest::addColumn<int>("day");
     QTest::addColumn<int>("first");
     QTest::addColumn<int>("last");
-    QTest::newRow("first half: the year before") << Day(2025, 6, 15) << 2024 << 2025;
-    QTest::newRow("second half: the year after") << Day(2025, 7, 3) << 2025 << 2026;
-    QTest::newRow("last days of a year") << Day(2025, 12, 28) << 2025 << 2026;
-    QTest::newRow("period start") << Day(1900, 1, 1) << 1900 << 1901;
-    QTest::newRow("period end") << Day(2100, 12, 31) << 2099 << 2100;
-    QTest::newRow("before the period") << Day(1850, 3, 1) << 1900 << 1901;
-    QTest::newRow("after the period") << Day(2150, 3, 1) << 2099 << 2100;
+    QTest::newRow("first half: the year before") << int(Day(2025, 6, 15)) << 2024 << 2025;
+    QTest::newRow("second half: the year after") << int(Day(2025, 7, 3)) << 2025 << 2026;
+    QTest::newRow("last days of a year") << int(Day(2025, 12, 28)) << 2025 << 2026;
+    QTest::newRow("period start") << int(Day(1900, 1, 1)) << 1900 << 1901;
+    QTest::newRow("period end") << int(Day(2100, 12, 31)) << 2099 << 2100;
+    QTest::newRow("before the period") << int(Day(1850, 3, 1)) << 1900 << 1901;
+    QTest::newRow("after the period") << int(Day(2150, 3, 1)) << 2099 << 2100;
 }
 
 void TestCalendarWindow::windowYears()
@@ -354,7 +351,7 @@ void TestCalendarWindow::windowMovesWithTheShownDay()
     UseFullPeriod(gral_, Day(2025, 6, 15));
     gral_.calendar.zoneOffset = 13;
     int busy = 0;
-    gral_.platform.busyCursor = [&busy](bool on) { busy += on ? 1 : 0; };
+    test_.platform.onBusyCursor = [&busy](bool on) { busy += on ? 1 : 0; };
     BuildShiftedCalendar(gral_); // around the period's start day, 15 June 2025
     QCOMPARE(gral_.calendar.calendarFirstYear, 2024);
     QCOMPARE(gral_.calendar.calendarLastYear, 2025);
@@ -390,7 +387,7 @@ void TestCalendarWindow::windowMovesWithTheShownDay()
     QCOMPARE(gral_.calendar.calendarLastYear, 2100);
     // FindSignRow reads the window as well: the shown day's first row.
     QVERIFY(FindSignRow(gral_, RowLookup::DayStart, Day(2100, 12, 31), 0).has_value());
-    QCOMPARE(gral_.calendar.currentSignRow.date, double(Day(2100, 12, 31)));
+    QCOMPARE(gral_.calendar.currentSignRow.date, Day(2100, 12, 31));
     QVERIFY(messages_->messages().isEmpty());
 }
 

@@ -13,8 +13,6 @@
 
 namespace {
 
-double Day(int year, int month, int day) { return DayNumberFromDate(QDate(year, month, day)); }
-
 int Minute(const QString& line, int position) { return line.mid(position, 2).toInt() * 60 + line.mid(position + 3, 2).toInt(); }
 
 QStringList Shifted(Gral& gral, int offset)
@@ -63,19 +61,18 @@ private slots:
     void negativeOffsetFails();
 
 private:
-    Gral gral_;
-    std::unique_ptr<MessageRecorder> messages_;
+    TestGral test_;
+    Gral& gral_ = test_.gral;
+    MessageRecorder* messages_ = &test_.messages;
     int busyCalls_ = 0;  // shows minus restores
     int busyShown_ = 0;
 };
 
 void TestSignCalendar::init()
 {
-    gral_ = Gral{};
-    PrepareTestGral(gral_);
-    messages_ = std::make_unique<MessageRecorder>(gral_);
+    test_.reset();
     busyCalls_ = busyShown_ = 0;
-    gral_.platform.busyCursor = [this](bool busy) {
+    test_.platform.onBusyCursor = [this](bool busy) {
         busyCalls_ += busy ? 1 : -1;
         busyShown_ += busy ? 1 : 0;
     };
@@ -450,10 +447,9 @@ void TestSignCalendar::notFound()
     // Past the end of the last date: no row beyond the list is read.
     QCOMPARE(FindSignRow(gral_, RowLookup::Moment, Day(2004, 12, 31), 1440).value_or(0), 0);
     // An empty calendar (no build yet, or a failed one).
-    Gral empty;
-    PrepareTestGral(empty);
-    QVERIFY(!LoadSignRow(empty.calendar, empty.environment.systemDateFormat, 1));
-    QCOMPARE(FindSignRow(empty, RowLookup::DayStart, Day(2003, 1, 1), 0).value_or(0), 0);
+    TestGral empty;
+    QVERIFY(!LoadSignRow(empty.gral.calendar, empty.gral.environment.systemDateFormat, 1));
+    QCOMPARE(FindSignRow(empty.gral, RowLookup::DayStart, Day(2003, 1, 1), 0).value_or(0), 0);
 }
 
 void TestSignCalendar::negativeOffsetFails()

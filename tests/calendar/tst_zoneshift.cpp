@@ -17,8 +17,6 @@
 
 namespace {
 
-int Day(int year, int month, int day) { return int(DayNumberFromDate(QDate(year, month, day))); }
-
 const QString Dmy = QStringLiteral("dd/MM/yyyy");
 
 // Skips the test on a system without the time zone database.
@@ -30,7 +28,7 @@ const QString Dmy = QStringLiteral("dd/MM/yyyy");
 SignChange ChangeAt(const QDateTime& utc, int newSign)
 {
     const QDateTime base = utc.addSecs(-12 * 3600);
-    return {0, Day(base.date().year(), base.date().month(), base.date().day()),
+    return {0, int(Day(base.date().year(), base.date().month(), base.date().day())),
             base.time().hour() * 60 + base.time().minute(), newSign};
 }
 
@@ -55,15 +53,14 @@ private slots:
     void backToTheWholeHourRegion();
 
 private:
-    Gral gral_;
-    std::unique_ptr<MessageRecorder> messages_;
+    TestGral test_;
+    Gral& gral_ = test_.gral;
+    MessageRecorder* messages_ = &test_.messages;
 };
 
 void TestZoneShift::init()
 {
-    gral_ = Gral{};
-    PrepareTestGral(gral_);
-    messages_ = std::make_unique<MessageRecorder>(gral_);
+    test_.reset();
     UseFullPeriod(gral_, Day(2026, 6, 15));
 }
 

@@ -65,14 +65,6 @@ int SaveOneMember(QDialog& window)
     return window.result();
 }
 
-// A start-up with its messages recorded and its modal windows scripted.
-struct ScriptedStart {
-    Gral gral;
-    ModalScript modal{gral};
-    MessageRecorder messages{gral};
-    ScriptedStart() { PrepareTestGral(gral); }
-};
-
 } // namespace
 
 class TestFirstRun : public QObject {
@@ -99,7 +91,7 @@ void TestFirstRun::firstRunThenSecondRun()
     const QString folder = env.programFolder();
     InstallHelpFile(folder);
     {
-        ScriptedStart start;
+        TestGral start;
         Gral& gral = start.gral;
         ModalScript& modal = start.modal;
         MessageRecorder& messages = start.messages;
@@ -142,7 +134,7 @@ void TestFirstRun::firstRunThenSecondRun()
         main->close();
     }
     {
-        ScriptedStart start;
+        TestGral start;
         Gral& gral = start.gral;
         ModalScript& modal = start.modal;
         MessageRecorder& messages = start.messages;
@@ -174,7 +166,7 @@ void TestFirstRun::fullEditionOpensOnToday()
     TestEnvironment env;
     const QString folder = env.programFolder();
     QVERIFY(QFile::copy(QStringLiteral(PRONOS_PROGRAM_DIR "/Pronos-full.hlp"), folder + "Pronos-full.hlp"));
-    ScriptedStart start;
+    TestGral start;
     start.modal.push(SaveOneMember);
     start.modal.push([](QDialog& window) {
         if (auto* region = qobject_cast<TForm3*>(&window))
@@ -216,7 +208,7 @@ void TestFirstRun::fullEditionTakesTheSystemZone()
     options.today = DayNumberFromDate(QDate(2026, 7, 15));
     QString offered;
     {
-        ScriptedStart start;
+        TestGral start;
         start.modal.push(SaveOneMember);
         start.modal.push([&offered](QDialog& window) {
             auto* region = qobject_cast<TForm3*>(&window);
@@ -237,7 +229,7 @@ void TestFirstRun::fullEditionTakesTheSystemZone()
         QCOMPARE(start.gral.calendar.namedZone.id(), QByteArray("Europe/Madrid"));
         main->close();
     }
-    ScriptedStart start;
+    TestGral start;
     std::unique_ptr<TForm1> main = StartPronos(start.gral, options);
     UseEdition(DemoEdition());
     QVERIFY(main);
@@ -254,7 +246,7 @@ void TestFirstRun::membersWindowClosedWithoutSaving()
     const QString folder = env.programFolder();
     InstallHelpFile(folder);
     for (int run = 0; run < 2; ++run) {
-        ScriptedStart start;
+        TestGral start;
         Gral& gral = start.gral;
         ModalScript& modal = start.modal;
         MessageRecorder& messages = start.messages;
@@ -282,7 +274,7 @@ void TestFirstRun::damagedMembersFileIsPurgedWithBackup()
     file.write(record);
     file.close();
 
-    ScriptedStart start;
+    TestGral start;
     Gral& gral = start.gral;
     ModalScript& modal = start.modal;
     MessageRecorder& messages = start.messages;
@@ -311,7 +303,7 @@ void TestFirstRun::membersBesideTheProgramAreCarriedOverOnce()
     const QString system = env.path() + "/usr/bin/";
     QVERIFY(QDir().mkpath(system));
     InstallHelpFile(system);
-    ScriptedStart abandoned;
+    TestGral abandoned;
     QVERIFY(!StartPronos(abandoned.gral, OptionsFor(system)));
     QCOMPARE(QFile(env.dataFolder() + "Fechas.dat").size(), qint64(0));
     const QByteArray record = RawMemberRecord(29346, "PEREZ ANA"); // born 5 May 1980
@@ -322,7 +314,7 @@ void TestFirstRun::membersBesideTheProgramAreCarriedOverOnce()
     }
     const QString copied = env.dataFolder() + "Fechas.dat";
     for (int run = 0; run < 2; ++run) {
-        ScriptedStart start;
+        TestGral start;
         std::unique_ptr<TForm1> main = StartPronos(start.gral, OptionsFor(folder));
         QVERIFY(main);
         QCOMPARE(main->Combo1->currentText(), QString("PEREZ ANA - 05/05/1980"));
@@ -368,7 +360,7 @@ void TestFirstRun::windowOptionReachesTheRunningCopy()
     const QByteArray savedUser = qgetenv("USER");
     qputenv("USER", QUuid::createUuid().toByteArray(QUuid::Id128));
     const auto restoreUser = qScopeGuard([&savedUser] { qputenv("USER", savedUser); });
-    ScriptedStart start;
+    TestGral start;
     QString shown; // the window the request opened here
     start.modal.push([&shown](QDialog& window) { shown = window.metaObject()->className(); return 0; });
     QProcess second; // waited for in this copy's event loop, which answers it
@@ -400,7 +392,7 @@ void TestFirstRun::dataFolderThatCannotBeCreatedEndsTheStart()
     QVERIFY(blocker.open(QIODevice::WriteOnly)); // a file where the data folder's parent should be
     blocker.close();
     qputenv("XDG_DATA_HOME", QFile::encodeName(env.path() + "/blocked"));
-    ScriptedStart start;
+    TestGral start;
     QVERIFY(!StartPronos(start.gral, OptionsFor(folder)));
     QCOMPARE(start.modal.opened(), 0);
     QCOMPARE(start.messages.texts().size(), 1); // the reason, and no members window or second message
@@ -432,7 +424,7 @@ void TestFirstRun::firstWindowCarriesTheEditionsIdentity()
     const QString help = full ? "Pronos-full.hlp" : "Pronos.hlp";
     QVERIFY(QFile::copy(QStringLiteral(PRONOS_PROGRAM_DIR "/") + help, folder + help));
     QCoreApplication::setApplicationName(QStringLiteral("tst_firstrun"));
-    ScriptedStart start;
+    TestGral start;
     QString classAtFirstWindow;
     QImage iconAtFirstWindow;
     start.modal.push([&](QDialog& window) {

@@ -35,21 +35,9 @@ StartupOptions OptionsFor(const QString& folder)
     return options;
 }
 
-struct ScriptedStart {
-    Gral gral;
-    ModalScript modal{gral};
-    MessageRecorder messages{gral};
-    QStringList windows; // class names of the modal windows opened
-    ScriptedStart()
-    {
-        PrepareTestGral(gral);
-        gral.environment.systemDateFormat.clear(); // read by the start-up itself
-        auto run = gral.platform.runModal;
-        gral.platform.runModal = [this, run](QDialog& window) {
-            windows << QString::fromLatin1(window.metaObject()->className());
-            return run(window);
-        };
-    }
+// A start-up with its messages recorded and its modal windows scripted.
+struct ScriptedStart : TestGral {
+    ScriptedStart() { gral.environment.systemDateFormat.clear(); } // read by the start-up itself
 };
 
 void WriteOneMember(const QString& folder)
@@ -101,7 +89,7 @@ void TestStartFaults::datePatterns()
     ScriptedStart start;
     std::unique_ptr<TForm1> main = StartPronos(start.gral, OptionsFor(folder));
     QCOMPARE(bool(main), usable);
-    QCOMPARE(start.windows, usable ? QStringList() : QStringList{"TFAviso"});
+    QCOMPARE(start.modal.windows(), usable ? QStringList() : QStringList{"TFAviso"});
     QVERIFY(start.messages.messages().isEmpty());
 }
 
@@ -118,7 +106,7 @@ void TestStartFaults::unusableMembersFile()
     const QString text = start.messages.messages()[0].text;
     QVERIFY2(text.contains("Es una carpeta, no un archivo."), qPrintable(text));
     QVERIFY(!text.contains(NoMemberMessage));
-    QVERIFY(start.windows.isEmpty());
+    QVERIFY(start.modal.windows().isEmpty());
 }
 
 void TestStartFaults::dateFormatChangeInFirstRunWindow()
@@ -136,7 +124,7 @@ void TestStartFaults::dateFormatChangeInFirstRunWindow()
         return window.isVisible() ? -2 : window.result();
     });
     QVERIFY(!StartPronos(start.gral, OptionsFor(folder)));
-    QCOMPARE(start.windows, QStringList{"TForm2"});
+    QCOMPARE(start.modal.windows(), QStringList{"TForm2"});
     const QStringList texts = start.messages.texts();
     QCOMPARE(texts.size(), 2);
     QVERIFY(texts[1].startsWith("Se han detectado cambios"));
@@ -195,7 +183,7 @@ void TestStartFaults::failedStartExitsWithFailure()
     const int code = RunPronosOnPlatform(*qobject_cast<QApplication*>(qApp), start.gral, OptionsFor(folder));
     QCOMPARE(code, StartupFailedExitCode);
     QVERIFY(code != 0);
-    QCOMPARE(start.windows.size() + start.messages.messages().size(), 1); // the one notice of the reason
+    QCOMPARE(start.modal.windows().size() + start.messages.messages().size(), 1); // the one notice of the reason
 }
 
 QTEST_MAIN(TestStartFaults)

@@ -21,7 +21,7 @@ private slots:
         auto w = MakeMainWindow(13, "(GMT+01:00) Madrid", QDate(2027, 3, 22));
         const QString path = env_->path() + "/out.ics";
         QStringList suggested;
-        gral_->platform.chooseSaveFile = [&](const QString&, const QString& offered, const QString&) {
+        test_->platform.onChooseSaveFile = [&](const QString&, const QString& offered, const QString&) {
             return (suggested << offered.section('/', -1), path);
         };
         QByteArray written;

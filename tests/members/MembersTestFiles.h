@@ -2,14 +2,13 @@
 // Builds "Fechas.dat" files byte by byte for the members tests.
 #include "core/DayNumber.h"
 #include "members/MemberRecord.h"
+#include "support/TestSupport.h"
 
 #include <QByteArray>
 #include <QDate>
 #include <QFile>
 #include <QList>
 #include <QString>
-
-inline double Day(int y, int m, int d) { return DayNumberFromDate(QDate(y, m, d)); }
 
 inline QByteArray Records(const QList<MemberRecord>& records)
 {

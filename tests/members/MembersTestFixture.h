@@ -13,16 +13,15 @@ protected:
     void ResetFixture()
     {
         env_ = std::make_unique<TestEnvironment>();
-        gral_ = Gral{};
-        messages_ = std::make_unique<MessageRecorder>(gral_);
-        PrepareTestGral(gral_);
+        test_.reset();
         folder_ = env_->programFolder();
         gral_.environment.programFolder = folder_;
         gral_.environment.dataFolder = folder_;
     }
 
     std::unique_ptr<TestEnvironment> env_;
-    Gral gral_;
-    std::unique_ptr<MessageRecorder> messages_;
+    TestGral test_;
+    Gral& gral_ = test_.gral;
+    MessageRecorder* messages_ = &test_.messages;
     QString folder_;
 };

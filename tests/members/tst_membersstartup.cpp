@@ -32,9 +32,10 @@ private:
     void expectFirstRunMessage() const;
 
     std::unique_ptr<TestEnvironment> env_;
-    Gral gral_;
-    std::unique_ptr<MessageRecorder> messages_;
-    std::unique_ptr<ModalScript> modal_;
+    TestGral test_;
+    Gral& gral_ = test_.gral;
+    MessageRecorder* messages_ = &test_.messages;
+    ModalScript* modal_ = &test_.modal;
     QString folder_;
 };
 
@@ -53,10 +54,7 @@ int SaveOneMember(QDialog& dialog)
 void TestMembersStartup::init()
 {
     env_ = std::make_unique<TestEnvironment>();
-    gral_ = Gral{};
-    messages_ = std::make_unique<MessageRecorder>(gral_);
-    modal_ = std::make_unique<ModalScript>(gral_);
-    PrepareTestGral(gral_);
+    test_.reset();
     folder_ = env_->programFolder();
     gral_.environment.programFolder = folder_;
     gral_.environment.dataFolder = folder_;

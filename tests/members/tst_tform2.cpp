@@ -464,7 +464,7 @@ void TestTForm2::dateFormatChangeStopsSave()
 void TestTForm2::helpButton()
 {
     QList<int> topics;
-    gral_.platform.showHelpTopic = [&topics](int context) { topics << context; };
+    test_.platform.onShowHelpTopic = [&topics](int context) { topics << context; };
     TForm2 w(gral_);
     w.Button4->click();
     QCOMPARE(topics, QList<int>{3});

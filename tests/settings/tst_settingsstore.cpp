@@ -189,18 +189,17 @@ void TestSettingsStore::unwritableStoreToldOnce()
         QFile file(config + obstacle);
         QVERIFY(file.open(QIODevice::WriteOnly));
     }
-    Gral gral;
-    MessageRecorder messages(gral);
-    PrepareTestGral(gral);
+    TestGral test;
+    Gral& gral = test.gral;
     for (int attempt = 0; attempt < 3; ++attempt) {
         SettingsStore store;
         store.setZoneOffset(12);
         QVERIFY(!SaveSettings(gral, store));
     }
-    QCOMPARE(messages.messages().size(), 1);
-    QCOMPARE(messages.messages()[0].text,
+    QCOMPARE(test.messages.messages().size(), 1);
+    QCOMPARE(test.messages.messages()[0].text,
              SettingsNotSavedMessage.arg(QDir::toNativeSeparators(config + "Zeltmark/Pronos.Demo.conf")));
-    QCOMPARE(messages.messages()[0].style, 48);
+    QCOMPARE(test.messages.messages()[0].style, 48);
     QVERIFY(!SettingsStore().zoneOffset());
 }
 

@@ -25,18 +25,18 @@ struct RegionShown {
 // recorded status bar.
 struct Fixture {
     TestEnvironment env;
-    Gral gral;
-    MessageRecorder messages{gral};
+    TestGral test;
+    Gral& gral = test.gral;
+    MessageRecorder& messages = test.messages;
     QList<RegionShown> shown;
     QList<int> helpTopics;
 
     Fixture()
     {
-        PrepareTestGral(gral);
         gral.environment.programFolder = env.programFolder();
         gral.environment.dataFolder = env.programFolder();
         gral.environment.helpFile = gral.environment.programFolder + "Pronos.hlp";
-        gral.platform.showHelpTopic = [this](int context) { helpTopics.append(context); };
+        test.platform.onShowHelpTopic = [this](int context) { helpTopics.append(context); };
     }
 
     // Records what the window reports through regionSaved.
@@ -393,7 +393,7 @@ void TestTForm3::changedDateFormatSkipsTheCalendar()
 {
     Fixture f;
     bool quit = false;
-    f.gral.platform.quit = [&quit] { quit = true; };
+    f.test.platform.onQuit = [&quit] { quit = true; };
     TForm3 form(f.gral);
     form.show();
     f.env.setShortDatePattern(QStringLiteral("yyyy-MM-dd"));

@@ -24,13 +24,13 @@ namespace {
 
 struct Fixture {
     TestEnvironment env;
-    Gral gral;
-    MessageRecorder messages{gral};
+    TestGral test;
+    Gral& gral = test.gral;
+    MessageRecorder& messages = test.messages;
     QList<ZoneChoice> saved;
 
     Fixture()
     {
-        PrepareTestGral(gral);
         gral.environment.programFolder = env.programFolder();
         gral.environment.helpFile = gral.environment.programFolder + "Pronos-full.hlp";
         UseFullPeriod(gral, DayNumberFromDate(QDate(2026, 7, 15)));

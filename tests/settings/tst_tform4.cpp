@@ -54,6 +54,7 @@ private:
     void clickSpectrum(int x) const;
 
     TestEnvironment* env_ = nullptr;
+    TestGral* test_ = nullptr;
     Gral* gral_ = nullptr;
     MessageRecorder* messages_ = nullptr;
     TForm4* form_ = nullptr;
@@ -63,17 +64,15 @@ private:
 void TestTForm4::init()
 {
     env_ = new TestEnvironment;
-    gral_ = new Gral;
-    PrepareTestGral(*gral_);
-    messages_ = new MessageRecorder(*gral_);
+    test_ = new TestGral;
+    gral_ = &test_->gral, messages_ = &test_->messages;
 }
 
 void TestTForm4::cleanup()
 {
     delete form_;
     form_ = nullptr;
-    delete messages_;
-    delete gral_;
+    delete test_;
     delete env_;
 }
 
@@ -280,7 +279,7 @@ void TestTForm4::acceptCopiesLabelColours()
 void TestTForm4::helpOpensContextFiveAndStaysOpen()
 {
     QList<int> contexts;
-    gral_->platform.showHelpTopic = [&contexts](int c) { contexts << c; };
+    test_->platform.onShowHelpTopic = [&contexts](int c) { contexts << c; };
     open(1);
     click(QStringLiteral("Button3"));
     QCOMPARE(contexts, QList<int>{5});
@@ -289,7 +288,7 @@ void TestTForm4::helpOpensContextFiveAndStaysOpen()
 
 void TestTForm4::runsThroughModalSeam()
 {
-    ModalScript script(*gral_);
+    ModalScript& script = test_->modal;
     script.push([](QDialog& window) {
         QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("StaticText2")), Qt::LeftButton);
         QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("Panel6")), Qt::LeftButton); // teal

@@ -68,7 +68,8 @@ void TestZoneChoice::namedZoneRoundTrip()
     const std::optional<ZoneChoice> stored = StoredZoneChoice(SettingsStore());
     QVERIFY(stored);
     QCOMPARE(*stored, chosen);
-    Gral gral;
+    TestPlatform platform;
+    Gral gral{platform};
     gral.calendar.zoneOffset = 3;
     ApplyZoneChoice(gral.calendar, *stored);
     QCOMPARE(gral.calendar.namedZone.id(), QByteArray("Asia/Kolkata"));
@@ -114,7 +115,8 @@ void TestZoneChoice::storedNameFallsBack()
     QCOMPARE(stored->zoneIndex, 13);
     QCOMPARE(stored->zoneOffset, 14);
     QVERIFY(stored->daylightSaving);
-    Gral gral;
+    TestPlatform platform;
+    Gral gral{platform};
     gral.calendar.namedZone = QTimeZone("Asia/Kolkata");
     ApplyZoneChoice(gral.calendar, *stored);
     QCOMPARE(gral.calendar.namedZone.isValid(), !expected.isEmpty());

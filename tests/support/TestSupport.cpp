@@ -10,6 +10,7 @@
 #include <QSettings>
 #include <QTest>
 #include <cstring>
+#include <memory>
 #include <atomic>
 #include <chrono>
 #include <thread>
@@ -79,16 +80,14 @@ QByteArray RawMemberRecord(double birthDate, const QByteArray& name)
     return record;
 }
 
-MessageRecorder::MessageRecorder(Gral& gral)
+int MessageRecorder::answer(const QString& text, int style)
 {
-    gral.platform.message = [this](const QString& text, int style) {
-        messages_.append({text, style});
-        if (answers_.empty())
-            return 1;
-        const int answer = answers_.front();
-        answers_.pop_front();
-        return answer;
-    };
+    messages_.append({text, style});
+    if (answers_.empty())
+        return ResultOk;
+    const int answer = answers_.front();
+    answers_.pop_front();
+    return answer;
 }
 
 QStringList MessageRecorder::texts() const
@@ -99,6 +98,23 @@ QStringList MessageRecorder::texts() const
     return out;
 }
 
+int ModalScript::run(QDialog& window)
+{
+    windows_ << QString::fromLatin1(window.metaObject()->className());
+    window.setModal(true);
+    window.show();
+    if (scripts_.empty()) {
+        window.reject();
+        return window.result();
+    }
+    auto script = std::move(scripts_.front());
+    scripts_.pop_front();
+    const int result = script(window);
+    if (window.isVisible())
+        window.reject();
+    return result;
+}
+
 void UseFullPeriod(Gral& gral, double today)
 {
     gral.calendar.coveredPeriod.firstDay = FullFirstDayNumber;
@@ -106,45 +122,20 @@ void UseFullPeriod(Gral& gral, double today)
     gral.calendar.coveredPeriod = FullPeriod(today);
 }
 
-void PrepareTestGral(Gral& gral, const QString& pattern)
+void TestGral::Prepare(const QString& pattern)
 {
     gral.environment.systemDateFormat = pattern;
     gral.environment.startDateText = DatePattern(pattern).format(TodayDayNumber());
-    gral.platform.quit = [] {};
-    gral.platform.beep = [] {};
-    gral.platform.busyCursor = [](bool) {};
-    gral.platform.showHelpTopic = [](int) {};
-    gral.platform.showHelpFinder = [] {};
-    gral.platform.openUrl = [](const QString&) {};
-    gral.platform.hasDefaultPrinter = [] { return false; };
-    gral.platform.choosePdfFile = [](const QString&, const QString&) { return QString(); };
-    gral.platform.chooseOpenFile = [](const QString&, const QString&, const QString&, bool) { return QString(); };
-    gral.platform.chooseSaveFile = [](const QString&, const QString&, const QString&) { return QString(); };
-    if (!gral.platform.runModal)
-        gral.platform.runModal = [](QDialog& window) {
-            window.show();
-            window.reject();
-            return window.result();
-        };
 }
 
-ModalScript::ModalScript(Gral& gral)
+void TestGral::reset(const QString& pattern)
 {
-    gral.platform.runModal = [this](QDialog& window) {
-        ++opened_;
-        window.setModal(true);
-        window.show();
-        if (scripts_.empty()) {
-            window.reject();
-            return window.result();
-        }
-        auto script = std::move(scripts_.front());
-        scripts_.pop_front();
-        const int result = script(window);
-        if (window.isVisible())
-            window.reject();
-        return result;
-    };
+    platform = TestPlatform();
+    // Gral holds its platform by reference, so it can't be assigned: the
+    // fresh one is built in the old one's place.
+    std::destroy_at(&gral);
+    std::construct_at(&gral, platform);
+    Prepare(pattern);
 }
 
 bool ShowActive(QWidget& window)

@@ -1,8 +1,9 @@
 #pragma once
-// Shared test fixtures: a private settings/config folder, a scripted message
-// responder, and scripted modal windows, so no test touches the user's
-// settings or ever blocks on a window.
+// Shared test fixtures: a private settings/config folder and a test platform
+// with a scripted message responder and scripted modal windows, so no test
+// touches the user's settings or ever blocks on a window.
 #include "app/Gral.h"
+#include "core/DayNumber.h"
 
 #include <QFile>
 #include <QList>
@@ -11,6 +12,7 @@
 #include <QWidget>
 #include <deque>
 #include <functional>
+#include <type_traits>
 
 // Redirects the settings store, the system's short-date setting and the
 // user's data folder (XDG_DATA_HOME) into a temporary folder for the lifetime
@@ -44,10 +46,10 @@ struct RecordedMessage {
 // (ASCII), nothing else, as the program writes it.
 QByteArray RawMemberRecord(double birthDate, const QByteArray& name);
 
-// Records every ProgramMessage and answers from a queue (OK when it's empty).
+// Records every message and answers from a queue (OK when it's empty).
 class MessageRecorder {
 public:
-    explicit MessageRecorder(Gral& gral);
+    int answer(const QString& text, int style);
     void answerNext(int result) { answers_.push_back(result); }
     const QList<RecordedMessage>& messages() const { return messages_; }
     QStringList texts() const;
@@ -58,27 +60,98 @@ private:
     std::deque<int> answers_;
 };
 
-// A Gral ready for tests: pattern dd/MM/yyyy, start date text of today,
-// the recorder's responder, modal windows shown and closed at once unless a
-// script is installed, quit only recorded, no printer and no PDF file chosen.
-void PrepareTestGral(Gral& gral, const QString& pattern = QStringLiteral("dd/MM/yyyy"));
-
-// Gives `gral` the full edition's covered days, its start-up day at `today`.
-void UseFullPeriod(Gral& gral, double today);
-
 // Modal scripting: the next modal window runs `script` (which may click
 // buttons and close it) instead of blocking; without a script the window is
 // closed at once with result 0.
 class ModalScript {
 public:
-    explicit ModalScript(Gral& gral);
+    int run(QDialog& window);
     void push(std::function<int(QDialog&)> script) { scripts_.push_back(std::move(script)); }
-    int opened() const { return opened_; }
+    int opened() const { return int(windows_.size()); }
+    const QStringList& windows() const { return windows_; } // the class names of the windows opened
 
 private:
     std::deque<std::function<int(QDialog&)>> scripts_;
-    int opened_ = 0;
+    QStringList windows_;
 };
+
+// The platform tests run on, so nothing ever blocks: messages go to the
+// recorder, modal windows to the script, and every other service to the hook
+// a test sets; without one it does nothing, there is no printer, no file is
+// chosen and today is the clock's. The recorder and script are mutable: the
+// services are const, and recording is what a test platform is for.
+class TestPlatform : public Platform {
+public:
+    mutable MessageRecorder messages;
+    mutable ModalScript modal;
+    std::function<void()> onBeep;
+    std::function<void(bool busy)> onBusyCursor;
+    std::function<void(HelpContext context)> onShowHelpTopic;
+    std::function<void()> onShowHelpFinder;
+    std::function<void(const QString& url)> onOpenUrl;
+    std::function<void()> onQuit;
+    std::function<bool()> onHasDefaultPrinter;
+    std::function<QString(const QString& title, const QString& suggestedPath)> onChoosePdfFile;
+    std::function<QString(const QString& title, const QString& suggestedPath, const QString& filter, bool hidden)>
+        onChooseOpenFile;
+    std::function<QString(const QString& title, const QString& suggestedPath, const QString& filter)> onChooseSaveFile;
+    std::function<QDate()> onToday;
+
+    int message(const QString& text, MessageStyle style) const override { return messages.answer(text, style); }
+    int runModal(QDialog& window) const override { return modal.run(window); }
+    void beep() const override { Call(onBeep); }
+    void busyCursor(bool busy) const override { Call(onBusyCursor, busy); }
+    void showHelpTopic(HelpContext context) const override { Call(onShowHelpTopic, context); }
+    void showHelpFinder() const override { Call(onShowHelpFinder); }
+    void openUrl(const QString& url) const override { Call(onOpenUrl, url); }
+    void quit() const override { Call(onQuit); }
+    bool hasDefaultPrinter() const override { return onHasDefaultPrinter && onHasDefaultPrinter(); }
+    QString choosePdfFile(const QString& title, const QString& suggestedPath) const override
+    {
+        return Call(onChoosePdfFile, title, suggestedPath);
+    }
+    QString chooseOpenFile(const QString& title, const QString& suggestedPath, const QString& filter,
+                           bool hidden) const override
+    {
+        return Call(onChooseOpenFile, title, suggestedPath, filter, hidden);
+    }
+    QString chooseSaveFile(const QString& title, const QString& suggestedPath, const QString& filter) const override
+    {
+        return Call(onChooseSaveFile, title, suggestedPath, filter);
+    }
+    QDate today() const override { return onToday ? onToday() : QDate::currentDate(); }
+
+private:
+    template <typename R, typename... Args>
+    static R Call(const std::function<R(Args...)>& hook, std::type_identity_t<Args>... args)
+    {
+        if (hook)
+            return hook(args...);
+        return R();
+    }
+};
+
+// The set-up most tests start from: a Gral on its own TestPlatform, with the
+// date pattern (dd/MM/yyyy unless given) and a start date text of today.
+struct TestGral {
+    explicit TestGral(const QString& pattern = QStringLiteral("dd/MM/yyyy")) { Prepare(pattern); }
+    // Afresh for the next test case: a new Gral, recorder, script and hooks.
+    void reset(const QString& pattern = QStringLiteral("dd/MM/yyyy"));
+
+    TestPlatform platform;
+    Gral gral{platform};
+    MessageRecorder& messages = platform.messages;
+    ModalScript& modal = platform.modal;
+
+private:
+    void Prepare(const QString& pattern);
+};
+
+// Gives `gral` the full edition's covered days, its start-up day at `today`.
+void UseFullPeriod(Gral& gral, double today);
+
+// The day number of a date.
+inline double Day(int year, int month, int day) { return DayNumberFromDate(QDate(year, month, day)); }
 
 // Shows the window and waits until it has the keyboard; false when it never does.
 bool ShowActive(QWidget& window);

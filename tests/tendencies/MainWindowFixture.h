@@ -21,10 +21,8 @@ protected:
     {
         UseEdition(edition);
         env_ = std::make_unique<TestEnvironment>();
-        gral_ = std::make_unique<Gral>();
-        modal_ = std::make_unique<ModalScript>(*gral_);
-        PrepareTestGral(*gral_);
-        messages_ = std::make_unique<MessageRecorder>(*gral_);
+        test_ = std::make_unique<TestGral>();
+        gral_ = &test_->gral, messages_ = &test_->messages, modal_ = &test_->modal;
         gral_->environment.programFolder = env_->programFolder();
         gral_->environment.dataFolder = env_->programFolder();
         for (const QString& name : helpFiles) {
@@ -38,9 +36,7 @@ protected:
     // Call from cleanup(): the DEMO edition in use again.
     void ReleaseMainWindow()
     {
-        messages_.reset();
-        modal_.reset();
-        gral_.reset();
+        test_.reset();
         env_.reset();
         UseEdition(DemoEdition());
     }
@@ -66,7 +62,8 @@ protected:
     }
 
     std::unique_ptr<TestEnvironment> env_;
-    std::unique_ptr<Gral> gral_;
-    std::unique_ptr<MessageRecorder> messages_;
-    std::unique_ptr<ModalScript> modal_;
+    std::unique_ptr<TestGral> test_;
+    Gral* gral_ = nullptr;
+    MessageRecorder* messages_ = nullptr;
+    ModalScript* modal_ = nullptr;
 };

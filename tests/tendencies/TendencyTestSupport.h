@@ -1,5 +1,5 @@
 #pragma once
-// Helpers the tendency and print tests share: day numbers, a calendar put
+// Helpers the tendency and print tests share: a calendar put
 // straight into Gral, and the state each print test case starts from.
 #include "core/DayNumber.h"
 #include "app/Gral.h"
@@ -10,8 +10,6 @@
 #include <QDate>
 #include <QStringList>
 #include <memory>
-
-inline double Day(int y, int m, int d) { return DayNumberFromDate(QDate(y, m, d)); }
 
 // Uses the lines as the sign calendar, with the date index the build would give.
 inline void UseCalendar(Gral& gral, const QStringList& lines)
@@ -30,12 +28,11 @@ protected:
     void ResetFixture()
     {
         env_ = std::make_unique<TestEnvironment>();
-        gral_ = Gral();
-        PrepareTestGral(gral_);
-        recorder_ = std::make_unique<MessageRecorder>(gral_);
+        test_.reset();
     }
 
     std::unique_ptr<TestEnvironment> env_;
-    Gral gral_;
-    std::unique_ptr<MessageRecorder> recorder_;
+    TestGral test_;
+    Gral& gral_ = test_.gral;
+    MessageRecorder* recorder_ = &test_.messages;
 };

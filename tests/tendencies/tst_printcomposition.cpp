@@ -298,7 +298,7 @@ private slots:
     {
         QFETCH(double, date);
         QFETCH(QString, message);
-        QCOMPARE(coveredPeriodMessage(gral_.calendar.coveredPeriod, gral_.environment.systemDateFormat, DateOrigin::Printed, date), message);
+        QCOMPARE(CoveredPeriodMessage(gral_.calendar.coveredPeriod, gral_.environment.systemDateFormat, DateOrigin::Printed, date), message);
     }
 
     // The built calendar ends on 31/12/2004: with a sign change there for the

@@ -73,8 +73,7 @@ private slots:
         UseCalendar(gral_, BusyWeek());
         chosen_.clear();
         titles_.clear();
-        gral_.platform.hasDefaultPrinter = [] { return false; };
-        gral_.platform.choosePdfFile = [this](const QString& title, const QString& suggested) {
+        test_.platform.onChoosePdfFile = [this](const QString& title, const QString& suggested) {
             chosen_ << suggested;
             titles_ << title;
             return answerPath_;

@@ -68,7 +68,7 @@ void TestRosterWindow::cleanup()
 
 void TestRosterWindow::chooseSheet(const QString& path)
 {
-    gral_->platform.chooseOpenFile = [path](const QString& title, const QString&, const QString& filter, bool) {
+    test_->platform.onChooseOpenFile = [path](const QString& title, const QString&, const QString& filter, bool) {
         return title == u"Importar desde planilla (CSV)" && filter.contains(u"*.csv") ? path : QString();
     };
 }
@@ -225,7 +225,7 @@ void TestRosterWindow::longSheetShowsProgress()
 void TestRosterWindow::exportWritesTheSheet()
 {
     const QString chosen = env_->path() + u"/equipo"_qs; // without ".csv"
-    gral_->platform.chooseSaveFile = [&](const QString& title, const QString& suggested, const QString&) {
+    test_->platform.onChooseSaveFile = [&](const QString& title, const QString& suggested, const QString&) {
         return title == u"Exportar a planilla (CSV)" && suggested.endsWith(u"Integrantes.csv") ? chosen : QString();
     };
     window_->Planilla2->trigger();
@@ -272,7 +272,7 @@ void TestRosterWindow::importsAnotherMembersFile()
     const auto restoreHome = qScopeGuard([&savedHome] { qputenv("HOME", savedHome); });
     const QString earlierFile = env_->path() + u"/.local/bin/Fechas.dat"_qs;
     QVERIFY(QDir().mkpath(env_->path() + u"/.local/bin"_qs) && WriteBytes(earlierFile, earlier));
-    gral_->platform.chooseOpenFile = [](const QString& title, const QString& start, const QString& filter, bool hidden) {
+    test_->platform.onChooseOpenFile = [](const QString& title, const QString& start, const QString& filter, bool hidden) {
         return title == u"Importar integrantes" && filter.contains(u"Fechas.dat") && hidden ? start : QString();
     };
     messages_->answerNext(answer);

@@ -484,7 +484,7 @@ void TestTeamWindow::followsColoursRegionAndMembers()
 void TestTeamWindow::keyboardOnly()
 {
     QList<int> topics;
-    gral_->platform.showHelpTopic = [&](HelpContext topic) { topics << topic; };
+    test_->platform.onShowHelpTopic = [&](HelpContext topic) { topics << topic; };
     QObject* helpKey = InstallHelpKey(*gral_);
     auto w = makeWindow(QDate(2025, 6, 15));
     // The menu entry by its mnemonic.
@@ -586,8 +586,7 @@ void TestTeamWindow::printsToPdfOnSeveralPages()
     QTemporaryDir folder;
     const QString path = folder.filePath("equipo");
     QStringList suggested, titles;
-    gral_->platform.hasDefaultPrinter = [] { return false; };
-    gral_->platform.choosePdfFile = [&](const QString& title, const QString& suggestion) {
+    test_->platform.onChoosePdfFile = [&](const QString& title, const QString& suggestion) {
         titles << title;
         suggested << suggestion;
         return path;

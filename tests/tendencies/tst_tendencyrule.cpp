@@ -54,7 +54,8 @@ void TestTendencyRule::memberSignRangeEdges()
     QFETCH(QDate, birth);
     QFETCH(int, sign);
     QCOMPARE(MemberSignOf(DayNumberFromDate(birth)), sign);
-    Gral gral;
+    TestPlatform platform;
+    Gral gral{platform};
     gral.members.memberSign = sign == 7 ? 6 : 7;
     gral.members.selectedBirthDate = DayNumberFromDate(birth);
     ComputeMemberSign(gral.members);
@@ -63,7 +64,8 @@ void TestTendencyRule::memberSignRangeEdges()
 
 void TestTendencyRule::invalidBirthDateKeepsSign()
 {
-    Gral gral;
+    TestPlatform platform;
+    Gral gral{platform};
     gral.members.memberSign = 4;
     gral.members.selectedBirthDate = std::numeric_limits<double>::quiet_NaN();
     ComputeMemberSign(gral.members);
@@ -84,7 +86,8 @@ void TestTendencyRule::levelRows()
 {
     QFETCH(int, memberSign);
     QFETCH(QList<int>, levels);
-    Gral gral;
+    TestPlatform platform;
+    Gral gral{platform};
     gral.members.memberSign = memberSign;
     gral.levelColors = {0x000001, 0x000002, 0x000003, 0x000004, 0x000005};
     for (int s = 1; s <= 12; ++s) {
@@ -214,9 +217,8 @@ void TestTendencyRule::explanations()
 void TestTendencyRule::dayLookup()
 {
     TestEnvironment env;
-    Gral gral;
-    PrepareTestGral(gral);
-    MessageRecorder messages(gral);
+    TestGral test;
+    Gral& gral = test.gral;
     gral.calendar.dateIndex = {"01/01/2003", "01/01/2003", "02/01/2003", "03/01/2003", "03/01/2003", "04/01/2003"};
     IndexCalendarDays(gral.calendar, gral.environment.systemDateFormat);
     QCOMPARE(DayLookup(gral, Day(2003, 1, 1)).row, 1);
@@ -225,12 +227,12 @@ void TestTendencyRule::dayLookup()
     QCOMPARE(DayLookup(gral, Day(2003, 1, 4)).outcome, DayRow::Found);
     QCOMPARE(DayLookup(gral, Day(2003, 1, 5)).outcome, DayRow::NotInCalendar);
     QCOMPARE(DayLookup(gral, Day(2003, 1, 5)).row, -1);
-    QVERIFY(messages.messages().isEmpty());
+    QVERIFY(test.messages.messages().isEmpty());
 
     // A changed system date format ends the program: the lookup says so.
     env.setShortDatePattern("yyyy-MM-dd");
     QCOMPARE(DayLookup(gral, Day(2003, 1, 1)).outcome, DayRow::Ending);
-    QCOMPARE(messages.messages().size(), 1);
+    QCOMPARE(test.messages.messages().size(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestTendencyRule)

@@ -548,8 +548,8 @@ void TestForm1::menuEntriesOpenTheirWindows()
     QCOMPARE(opened, QStringList({"TForm4", "TForm7", "TForm2"}));
     QList<int> topics;
     int finder = 0;
-    gral_->platform.showHelpTopic = [&](int topic) { topics << topic; };
-    gral_->platform.showHelpFinder = [&] { ++finder; };
+    test_->platform.onShowHelpTopic = [&](int topic) { topics << topic; };
+    test_->platform.onShowHelpFinder = [&] { ++finder; };
     Choose(*w, "Ayuda1");
     Choose(*w, "Ayuda2");
     Choose(*w, "Ayuda3");
@@ -604,8 +604,7 @@ void TestForm1::printsTheDateTheOptionsReturn()
         QSKIP("pdftotext (Debian package poppler-utils) is not installed: the PDF cannot be read back");
     QTemporaryDir dir;
     const QString pdf = dir.filePath("tendencias.pdf");
-    gral_->platform.hasDefaultPrinter = [] { return false; };
-    gral_->platform.choosePdfFile = [&](const QString&, const QString&) { return pdf; };
+    test_->platform.onChoosePdfFile = [&](const QString&, const QString&) { return pdf; };
     auto w = makeWindow();
     apply(*w, QDate(2003, 3, 10));
     modal_->push([&](QDialog& window) {

@@ -314,8 +314,7 @@ void TestForm1Full::printNamesMemberAndZone()
 {
     gral_->members.memberList = {MemberLine("15/07/1975", "GARCÍA/PAZ, LUIS")};
     QString suggested, path = env_->programFolder() + "t.pdf";
-    gral_->platform.hasDefaultPrinter = [] { return false; };
-    gral_->platform.choosePdfFile = [&](const QString&, const QString& name) { return suggested = name, path; };
+    test_->platform.onChoosePdfFile = [&](const QString&, const QString& name) { return suggested = name, path; };
     auto w = makeWindow(QDate(2026, 12, 9));
     modal_->push([](QDialog& window) {
         QTest::mouseClick(static_cast<TForm6&>(window).Option2, Qt::LeftButton);

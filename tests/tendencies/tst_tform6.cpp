@@ -21,7 +21,7 @@ private slots:
     {
         ResetFixture();
         helpTopics_.clear();
-        gral_.platform.showHelpTopic = [this](int context) { helpTopics_ << context; };
+        test_.platform.onShowHelpTopic = [this](int context) { helpTopics_ << context; };
     }
 
     void creation()
@@ -124,7 +124,7 @@ private slots:
     void cancelPaths()
     {
         QFETCH(QString, path);
-        ModalScript modal(gral_);
+        ModalScript& modal = test_.modal;
         modal.push([&](QDialog& window) {
             auto& form = static_cast<TForm6&>(window);
             QTest::mouseClick(form.Option2, Qt::LeftButton);
@@ -181,7 +181,7 @@ private slots:
         QFETCH(bool, sevenDays);
         QFETCH(QDate, picked);
         QFETCH(double, expected);
-        ModalScript modal(gral_);
+        ModalScript& modal = test_.modal;
         modal.push([&](QDialog& window) {
             auto& form = static_cast<TForm6&>(window);
             QTest::mouseClick(form.Option2, Qt::LeftButton);

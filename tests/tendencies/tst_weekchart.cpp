@@ -38,14 +38,14 @@ private:
     void useTwoDays(int hour, int minute);
 
     std::unique_ptr<TestEnvironment> env_;
-    Gral gral_;
+    TestGral test_;
+    Gral& gral_ = test_.gral;
 };
 
 void TestWeekChart::init()
 {
     env_ = std::make_unique<TestEnvironment>();
-    gral_ = Gral();
-    PrepareTestGral(gral_);
+    test_.reset();
     gral_.levelColors = TestColours;
     gral_.members.memberSign = 3; // sign 3 is level 1, sign 4 level 5
 }

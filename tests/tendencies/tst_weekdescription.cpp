@@ -12,8 +12,7 @@ private slots:
     void init()
     {
         env_ = std::make_unique<TestEnvironment>();
-        gral_ = Gral();
-        PrepareTestGral(gral_);
+        test_.reset();
         // Member sign 3: sign 3 and 11 are "Excelente", 2 and 4 "Restrictiva", 1 "Normal".
         gral_.members.memberSign = 3;
     }
@@ -67,7 +66,8 @@ private slots:
 
 private:
     std::unique_ptr<TestEnvironment> env_;
-    Gral gral_;
+    TestGral test_;
+    Gral& gral_ = test_.gral;
 };
 
 QTEST_MAIN(TestWeekDescription)

@@ -24,10 +24,8 @@ protected:
     void ResetFixture()
     {
         env_ = std::make_unique<TestEnvironment>();
-        gral_ = std::make_unique<Gral>();
-        PrepareTestGral(*gral_);
-        modal_ = std::make_unique<ModalScript>(*gral_);
-        messages_ = std::make_unique<MessageRecorder>(*gral_);
+        test_ = std::make_unique<TestGral>();
+        gral_ = &test_->gral, modal_ = &test_->modal, messages_ = &test_->messages;
         gral_->environment.programFolder = env_->programFolder();
         gral_->environment.dataFolder = env_->programFolder();
         gral_->environment.helpFile = gral_->environment.programFolder + QStringLiteral("Pronos.hlp");
@@ -44,9 +42,7 @@ protected:
 
     void ReleaseFixture()
     {
-        messages_.reset();
-        modal_.reset();
-        gral_.reset();
+        test_.reset();
         env_.reset();
     }
 
@@ -73,7 +69,8 @@ protected:
     }
 
     std::unique_ptr<TestEnvironment> env_;
-    std::unique_ptr<Gral> gral_;
-    std::unique_ptr<ModalScript> modal_;
-    std::unique_ptr<MessageRecorder> messages_;
+    std::unique_ptr<TestGral> test_;
+    Gral* gral_ = nullptr;
+    ModalScript* modal_ = nullptr;
+    MessageRecorder* messages_ = nullptr;
 };

@@ -130,7 +130,7 @@ private slots:
     void aboutLinks()
     {
         QStringList opened;
-        gral_->platform.openUrl = [&opened](const QString& url) { opened << url; };
+        test_->platform.onOpenUrl = [&opened](const QString& url) { opened << url; };
         TForm7 form(gral_->platform);
         QVERIFY(ShowActive(form));
         QCOMPARE(Focused(), QStringLiteral("Button1"));

@@ -40,7 +40,7 @@ Q_DECLARE_METATYPE(Window)
 class TestTypedDates : public QObject, private UsabilityFixture {
     Q_OBJECT
 private slots:
-    void init() { ResetFixture(), gral_->platform.today = [] { return QDate(2026, 12, 3); }; }
+    void init() { ResetFixture(), test_->platform.onToday = [] { return QDate(2026, 12, 3); }; }
     void cleanup() { ReleaseFixture(); }
 
     void typed_data();

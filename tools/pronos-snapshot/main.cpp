@@ -117,10 +117,10 @@ int main(int argc, char** argv)
     }
 
     // Nothing may wait for a person: messages go to the terminal, other windows close at once.
-    Gral gral;
-    InstallUnattendedPlatform(gral, [](const QString& text) {
+    UnattendedPlatform platform([](const QString& text) {
         std::fprintf(stderr, "pronos-snapshot: message: %s\n", qPrintable(QString(text).replace(u'\r', u' ')));
     });
+    Gral gral{platform};
 
     // The program's own start-up: date pattern, start date, folder, members, main window.
     if (const Result<QString> pattern = ReadSystemDateFormat())
