@@ -1,6 +1,6 @@
 #include "tendencies/PrintTendencies.h"
 
-#include "tendencies/CalendarBuild.h"
+#include "app/CalendarBuild.h"
 #include "tendencies/PrintComposition.h"
 #include "tendencies/PrinterCanvas.h"
 #include "app/ProgramMessage.h"

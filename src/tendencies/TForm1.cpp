@@ -14,7 +14,7 @@
 #include "tendencies/MemberComboBox.h"
 #include "core/DisplayTexts.h"
 #include "core/Edition.h"
-#include "tendencies/CalendarBuild.h"
+#include "app/CalendarBuild.h"
 #include "tendencies/TForm5.h"
 #include "tendencies/TeamWindow.h"
 #include "tendencies/TendencyRule.h"

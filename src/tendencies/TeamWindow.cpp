@@ -2,7 +2,7 @@
 
 #include "widgets/DatePicker.h"
 #include "help/HelpContext.h"
-#include "tendencies/CalendarBuild.h"
+#include "app/CalendarBuild.h"
 #include "tendencies/MomentTexts.h"
 #include "tendencies/PrintTendencies.h"
 #include "app/ProgramMessage.h"

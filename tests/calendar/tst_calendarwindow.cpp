@@ -159,14 +159,14 @@ void TestCalendarWindow::demoListsUnchanged()
     QFETCH(QByteArray, hash);
     gral_.environment.systemDateFormat = pattern;
     gral_.calendar.zoneOffset = offset;
-    BuildShiftedCalendar(gral_);
+    BuildCalendarShown(gral_);
     QCOMPARE(gral_.calendar.signCalendar.size(), 1052);
     QCOMPARE(ListHash(gral_.calendar.signCalendar), hash);
     // Asked for by years, 2003-2004 are the same list.
     gral_.calendar.coveredPeriod.firstDay = FullFirstDayNumber;
     gral_.calendar.coveredPeriod.lastDay = FullLastDayNumber;
     const QStringList demo = gral_.calendar.signCalendar;
-    BuildShiftedCalendarYears(gral_, 2003, 2004);
+    BuildCalendarYearsShown(gral_, 2003, 2004);
     QCOMPARE(gral_.calendar.signCalendar, demo);
 }
 
@@ -236,9 +236,9 @@ void TestCalendarWindow::classicYearsUnchanged()
     UseFullPeriod(gral_, Day(2025, 6, 15));
     gral_.calendar.zoneOffset = offset;
     gral_.calendar.namedZone = QTimeZone(QByteArrayLiteral("Asia/Kolkata"));
-    BuildShiftedCalendarYears(gral_, firstYear, lastYear);
+    BuildCalendarYearsShown(gral_, firstYear, lastYear);
     gral_.calendar.namedZone = QTimeZone();
-    BuildShiftedCalendarYears(gral_, firstYear, lastYear);
+    BuildCalendarYearsShown(gral_, firstYear, lastYear);
     QCOMPARE(ListHash(gral_.calendar.signCalendar), hash);
 }
 
@@ -278,7 +278,7 @@ void TestCalendarWindow::yearsAgainstModel()
     QFETCH(int, offset);
     UseFullPeriod(gral_, Day(2025, 6, 15));
     gral_.calendar.zoneOffset = offset;
-    BuildShiftedCalendarYears(gral_, firstYear, lastYear);
+    BuildCalendarYearsShown(gral_, firstYear, lastYear);
     const int firstDay = Day(firstYear, 1, 1), lastDay = Day(lastYear, 12, 31);
     const QString broken = BrokenInvariant(gral_.calendar.signCalendar, firstDay, lastDay);
     QVERIFY2(broken.isEmpty(), qPrintable(broken));
@@ -299,9 +299,9 @@ void TestCalendarWindow::windowsAgreeAcrossYearEnds()
     UseFullPeriod(gral_, Day(2025, 6, 15));
     for (int offset : {1, 12, 13, 23}) {
         gral_.calendar.zoneOffset = offset;
-        BuildShiftedCalendarYears(gral_, 2040, 2041);
+        BuildCalendarYearsShown(gral_, 2040, 2041);
         const QStringList early = gral_.calendar.signCalendar.mid(gral_.calendar.dayRows.rowOf(Day(2041, 1, 1)) - 1);
-        BuildShiftedCalendarYears(gral_, 2041, 2042);
+        BuildCalendarYearsShown(gral_, 2041, 2042);
         const QStringList late = gral_.calendar.signCalendar.mid(0, gral_.calendar.dayRows.rowOf(Day(2042, 1, 1)) - 1);
         QCOMPARE(early, late);
     }
@@ -352,7 +352,7 @@ void TestCalendarWindow::windowMovesWithTheShownDay()
     gral_.calendar.zoneOffset = 13;
     int busy = 0;
     test_.platform.onBusyCursor = [&busy](bool on) { busy += on ? 1 : 0; };
-    BuildShiftedCalendar(gral_); // around the period's start day, 15 June 2025
+    BuildCalendarShown(gral_); // around the period's start day, 15 June 2025
     QCOMPARE(gral_.calendar.calendarFirstYear, 2024);
     QCOMPARE(gral_.calendar.calendarLastYear, 2025);
     QCOMPARE(busy, 1);
@@ -373,7 +373,7 @@ void TestCalendarWindow::windowMovesWithTheShownDay()
     QCOMPARE(gral_.calendar.calendarLastYear, 2025);
     // A rebuild for a new region keeps the years.
     gral_.calendar.zoneOffset = 2;
-    BuildShiftedCalendar(gral_);
+    BuildCalendarShown(gral_);
     QCOMPARE(gral_.calendar.calendarFirstYear, 2024);
 
     // The period's end: the window's last row is the period's last, and
@@ -395,7 +395,7 @@ void TestCalendarWindow::dayTableMatchesDateIndex()
 {
     for (int offset : {0, 12, 13, 23}) {
         gral_.calendar.zoneOffset = offset;
-        BuildShiftedCalendar(gral_);
+        BuildCalendarShown(gral_);
         for (int day = int(FirstCoveredDayNumber) - 1; day <= int(LastCoveredDayNumber) + 1; ++day) {
             const qsizetype position = gral_.calendar.dateIndex.indexOf(DatePattern(Dmy).format(day));
             QCOMPARE(gral_.calendar.dayRows.rowOf(day), position < 0 ? -1 : int(position) + 1);

@@ -18,7 +18,7 @@ int Minute(const QString& line, int position) { return line.mid(position, 2).toI
 QStringList Shifted(Gral& gral, int offset)
 {
     gral.calendar.zoneOffset = offset;
-    BuildShiftedCalendar(gral);
+    BuildCalendarShown(gral);
     return gral.calendar.signCalendar;
 }
 
@@ -455,7 +455,7 @@ void TestSignCalendar::notFound()
 void TestSignCalendar::negativeOffsetFails()
 {
     gral_.calendar.zoneOffset = -1;
-    BuildShiftedCalendar(gral_);
+    BuildCalendarShown(gral_);
     QCOMPARE(messages_->messages().size(), 1);
     QCOMPARE(messages_->messages().first().style, 16);
     QVERIFY(!messages_->messages().first().text.isEmpty());
@@ -473,7 +473,7 @@ void TestSignCalendar::negativeOffsetFails()
     QVERIFY(messages_->messages().isEmpty());
 
     gral_.calendar.zoneOffset = -12; // the very first change day: hour 11 - 12 < 0
-    BuildShiftedCalendar(gral_);
+    BuildCalendarShown(gral_);
     QCOMPARE(messages_->messages().size(), 1);
     QVERIFY(gral_.calendar.signCalendar.isEmpty());
     QVERIFY(gral_.calendar.dateIndex.isEmpty());

@@ -89,7 +89,7 @@ void TestZoneShift::changesReadOnTheZonesClock()
     const QTimeZone timeZone(zone);
     REQUIRE_ZONE(timeZone);
     gral_.calendar.namedZone = timeZone;
-    BuildShiftedCalendarYears(gral_, firstYear, lastYear);
+    BuildCalendarYearsShown(gral_, firstYear, lastYear);
     const int firstDay = Day(firstYear, 1, 1), lastDay = Day(lastYear, 12, 31);
     const QString broken = BrokenInvariant(gral_.calendar.signCalendar, firstDay, lastDay, ZoneClock::Named);
     QVERIFY2(broken.isEmpty(), qPrintable(broken));
@@ -145,11 +145,11 @@ void TestZoneShift::wholeHourStretchesMatchTheRegions()
     const QTimeZone timeZone(zone);
     REQUIRE_ZONE(timeZone);
     gral_.calendar.zoneOffset = offset;
-    BuildShiftedCalendarYears(gral_, 2025, 2026);
+    BuildCalendarYearsShown(gral_, 2025, 2026);
     const QStringList region = gral_.calendar.signCalendar;
     const DayRowTable regionRows = gral_.calendar.dayRows;
     gral_.calendar.namedZone = timeZone;
-    BuildShiftedCalendarYears(gral_, 2025, 2026);
+    BuildCalendarYearsShown(gral_, 2025, 2026);
     const int first = int(DayNumberFromDate(from)), last = int(DayNumberFromDate(to));
     const auto stretch = [&](const QStringList& rows, const DayRowTable& table) {
         const int begin = table.rowOf(first) - 1;
@@ -218,7 +218,7 @@ void TestZoneShift::skippedDateIsOneRow()
     QCOMPARE(Utc(1994, 12, 31, 9, 59).toTimeZone(kiritimati).date(), QDate(1994, 12, 30));
     QCOMPARE(Utc(1994, 12, 31, 10, 0).toTimeZone(kiritimati).date(), QDate(1995, 1, 1));
     gral_.calendar.namedZone = kiritimati;
-    BuildShiftedCalendarYears(gral_, 1994, 1995);
+    BuildCalendarYearsShown(gral_, 1994, 1995);
     const int skipped = Day(1994, 12, 31);
     const int row = gral_.calendar.dayRows.rowOf(skipped);
     QVERIFY(row > 0);
@@ -234,14 +234,14 @@ void TestZoneShift::backToTheWholeHourRegion()
     const QTimeZone madrid("Europe/Madrid");
     REQUIRE_ZONE(madrid);
     gral_.calendar.zoneOffset = 13;
-    BuildShiftedCalendarYears(gral_, 2025, 2026);
+    BuildCalendarYearsShown(gral_, 2025, 2026);
     const QStringList region = gral_.calendar.signCalendar;
     gral_.calendar.namedZone = madrid;
-    BuildShiftedCalendar(gral_); // the years held: 2025-2026
+    BuildCalendarShown(gral_); // the years held: 2025-2026
     QCOMPARE(gral_.calendar.calendarFirstYear, 2025);
     QVERIFY(gral_.calendar.signCalendar != region);
     gral_.calendar.namedZone = QTimeZone();
-    BuildShiftedCalendar(gral_);
+    BuildCalendarShown(gral_);
     QCOMPARE(gral_.calendar.signCalendar, region);
 }
 

@@ -123,7 +123,7 @@ void TestTForm3Zones::firstRunTakesTheSystemZone()
         Gral region = f.gral;
         region.calendar.namedZone = QTimeZone();
         region.calendar.zoneOffset = offset;
-        BuildShiftedCalendarYears(region, f.gral.calendar.calendarFirstYear, f.gral.calendar.calendarLastYear);
+        BuildCalendarYearsShown(region, f.gral.calendar.calendarFirstYear, f.gral.calendar.calendarLastYear);
         for (int day = 1; day <= 31; ++day) {
             const QDate date(2026, month, day);
             const int row = region.calendar.dayRows.rowOf(DayNumberFromDate(date));

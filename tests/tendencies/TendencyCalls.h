@@ -2,7 +2,7 @@
 // The tendency logic called as the windows call it: the parts taken from the
 // shared state, the date-format check and the move of the calendar's years
 // first (TForm1::LookUpDay, PrintTendencies).
-#include "platform/SystemDateFormat.h"
+#include "app/ProgramMessage.h"
 #include "support/CalendarSupport.h"
 #include "tendencies/PrintComposition.h"
 #include "tendencies/TeamGrid.h"
@@ -32,10 +32,8 @@ inline TeamGrid ComposeTeamGrid(Gral& gral, double day)
     return ComposeTeamGrid(gral.calendar, gral.environment.systemDateFormat, gral.members, day);
 }
 
-
 inline WeekLayout ComposeWeek(const Gral& gral)
 {
     return ComposeWeek(gral.calendar, gral.environment.systemDateFormat, gral.members, gral.levelColors);
 }
-
 

@@ -316,7 +316,7 @@ private slots:
         QFETCH(int, zoneOffset);
         QFETCH(QStringList, spanLines);
         gral_.calendar.zoneOffset = zoneOffset;
-        BuildShiftedCalendar(gral_);
+        BuildCalendarShown(gral_);
         QCOMPARE(gral_.calendar.signCalendar.size(), 1052);
 
         RecordingCanvas last;

@@ -151,7 +151,7 @@ void TestWeekChart::everyPixelReadsItsOwnSpan()
 void TestWeekChart::lastDaysOfCalendar()
 {
     gral_.calendar.zoneOffset = 12;
-    BuildShiftedCalendar(gral_);
+    BuildCalendarShown(gral_);
     gral_.calendar.dayRowIndex = int(gral_.calendar.dateIndex.indexOf("28/12/2004")) + 1;
     QVERIFY(gral_.calendar.dayRowIndex > 0);
     const WeekLayout week = ComposeWeek(gral_);
@@ -196,7 +196,7 @@ void TestWeekChart::summerTimeDaysHaveTwentyFourHours()
     gral_.calendar.coveredPeriod.firstDay = FullFirstDayNumber;
     gral_.calendar.coveredPeriod.lastDay = FullLastDayNumber;
     gral_.calendar.namedZone = madrid;
-    BuildShiftedCalendarYears(gral_, 2026, 2026);
+    BuildCalendarYearsShown(gral_, 2026, 2026);
     gral_.calendar.dayRowIndex = gral_.calendar.dayRows.rowOf(DayNumberFromDate(from));
     const WeekLayout week = ComposeWeek(gral_);
     QCOMPARE(week.lastRow, ChartDays - 1);

@@ -1,4 +1,4 @@
-#include "tendencies/CalendarBuild.h"
+#include "app/CalendarBuild.h"
 #include "app/ProgramMessage.h"
 #include "calendar/CalendarWindow.h"
 #include "calendar/SignCalendar.h"
@@ -30,7 +30,12 @@ void HoldCalendarDays(Gral& gral, double day, int daysAfter)
     const std::optional<CalendarYears> years = CalendarYearsToHold(gral.calendar, day, daysAfter);
     if (!years)
         return;
-    BuildTold(gral, [&gral, &years] {
-        return BuildShiftedCalendarYears(gral.calendar, gral.environment.systemDateFormat, years->first, years->last);
+    BuildCalendarYearsShown(gral, years->first, years->last);
+}
+
+void BuildCalendarYearsShown(Gral& gral, int firstYear, int lastYear)
+{
+    BuildTold(gral, [&] {
+        return BuildShiftedCalendarYears(gral.calendar, gral.environment.systemDateFormat, firstYear, lastYear);
     });
 }

@@ -6,6 +6,9 @@
 // Builds the calendar for the region (BuildShiftedCalendar).
 void BuildCalendarShown(Gral& gral);
 
+// Builds it for the whole years firstYear..lastYear (BuildShiftedCalendarYears).
+void BuildCalendarYearsShown(Gral& gral, int firstYear, int lastYear);
+
 // Moves the calendar's window of years to hold `day` and the `daysAfter` days
 // after it, when it does not (CalendarYearsToHold); nothing happens otherwise.
 void HoldCalendarDays(Gral& gral, double day, int daysAfter);
