@@ -89,12 +89,11 @@ private slots:
             QVERIFY(QDir().mkpath(data));
             WriteFile(data + Name, own);
         }
-        TestGral test;
-        Gral& gral = test.gral;
-        gral.environment.programFolder = program;
+        Environment environment;
+        environment.programFolder = program;
 
-        QVERIFY(PrepareDataFolder(gral.environment));
-        QCOMPARE(gral.environment.dataFolder, data);
+        QVERIFY(PrepareDataFolder(environment));
+        QCOMPARE(environment.dataFolder, data);
         QVERIFY(QFileInfo(data).isDir());
         const Result<CarryOverOutcome> first = CarryOverMembersFile(program + Name, data + Name, false);
         QVERIFY(first.ok());
@@ -123,15 +122,14 @@ private slots:
         QVERIFY(QFile::setPermissions(program + Name, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
         const auto open = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther;
         QVERIFY(QDir().mkdir(env.path() + "/data", open));
-        TestGral test;
-        Gral& gral = test.gral;
-        gral.environment.programFolder = program;
+        Environment environment;
+        environment.programFolder = program;
         const mode_t savedMask = ::umask(022);
-        QVERIFY(PrepareDataFolder(gral.environment));
-        QVERIFY(CarryOverMembersFile(program + Name, gral.environment.dataFolder + Name, false).ok());
+        QVERIFY(PrepareDataFolder(environment));
+        QVERIFY(CarryOverMembersFile(program + Name, environment.dataFolder + Name, false).ok());
         ::umask(savedMask);
         // The copy and the folders made for it are the owner's alone; one that was there keeps its modes.
-        QCOMPARE(FileModes(gral.environment.dataFolder + Name), QFile::ReadOwner | QFile::WriteOwner);
+        QCOMPARE(FileModes(environment.dataFolder + Name), QFile::ReadOwner | QFile::WriteOwner);
         QCOMPARE(FileModes(env.path() + "/data/Zeltmark"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(FileModes(env.path() + "/data"), open);
         QVERIFY(!(QFile::permissions(program + Name) & QFile::WriteOwner));
@@ -159,10 +157,9 @@ private slots:
             QVERIFY(QFile::link(env.path() + "/nada", env.dataFolder() + Name));
         else
             qputenv("XDG_DATA_HOME", QFile::encodeName(env.path()) + "/data\xf1");
-        TestGral test;
-        Gral& gral = test.gral;
-        gral.environment.programFolder = env.programFolder();
-        const Result<void> prepared = PrepareDataFolder(gral.environment);
+        Environment environment;
+        environment.programFolder = env.programFolder();
+        const Result<void> prepared = PrepareDataFolder(environment);
         const Result<CarryOverOutcome> copied =
             prepared ? CarryOverMembersFile(env.programFolder() + Name, env.dataFolder() + Name, false)
                      : Result<CarryOverOutcome>(prepared.failure());
@@ -183,10 +180,9 @@ private slots:
         qputenv("XDG_DATA_HOME", QFile::encodeName(env.path() + "/blocked/share"));
         const QString program = env.programFolder();
         WriteFile(program + Name, QByteArray(152, 'A'));
-        TestGral test;
-        Gral& gral = test.gral;
-        gral.environment.programFolder = program;
-        const Result<void> prepared = PrepareDataFolder(gral.environment);
+        Environment environment;
+        environment.programFolder = program;
+        const Result<void> prepared = PrepareDataFolder(environment);
         QVERIFY(!prepared);
         QCOMPARE(QStringList{prepared.failure().text},
                  QStringList{QStringLiteral("No se pudo crear la carpeta \"%1/blocked/share/Zeltmark/Pronos/\", donde "
