@@ -15,7 +15,7 @@ void BuildTold(Gral& gral, const std::function<Result<void>()>& build)
         built = build();
     }
     if (!built)
-        ProgramMessage(gral, built.failure().text, built.failure().style);
+        ProgramMessage(gral, built.failure());
 }
 
 } // namespace

@@ -8,7 +8,7 @@
 #include "app/ProgramMessage.h"
 #include "settings/SettingsStore.h"
 #include "settings/SettingsWrite.h"
-#include "calendar/SignCalendar.h"
+#include "app/CalendarBuild.h"
 #include "platform/SystemDateFormat.h"
 #include "settings/ZoneTable.h"
 #include "widgets/WindowKit.h"
@@ -281,15 +281,8 @@ void TForm3::Button1_Click()
     }
     ApplyZoneChoice(gral_.calendar, chosen);
     emit regionSaved(chosen);
-    if (!DateFormatChanged(gral_)) {
-        Result<void> built;
-        {
-            BusyCursor busy(gral_);
-            built = BuildShiftedCalendar(gral_.calendar, gral_.environment.systemDateFormat);
-        }
-        if (!built)
-            ProgramMessage(gral_, built.failure().text, built.failure().style);
-    }
+    if (!DateFormatChanged(gral_))
+        BuildCalendarShown(gral_);
 
     gral_.regionChanged = true;
     closingGuard_ = false;
