@@ -16,20 +16,10 @@ namespace {
 
 const QString Name = QStringLiteral("Fechas.dat");
 
-void WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 // The file's bytes, or "<none>" when it doesn't exist.
 QByteArray Contents(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<none>";
-    return file.readAll();
+    return QFile::exists(path) ? ReadBytes(path) : QByteArray("<none>");
 }
 
 QString CarriedOverMessage(const QString& from, const QString& to)
@@ -84,10 +74,10 @@ private slots:
         const QString program = env.programFolder();
         const QString data = env.dataFolder();
         if (beside != "<none>")
-            WriteFile(program + Name, beside);
+            QVERIFY(WriteBytes(program + Name, beside));
         if (own != "<none>") {
             QVERIFY(QDir().mkpath(data));
-            WriteFile(data + Name, own);
+            QVERIFY(WriteBytes(data + Name, own));
         }
         Environment environment;
         environment.programFolder = program;
@@ -106,7 +96,7 @@ private slots:
         // The next start, told what the settings remember, copies nothing even after
         // the user's file changed (here into one without members).
         if (QFile::exists(data + Name))
-            WriteFile(data + Name, "changed");
+            QVERIFY(WriteBytes(data + Name, "changed"));
         const Result<CarryOverOutcome> next = CarryOverMembersFile(program + Name, data + Name, first->settled);
         QVERIFY(next.ok() && next->told.isEmpty());
         QCOMPARE(Contents(data + Name), QFile::exists(data + Name) ? QByteArray("changed") : QByteArray("<none>"));
@@ -118,7 +108,7 @@ private slots:
     {
         TestEnvironment env;
         const QString program = env.programFolder();
-        WriteFile(program + Name, QByteArray(152, 'A'));
+        QVERIFY(WriteBytes(program + Name, QByteArray(152, 'A')));
         QVERIFY(QFile::setPermissions(program + Name, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
         const auto open = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther;
         QVERIFY(QDir().mkdir(env.path() + "/data", open));
@@ -149,7 +139,7 @@ private slots:
     {
         QFETCH(QString, told);
         TestEnvironment env;
-        WriteFile(env.programFolder() + Name, QByteArray(152, 'A'));
+        QVERIFY(WriteBytes(env.programFolder() + Name, QByteArray(152, 'A')));
         QVERIFY(QDir().mkpath(env.dataFolder()));
         if (QTest::currentDataTag() == QLatin1String("full disk"))
             SetFileSpaceLimit([](const QString&, qint64) { return 0; });
@@ -176,10 +166,10 @@ private slots:
     {
         TestEnvironment env;
         // A plain file where a folder of the path should be: no one can create it, root included.
-        WriteFile(env.path() + "/blocked", "not a folder");
+        QVERIFY(WriteBytes(env.path() + "/blocked", "not a folder"));
         qputenv("XDG_DATA_HOME", QFile::encodeName(env.path() + "/blocked/share"));
         const QString program = env.programFolder();
-        WriteFile(program + Name, QByteArray(152, 'A'));
+        QVERIFY(WriteBytes(program + Name, QByteArray(152, 'A')));
         Environment environment;
         environment.programFolder = program;
         const Result<void> prepared = PrepareDataFolder(environment);

@@ -208,10 +208,9 @@ void TestDatePattern::changeIsReportedOnce()
 {
     TestEnvironment env;
     TestGral test;
-    Gral& gral = test.gral;
     env.setShortDatePattern("yyyy-MM-dd");
-    QVERIFY(DateFormatChanged(gral));
-    QVERIFY(DateFormatChanged(gral));
+    QVERIFY(DateFormatChanged(test.gral));
+    QVERIFY(DateFormatChanged(test.gral));
     QCOMPARE(test.messages.messages().size(), 1);
 }
 

@@ -15,14 +15,6 @@
 #include <QMessageBox>
 #include <QTest>
 
-namespace {
-QString ReadText(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-} // namespace
-
 class TestEdition : public QObject {
     Q_OBJECT
 private slots:
@@ -127,21 +119,16 @@ void TestEdition::aboutTexts()
 
 void TestEdition::helpFileOfEachEdition()
 {
-    TestEnvironment env;
     for (const Edition* edition : {&DemoEdition(), &FullEdition()}) {
         UseEdition(*edition);
-        TestGral test;
-        Gral& gral = test.gral;
-        gral.environment.programFolder = env.programFolder();
-        gral.environment.dataFolder = env.programFolder();
+        TestProgram program;
+        Gral& gral = program.gral;
         CheckHelpFile(gral);
-        QCOMPARE(test.messages.texts(),
+        QCOMPARE(program.messages.texts(),
                  QStringList{"No se puede hallar el archivo de ayuda \"" + edition->helpFileName +
                              "\".\rCompruebe si existe en su disco; de lo contrario necesitará instalarlo "
                              "nuevamente."});
-        QFile file(gral.environment.programFolder + edition->helpFileName);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.close();
+        QVERIFY(WriteBytes(gral.environment.programFolder + edition->helpFileName, {}));
         CheckHelpFile(gral);
         QCOMPARE(gral.environment.helpFile, gral.environment.programFolder + edition->helpFileName);
     }
@@ -149,9 +136,9 @@ void TestEdition::helpFileOfEachEdition()
 
 void TestEdition::fullHelpNamesItsPeriod()
 {
-    const QString demo = ReadText(QStringLiteral(PRONOS_PROGRAM_DIR "/Pronos.hlp"));
-    const QString full = ReadText(QStringLiteral(PRONOS_PROGRAM_DIR "/Pronos-full.hlp"));
-    QCOMPARE(demo, ReadText(QStringLiteral(PRONOS_SOURCE_DIR "/resources/Pronos.hlp")));
+    const QString demo = QString::fromUtf8(ReadBytes(QStringLiteral(PRONOS_PROGRAM_DIR "/Pronos.hlp")));
+    const QString full = QString::fromUtf8(ReadBytes(QStringLiteral(PRONOS_PROGRAM_DIR "/Pronos-full.hlp")));
+    QCOMPARE(demo, QString::fromUtf8(ReadBytes(QStringLiteral(PRONOS_SOURCE_DIR "/resources/Pronos.hlp"))));
     QVERIFY(!full.isEmpty());
     QVERIFY(!full.contains("2003") && !full.contains("2004"));
     QVERIFY(full.contains("edición completa, del 1 de enero de 1900 al 31 de diciembre de 2100"));

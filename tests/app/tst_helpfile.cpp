@@ -24,13 +24,6 @@ QString Summary(const QList<HelpTopic>& topics)
     return parts.join(u';');
 }
 
-void WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 } // namespace
 
 class TestHelpFile : public QObject {
@@ -72,7 +65,7 @@ private slots:
     {
         TestEnvironment env;
         const QString path = env.path() + "/a.hlp";
-        WriteFile(path, "## 3 Gesti\xc3\xb3n de integrantes\nA\xc3\xb1o\n");
+        QVERIFY(WriteBytes(path, "## 3 Gesti\xc3\xb3n de integrantes\nA\xc3\xb1o\n"));
         const auto topics = ReadHelpFile(path);
         QVERIFY(topics);
         QCOMPARE(topics->size(), 1);
@@ -118,50 +111,44 @@ private slots:
 
     void checkHelpFileMissingSaysSoEachTime()
     {
-        TestEnvironment env;
-        TestGral test;
-        Gral& gral = test.gral;
-        gral.environment.programFolder = env.programFolder();
+        TestProgram program;
+        Gral& gral = program.gral;
         CheckHelpFile(gral);
-        QCOMPARE(test.messages.messages().size(), 1);
-        QCOMPARE(test.messages.messages()[0].text, MissingHelpMessage);
-        QCOMPARE(test.messages.messages()[0].style, int(StyleInformation));
+        QCOMPARE(program.messages.messages().size(), 1);
+        QCOMPARE(program.messages.messages()[0].text, MissingHelpMessage);
+        QCOMPARE(program.messages.messages()[0].style, int(StyleInformation));
         QVERIFY(gral.environment.helpFile.isEmpty());
         CheckHelpFile(gral);
-        QCOMPARE(test.messages.messages().size(), 2);
+        QCOMPARE(program.messages.messages().size(), 2);
         QVERIFY(gral.environment.helpFile.isEmpty());
     }
 
     void checkHelpFilePresentSetsIt()
     {
-        TestEnvironment env;
-        TestGral test;
-        Gral& gral = test.gral;
-        gral.environment.programFolder = env.programFolder();
-        WriteFile(gral.environment.programFolder + "Pronos.hlp", "## 1 Contenido\n");
+        TestProgram program;
+        Gral& gral = program.gral;
+        QVERIFY(WriteBytes(gral.environment.programFolder + "Pronos.hlp", "## 1 Contenido\n"));
         CheckHelpFile(gral);
-        QVERIFY(test.messages.messages().isEmpty());
+        QVERIFY(program.messages.messages().isEmpty());
         QCOMPARE(gral.environment.helpFile, gral.environment.programFolder + "Pronos.hlp");
         // Once set it stays set, even if the file goes away later.
         QVERIFY(QFile::remove(gral.environment.helpFile));
         CheckHelpFile(gral);
-        QVERIFY(test.messages.messages().isEmpty());
+        QVERIFY(program.messages.messages().isEmpty());
         QCOMPARE(gral.environment.helpFile, gral.environment.programFolder + "Pronos.hlp");
     }
 
     void checkHelpFileFoundAfterItAppears()
     {
-        TestEnvironment env;
-        TestGral test;
-        Gral& gral = test.gral;
-        gral.environment.programFolder = env.programFolder();
+        TestProgram program;
+        Gral& gral = program.gral;
         QVERIFY(QDir().mkpath(gral.environment.programFolder + "Pronos.hlp")); // a folder is not the file
         CheckHelpFile(gral);
-        QCOMPARE(test.messages.messages().size(), 1);
+        QCOMPARE(program.messages.messages().size(), 1);
         QVERIFY(QDir().rmdir(gral.environment.programFolder + "Pronos.hlp"));
-        WriteFile(gral.environment.programFolder + "Pronos.hlp", "## 1 Contenido\n");
+        QVERIFY(WriteBytes(gral.environment.programFolder + "Pronos.hlp", "## 1 Contenido\n"));
         CheckHelpFile(gral);
-        QCOMPARE(test.messages.messages().size(), 1);
+        QCOMPARE(program.messages.messages().size(), 1);
         QCOMPARE(gral.environment.helpFile, gral.environment.programFolder + "Pronos.hlp");
     }
 
@@ -187,9 +174,9 @@ private slots:
         QVERIFY(QDir().mkpath(prefix + "bin"));
         QVERIFY(QDir().mkpath(prefix + "share/pronos"));
         if (beside)
-            WriteFile(prefix + "bin/Pronos.hlp", "## 1 Contenido\n");
+            QVERIFY(WriteBytes(prefix + "bin/Pronos.hlp", "## 1 Contenido\n"));
         if (shared)
-            WriteFile(prefix + "share/pronos/Pronos.hlp", "## 1 Contenido\n");
+            QVERIFY(WriteBytes(prefix + "share/pronos/Pronos.hlp", "## 1 Contenido\n"));
         const Result<QString> found = FindHelpFile(prefix + "bin/");
         QCOMPARE(found.ok(), !expected.isEmpty());
         QCOMPARE(found ? found.value() : found.failure().text, found ? prefix + expected : MissingHelpMessage);

@@ -30,11 +30,14 @@ const QByteArray SampleHelp =
 QString WriteHelp(const TestEnvironment& env, const QByteArray& bytes)
 {
     const QString path = env.programFolder() + "Pronos.hlp";
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
-    return path;
+    return WriteBytes(path, bytes) ? path : QString();
 }
+
+// A help window on the sample help file, written into a folder of its own.
+struct SampleViewer : HelpViewer {
+    TestEnvironment env;
+    SampleViewer() { setHelpFile(WriteHelp(env, SampleHelp)); }
+};
 
 QStringList ListedTitles(const HelpViewer& viewer)
 {
@@ -70,9 +73,7 @@ private slots:
 
     void opensTopicByNumber()
     {
-        TestEnvironment env;
-        HelpViewer viewer;
-        viewer.setHelpFile(WriteHelp(env, SampleHelp));
+        SampleViewer viewer;
         viewer.showTopic(3);
         QVERIFY(viewer.isVisible());
         QCOMPARE(viewer.shownTopic(), 3);
@@ -90,9 +91,7 @@ private slots:
 
     void linksAndContentsButton()
     {
-        TestEnvironment env;
-        HelpViewer viewer;
-        viewer.setHelpFile(WriteHelp(env, SampleHelp));
+        SampleViewer viewer;
         viewer.showTopic(2);
         QTest::mouseClick(viewer.contentsButton, Qt::LeftButton);
         QCOMPARE(viewer.shownTopic(), 1);
@@ -104,9 +103,7 @@ private slots:
     // scrolled and closed while that window stays open.
     void usableBesideAModalWindow()
     {
-        TestEnvironment env;
-        HelpViewer viewer;
-        viewer.setHelpFile(WriteHelp(env, SampleHelp));
+        SampleViewer viewer;
         QDialog dialog;
         bool closedByClick = false;
         QTimer::singleShot(0, &dialog, [&] {
@@ -127,9 +124,7 @@ private slots:
     // "Atrás" and "Adelante" (buttons, Alt+Left, Alt+Right) walk the places shown.
     void history()
     {
-        TestEnvironment env;
-        HelpViewer viewer;
-        viewer.setHelpFile(WriteHelp(env, SampleHelp));
+        SampleViewer viewer;
         viewer.showTopic(2);
         QVERIFY(!viewer.backButton->isEnabled());
         QVERIFY(!viewer.forwardButton->isEnabled());
@@ -164,9 +159,7 @@ private slots:
     // Up and Down in the search box walk the found topics; Enter opens the highlighted one.
     void finderListWalkedWithArrows()
     {
-        TestEnvironment env;
-        HelpViewer viewer;
-        viewer.setHelpFile(WriteHelp(env, SampleHelp));
+        SampleViewer viewer;
         viewer.showFinder();
         QTest::keyClick(viewer.searchBox, Qt::Key_Down);
         QTest::keyClick(viewer.searchBox, Qt::Key_Down);
@@ -183,9 +176,7 @@ private slots:
     // The window asked from stays behind the help: the help's owner is that window.
     void ownedByTheWindowItWasAskedFrom()
     {
-        TestEnvironment env;
-        HelpViewer viewer;
-        viewer.setHelpFile(WriteHelp(env, SampleHelp));
+        SampleViewer viewer;
         QWidget main;
         QVERIFY(ShowActive(main));
         viewer.showTopic(1);
@@ -206,9 +197,7 @@ private slots:
 
     void unknownTopicSaysSo()
     {
-        TestEnvironment env;
-        HelpViewer viewer;
-        viewer.setHelpFile(WriteHelp(env, SampleHelp));
+        SampleViewer viewer;
         viewer.showTopic(8);
         QCOMPARE(viewer.shownTopic(), 0);
         QVERIFY(viewer.topicView->toPlainText().contains(u"no contiene el tema 8"_qs));
@@ -218,9 +207,7 @@ private slots:
     // finder -> "Contenido", finder -> "Cerrar".
     void buttonsMoveBetweenPages()
     {
-        TestEnvironment env;
-        HelpViewer viewer;
-        viewer.setHelpFile(WriteHelp(env, SampleHelp));
+        SampleViewer viewer;
         viewer.showTopic(2);
         QTest::mouseClick(viewer.finderButton, Qt::LeftButton);
         QVERIFY(viewer.finderShown());
@@ -250,9 +237,7 @@ private slots:
 
     void finderListsAndFilters()
     {
-        TestEnvironment env;
-        HelpViewer viewer;
-        viewer.setHelpFile(WriteHelp(env, SampleHelp));
+        SampleViewer viewer;
         viewer.showFinder();
         QVERIFY(viewer.finderShown());
         QCOMPARE(ListedTitles(viewer),
@@ -284,9 +269,7 @@ private slots:
 
     void enterInSearchBoxOpensFirstMatch()
     {
-        TestEnvironment env;
-        HelpViewer viewer;
-        viewer.setHelpFile(WriteHelp(env, SampleHelp));
+        SampleViewer viewer;
         viewer.showFinder();
         QTest::keyClicks(viewer.searchBox, u"agregar"_qs);
         QTest::keyClick(viewer.searchBox, Qt::Key_Return);
@@ -315,9 +298,7 @@ private slots:
         viewer.showTopic(1);
         QCOMPARE(viewer.titleLabel->text(), u"Antes"_qs);
         QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("## 1 Despues\nB\n");
-        file.flush();
+        QVERIFY(WriteBytes(path, "## 1 Despues\nB\n") && file.open(QIODevice::Append));
         QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
         viewer.showTopic(1);
         QCOMPARE(viewer.titleLabel->text(), u"Despues"_qs);

@@ -39,10 +39,8 @@ private slots:
         SettingsStore store;
         StoreZoneChoice(store, NamedZoneChoice("Europe/Madrid", QDateTime(QDate(2027, 1, 1), QTime()), false));
         QVERIFY(store.commit() && QDir().mkpath(env_->dataFolder()));
-        QFile members(env_->dataFolder() + "Fechas.dat");
-        QVERIFY(members.open(QIODevice::WriteOnly));
-        members.write(RawMemberRecord(luis_.birthDate, "GARCIA, LUIS") + RawMemberRecord(31000, "PEREZ, ANA")
-                      + RawMemberRecord(33000, "PEREZ, ANA"));
+        QVERIFY(WriteBytes(env_->dataFolder() + "Fechas.dat", RawMemberRecord(luis_.birthDate, "GARCIA, LUIS")
+                               + RawMemberRecord(31000, "PEREZ, ANA") + RawMemberRecord(33000, "PEREZ, ANA")));
         environment_ = QProcessEnvironment::systemEnvironment();
         for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             environment_.remove(display);

@@ -30,7 +30,6 @@
 #include <QTimer>
 #include <QTest>
 #include <cmath>
-#include <cstring>
 
 namespace {
 
@@ -92,12 +91,9 @@ void TestFirstRun::firstRunThenSecondRun()
     InstallHelpFile(folder);
     {
         TestGral start;
-        Gral& gral = start.gral;
-        ModalScript& modal = start.modal;
-        MessageRecorder& messages = start.messages;
         bool closeRefused = false;
-        modal.push(SaveOneMember);
-        modal.push([&closeRefused](QDialog& window) {
+        start.modal.push(SaveOneMember);
+        start.modal.push([&closeRefused](QDialog& window) {
             auto* region = qobject_cast<TForm3*>(&window);
             if (!region)
                 return -1;
@@ -107,23 +103,23 @@ void TestFirstRun::firstRunThenSecondRun()
             return window.result();
         });
 
-        std::unique_ptr<TForm1> main = StartPronos(gral, OptionsFor(folder));
+        std::unique_ptr<TForm1> main = StartPronos(start.gral, OptionsFor(folder));
         QVERIFY(main);
-        QCOMPARE(modal.opened(), 2);
+        QCOMPARE(start.modal.opened(), 2);
         QVERIFY(closeRefused);
-        QCOMPARE(messages.texts().size(), 3);
-        QCOMPARE(messages.messages()[0].text, FirstRunMembersMessage);
-        QCOMPARE(messages.messages()[0].style, 64);
-        QCOMPARE(messages.messages()[1].text, TForm1::FirstRunMessage());
-        QCOMPARE(messages.messages()[1].style, 64);
-        QVERIFY(messages.messages()[2].text.startsWith("Confirme selección:"));
-        QCOMPARE(messages.messages()[2].style, 49);
+        QCOMPARE(start.messages.texts().size(), 3);
+        QCOMPARE(start.messages.messages()[0].text, FirstRunMembersMessage);
+        QCOMPARE(start.messages.messages()[0].style, 64);
+        QCOMPARE(start.messages.messages()[1].text, TForm1::FirstRunMessage());
+        QCOMPARE(start.messages.messages()[1].style, 64);
+        QVERIFY(start.messages.messages()[2].text.startsWith("Confirme selección:"));
+        QCOMPARE(start.messages.messages()[2].style, 49);
 
-        QCOMPARE(gral.environment.dataFolder, env.dataFolder());
+        QCOMPARE(start.gral.environment.dataFolder, env.dataFolder());
         QCOMPARE(QFile(env.dataFolder() + "Fechas.dat").size(), qint64(152));
         QVERIFY(!QFile::exists(folder + "Fechas.dat")); // nothing is written beside the program
-        QCOMPARE(gral.calendar.zoneOffset, 12);
-        QCOMPARE(gral.calendar.signCalendar.size(), 1052);
+        QCOMPARE(start.gral.calendar.zoneOffset, 12);
+        QCOMPARE(start.gral.calendar.signCalendar.size(), 1052);
         QCOMPARE(main->Combo1->currentText(), QString("GARCIA LUIS - 05/05/1980"));
         QCOMPARE(main->StatusPanel1->text(), QString("Horario verano: NO"));
         QVERIFY(main->StatusPanel0->text().startsWith("(GMT 00:00) Hora media de Greenwich"));
@@ -135,16 +131,13 @@ void TestFirstRun::firstRunThenSecondRun()
     }
     {
         TestGral start;
-        Gral& gral = start.gral;
-        ModalScript& modal = start.modal;
-        MessageRecorder& messages = start.messages;
-        std::unique_ptr<TForm1> main = StartPronos(gral, OptionsFor(folder));
+        std::unique_ptr<TForm1> main = StartPronos(start.gral, OptionsFor(folder));
         QVERIFY(main);
-        QCOMPARE(modal.opened(), 0);
-        QCOMPARE(messages.texts(), QStringList());
+        QCOMPARE(start.modal.opened(), 0);
+        QCOMPARE(start.messages.texts(), QStringList());
         QCOMPARE(main->Combo1->currentText(), QString("GARCIA LUIS - 05/05/1980"));
-        QCOMPARE(gral.calendar.zoneOffset, 12);
-        QCOMPARE(gral.calendar.signCalendar.size(), 1052);
+        QCOMPARE(start.gral.calendar.zoneOffset, 12);
+        QCOMPARE(start.gral.calendar.signCalendar.size(), 1052);
     }
 }
 
@@ -247,12 +240,9 @@ void TestFirstRun::membersWindowClosedWithoutSaving()
     InstallHelpFile(folder);
     for (int run = 0; run < 2; ++run) {
         TestGral start;
-        Gral& gral = start.gral;
-        ModalScript& modal = start.modal;
-        MessageRecorder& messages = start.messages;
-        QVERIFY(!StartPronos(gral, OptionsFor(folder)));
-        QCOMPARE(modal.opened(), 1);
-        QCOMPARE(messages.texts(), QStringList({FirstRunMembersMessage, NoMemberMessage}));
+        QVERIFY(!StartPronos(start.gral, OptionsFor(folder)));
+        QCOMPARE(start.modal.opened(), 1);
+        QCOMPARE(start.messages.texts(), QStringList({FirstRunMembersMessage, NoMemberMessage}));
         QVERIFY(QFile::exists(env.dataFolder() + "Fechas.dat"));
         QCOMPARE(QFile(env.dataFolder() + "Fechas.dat").size(), qint64(0));
     }
@@ -263,30 +253,17 @@ void TestFirstRun::damagedMembersFileIsPurgedWithBackup()
     TestEnvironment env;
     const QString folder = env.programFolder();
     InstallHelpFile(folder);
-    QByteArray record(152, '\0');
-    const double notADate = std::nan("");
-    std::memcpy(record.data(), &notADate, sizeof notADate);
-    record[8] = 4;
-    std::memcpy(record.data() + 9, "RUIZ", 4);
-    QVERIFY(QDir().mkpath(env.dataFolder()));
-    QFile file(env.dataFolder() + "Fechas.dat");
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(record);
-    file.close();
+    const QByteArray record = RawMemberRecord(std::nan(""), "RUIZ"); // a birth date that is no date
+    QVERIFY(QDir().mkpath(env.dataFolder()) && WriteBytes(env.dataFolder() + "Fechas.dat", record));
 
     TestGral start;
-    Gral& gral = start.gral;
-    ModalScript& modal = start.modal;
-    MessageRecorder& messages = start.messages;
-    QVERIFY(!StartPronos(gral, OptionsFor(folder)));
-    QCOMPARE(modal.opened(), 0);
-    QCOMPARE(messages.texts(), QStringList({DamagedMembersFileMessage,
+    QVERIFY(!StartPronos(start.gral, OptionsFor(folder)));
+    QCOMPARE(start.modal.opened(), 0);
+    QCOMPARE(start.messages.texts(), QStringList({DamagedMembersFileMessage,
                                             PurgeBackupMessage(env.dataFolder() + "Fechas.dat.bak"), NoMemberMessage}));
-    QCOMPARE(messages.messages()[0].style, 16);
+    QCOMPARE(start.messages.messages()[0].style, 16);
     QCOMPARE(QFile(env.dataFolder() + "Fechas.dat").size(), qint64(0));
-    QFile backup(env.dataFolder() + "Fechas.dat.bak");
-    QVERIFY(backup.open(QIODevice::ReadOnly));
-    QCOMPARE(backup.readAll(), record);
+    QCOMPARE(ReadBytes(env.dataFolder() + "Fechas.dat.bak"), record);
 }
 
 // A members file left beside the executable by an earlier version: the first
@@ -307,11 +284,7 @@ void TestFirstRun::membersBesideTheProgramAreCarriedOverOnce()
     QVERIFY(!StartPronos(abandoned.gral, OptionsFor(system)));
     QCOMPARE(QFile(env.dataFolder() + "Fechas.dat").size(), qint64(0));
     const QByteArray record = RawMemberRecord(29346, "PEREZ ANA"); // born 5 May 1980
-    {
-        QFile beside(folder + "Fechas.dat");
-        QVERIFY(beside.open(QIODevice::WriteOnly));
-        beside.write(record);
-    }
+    QVERIFY(WriteBytes(folder + "Fechas.dat", record));
     const QString copied = env.dataFolder() + "Fechas.dat";
     for (int run = 0; run < 2; ++run) {
         TestGral start;
@@ -323,9 +296,7 @@ void TestFirstRun::membersBesideTheProgramAreCarriedOverOnce()
                            "De ahora en adelante se leen y se guardan allí; el archivo original no se modificó.")
                 .arg(folder + "Fechas.dat", copied)};
         QCOMPARE(start.messages.texts(), run == 0 ? told : QStringList());
-        QFile copy(copied);
-        QVERIFY(copy.open(QIODevice::ReadOnly));
-        QCOMPARE(copy.readAll(), record);
+        QCOMPARE(ReadBytes(copied), record);
         QCOMPARE(QFile(folder + "Fechas.dat").size(), qint64(152));
         QVERIFY(SettingsStore().membersCarriedOver());
         main->close();
@@ -353,9 +324,7 @@ void TestFirstRun::windowOptionReachesTheRunningCopy()
     QVERIFY(QFile::copy(QStringLiteral(PRONOS_PROGRAM_DIR "/Pronos-full.hlp"), folder + "Pronos-full.hlp"));
     ConfigureRegion();
     QVERIFY(QDir().mkpath(env.dataFolder()));
-    QFile members(env.dataFolder() + "Fechas.dat");
-    QVERIFY(members.open(QIODevice::WriteOnly) && members.write(RawMemberRecord(29346, "PEREZ ANA")) == 152);
-    members.close();
+    QVERIFY(WriteBytes(env.dataFolder() + "Fechas.dat", RawMemberRecord(29346, "PEREZ ANA")));
     // A user of its own, so no running copy of the program is ever reached.
     const QByteArray savedUser = qgetenv("USER");
     qputenv("USER", QUuid::createUuid().toByteArray(QUuid::Id128));
@@ -388,9 +357,7 @@ void TestFirstRun::dataFolderThatCannotBeCreatedEndsTheStart()
     TestEnvironment env;
     const QString folder = env.programFolder();
     InstallHelpFile(folder);
-    QFile blocker(env.path() + "/blocked");
-    QVERIFY(blocker.open(QIODevice::WriteOnly)); // a file where the data folder's parent should be
-    blocker.close();
+    QVERIFY(WriteBytes(env.path() + "/blocked", {})); // a file where the data folder's parent should be
     qputenv("XDG_DATA_HOME", QFile::encodeName(env.path() + "/blocked"));
     TestGral start;
     QVERIFY(!StartPronos(start.gral, OptionsFor(folder)));

@@ -110,11 +110,8 @@ void TestInstalledRun::membersFileInTheUsersDataFolder()
     QVERIFY(install.waitForFinished(120000));
     QVERIFY2(install.exitCode() == 0, install.readAllStandardError().constData());
     const QString beside = prefix + "/bin/Fechas.dat";
-    if (besideTheExecutable) {
-        QFile file(beside);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(OneMember());
-    }
+    if (besideTheExecutable)
+        QVERIFY(WriteBytes(beside, OneMember()));
     SetWritable(prefix, false);
 
     // The user's home, theirs alone; the program finds its data folder from it.

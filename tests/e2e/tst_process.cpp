@@ -10,7 +10,6 @@
 #include <QFile>
 #include <QProcess>
 #include <QTest>
-#include <cstring>
 
 namespace {
 
@@ -24,24 +23,12 @@ void LayOutProgramFolder(const QString& folder, const QString& dataFolder)
     QVERIFY(QFile::copy(QStringLiteral(PRONOS_PROGRAM_DIR "/Pronos.hlp"), folder + "Pronos.hlp"));
     QVERIFY(QFile::copy(QStringLiteral(PRONOS_PROGRAM_DIR "/pronos-full"), folder + "pronos-full"));
     QVERIFY(QFile::copy(QStringLiteral(PRONOS_PROGRAM_DIR "/Pronos-full.hlp"), folder + "Pronos-full.hlp"));
-    QByteArray record(152, '\0');
-    const double birthDate = 29346; // 5 May 1980
-    std::memcpy(record.data(), &birthDate, sizeof birthDate);
-    record[8] = 9;
-    std::memcpy(record.data() + 9, "PEREZ ANA", 9);
-    QFile file(dataFolder + "Fechas.dat");
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(record);
+    QVERIFY(WriteBytes(dataFolder + "Fechas.dat", RawMemberRecord(29346, "PEREZ ANA"))); // born 5 May 1980
 }
 
 qsizetype Sockets(const QString& folder)
 {
     return QDir(folder).entryList(QDir::System | QDir::NoDotAndDotDot).size();
-}
-
-bool HasSocket(const QString& folder)
-{
-    return Sockets(folder) > 0;
 }
 
 // A configured region for both editions, a folder for the copies' sockets, and
@@ -62,6 +49,20 @@ QProcessEnvironment ProgramEnvironment(const TestEnvironment& env, const QString
     return environment;
 }
 
+// Both editions laid out in a program folder, and the environment their copies run in.
+struct ProgramFolder {
+    TestEnvironment env;
+    QString folder = env.path() + "/bin/";
+    QString socketFolder = env.path() + "/tmp";
+    QProcessEnvironment environment = ProgramEnvironment(env, socketFolder);
+    ProgramFolder() { LayOutProgramFolder(folder, env.dataFolder()); }
+    void start(QProcess& copy, const QString& program) const
+    {
+        copy.setProcessEnvironment(environment);
+        copy.start(folder + program);
+    }
+};
+
 } // namespace
 
 class TestProcess : public QObject {
@@ -73,25 +74,18 @@ private slots:
 
 void TestProcess::secondCopyEndsAndFirstComesForward()
 {
-    TestEnvironment env;
-    const QString folder = env.path() + "/bin/";
-    LayOutProgramFolder(folder, env.dataFolder());
-    const QString socketFolder = env.path() + "/tmp";
-    const QProcessEnvironment environment = ProgramEnvironment(env, socketFolder);
-
+    const ProgramFolder run;
     QProcess first;
-    first.setProcessEnvironment(environment);
-    first.start(folder + "pronos");
+    run.start(first, "pronos");
     QVERIFY(first.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(HasSocket(socketFolder), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(Sockets(run.socketFolder) > 0, 30000);
     QVERIFY(first.state() == QProcess::Running);
     first.readAllStandardError();
 
     QProcess second;
-    second.setProcessEnvironment(environment);
     QElapsedTimer clock;
     clock.start();
-    second.start(folder + "pronos");
+    run.start(second, "pronos");
     QVERIFY(second.waitForFinished(10000));
     const qint64 elapsedMs = clock.elapsed();
     qInfo("second copy ended after %lld ms", elapsedMs);
@@ -109,29 +103,21 @@ void TestProcess::secondCopyEndsAndFirstComesForward()
 
 void TestProcess::bothEditionsRunAtOnce()
 {
-    TestEnvironment env;
-    const QString folder = env.path() + "/bin/";
-    LayOutProgramFolder(folder, env.dataFolder());
-    const QString socketFolder = env.path() + "/tmp";
-    const QProcessEnvironment environment = ProgramEnvironment(env, socketFolder);
-
+    const ProgramFolder run;
     QProcess demo;
-    demo.setProcessEnvironment(environment);
-    demo.start(folder + "pronos");
+    run.start(demo, "pronos");
     QVERIFY(demo.waitForStarted());
-    QTRY_COMPARE_WITH_TIMEOUT(Sockets(socketFolder), 1, 30000);
+    QTRY_COMPARE_WITH_TIMEOUT(Sockets(run.socketFolder), 1, 30000);
     // The full edition is no second copy of the DEMO: it starts and answers copies of its own.
     QProcess full;
-    full.setProcessEnvironment(environment);
-    full.start(folder + "pronos-full");
+    run.start(full, "pronos-full");
     QVERIFY(full.waitForStarted());
-    QTRY_COMPARE_WITH_TIMEOUT(Sockets(socketFolder), 2, 30000);
+    QTRY_COMPARE_WITH_TIMEOUT(Sockets(run.socketFolder), 2, 30000);
     QVERIFY(demo.state() == QProcess::Running);
     QVERIFY(full.state() == QProcess::Running);
     // A second copy of the full edition finds the first.
     QProcess secondFull;
-    secondFull.setProcessEnvironment(environment);
-    secondFull.start(folder + "pronos-full");
+    run.start(secondFull, "pronos-full");
     QVERIFY(secondFull.waitForFinished(10000));
     QCOMPARE(secondFull.exitCode(), 0);
     QVERIFY(full.state() == QProcess::Running);

@@ -42,9 +42,7 @@ struct ScriptedStart : TestGral {
 
 void WriteOneMember(const QString& folder)
 {
-    QFile file(folder + "Fechas.dat");
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(EncodeMemberRecord({29346, "PEREZ ANA", {}})); // 5 May 1980
+    QVERIFY(WriteBytes(folder + "Fechas.dat", EncodeMemberRecord({29346, "PEREZ ANA", {}}))); // 5 May 1980
 }
 
 } // namespace

@@ -88,9 +88,8 @@ void TestWindowClass::firstWindowsClass()
         UseEdition(executable == "pronos" ? DemoEdition() : FullEdition());
         ConfigureRegion();
         UseEdition(DemoEdition());
-        QVERIFY(QDir().mkpath(env.dataFolder()));
-        QFile members(env.dataFolder() + "Fechas.dat");
-        QVERIFY(members.open(QIODevice::WriteOnly) && members.write(RawMemberRecord(29346, "PEREZ ANA")) == 152);
+        QVERIFY(QDir().mkpath(env.dataFolder())
+                && WriteBytes(env.dataFolder() + "Fechas.dat", RawMemberRecord(29346, "PEREZ ANA")));
     }
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove("QT_QPA_PLATFORM");

@@ -37,8 +37,7 @@ private slots:
             window.Desde->setFocus(Qt::TabFocusReason);
             QTest::keyClicks(window.Desde, "21032027"); // typed and confirmed by Enter: read whole
             QTest::keyClick(window.Desde, Qt::Key_Return);
-            QFile file(path);
-            written = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+            written = ReadBytes(path);
             messages_->answerNext(ResultCancel); // to "ya existe"
             window.Dias->setValue(3);
             QTest::mouseClick(window.Exportar, Qt::LeftButton);
@@ -52,8 +51,7 @@ private slots:
         QCOMPARE(written.count("CATEGORIES:Excelente") + written.count("CATEGORIES:Buena"), events);
         QCOMPARE(messages_->texts(), QStringList({QString("Se escribieron %1 eventos.").arg(events),
                                                   "El archivo \"" + path + "\" ya existe.\r¿Desea reemplazarlo?"}));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll() == written); // not replaced
+        QCOMPARE(ReadBytes(path), written); // not replaced
     }
 };
 

@@ -23,5 +23,6 @@ protected:
     TestGral test_;
     Gral& gral_ = test_.gral;
     MessageRecorder* messages_ = &test_.messages;
+    ModalScript* modal_ = &test_.modal;
     QString folder_;
 };

@@ -2,6 +2,7 @@
 #include "members/MembersFile.h"
 #include "members/MembersStartup.h"
 #include "members/MembersTestFiles.h"
+#include "members/MembersTestFixture.h"
 #include "members/TForm2.h"
 #include "support/TestSupport.h"
 
@@ -13,7 +14,7 @@
 #include <limits>
 
 // OpenMembersFile: the start-up step that insists on one member.
-class TestMembersStartup : public QObject {
+class TestMembersStartup : public QObject, MembersTestFixture {
     Q_OBJECT
 private slots:
     void init();
@@ -30,13 +31,6 @@ private slots:
 private:
     QString path() const { return folder_ + MembersFileName; }
     void expectFirstRunMessage() const;
-
-    std::unique_ptr<TestEnvironment> env_;
-    TestGral test_;
-    Gral& gral_ = test_.gral;
-    MessageRecorder* messages_ = &test_.messages;
-    ModalScript* modal_ = &test_.modal;
-    QString folder_;
 };
 
 // The window's script: a new member typed and saved.
@@ -53,11 +47,7 @@ int SaveOneMember(QDialog& dialog)
 
 void TestMembersStartup::init()
 {
-    env_ = std::make_unique<TestEnvironment>();
-    test_.reset();
-    folder_ = env_->programFolder();
-    gral_.environment.programFolder = folder_;
-    gral_.environment.dataFolder = folder_;
+    ResetFixture();
     gral_.environment.helpFile = folder_ + u"Pronos.hlp"_qs;
 }
 

@@ -183,18 +183,12 @@ void TestSettingsStore::unwritableStoreToldOnce()
     TestEnvironment env;
     const QString config = env.path() + "/config/";
     QDir(config + "Zeltmark").removeRecursively();
-    if (obstacle.endsWith(".conf")) {
-        QVERIFY(QDir().mkpath(config + obstacle));
-    } else {
-        QFile file(config + obstacle);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-    }
+    QVERIFY(obstacle.endsWith(".conf") ? QDir().mkpath(config + obstacle) : WriteBytes(config + obstacle, {}));
     TestGral test;
-    Gral& gral = test.gral;
     for (int attempt = 0; attempt < 3; ++attempt) {
         SettingsStore store;
         store.setZoneOffset(12);
-        QVERIFY(!SaveSettings(gral, store));
+        QVERIFY(!SaveSettings(test.gral, store));
     }
     QCOMPARE(test.messages.messages().size(), 1);
     QCOMPARE(test.messages.messages()[0].text,
@@ -253,11 +247,9 @@ void TestSettingsStore::refusedWriteFailsCommit()
     }
     QVERIFY(!committed);
     // The file keeps what it held (the run itself goes on with the new values).
-    QFile file(path);
-    QCOMPARE(file.exists(), storeExists);
+    QCOMPARE(QFile::exists(path), storeExists);
     if (storeExists) {
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray stored = file.readAll();
+        const QByteArray stored = ReadBytes(path);
         QVERIFY2(stored.contains("GMT=12") && !stored.contains("MMM"), stored.constData());
     }
     if (!root)

@@ -23,18 +23,12 @@ struct RegionShown {
 
 // A prepared program state with a private store, a message recorder and a
 // recorded status bar.
-struct Fixture {
-    TestEnvironment env;
-    TestGral test;
-    Gral& gral = test.gral;
-    MessageRecorder& messages = test.messages;
+struct Fixture : TestProgram {
     QList<RegionShown> shown;
     QList<int> helpTopics;
 
     Fixture()
     {
-        gral.environment.programFolder = env.programFolder();
-        gral.environment.dataFolder = env.programFolder();
         gral.environment.helpFile = gral.environment.programFolder + "Pronos.hlp";
         test.platform.onShowHelpTopic = [this](int context) { helpTopics.append(context); };
     }

@@ -22,16 +22,11 @@
 
 namespace {
 
-struct Fixture {
-    TestEnvironment env;
-    TestGral test;
-    Gral& gral = test.gral;
-    MessageRecorder& messages = test.messages;
+struct Fixture : TestProgram {
     QList<ZoneChoice> saved;
 
     Fixture()
     {
-        gral.environment.programFolder = env.programFolder();
         gral.environment.helpFile = gral.environment.programFolder + "Pronos-full.hlp";
         UseFullPeriod(gral, DayNumberFromDate(QDate(2026, 7, 15)));
     }

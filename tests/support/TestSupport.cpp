@@ -80,6 +80,18 @@ QByteArray RawMemberRecord(double birthDate, const QByteArray& name)
     return record;
 }
 
+bool WriteBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+QByteArray ReadBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 int MessageRecorder::answer(const QString& text, int style)
 {
     messages_.append({text, style});

@@ -91,10 +91,9 @@ public:
     std::function<void(const QString& url)> onOpenUrl;
     std::function<void()> onQuit;
     std::function<bool()> onHasDefaultPrinter;
-    std::function<QString(const QString& title, const QString& suggestedPath)> onChoosePdfFile;
-    std::function<QString(const QString& title, const QString& suggestedPath, const QString& filter, bool hidden)>
-        onChooseOpenFile;
-    std::function<QString(const QString& title, const QString& suggestedPath, const QString& filter)> onChooseSaveFile;
+    std::function<QString(const QString& title, const QString& path)> onChoosePdfFile;
+    std::function<QString(const QString& title, const QString& path, const QString& filter, bool hidden)> onChooseOpenFile;
+    std::function<QString(const QString& title, const QString& path, const QString& filter)> onChooseSaveFile;
     std::function<QDate()> onToday;
 
     int message(const QString& text, MessageStyle style) const override { return messages.answer(text, style); }
@@ -106,19 +105,12 @@ public:
     void openUrl(const QString& url) const override { Call(onOpenUrl, url); }
     void quit() const override { Call(onQuit); }
     bool hasDefaultPrinter() const override { return onHasDefaultPrinter && onHasDefaultPrinter(); }
-    QString choosePdfFile(const QString& title, const QString& suggestedPath) const override
-    {
-        return Call(onChoosePdfFile, title, suggestedPath);
-    }
-    QString chooseOpenFile(const QString& title, const QString& suggestedPath, const QString& filter,
-                           bool hidden) const override
-    {
-        return Call(onChooseOpenFile, title, suggestedPath, filter, hidden);
-    }
-    QString chooseSaveFile(const QString& title, const QString& suggestedPath, const QString& filter) const override
-    {
-        return Call(onChooseSaveFile, title, suggestedPath, filter);
-    }
+    QString choosePdfFile(const QString& title, const QString& path) const override
+    { return Call(onChoosePdfFile, title, path); }
+    QString chooseOpenFile(const QString& title, const QString& path, const QString& filter, bool hidden) const override
+    { return Call(onChooseOpenFile, title, path, filter, hidden); }
+    QString chooseSaveFile(const QString& title, const QString& path, const QString& filter) const override
+    { return Call(onChooseSaveFile, title, path, filter); }
     QDate today() const override { return onToday ? onToday() : QDate::currentDate(); }
 
 private:
@@ -147,6 +139,16 @@ private:
     void Prepare(const QString& pattern);
 };
 
+// A TestGral in an environment of its own, with the program and data folders
+// in that environment's program folder.
+struct TestProgram {
+    TestEnvironment env;
+    TestGral test;
+    Gral& gral = test.gral;
+    MessageRecorder& messages = test.messages;
+    TestProgram() { gral.environment.programFolder = gral.environment.dataFolder = env.programFolder(); }
+};
+
 // Gives `gral` the full edition's covered days, its start-up day at `today`.
 void UseFullPeriod(Gral& gral, double today);
 
@@ -158,6 +160,11 @@ bool ShowActive(QWidget& window);
 
 // The owner, group and other modes of a file or folder (not Qt's "current user" copy of one).
 inline QFile::Permissions FileModes(const QString& path) { return QFile::permissions(path) & ~QFile::Permissions(0x0700); }
+
+// Writes `bytes` as the whole file at `path`; false unless all were written.
+bool WriteBytes(const QString& path, const QByteArray& bytes);
+// The file's bytes, or none when it can't be read.
+QByteArray ReadBytes(const QString& path);
 
 // Makes a FIFO at `path` (replacing a file there). False when it can't.
 bool MakeFifo(const QString& path);

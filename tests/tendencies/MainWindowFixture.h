@@ -25,11 +25,8 @@ protected:
         gral_ = &test_->gral, messages_ = &test_->messages, modal_ = &test_->modal;
         gral_->environment.programFolder = env_->programFolder();
         gral_->environment.dataFolder = env_->programFolder();
-        for (const QString& name : helpFiles) {
-            QFile help(gral_->environment.programFolder + name);
-            QVERIFY(help.open(QIODevice::WriteOnly));
-            help.write("## 1 Contenido\n");
-        }
+        for (const QString& name : helpFiles)
+            QVERIFY(WriteBytes(gral_->environment.programFolder + name, "## 1 Contenido\n"));
         gral_->members.memberList = members;
     }
 

@@ -467,12 +467,11 @@ void TestTeamWindow::followsColoursRegionAndMembers()
              w->Image1->image().copy(0, 0, ChartWidth, ChartRowHeight + 1));
 
     // A member added in the members window, which reads the members file back on closing.
-    QFile file(gral_->environment.dataFolder + "Fechas.dat");
-    QVERIFY(file.open(QIODevice::WriteOnly));
+    QByteArray records;
     for (const QString& line : Team + QStringList{MemberLine("02/02/2002", "BALBOA, ROCÍO")})
-        file.write(RawMemberRecord(DayNumberFromDate(QDate::fromString(line.left(10), "dd/MM/yyyy")),
-                                   line.mid(10).trimmed().toLatin1()));
-    file.close();
+        records += RawMemberRecord(DayNumberFromDate(QDate::fromString(line.left(10), "dd/MM/yyyy")),
+                                   line.mid(10).trimmed().toLatin1());
+    QVERIFY(WriteBytes(gral_->environment.dataFolder + "Fechas.dat", records));
     w->Archiv6->trigger();
     QCOMPARE(gral_->members.memberList.size(), 6);
     QCOMPARE(team->Grid1->model()->rowCount(), 6);

@@ -29,9 +29,7 @@ protected:
         gral_->environment.programFolder = env_->programFolder();
         gral_->environment.dataFolder = env_->programFolder();
         gral_->environment.helpFile = gral_->environment.programFolder + QStringLiteral("Pronos.hlp");
-        QFile help(gral_->environment.helpFile);
-        if (help.open(QIODevice::WriteOnly))
-            help.write("## 1 Contenido\n");
+        QVERIFY(WriteBytes(gral_->environment.helpFile, "## 1 Contenido\n"));
         gral_->members.memberList = {Member("01/11/1980", "LOPEZ, ANA"), Member("05/05/1990", "PEREZ, LUIS"),
                              Member("21/04/1985", "GOMEZ, RAUL")};
         SettingsStore store;

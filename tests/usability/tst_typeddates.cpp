@@ -250,11 +250,10 @@ void TestTypedDates::birthDateTakenWhole()
     QFETCH(QString, typed);
     QFETCH(QDate, saved);
     QFETCH(QString, message);
-    QFile file(MembersFilePath(gral_->environment));
-    if (editing && file.open(QIODevice::WriteOnly))
-        file.write(RawMemberRecord(DayNumberFromDate(QDate(1975, 11, 12)), "SOSA, EVA")), file.close();
-    const QByteArray before = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    file.close();
+    const QString path = MembersFilePath(gral_->environment);
+    if (editing)
+        QVERIFY(WriteBytes(path, RawMemberRecord(DayNumberFromDate(QDate(1975, 11, 12)), "SOSA, EVA")));
+    const QByteArray before = ReadBytes(path);
     TForm2 form(*gral_);
     QVERIFY(ShowActive(form));
     if (!editing) {
@@ -268,8 +267,8 @@ void TestTypedDates::birthDateTakenWhole()
     else
         QTest::keyClicks(form.DateTime1, typed);
     QTest::mouseClick(form.Button2, Qt::LeftButton);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray after = file.readAll();
+    QVERIFY(QFile::exists(path));
+    const QByteArray after = ReadBytes(path);
     QCOMPARE(messages_->texts().size(), message.isEmpty() ? 0 : 1);
     QCOMPARE(messages_->texts().value(0).left(message.size()), message);
     if (!saved.isValid()) { // nothing written, the typed text still there
