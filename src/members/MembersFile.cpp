@@ -2,6 +2,7 @@
 #include "platform/FileAccess.h"
 #include "platform/SystemDateFormat.h"
 
+#include <QDir>
 #include <QtEndian>
 
 namespace {
@@ -9,19 +10,20 @@ namespace {
 constexpr qint64 RecordsPerRead = 256;
 constexpr QIODevice::OpenMode HandleMode = QIODevice::ReadWrite | QIODevice::Unbuffered;
 
-// The number of the first record `accept(number, record)` takes: 0 when it
-// takes none, -1 when the file could not be read.
+// The number of the first record `accept(number, record)` takes.
 template <typename Accept>
-qint64 FirstRecordWhere(MembersFile& file, Accept accept)
+RecordSearch FirstRecordWhere(MembersFile& file, Accept accept)
 {
-    qint64 found = 0;
+    std::optional<qint64> found;
     const bool ok = file.forEachRecord([&](qint64 number, const char* bytes) {
         if (!accept(number, DecodeMemberRecord(bytes)))
             return true;
         found = number;
         return false;
     });
-    return ok ? found : -1;
+    if (!ok)
+        return MembersFileFailure(file);
+    return found;
 }
 
 } // namespace
@@ -85,39 +87,52 @@ bool MembersFile::forEachRecord(const std::function<bool(qint64, const char*)>& 
     return true;
 }
 
-qint64 FindMemberRecord(MembersFile& file, const DatePattern& pattern, const QString& name, const QString& dateText,
-                        const std::optional<QString>& remarks)
+Failure MembersFileFailure(const MembersFile& file)
+{
+    return {QStringLiteral("No se pudo leer o escribir el archivo \"%1\".\r\r%2")
+                .arg(QDir::toNativeSeparators(file.fileName()), file.errorString()),
+            StyleError};
+}
+
+RecordSearch FindMemberRecord(MembersFile& file, const DatePattern& pattern, const QString& name,
+                              const QString& dateText, const std::optional<QString>& remarks)
 {
     const QString key = TrimName(name);
     if (key.isEmpty())
-        return 0; // a free slot is nobody's record
+        return RecordSearch(std::nullopt); // a free slot is nobody's record
     return FirstRecordWhere(file, [&](qint64, const MemberRecord& r) {
         return TrimName(r.fullName) == key && pattern.format(r.birthDate) == dateText
             && (!remarks || r.remarks == *remarks);
     });
 }
 
-qint64 StoreNewMember(MembersFile& file, const MemberRecord& record)
+Result<qint64> StoreNewMember(MembersFile& file, const MemberRecord& record)
 {
-    qint64 slot = FirstRecordWhere(file, [](qint64, const MemberRecord& r) { return IsFreeSlot(r); });
-    if (slot < 0)
-        return -1;
-    if (slot == 0)
-        slot = file.recordCount() + 1;
-    return file.write(slot, record) ? slot : -1;
+    const RecordSearch freeSlot = FirstRecordWhere(file, [](qint64, const MemberRecord& r) { return IsFreeSlot(r); });
+    if (!freeSlot)
+        return freeSlot.failure();
+    const qint64 slot = freeSlot->value_or(file.recordCount() + 1);
+    if (!file.write(slot, record))
+        return MembersFileFailure(file);
+    return slot;
 }
 
-bool FreeMemberRecord(MembersFile& file, qint64 number) { return file.write(number, FreeSlotRecord()); }
+Result<void> FreeMemberRecord(MembersFile& file, qint64 number)
+{
+    if (!file.write(number, FreeSlotRecord()))
+        return MembersFileFailure(file);
+    return {};
+}
 
-qint64 FindDuplicateOfNew(MembersFile& file, const QString& name, double birthDate)
+RecordSearch FindDuplicateOfNew(MembersFile& file, const QString& name, double birthDate)
 {
     return FirstRecordWhere(file, [&](qint64, const MemberRecord& r) {
         return TrimName(r.fullName) == name && r.birthDate == birthDate;
     });
 }
 
-qint64 FindDuplicateOfChanged(MembersFile& file, const DatePattern& pattern, const QString& name, const QString& dateText,
-                              qint64 own)
+RecordSearch FindDuplicateOfChanged(MembersFile& file, const DatePattern& pattern, const QString& name,
+                                    const QString& dateText, qint64 own)
 {
     return FirstRecordWhere(file, [&](qint64 number, const MemberRecord& r) {
         return number != own && TrimName(r.fullName) == name && pattern.format(r.birthDate) == dateText;

@@ -2,9 +2,11 @@
 // The one handle on "Fechas.dat" and the record operations on it. Record
 // numbers count from 1. Writes go straight to the file (unbuffered handle).
 //
-// I/O failures are returned (false, -1, nothing) and leave the handle as it
-// was; errorString() tells in Spanish what the system said.
+// The handle's own operations answer like QFile (false or nothing, with
+// errorString() in Spanish) and leave it as it was; the record routines below
+// return a Result whose failure is what the user is told.
 #include "core/DatePattern.h"
+#include "core/Result.h"
 #include "platform/Environment.h"
 #include "members/MemberRecord.h"
 
@@ -57,25 +59,31 @@ private:
     QString error_;
 };
 
+// What the user is told when the file can't be read or written: its place and
+// what the system said.
+Failure MembersFileFailure(const MembersFile& file);
+
+// A record's number (from 1), or none when no record matches.
+using RecordSearch = Result<std::optional<qint64>>;
+
 // The first record whose trimmed name equals the trimmed key name (case
 // sensitive), whose date written with `pattern` (the system's, read at start) equals
 // dateText and, when `remarks` is given, whose remarks are exactly those.
-// 0 when none, -1 on an I/O failure.
-qint64 FindMemberRecord(MembersFile& file, const DatePattern& pattern, const QString& name, const QString& dateText,
-                        const std::optional<QString>& remarks = std::nullopt);
+RecordSearch FindMemberRecord(MembersFile& file, const DatePattern& pattern, const QString& name,
+                              const QString& dateText, const std::optional<QString>& remarks = std::nullopt);
 
 // Writes a new member into the first free slot, else at the first record
-// boundary after the whole records (over a partial tail, if any).
-// Returns the record number, -1 on an I/O failure.
-qint64 StoreNewMember(MembersFile& file, const MemberRecord& record);
+// boundary after the whole records (over a partial tail, if any). Gives the
+// record number written.
+Result<qint64> StoreNewMember(MembersFile& file, const MemberRecord& record);
 
 // Writes the free-slot image at record `number`.
-bool FreeMemberRecord(MembersFile& file, qint64 number);
+Result<void> FreeMemberRecord(MembersFile& file, qint64 number);
 
 // Duplicate of a member about to be added: a record whose trimmed name equals
-// `name` and whose birth date equals `birthDate`. 0 when none, -1 on failure.
-qint64 FindDuplicateOfNew(MembersFile& file, const QString& name, double birthDate);
+// `name` and whose birth date equals `birthDate`.
+RecordSearch FindDuplicateOfNew(MembersFile& file, const QString& name, double birthDate);
 // Duplicate of a member being changed: a record other than `own` whose trimmed
 // name equals `name` and whose date text equals `dateText`.
-qint64 FindDuplicateOfChanged(MembersFile& file, const DatePattern& pattern, const QString& name, const QString& dateText,
-                              qint64 own);
+RecordSearch FindDuplicateOfChanged(MembersFile& file, const DatePattern& pattern, const QString& name,
+                                    const QString& dateText, qint64 own);

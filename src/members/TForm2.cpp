@@ -168,7 +168,7 @@ void TForm2::Form2_Create()
     file_.bind(MembersFilePath(gral_.environment));
     // A file that exists with bytes in it is never replaced by an empty one.
     if (!file_.openExisting() && (QFileInfo(file_.fileName()).size() > 0 || !file_.createEmpty()))
-        reportFileError();
+        reportFileError(MembersFileFailure(file_));
 
     gral_.members.memberSaved = false;
     DateTime1->setMinimumDate(EarliestBirthDate);
@@ -233,7 +233,7 @@ void TForm2::fillList()
     });
     List1->addTopLevelItems(entries);
     if (!read)
-        reportFileError();
+        reportFileError(MembersFileFailure(file_));
     if (QTreeWidgetItem* first = List1->entry(0)) {
         List1->selectEntry(first);
         List1->setFocus();
@@ -329,19 +329,20 @@ void TForm2::save()
 
     qint64 own = 0;
     if (!newMemberMode_) {
-        own = entryRecord(selected);
-        if (own < 0)
-            return reportFileError();
-        if (own == 0)
+        const RecordSearch found = entryRecord(selected);
+        if (!found)
+            return reportFileError(found.failure());
+        if (!found->has_value())
             return reportChangedOutside(selected->text(0), QStringLiteral("no se guardó ningún cambio"));
+        own = **found;
     }
     if (List1->topLevelItemCount() > 0 && file_.recordCount() > 0) {
-        const qint64 duplicate = newMemberMode_
+        const RecordSearch duplicate = newMemberMode_
             ? FindDuplicateOfNew(file_, name, birthDate)
             : FindDuplicateOfChanged(file_, gral_.environment.systemDateFormat, UpperCaseName(name), dateText, own);
-        if (duplicate < 0)
-            return reportFileError();
-        if (duplicate > 0) {
+        if (!duplicate)
+            return reportFileError(duplicate.failure());
+        if (duplicate->has_value()) {
             ProgramMessage(gral_, QStringLiteral("Integrante \"%1\" ya existe.").arg(Edit1->text()),
                            StyleExclamation);
             return;
@@ -350,14 +351,14 @@ void TForm2::save()
 
     const MemberRecord record{birthDate, Edit1->text(), Edit2->text()};
     if (newMemberMode_) {
-        if (StoreNewMember(file_, record) < 0)
-            return reportFileError();
+        if (const Result<qint64> stored = StoreNewMember(file_, record); !stored)
+            return reportFileError(stored.failure());
         auto* entry = new MemberListItem(name, dateText, remarks);
         List1->addTopLevelItem(entry);
         List1->selectEntry(entry);
     } else {
         if (!file_.write(own, record))
-            return reportFileError();
+            return reportFileError(MembersFileFailure(file_));
         selected->setText(0, name);
         selected->setText(1, dateText);
         selected->setText(2, remarks);
@@ -405,11 +406,13 @@ void TForm2::deleteMember()
                        StyleOkCancelDefault2)
         == ResultCancel)
         return;
-    const qint64 number = entryRecord(entry);
-    if (number == 0)
+    const RecordSearch found = entryRecord(entry);
+    if (!found)
+        return reportFileError(found.failure());
+    if (!found->has_value())
         return reportChangedOutside(entry->text(0), QStringLiteral("no se eliminó"));
-    if (number < 0 || !FreeMemberRecord(file_, number))
-        return reportFileError();
+    if (const Result<void> freed = FreeMemberRecord(file_, **found); !freed)
+        return reportFileError(freed.failure());
     delete entry;
     QTreeWidgetItem* first = List1->entry(0);
     List1->selectEntry(first);
@@ -431,15 +434,16 @@ void TForm2::rememberMember()
 // over it would lose that change. A name stored in lower case (written by
 // something else) is found as shown, so its change or deletion is not
 // silently lost.
-qint64 TForm2::entryRecord(const QTreeWidgetItem* entry)
+RecordSearch TForm2::entryRecord(const QTreeWidgetItem* entry)
 {
     const QString name = entry->text(0);
     const QString dateText = keyDateText(entry->text(1));
     const QString remarks = entry->text(2);
-    const qint64 number = FindMemberRecord(file_, gral_.environment.systemDateFormat, UpperCaseName(name), dateText, remarks);
-    if (number != 0 || UpperCaseName(name) == name)
-        return number;
-    return FindMemberRecord(file_, gral_.environment.systemDateFormat, name, dateText, remarks);
+    const DatePattern& pattern = gral_.environment.systemDateFormat;
+    RecordSearch found = FindMemberRecord(file_, pattern, UpperCaseName(name), dateText, remarks);
+    if (!found || found->has_value() || UpperCaseName(name) == name)
+        return found;
+    return FindMemberRecord(file_, pattern, name, dateText, remarks);
 }
 
 // A list date text written again with the program's date pattern.
@@ -449,12 +453,9 @@ QString TForm2::keyDateText(const QString& listDateText) const
     return day ? gral_.environment.systemDateFormat.format(*day) : QString();
 }
 
-void TForm2::reportFileError()
+void TForm2::reportFileError(const Failure& failure)
 {
-    ProgramMessage(gral_,
-                   QStringLiteral("No se pudo leer o escribir el archivo \"%1\".\r\r%2")
-                       .arg(QDir::toNativeSeparators(file_.fileName()), file_.errorString()),
-                   StyleError);
+    ProgramMessage(gral_, failure);
 }
 
 // The entry's record is no longer in the file as listed: another copy of the

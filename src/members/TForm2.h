@@ -60,8 +60,8 @@ private:
     void newMember();
     void rememberMember();
     QString keyDateText(const QString& listDateText) const;
-    qint64 entryRecord(const QTreeWidgetItem* entry);
-    void reportFileError();
+    RecordSearch entryRecord(const QTreeWidgetItem* entry);
+    void reportFileError(const Failure& failure);
     void reportChangedOutside(const QString& name, const QString& whatWasNotDone);
 
     Gral& gral_;

@@ -30,7 +30,7 @@ bool WriteDemoMembers(const QString& folder, int count)
         record.fullName = name;
         record.birthDate = DayNumberFromDate(QDate(1975 + (i * 7) % 25, 1 + (i * 5) % 12, 1 + (i * 11) % 28));
         record.remarks = QStringLiteral("Integrante de ejemplo");
-        if (StoreNewMember(file, record) < 0)
+        if (!StoreNewMember(file, record))
             return false;
     }
     file.close();
