@@ -26,13 +26,17 @@ void BM_ExportTeamOf60Over31Days(benchmark::State& state)
     QTemporaryDir folder;
     qsizetype events = 0;
     for (auto _ : state) {
-        const ExportPlan plan = PlanCalendarExport(request, calendar);
-        const QString failure = SaveExportFile(folder.filePath("Equipo.ics"),
-                                               ComposeICalendar(plan, ExportClockOf(calendar), ExportProductId(),
-                                                                QDateTime::currentDateTimeUtc()));
-        if (!failure.isEmpty())
-            state.SkipWithError(qPrintable(failure));
-        events = plan.events.size();
+        const Result<ExportPlan> plan = PlanCalendarExport(request, calendar);
+        if (!plan) {
+            state.SkipWithError(qPrintable(plan.failure().text));
+            return;
+        }
+        const Result<void> saved = SaveExportFile(folder.filePath("Equipo.ics"),
+                                                  ComposeICalendar(*plan, ExportClockOf(calendar), ExportProductId(),
+                                                                   QDateTime::currentDateTimeUtc()));
+        if (!saved)
+            state.SkipWithError(qPrintable(saved.failure().text));
+        events = plan->events.size();
     }
     state.counters["events"] = double(events);
 }

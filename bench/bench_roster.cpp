@@ -68,17 +68,20 @@ void BM_ImportRoster(benchmark::State& state)
             return;
         }
         state.ResumeTiming();
-        const CsvTable table = ReadCsvTable(sheet);
-        QString error;
-        const std::optional<MemberKeys> keys = ReadMemberKeys(members, error);
-        const RosterPreview preview = PreviewRoster(table.records, RecogniseRosterColumns(table.records.first(), 3),
+        const Result<CsvTable> table = ReadCsvTable(sheet);
+        const Result<MemberKeys> keys = ReadMemberKeys(members);
+        if (!table || !keys) {
+            state.SkipWithError("cannot read the sheet or the members file");
+            return;
+        }
+        const RosterPreview preview = PreviewRoster(table->records, RecogniseRosterColumns(table->records.first(), 3),
                                                     *keys, QStringLiteral("dd/MM/yyyy"), QDate::currentDate());
-        const AddMembersOutcome outcome = AddMembersToFile(members, preview.membersToAdd());
-        if (!outcome.ok()) {
+        const Result<AddedMembers> outcome = AddMembersToFile(members, preview.membersToAdd());
+        if (!outcome) {
             state.SkipWithError("the addition failed");
             return;
         }
-        added = outcome.added;
+        added = outcome->added;
     }
     state.counters["added"] = added;
 }
@@ -86,14 +89,18 @@ void BM_ImportRoster(benchmark::State& state)
 // The preview window on the same sheet: rows classified, table filled and painted.
 void BM_PreviewWindow(benchmark::State& state)
 {
-    const CsvTable table = ReadCsvTable(Sheet());
+    const Result<CsvTable> table = ReadCsvTable(Sheet());
+    if (!table) {
+        state.SkipWithError("cannot read the sheet");
+        return;
+    }
     MemberKeys keys;
     for (int member = 0; member < ExistingMembers; ++member)
         keys.insert(MemberKey(QStringLiteral("NÚÑEZ %1, JOSÉ").arg(member),
                               DayNumberFromDate(QDate(1960 + member % 40, 1 + member % 12, 1 + member % 28))));
     CommandLinePlatform platform;
     for (auto _ : state) {
-        RosterImportWindow window(table, QStringLiteral("equipo.csv"), keys, QStringLiteral("Fechas.dat"),
+        RosterImportWindow window(*table, QStringLiteral("equipo.csv"), keys, QStringLiteral("Fechas.dat"),
                                   QStringLiteral("dd/MM/yyyy"), platform);
         window.show();
         QApplication::processEvents(); // a long sheet is read once the window shows

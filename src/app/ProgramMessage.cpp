@@ -16,9 +16,14 @@ int ProgramMessage(const Gral& gral, const QString& text, MessageStyle style)
     return ProgramMessage(gral.platform, text, style);
 }
 
+int ProgramMessage(const Platform& platform, const Failure& failure)
+{
+    return ProgramMessage(platform, failure.text, failure.style);
+}
+
 int ProgramMessage(const Gral& gral, const Failure& failure)
 {
-    return ProgramMessage(gral.platform, failure.text, failure.style);
+    return ProgramMessage(gral.platform, failure);
 }
 
 int RunModal(const Gral& gral, QDialog& window)

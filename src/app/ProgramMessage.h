@@ -8,6 +8,7 @@ class SettingsStore;
 int ProgramMessage(const Platform& platform, const QString& text, MessageStyle style);
 int ProgramMessage(const Gral& gral, const QString& text, MessageStyle style);
 // Tells a failure the logic returned, with its text and style.
+int ProgramMessage(const Platform& platform, const Failure& failure);
 int ProgramMessage(const Gral& gral, const Failure& failure);
 
 // Asks before a file the user chose to write over is replaced; true when

@@ -1,12 +1,10 @@
 #pragma once
 // A date typed whole as dd/mm/yyyy (digits, '/', '.' or '-' between them;
 // blanks of the typing field ignored), read when the user confirms it.
+#include "core/Result.h"
+
 #include <QDate>
 #include <QString>
 
-struct TypedDateReading {
-    QDate date;      // valid when the text names a day that exists
-    QString failure; // otherwise what is wrong, in Spanish
-};
-
-TypedDateReading ReadTypedDate(const QString& text);
+// The day the text names; the failure says in Spanish what is wrong with it.
+Result<QDate> ReadTypedDate(const QString& text);

@@ -21,20 +21,21 @@ QString PeriodDateText(double day)
     return DateFromDayNumber(day).toString(QStringLiteral("dd/MM/yyyy"));
 }
 
-QString CheckRequest(const ExportRequest& request, const CalendarState& calendar)
+Result<void> CheckRequest(const ExportRequest& request, const CalendarState& calendar)
 {
     if (request.days < 1 || request.days > ExportMaxDays)
-        return QStringLiteral("El número de días debe estar entre 1 y %1.").arg(ExportMaxDays);
+        return Failure{QStringLiteral("El número de días debe estar entre 1 y %1.").arg(ExportMaxDays)};
     if (!std::isfinite(request.firstDay) || std::floor(request.firstDay) < calendar.coveredPeriod.firstDay
         || std::floor(request.firstDay) > calendar.coveredPeriod.lastDay)
-        return QStringLiteral("La fecha inicial debe estar entre el %1 y el %2.")
-            .arg(PeriodDateText(calendar.coveredPeriod.firstDay), PeriodDateText(calendar.coveredPeriod.lastDay));
+        return Failure{QStringLiteral("La fecha inicial debe estar entre el %1 y el %2.")
+                           .arg(PeriodDateText(calendar.coveredPeriod.firstDay),
+                                PeriodDateText(calendar.coveredPeriod.lastDay))};
     if (request.members.isEmpty())
-        return QStringLiteral("No hay integrantes que exportar.");
+        return Failure{QStringLiteral("No hay integrantes que exportar.")};
     for (bool level : request.levels)
         if (level)
             return {};
-    return QStringLiteral("Marque al menos un nivel de tendencia.");
+    return Failure{QStringLiteral("Marque al menos un nivel de tendencia.")};
 }
 
 struct SignSpan {
@@ -59,13 +60,12 @@ QString ExportClockText(const ExportClock& clock)
                        : QStringLiteral("Horas en UTC: el calendario las muestra en la hora del teléfono.");
 }
 
-ExportPlan PlanCalendarExport(const ExportRequest& request, const CalendarState& calendar)
+Result<ExportPlan> PlanCalendarExport(const ExportRequest& request, const CalendarState& calendar)
 {
+    if (const Result<void> checked = CheckRequest(request, calendar); !checked)
+        return checked.failure();
     ExportPlan plan;
     plan.who = request.who;
-    plan.failure = CheckRequest(request, calendar);
-    if (!plan.failure.isEmpty())
-        return plan;
     const int firstDay = int(std::floor(request.firstDay));
     int lastDay = firstDay + request.days - 1;
     const int lastCovered = int(std::floor(calendar.coveredPeriod.lastDay));

@@ -6,6 +6,7 @@
 // the same events. The spans are the zone shift's sign changes (ZoneShift.h),
 // the very instants the chart's rows are made from, so an instant in the
 // autumn's repeated hour keeps its pass.
+#include "core/Result.h"
 #include "calendar/CalendarState.h"
 
 #include <QList>
@@ -50,11 +51,11 @@ struct ExportPlan {
     QString who;                    // the request's
     QList<ExportEvent> events;     // by member in request order, then by start
     bool leftOutsidePeriod = false; // spans reaching past the covered period were left out
-    QString failure;                // Spanish; non-empty: nothing may be written
 };
 
-// The events of `request` in `calendar`'s zone and covered period.
-ExportPlan PlanCalendarExport(const ExportRequest& request, const CalendarState& calendar);
+// The events of `request` in `calendar`'s zone and covered period; the
+// failure says why the request can't be written (nothing may be).
+Result<ExportPlan> PlanCalendarExport(const ExportRequest& request, const CalendarState& calendar);
 
 // The message shown once the file is written: how many events, and that the
 // period ends when spans were left out.

@@ -27,7 +27,7 @@ std::optional<double> ReadDate(const QString& text)
     return DayNumberFromDate(date);
 }
 
-std::optional<std::array<bool, 5>> ReadLevels(const QString& text, QString& failure)
+Result<std::array<bool, 5>> ReadLevels(const QString& text)
 {
     std::array<bool, 5> levels{};
     for (const QString& word : text.split(u',', Qt::SkipEmptyParts)) {
@@ -36,12 +36,10 @@ std::optional<std::array<bool, 5>> ReadLevels(const QString& text, QString& fail
             if (word.trimmed().compare(LevelName(level), Qt::CaseInsensitive) == 0) {
                 levels[size_t(level - 1)] = known = true;
             }
-        if (!known) {
-            failure = QStringLiteral("\"%1\" no es un nivel: los niveles son %2.")
-                          .arg(word.trimmed(), QStringList{LevelName(1), LevelName(2), LevelName(3), LevelName(4),
-                                                           LevelName(5)}.join(QStringLiteral(", ")));
-            return std::nullopt;
-        }
+        if (!known)
+            return Failure{QStringLiteral("\"%1\" no es un nivel: los niveles son %2.")
+                               .arg(word.trimmed(), QStringList{LevelName(1), LevelName(2), LevelName(3), LevelName(4),
+                                                                LevelName(5)}.join(QStringLiteral(", ")))};
     }
     return levels;
 }
@@ -70,7 +68,7 @@ bool IsExportCommand(int argc, char** argv)
     return false;
 }
 
-std::optional<ExportCommand> ParseExportCommand(const QStringList& arguments, QString& failure)
+Result<ExportCommand> ParseExportCommand(const QStringList& arguments)
 {
     ExportCommand command;
     bool member = false, from = false, days = false;
@@ -80,10 +78,8 @@ std::optional<ExportCommand> ParseExportCommand(const QStringList& arguments, QS
             command.team = true;
             continue;
         }
-        if (i + 1 >= arguments.size()) {
-            failure = QStringLiteral("Falta el valor de \"%1\".\n%2").arg(option, Usage);
-            return std::nullopt;
-        }
+        if (i + 1 >= arguments.size())
+            return Failure{QStringLiteral("Falta el valor de \"%1\".\n%2").arg(option, Usage)};
         const QString value = arguments[++i];
         if (option == ExportCommandOption) {
             command.file = value;
@@ -92,50 +88,40 @@ std::optional<ExportCommand> ParseExportCommand(const QStringList& arguments, QS
             member = true;
         } else if (option == QStringLiteral("--nacimiento")) {
             command.birthDate = ReadDate(value);
-            if (!command.birthDate) {
-                failure = QStringLiteral("La fecha de nacimiento \"%1\" no es una fecha dd/mm/aaaa.").arg(value);
-                return std::nullopt;
-            }
+            if (!command.birthDate)
+                return Failure{QStringLiteral("La fecha de nacimiento \"%1\" no es una fecha dd/mm/aaaa.").arg(value)};
         } else if (option == QStringLiteral("--desde")) {
             const std::optional<double> day = ReadDate(value);
-            if (!day) {
-                failure = QStringLiteral("La fecha \"%1\" de --desde no es una fecha dd/mm/aaaa.").arg(value);
-                return std::nullopt;
-            }
+            if (!day)
+                return Failure{QStringLiteral("La fecha \"%1\" de --desde no es una fecha dd/mm/aaaa.").arg(value)};
             command.firstDay = *day;
             from = true;
         } else if (option == QStringLiteral("--dias")) {
             bool number = false;
             command.days = value.toInt(&number);
-            if (!number || command.days < 1 || command.days > ExportMaxDays) {
-                failure = QStringLiteral("El número de días debe estar entre 1 y %1.").arg(ExportMaxDays);
-                return std::nullopt;
-            }
+            if (!number || command.days < 1 || command.days > ExportMaxDays)
+                return Failure{QStringLiteral("El número de días debe estar entre 1 y %1.").arg(ExportMaxDays)};
             days = true;
         } else if (option == QStringLiteral("--niveles")) {
-            const auto levels = ReadLevels(value, failure);
+            const Result<std::array<bool, 5>> levels = ReadLevels(value);
             if (!levels)
-                return std::nullopt;
+                return levels.failure();
             command.levels = *levels;
         } else {
-            failure = QStringLiteral("Opción desconocida: \"%1\".\n%2").arg(option, Usage);
-            return std::nullopt;
+            return Failure{QStringLiteral("Opción desconocida: \"%1\".\n%2").arg(option, Usage)};
         }
     }
-    if (command.file.isEmpty() || member == command.team || !from || !days) {
-        failure = member && command.team ? QStringLiteral("Indique --integrante o --equipo, no ambos.\n") + Usage
-                                         : QStringLiteral("Faltan opciones.\n") + Usage;
-        return std::nullopt;
-    }
+    if (command.file.isEmpty() || member == command.team || !from || !days)
+        return Failure{member && command.team ? QStringLiteral("Indique --integrante o --equipo, no ambos.\n") + Usage
+                                              : QStringLiteral("Faltan opciones.\n") + Usage};
     return command;
 }
 
-QList<ExportMember> SelectExportMembers(const QList<ExportMember>& members, const ExportCommand& command,
-                                        QString& failure)
+Result<QList<ExportMember>> SelectExportMembers(const QList<ExportMember>& members, const ExportCommand& command)
 {
     if (command.team) {
         if (members.isEmpty())
-            failure = QStringLiteral("No hay integrantes que exportar.");
+            return Failure{QStringLiteral("No hay integrantes que exportar.")};
         return members;
     }
     QList<ExportMember> found;
@@ -144,24 +130,24 @@ QList<ExportMember> SelectExportMembers(const QList<ExportMember>& members, cons
             && (!command.birthDate || member.birthDate == *command.birthDate))
             found.append(member);
     if (found.isEmpty())
-        failure = command.birthDate ? QStringLiteral("Ningún integrante se llama \"%1\" con esa fecha de nacimiento.")
-                                          .arg(command.memberName)
-                                    : QStringLiteral("Ningún integrante se llama \"%1\".").arg(command.memberName);
-    else if (found.size() > 1)
-        failure = QStringLiteral("Hay %1 integrantes llamados \"%2\": indique su fecha con --nacimiento dd/mm/aaaa.")
-                      .arg(found.size())
-                      .arg(command.memberName);
-    return found.size() == 1 ? found : QList<ExportMember>{};
+        return Failure{command.birthDate
+                           ? QStringLiteral("Ningún integrante se llama \"%1\" con esa fecha de nacimiento.")
+                                 .arg(command.memberName)
+                           : QStringLiteral("Ningún integrante se llama \"%1\".").arg(command.memberName)};
+    if (found.size() > 1)
+        return Failure{QStringLiteral("Hay %1 integrantes llamados \"%2\": indique su fecha con --nacimiento dd/mm/aaaa.")
+                           .arg(found.size())
+                           .arg(command.memberName)};
+    return found;
 }
 
-QList<ExportMember> ReadExportMembers(const QString& path, QString& failure)
+Result<QList<ExportMember>> ReadExportMembers(const QString& path)
 {
-    QList<ExportMember> members;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        failure = QStringLiteral("No se pudo leer el archivo de integrantes \"%1\": %2").arg(path, file.errorString());
-        return members;
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return Failure{
+            QStringLiteral("No se pudo leer el archivo de integrantes \"%1\": %2").arg(path, file.errorString())};
+    QList<ExportMember> members;
     const QByteArray bytes = file.readAll();
     for (qsizetype at = 0; at + MemberRecordSize <= bytes.size(); at += MemberRecordSize) {
         const MemberRecord record = DecodeMemberRecord(bytes.constData() + at);
@@ -174,31 +160,30 @@ QList<ExportMember> ReadExportMembers(const QString& path, QString& failure)
 int RunExportCommand(const QStringList& arguments)
 {
     QTextStream out(stdout), err(stderr);
-    QString failure;
-    const std::optional<ExportCommand> command = ParseExportCommand(arguments, failure);
-    QList<ExportMember> members;
-    if (command) {
-        const QString folder = UserDataFolder(QCoreApplication::applicationDirPath() + u'/');
-        members = ReadExportMembers(folder + MembersFileName, failure);
-        if (failure.isEmpty())
-            members = SelectExportMembers(members, *command, failure);
-    }
-    if (!failure.isEmpty()) {
-        err << failure << Qt::endl;
+    const auto refuse = [&err](const Failure& failure) {
+        err << failure.text << Qt::endl;
         return 1;
-    }
+    };
+    const Result<ExportCommand> command = ParseExportCommand(arguments);
+    if (!command)
+        return refuse(command.failure());
+    const QString folder = UserDataFolder(QCoreApplication::applicationDirPath() + u'/');
+    const Result<QList<ExportMember>> file = ReadExportMembers(folder + MembersFileName);
+    if (!file)
+        return refuse(file.failure());
+    const Result<QList<ExportMember>> members = SelectExportMembers(*file, *command);
+    if (!members)
+        return refuse(members.failure());
     const CalendarState calendar = StoredCalendarZone();
-    const QString who = command->team ? QStringLiteral("Equipo") : members.constFirst().name;
-    const ExportPlan plan =
-        PlanCalendarExport({who, members, command->firstDay, command->days, command->levels}, calendar);
-    failure = plan.failure;
-    if (failure.isEmpty())
-        failure = SaveExportFile(command->file, ComposeICalendar(plan, ExportClockOf(calendar), ExportProductId(),
-                                                                 QDateTime::currentDateTimeUtc()));
-    if (!failure.isEmpty()) {
-        err << failure << Qt::endl;
-        return 1;
-    }
-    out << ExportDoneText(plan, calendar) << Qt::endl;
+    const QString who = command->team ? QStringLiteral("Equipo") : members->constFirst().name;
+    const Result<ExportPlan> plan =
+        PlanCalendarExport({who, *members, command->firstDay, command->days, command->levels}, calendar);
+    if (!plan)
+        return refuse(plan.failure());
+    const Result<void> saved = SaveExportFile(
+        command->file, ComposeICalendar(*plan, ExportClockOf(calendar), ExportProductId(), QDateTime::currentDateTimeUtc()));
+    if (!saved)
+        return refuse(saved.failure());
+    out << ExportDoneText(*plan, calendar) << Qt::endl;
     return 0;
 }

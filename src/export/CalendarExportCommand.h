@@ -26,16 +26,16 @@ struct ExportCommand {
 // Whether the arguments (program name first) ask for the export.
 bool IsExportCommand(int argc, char** argv);
 
-// The command from the arguments after the program's name; `failure` (Spanish) when they don't make one.
-std::optional<ExportCommand> ParseExportCommand(const QStringList& arguments, QString& failure);
+// The command from the arguments after the program's name; the failure says
+// in Spanish why they don't make one.
+Result<ExportCommand> ParseExportCommand(const QStringList& arguments);
 
 // The command's members among `members`: the whole team, or the one member of
 // that name (letter case aside) and, when given, that birth date.
-QList<ExportMember> SelectExportMembers(const QList<ExportMember>& members, const ExportCommand& command,
-                                        QString& failure);
+Result<QList<ExportMember>> SelectExportMembers(const QList<ExportMember>& members, const ExportCommand& command);
 
-// The live members of a members file, in file order; `failure` when it can't be read.
-QList<ExportMember> ReadExportMembers(const QString& path, QString& failure);
+// The live members of a members file, in file order.
+Result<QList<ExportMember>> ReadExportMembers(const QString& path);
 
 // Runs the export from the arguments after the program's name: 0 on success
 // (the count on standard output), 1 with the Spanish reason on standard error.

@@ -83,9 +83,9 @@ CalendarExportWindow::CalendarExportWindow(Gral& gral, int memberIndex, double d
 void CalendarExportWindow::Exportar_Click()
 {
     // A date still being typed is read whole now; the plan judges its range.
-    const TypedDateReading entered = Desde->enteredDate();
-    if (!entered.date.isValid()) {
-        ProgramMessage(gral_, entered.failure, StyleExclamation);
+    const Result<QDate> entered = Desde->enteredDate();
+    if (!entered) {
+        ProgramMessage(gral_, entered.failure());
         return;
     }
     ExportRequest request;
@@ -94,16 +94,16 @@ void CalendarExportWindow::Exportar_Click()
         if (team || i == Quien->currentIndex())
             request.members.append(MemberOfLine(gral_, gral_.members.memberList[i]));
     request.who = team || request.members.isEmpty() ? QStringLiteral("Equipo") : request.members.constFirst().name;
-    request.firstDay = DayNumberFromDate(entered.date);
+    request.firstDay = DayNumberFromDate(*entered);
     request.days = Dias->value();
     for (int level = 0; level < 5; ++level)
         request.levels[size_t(level)] = Niveles[level]->isChecked();
-    const ExportPlan plan = PlanCalendarExport(request, gral_.calendar);
-    if (!plan.failure.isEmpty()) {
-        ProgramMessage(gral_, plan.failure, StyleExclamation);
+    const Result<ExportPlan> plan = PlanCalendarExport(request, gral_.calendar);
+    if (!plan) {
+        ProgramMessage(gral_, plan.failure());
         return; // a typed date stays to be corrected
     }
-    Desde->setDate(entered.date);
+    Desde->setDate(*entered);
     // The documents folder when the user has one, else the home folder (never the working folder).
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (!QDir(folder).exists())
@@ -115,12 +115,12 @@ void CalendarExportWindow::Exportar_Click()
         return;
     if (!ReplaceConfirmed(gral_.platform, path))
         return;
-    const QString failure = SaveExportFile(
+    const Result<void> saved = SaveExportFile(
         path,
-        ComposeICalendar(plan, ExportClockOf(gral_.calendar), ExportProductId(), QDateTime::currentDateTimeUtc()));
-    if (!failure.isEmpty()) {
-        ProgramMessage(gral_, failure, StyleError);
+        ComposeICalendar(*plan, ExportClockOf(gral_.calendar), ExportProductId(), QDateTime::currentDateTimeUtc()));
+    if (!saved) {
+        ProgramMessage(gral_, saved.failure());
         return;
     }
-    ProgramMessage(gral_, ExportDoneText(plan, gral_.calendar), StyleInformation);
+    ProgramMessage(gral_, ExportDoneText(*plan, gral_.calendar), StyleInformation);
 }

@@ -186,17 +186,16 @@ QString ExportProductId()
         .arg(CurrentEdition().mainWindowCaption, QStringLiteral(PRONOS_VERSION));
 }
 
-QString SaveExportFile(const QString& path, const QByteArray& bytes)
+Result<void> SaveExportFile(const QString& path, const QByteArray& bytes)
 {
     const QFileInfo info(path);
     if (!info.dir().exists())
-        return QStringLiteral("La carpeta \"%1\" no existe.").arg(QDir::toNativeSeparators(info.absolutePath()));
+        return Failure{QStringLiteral("La carpeta \"%1\" no existe.").arg(QDir::toNativeSeparators(info.absolutePath())),
+                       StyleError};
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("No se pudo escribir el archivo \"%1\": %2")
-            .arg(QDir::toNativeSeparators(path), file.errorString());
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return QStringLiteral("No se pudo escribir el archivo \"%1\": %2")
-            .arg(QDir::toNativeSeparators(path), file.errorString());
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return Failure{QStringLiteral("No se pudo escribir el archivo \"%1\": %2")
+                           .arg(QDir::toNativeSeparators(path), file.errorString()),
+                       StyleError};
     return {};
 }

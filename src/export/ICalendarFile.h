@@ -32,6 +32,5 @@ QByteArray ComposeICalendar(const ExportPlan& plan, const ExportClock& clock, co
 QString ExportProductId();
 
 // Writes `bytes` to `path` through a temporary file renamed over it at the
-// end, so a full disk or a failure leaves no half-written file. Returns the
-// Spanish failure text, empty on success.
-QString SaveExportFile(const QString& path, const QByteArray& bytes);
+// end, so a full disk or a failure leaves no half-written file.
+Result<void> SaveExportFile(const QString& path, const QByteArray& bytes);

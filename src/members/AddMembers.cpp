@@ -6,12 +6,7 @@
 
 #include <QDir>
 #include <QFile>
-#include <cerrno>
 #include <cmath>
-
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
 
 namespace {
 
@@ -38,31 +33,11 @@ bool Overwrite(QFile& file, qint64 offset, const QByteArray& bytes)
     return true;
 }
 
-bool WriteAt(QFile& file, qint64 offset, const QByteArray& bytes, QString& error)
+Result<void> WriteAt(QFile& file, qint64 offset, const QByteArray& bytes)
 {
-    if (!file.seek(offset)) {
-        error = FileErrorText(file);
-        return false;
-    }
-    return WriteAllBytes(file, bytes, error);
-}
-
-// Asks the system to put the written bytes on the disk: a full disk may only
-// show here.
-bool Sync(QFile& file, QString& error)
-{
-#ifdef Q_OS_UNIX
-    if (::fsync(file.handle()) != 0) {
-        error = SystemErrorText(errno);
-        if (error.isEmpty())
-            error = QStringLiteral("No se pudo escribir el archivo.");
-        return false;
-    }
-#else
-    Q_UNUSED(file);
-    Q_UNUSED(error);
-#endif
-    return true;
+    if (!file.seek(offset))
+        return Failure{FileErrorText(file)};
+    return WriteAllBytes(file, bytes);
 }
 
 } // namespace
@@ -74,55 +49,37 @@ QString MemberKey(const QString& name, double birthDate)
     return UpperCaseName(TrimName(name)) + u'\x1f' + day;
 }
 
-std::optional<MemberKeys> ReadMemberKeys(const QString& path, QString& error)
+Result<MemberKeys> ReadMemberKeys(const QString& path)
 {
     MemberKeys keys;
     if (!QFile::exists(path))
         return keys;
     MembersFile file(path);
-    if (!file.openExisting()) {
-        error = file.errorString();
-        return std::nullopt;
-    }
-    const bool read = file.forEachRecord([&](qint64, const char* bytes) {
+    const bool read = file.openExisting() && file.forEachRecord([&](qint64, const char* bytes) {
         const MemberRecord r = DecodeMemberRecord(bytes);
         if (!IsFreeSlot(r))
             keys.insert(MemberKey(r.fullName, r.birthDate));
         return true;
     });
-    if (!read) {
-        error = file.errorString();
-        return std::nullopt;
-    }
+    if (!read)
+        return Failure{file.errorString()};
     return keys;
 }
 
-std::optional<QString> BackUpMembersFileForAdding(const QString& path, QString& error)
+Result<AddedMembers> AddMembersToFile(const QString& path, const QList<MemberRecord>& records)
 {
-    const MembersBackupResult backup = BackUpMembersFile(path);
-    if (!backup.written) {
-        error = backup.error;
-        return std::nullopt;
-    }
-    return backup.backupPath;
-}
-
-AddMembersOutcome AddMembersToFile(const QString& path, const QList<MemberRecord>& records)
-{
-    AddMembersOutcome out;
+    AddedMembers out;
     const QString nothingAdded = QStringLiteral("No se agregó ningún integrante; el archivo de integrantes no se modificó.");
     QFile file(path);
-    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
-        out.failure = QStringLiteral("No se pudo abrir el archivo de integrantes \"%1\".\r\r%2\r\r%3")
-                          .arg(NativePath(path), FileErrorText(file), nothingAdded);
-        return out;
-    }
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
+        return Failure{QStringLiteral("No se pudo abrir el archivo de integrantes \"%1\".\r\r%2\r\r%3")
+                           .arg(NativePath(path), FileErrorText(file), nothingAdded),
+                       StyleError};
     const QByteArray before = file.readAll();
-    if (before.size() != file.size()) {
-        out.failure = QStringLiteral("No se pudo leer el archivo de integrantes \"%1\".\r\r%2\r\r%3")
-                          .arg(NativePath(path), FileErrorText(file), nothingAdded);
-        return out;
-    }
+    if (before.size() != file.size())
+        return Failure{QStringLiteral("No se pudo leer el archivo de integrantes \"%1\".\r\r%2\r\r%3")
+                           .arg(NativePath(path), FileErrorText(file), nothingAdded),
+                       StyleError};
 
     // The file as it is now: its members' keys and its free slots.
     const qint64 wholeRecords = before.size() / MemberRecordSize;
@@ -151,12 +108,15 @@ AddMembersOutcome AddMembersToFile(const QString& path, const QList<MemberRecord
     if (encoded.isEmpty())
         return out;
 
-    QString error;
     std::optional<QString> backup;
-    if (!before.isEmpty() && !(backup = BackUpMembersFileForAdding(path, error))) {
-        out.failure = QStringLiteral("No se pudo escribir la copia de seguridad del archivo de integrantes.\r\r%1\r\r%2")
-                          .arg(error, nothingAdded);
-        return out;
+    if (!before.isEmpty()) {
+        const Result<QString> taken = BackUpMembersFile(path);
+        if (!taken)
+            return Failure{QStringLiteral("No se pudo escribir la copia de seguridad del archivo de integrantes."
+                                          "\r\r%1\r\r%2")
+                               .arg(taken.failure().text, nothingAdded),
+                           StyleError};
+        backup = *taken;
     }
 
     // The records past the free slots go after the last whole record in one
@@ -167,15 +127,16 @@ AddMembersOutcome AddMembersToFile(const QString& path, const QList<MemberRecord
     for (qsizetype i = intoSlots; i < encoded.size(); ++i)
         tail += encoded[i];
     const qint64 tailStart = wholeRecords * MemberRecordSize;
-    bool written = tail.isEmpty() || WriteAt(file, tailStart, tail, error);
+    Result<void> written = tail.isEmpty() ? Result<void>() : WriteAt(file, tailStart, tail);
     for (qsizetype i = 0; written && i < intoSlots; ++i)
-        written = WriteAt(file, freeSlots[i] * MemberRecordSize, encoded[i], error);
+        written = WriteAt(file, freeSlots[i] * MemberRecordSize, encoded[i]);
     if (written)
-        written = Sync(file, error);
+        written = SyncToDisk(file);
     if (written) {
         out.added = int(encoded.size());
         return out;
     }
+    const QString error = written.failure().text;
 
     // Undo: the slots and the tail get their bytes back, the file its size.
     bool undone = Overwrite(file, tailStart, before.mid(tailStart));
@@ -185,17 +146,16 @@ AddMembersOutcome AddMembersToFile(const QString& path, const QList<MemberRecord
             && undone;
     undone = file.resize(before.size()) && undone;
     undone = undone && file.seek(0) && file.readAll() == before;
-    if (undone) {
-        out.failure = QStringLiteral("No se pudieron agregar los integrantes.\r\r%1\r\r"
-                                     "No se agregó ninguno: el archivo de integrantes quedó como estaba, con %2.")
-                          .arg(error, MembersCount(members));
-    } else {
-        out.failure = QStringLiteral("No se pudieron agregar los integrantes.\r\r%1\r\r"
-                                     "Tampoco se pudo dejar el archivo \"%2\" como estaba. %3")
-                          .arg(error, NativePath(path),
-                               backup ? QStringLiteral("Sus integrantes anteriores están copiados en \"%1\".")
-                                            .arg(NativePath(*backup))
-                                      : QString());
-    }
-    return out;
+    if (undone)
+        return Failure{QStringLiteral("No se pudieron agregar los integrantes.\r\r%1\r\r"
+                                      "No se agregó ninguno: el archivo de integrantes quedó como estaba, con %2.")
+                           .arg(error, MembersCount(members)),
+                       StyleError};
+    return Failure{QStringLiteral("No se pudieron agregar los integrantes.\r\r%1\r\r"
+                                  "Tampoco se pudo dejar el archivo \"%2\" como estaba. %3")
+                       .arg(error, NativePath(path),
+                            backup ? QStringLiteral("Sus integrantes anteriores están copiados en \"%1\".")
+                                         .arg(NativePath(*backup))
+                                   : QString()),
+                   StyleError};
 }

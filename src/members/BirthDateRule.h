@@ -1,9 +1,10 @@
 #pragma once
 // Which birth dates the members window stores: from 01/01/1800 to today.
+#include "core/Result.h"
+
 #include <QDate>
-#include <QString>
 
 inline const QDate EarliestBirthDate(1800, 1, 1);
 
-// Empty when `birth` may be stored on `today`; otherwise why not, in Spanish.
-QString BirthDateFailure(QDate birth, QDate today);
+// `birth` when it may be stored on `today`; otherwise why not, in Spanish.
+Result<QDate> CheckBirthDate(QDate birth, QDate today);

@@ -171,56 +171,41 @@ QChar DetectCsvSeparator(QStringView text)
 
 QList<QStringList> SplitCsvRecords(QStringView text, QChar separator) { return Split(text, separator, -1); }
 
-CsvTable ReadCsvTable(const QByteArray& bytes)
+Result<CsvTable> ReadCsvTable(const QByteArray& bytes)
 {
+    if (bytes.size() > CsvLargestFile)
+        return Failure{QStringLiteral("El archivo es demasiado grande para una planilla de integrantes "
+                                      "(más de %1 MB).")
+                           .arg(CsvLargestFile / (1024 * 1024))};
     CsvTable table;
-    if (bytes.size() > CsvLargestFile) {
-        table.failure = QStringLiteral("El archivo es demasiado grande para una planilla de integrantes "
-                                       "(más de %1 MB).")
-                            .arg(CsvLargestFile / (1024 * 1024));
-        return table;
-    }
     const QString text = DecodeCsvText(bytes, table.encoding);
-    if (FirstBinaryCharacter(text) >= 0) {
-        table.failure = QStringLiteral("El archivo no es un texto de planilla: contiene caracteres de control "
-                                       "(¿un archivo binario?).");
-        return table;
-    }
-    if (const int line = FirstOverlongLine(text, CsvLongestRecord)) {
-        table.failure = QStringLiteral("La línea %1 del archivo tiene más de %2 caracteres: "
-                                       "no parece una planilla de integrantes.")
-                            .arg(line)
-                            .arg(CsvLongestRecord);
-        return table;
-    }
+    if (FirstBinaryCharacter(text) >= 0)
+        return Failure{QStringLiteral("El archivo no es un texto de planilla: contiene caracteres de control "
+                                      "(¿un archivo binario?).")};
+    if (const int line = FirstOverlongLine(text, CsvLongestRecord))
+        return Failure{QStringLiteral("La línea %1 del archivo tiene más de %2 caracteres: "
+                                      "no parece una planilla de integrantes.")
+                           .arg(line)
+                           .arg(CsvLongestRecord)};
     table.separator = DetectCsvSeparator(text);
     table.records = SplitCsvRecords(text, table.separator);
     while (!table.records.isEmpty() && IsBlankRecord(table.records.last()))
         table.records.removeLast();
     if (table.records.isEmpty())
-        table.failure = QStringLiteral("El archivo no tiene ninguna fila.");
+        return Failure{QStringLiteral("El archivo no tiene ninguna fila.")};
     return table;
 }
 
-CsvTable ReadCsvFile(const QString& path)
+Result<CsvTable> ReadCsvFile(const QString& path)
 {
-    if (!QFileInfo(path).isFile()) { // a folder or a pipe, whose reading could wait for ever
-        CsvTable table;
-        table.failure = QStringLiteral("No es un archivo común.");
-        return table;
-    }
+    if (!QFileInfo(path).isFile()) // a folder or a pipe, whose reading could wait for ever
+        return Failure{QStringLiteral("No es un archivo común.")};
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        CsvTable table;
-        table.failure = FileErrorText(file);
-        return table;
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return Failure{FileErrorText(file)};
     // One byte past the limit tells a file too large without reading all of it.
     const QByteArray bytes = file.read(CsvLargestFile + 1);
-    if (file.error() != QFileDevice::NoError) {
-        CsvTable table;
-        table.failure = FileErrorText(file);
-        return table;
-    }
+    if (file.error() != QFileDevice::NoError)
+        return Failure{FileErrorText(file)};
     return ReadCsvTable(bytes);
 }

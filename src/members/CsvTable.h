@@ -3,6 +3,8 @@
 // text (UTF-8 with or without a byte-order mark, else Windows-1252), the separator is found (';', ',' or tab), and the records
 // are split by RFC 4180: quoted fields may hold separators, doubled quotes and
 // line breaks.
+#include "core/Result.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -19,9 +21,6 @@ struct CsvTable {
     CsvEncoding encoding = CsvEncoding::Utf8;
     QChar separator = u';';
     QList<QStringList> records; // blank trailing lines dropped
-    QString failure;            // empty when the file could be read; else why not, in Spanish
-
-    bool ok() const { return failure.isEmpty(); }
 };
 
 // What the encoding is called in the preview ("UTF-8", "Windows-1252").
@@ -40,9 +39,10 @@ QChar DetectCsvSeparator(QStringView text);
 // an unquoted field is kept as it is). Line ends may be CRLF, LF or CR.
 QList<QStringList> SplitCsvRecords(QStringView text, QChar separator);
 
-// All of the above, with the checks that tell a damaged or foreign file.
-CsvTable ReadCsvTable(const QByteArray& bytes);
+// All of the above, with the checks that tell a damaged or foreign file; the
+// failure says in Spanish why the bytes are no roster.
+Result<CsvTable> ReadCsvTable(const QByteArray& bytes);
 
 // Reads the file at `path` (refusing one larger than CsvLargestFile before
 // reading it) and then its table; the failure names what went wrong.
-CsvTable ReadCsvFile(const QString& path);
+Result<CsvTable> ReadCsvFile(const QString& path);

@@ -66,17 +66,18 @@ Result<QString> PurgeMembersFile(MembersFile& file)
 {
     file.close();
     const QString path = file.fileName();
-    const MembersBackupResult backup = BackUpMembersFile(path);
-    if (!backup.written)
+    const QString meantFor = NextMembersBackupPath(path);
+    const Result<QString> backup = BackUpMembersFile(path);
+    if (!backup)
         return Failure{QStringLiteral("No se pudo escribir la copia de seguridad \"%1\".\r\r%2\r\r"
                                       "El archivo de integrantes no se modificó.")
-                           .arg(NativePath(backup.backupPath), backup.error),
+                           .arg(NativePath(meantFor), backup.failure().text),
                        StyleError};
     QFile emptied(path);
     if (!emptied.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return Failure{QStringLiteral("No se pudo vaciar el archivo \"%1\".\r\r%2\r\r"
                                       "Sus datos están copiados en \"%3\".")
-                           .arg(NativePath(path), FileErrorText(emptied), NativePath(backup.backupPath)),
+                           .arg(NativePath(path), FileErrorText(emptied), NativePath(*backup)),
                        StyleError};
-    return backup.backupPath;
+    return *backup;
 }

@@ -41,24 +41,26 @@ QString MembersBackupPath(const QString& membersPath, int number)
                        : membersPath + QStringLiteral(".%1").arg(number) + MembersBackupSuffix;
 }
 
-MembersBackupResult BackUpMembersFile(const QString& membersPath)
+QString NextMembersBackupPath(const QString& membersPath)
 {
-    MembersBackupResult result;
     const QList<int> existing = ExistingBackupNumbers(membersPath);
-    const int number = existing.isEmpty() ? 0 : existing.front() + 1;
-    result.backupPath = MembersBackupPath(membersPath, number);
+    return MembersBackupPath(membersPath, existing.isEmpty() ? 0 : existing.front() + 1);
+}
 
-    const std::optional<QByteArray> bytes = ReadWholeFile(membersPath, result.error);
-    if (!bytes || !WriteNewFile(result.backupPath, *bytes, result.error))
-        return result;
-    if (SameFile(result.backupPath, membersPath)) {
-        result.error = QStringLiteral("La copia y el archivo de integrantes son el mismo archivo.");
-        return result;
-    }
-    result.written = true;
+Result<QString> BackUpMembersFile(const QString& membersPath)
+{
+    const QList<int> existing = ExistingBackupNumbers(membersPath);
+    const QString backupPath = NextMembersBackupPath(membersPath);
+    const Result<QByteArray> bytes = ReadWholeFile(membersPath);
+    if (!bytes)
+        return bytes.failure();
+    if (const Result<void> written = WriteNewFile(backupPath, *bytes); !written)
+        return written.failure();
+    if (SameFile(backupPath, membersPath))
+        return Failure{QStringLiteral("La copia y el archivo de integrantes son el mismo archivo.")};
 
     // The new copy is the newest; the oldest beyond the kept ones go.
     for (qsizetype i = KeptMembersBackups - 1; i < existing.size(); ++i)
         QFile::remove(MembersBackupPath(membersPath, existing[i]));
-    return result;
+    return backupPath;
 }

@@ -33,8 +33,7 @@ Result<CarryOverOutcome> CarryOverMembersFile(const QString& beside, const QStri
         // read is told by the members step, which can't use it either.
         if (ownInfo.isSymLink() || !ownInfo.isFile())
             return out;
-        QString unread;
-        const std::optional<QByteArray> ownBytes = ReadWholeFile(own, unread);
+        const Result<QByteArray> ownBytes = ReadWholeFile(own);
         if (!ownBytes)
             return out;
         if (HoldsMembers(*ownBytes)) {
@@ -44,12 +43,11 @@ Result<CarryOverOutcome> CarryOverMembersFile(const QString& beside, const QStri
     }
     if (!QFileInfo(beside).isFile())
         return out;
-    QString unread;
-    const std::optional<QByteArray> bytes = ReadWholeFile(beside, unread);
+    const Result<QByteArray> bytes = ReadWholeFile(beside);
     if (!bytes)
         return Failure{QStringLiteral("No se pudo leer el archivo de integrantes \"%1\", guardado junto al programa."
                                       "\r\r%2")
-                           .arg(NativePath(beside), unread),
+                           .arg(NativePath(beside), bytes.failure().text),
                        StyleError};
     if (!HoldsMembers(*bytes))
         return out; // nothing to carry over: the program goes on as for a new user
@@ -57,9 +55,8 @@ Result<CarryOverOutcome> CarryOverMembersFile(const QString& beside, const QStri
     QFile memberless(own);
     if (ownInfo.exists() && !memberless.remove())
         return Failure{copyFailed.arg(NativePath(beside), NativePath(own), FileErrorText(memberless)), StyleError};
-    QString error;
-    if (!WriteNewFile(own, *bytes, error))
-        return Failure{copyFailed.arg(NativePath(beside), NativePath(own), error), StyleError};
+    if (const Result<void> copied = WriteNewFile(own, *bytes); !copied)
+        return Failure{copyFailed.arg(NativePath(beside), NativePath(own), copied.failure().text), StyleError};
     out.settled = true;
     out.told = QStringLiteral("Los integrantes guardados junto al programa, en \"%1\", se copiaron a \"%2\".\r\r"
                               "De ahora en adelante se leen y se guardan allí; el archivo original no se modificó.")

@@ -67,7 +67,11 @@ bool MembersFile::write(qint64 number, const MemberRecord& record)
 {
     if (number < 1 || !file_.seek((number - 1) * MemberRecordSize))
         return failed();
-    return WriteAllBytes(file_, EncodeMemberRecord(record), error_);
+    if (const Result<void> written = WriteAllBytes(file_, EncodeMemberRecord(record)); !written) {
+        error_ = written.failure().text;
+        return false;
+    }
+    return true;
 }
 
 bool MembersFile::forEachRecord(const std::function<bool(qint64, const char*)>& visit)

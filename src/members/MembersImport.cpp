@@ -13,22 +13,18 @@ constexpr qint64 LargestMembersFile = qint64(MemberRecordSize) * 100000;
 
 } // namespace
 
-MembersFileReading ReadMembersToImport(const QString& path, const DatePattern& pattern)
+Result<MembersFileReading> ReadMembersToImport(const QString& path, const DatePattern& pattern)
 {
-    MembersFileReading out;
     const QFileInfo info(path);
-    if (!info.isFile()) { // a folder or a pipe, whose reading could wait for ever
-        out.failure = QStringLiteral("No es un archivo común.");
-        return out;
-    }
-    if (info.size() > LargestMembersFile) {
-        out.failure = QStringLiteral("Es demasiado grande para ser un archivo de integrantes.");
-        return out;
-    }
-    const std::optional<QByteArray> read = ReadWholeFile(path, out.failure);
+    if (!info.isFile()) // a folder or a pipe, whose reading could wait for ever
+        return Failure{QStringLiteral("No es un archivo común.")};
+    if (info.size() > LargestMembersFile)
+        return Failure{QStringLiteral("Es demasiado grande para ser un archivo de integrantes.")};
+    const Result<QByteArray> read = ReadWholeFile(path);
     if (!read)
-        return out;
+        return read.failure();
     const QByteArray& bytes = *read;
+    MembersFileReading out;
     const qsizetype whole = bytes.size() / MemberRecordSize;
     for (qsizetype i = 0; i < whole; ++i) {
         const MemberRecord record = DecodeMemberRecord(bytes.constData() + i * MemberRecordSize);

@@ -3,6 +3,7 @@
 // installation), read with this file's own record layout, to be added to the
 // user's file through AddMembersToFile.
 #include "core/DatePattern.h"
+#include "core/Result.h"
 #include "members/MemberRecord.h"
 
 #include <QList>
@@ -11,14 +12,12 @@
 struct MembersFileReading {
     QList<MemberRecord> members; // the live members, in file order
     int damaged = 0;             // records that can't be a member: a birth date the program can't show, a cut-off tail
-    QString failure;             // why the file can't be read (Spanish); empty when it was
-
-    bool ok() const { return failure.isEmpty(); }
 };
 
 // Reads the members of the file at `path`; their birth dates must be ones
 // `pattern` writes and reads back, as the members file's own loading demands.
-MembersFileReading ReadMembersToImport(const QString& path, const DatePattern& pattern);
+// The failure is the Spanish reason the file can't be read.
+Result<MembersFileReading> ReadMembersToImport(const QString& path, const DatePattern& pattern);
 
 // Where the file dialog starts: the members file an earlier installation kept
 // beside its executable under `home` (`cmake --install --prefix ~/.local`)

@@ -23,9 +23,9 @@ bool MonthBeforeDay(const QString& pattern)
     return false;
 }
 
-RosterDate Refused(const QString& why) { return {QDate(), why}; }
+Result<QDate> Refused(const QString& why) { return Failure{why}; }
 
-RosterDate Checked(int year, int month, int day, QDate today, const QString& text)
+Result<QDate> Checked(int year, int month, int day, QDate today, const QString& text)
 {
     const QDate date(year, month, day);
     if (!date.isValid())
@@ -34,12 +34,12 @@ RosterDate Checked(int year, int month, int day, QDate today, const QString& tex
         return Refused(QStringLiteral("fecha anterior al 01/01/1800"));
     if (date > today)
         return Refused(QStringLiteral("fecha posterior a hoy"));
-    return {date, {}};
+    return date;
 }
 
 } // namespace
 
-RosterDate ReadRosterDate(const QString& rawText, const QString& pattern, QDate today)
+Result<QDate> ReadRosterDate(const QString& rawText, const QString& pattern, QDate today)
 {
     const QString text = rawText.trimmed();
     if (text.isEmpty())

@@ -6,6 +6,25 @@
 #include <QDir>
 #include <QSaveFile>
 
+namespace {
+
+// The sheet's bytes put in the file's place once they are all written.
+Result<void> WriteSheet(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile sheet(path);
+    if (!sheet.open(QIODevice::WriteOnly))
+        return Failure{FileErrorText(sheet)};
+    if (Result<void> written = WriteAllBytes(sheet, bytes); !written) {
+        sheet.cancelWriting();
+        return written;
+    }
+    if (!sheet.commit())
+        return Failure{FileErrorText(sheet)};
+    return {};
+}
+
+} // namespace
+
 QString CsvField(const QString& text)
 {
     static const QString formulaStarts = QStringLiteral("=+-@\t\r");
@@ -26,9 +45,8 @@ QByteArray RosterCsv(const QList<MemberRecord>& members)
     return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
 }
 
-ExportOutcome ExportRoster(const QString& membersPath, const QString& csvPath)
+Result<int> ExportRoster(const QString& membersPath, const QString& csvPath)
 {
-    ExportOutcome out;
     QList<MemberRecord> members;
     MembersFile file(membersPath);
     if (!file.openExisting() || !file.forEachRecord([&](qint64, const char* bytes) {
@@ -36,25 +54,14 @@ ExportOutcome ExportRoster(const QString& membersPath, const QString& csvPath)
             if (!IsFreeSlot(r))
                 members.append(r);
             return true;
-        })) {
-        out.failure = QStringLiteral("No se pudo leer el archivo de integrantes \"%1\".\r\r%2")
-                          .arg(QDir::toNativeSeparators(membersPath), file.errorString());
-        return out;
-    }
-    QSaveFile sheet(csvPath);
-    QString error;
-    if (!sheet.open(QIODevice::WriteOnly)) {
-        error = FileErrorText(sheet);
-    } else if (!WriteAllBytes(sheet, RosterCsv(members), error)) {
-        sheet.cancelWriting();
-    } else if (!sheet.commit()) {
-        error = FileErrorText(sheet);
-    }
-    if (!error.isEmpty()) {
-        out.failure = QStringLiteral("No se pudo escribir la planilla \"%1\".\r\r%2")
-                          .arg(QDir::toNativeSeparators(csvPath), error);
-        return out;
-    }
-    out.exported = int(members.size());
-    return out;
+        }))
+        return Failure{QStringLiteral("No se pudo leer el archivo de integrantes \"%1\".\r\r%2")
+                           .arg(QDir::toNativeSeparators(membersPath), file.errorString()),
+                       StyleError};
+    const Result<void> written = WriteSheet(csvPath, RosterCsv(members));
+    if (!written)
+        return Failure{QStringLiteral("No se pudo escribir la planilla \"%1\".\r\r%2")
+                           .arg(QDir::toNativeSeparators(csvPath), written.failure().text),
+                       StyleError};
+    return int(members.size());
 }

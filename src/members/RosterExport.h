@@ -4,6 +4,7 @@
 // "Apellidos y Nombres;Fecha de nacimiento;Observaciones", dates dd/mm/yyyy.
 // A field that begins like a formula gets a leading apostrophe, so that no
 // spreadsheet runs it; the import drops that apostrophe again.
+#include "core/Result.h"
 #include "members/MemberRecord.h"
 
 #include <QByteArray>
@@ -18,12 +19,7 @@ QString CsvField(const QString& text);
 // The sheet of the members (free slots are none of them), in file order.
 QByteArray RosterCsv(const QList<MemberRecord>& members);
 
-struct ExportOutcome {
-    int exported = 0;
-    QString failure; // empty on success
-    bool ok() const { return failure.isEmpty(); }
-};
-
 // Writes the live members of the members file at `membersPath` to `csvPath`,
-// replacing that file only once the new one is whole.
-ExportOutcome ExportRoster(const QString& membersPath, const QString& csvPath);
+// replacing that file only once the new one is whole. Gives how many members
+// were written.
+Result<int> ExportRoster(const QString& membersPath, const QString& csvPath);

@@ -221,11 +221,11 @@ void RosterImportWindow::refresh()
 
 void RosterImportWindow::importRows()
 {
-    const AddMembersOutcome outcome = AddMembersToFile(membersPath_, preview_.membersToAdd());
-    if (!outcome.ok()) {
-        ProgramMessage(platform_, outcome.failure, StyleError); // nothing changed: the preview stays
+    const Result<AddedMembers> outcome = AddMembersToFile(membersPath_, preview_.membersToAdd());
+    if (!outcome) {
+        ProgramMessage(platform_, outcome.failure()); // nothing changed: the preview stays
         return;
     }
-    outcome_ = outcome;
+    outcome_ = *outcome;
     accept();
 }

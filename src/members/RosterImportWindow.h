@@ -33,7 +33,7 @@ public:
     const RosterPreview& preview() const { return preview_; }
     // What "Importar" did, once it succeeded (the window then closes
     // accepted; its opener tells the user, from the window it returns to).
-    const AddMembersOutcome& importOutcome() const { return outcome_; }
+    const AddedMembers& importOutcome() const { return outcome_; }
 
     // Rows from which the preview shows its progress bar while it works.
     static constexpr int RowsForProgress = 1000;
@@ -71,6 +71,6 @@ private:
     const Platform& platform_;
     RosterPreview preview_;
     RosterRowsModel* model_ = nullptr;
-    AddMembersOutcome outcome_;
+    AddedMembers outcome_;
     bool centred_ = false;
 };

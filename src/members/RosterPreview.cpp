@@ -77,10 +77,10 @@ void Classify(RosterRow& row, const QStringList& record, const RosterColumns& co
     if (row.remarks.size() > RemarksCapacity)
         return set(RowOutcome::RemarksTooLong,
                    TooLong(QStringLiteral("observaciones"), row.remarks.size(), RemarksCapacity));
-    const RosterDate date = ReadRosterDate(row.dateText, pattern, today);
-    if (!date.date.isValid())
-        return set(RowOutcome::BadDate, date.error);
-    row.birthDate = DayNumberFromDate(date.date);
+    const Result<QDate> date = ReadRosterDate(row.dateText, pattern, today);
+    if (!date)
+        return set(RowOutcome::BadDate, date.failure().text);
+    row.birthDate = DayNumberFromDate(*date);
     const QString key = MemberKey(row.name, row.birthDate);
     if (members.contains(key))
         return set(RowOutcome::AlreadyMember, QStringLiteral("mismo nombre y fecha de nacimiento"));

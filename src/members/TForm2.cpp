@@ -374,12 +374,11 @@ void TForm2::save()
 // rule allows it; otherwise the user is told why and the typed text stays.
 std::optional<QDate> TForm2::confirmedBirthDate()
 {
-    const TypedDateReading entered = DateTime1->enteredDate();
-    const QString failure =
-        entered.date.isValid() ? BirthDateFailure(entered.date, gral_.platform.today()) : entered.failure;
-    if (failure.isEmpty())
-        return entered.date;
-    ProgramMessage(gral_, failure, StyleExclamation);
+    const Result<QDate> entered = DateTime1->enteredDate();
+    const Result<QDate> birth = entered ? CheckBirthDate(*entered, gral_.platform.today()) : entered;
+    if (birth)
+        return *birth;
+    ProgramMessage(gral_, birth.failure());
     DateTime1->setFocus();
     return std::nullopt;
 }

@@ -90,7 +90,7 @@ QString FileErrorText(const QFileDevice& file)
     }
 }
 
-bool WriteAllBytes(QFileDevice& file, const QByteArray& bytes, QString& error)
+Result<void> WriteAllBytes(QFileDevice& file, const QByteArray& bytes)
 {
     qint64 length = bytes.size();
     if (const FileSpaceLimit& limit = SpaceLimit()) {
@@ -98,46 +98,46 @@ bool WriteAllBytes(QFileDevice& file, const QByteArray& bytes, QString& error)
         if (room < length) {
             if (room > 0)
                 file.write(bytes.constData(), room);
-            error = NoSpaceText();
-            return false;
+            return Failure{NoSpaceText()};
         }
     }
     qint64 done = 0;
     while (done < length) {
         const qint64 n = file.write(bytes.constData() + done, length - done);
-        if (n <= 0) {
-            error = FileErrorText(file);
-            return false;
-        }
+        if (n <= 0)
+            return Failure{FileErrorText(file)};
         done += n;
     }
-    return true;
+    return {};
 }
 
-bool WriteNewFile(const QString& path, const QByteArray& bytes, QString& error)
+Result<void> SyncToDisk(QFileDevice& file)
+{
+#ifdef Q_OS_UNIX
+    if (::fsync(file.handle()) != 0) {
+        const QString reason = SystemErrorText(errno);
+        return Failure{reason.isEmpty() ? QStringLiteral("No se pudo escribir el archivo.") : reason};
+    }
+#else
+    Q_UNUSED(file);
+#endif
+    return {};
+}
+
+Result<void> WriteNewFile(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
     // NewOnly creates with O_EXCL, which also refuses a symbolic link in the way.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered, PrivateFilePermissions)) {
-        error = FileErrorText(file);
-        return false;
-    }
-    bool written = WriteAllBytes(file, bytes, error);
-#ifdef Q_OS_UNIX
-    if (written && ::fsync(file.handle()) != 0) {
-        error = SystemErrorText(errno);
-        if (error.isEmpty())
-            error = QStringLiteral("No se pudo escribir el archivo.");
-        written = false;
-    }
-#endif
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered, PrivateFilePermissions))
+        return Failure{FileErrorText(file)};
+    Result<void> written = WriteAllBytes(file, bytes);
+    if (written)
+        written = SyncToDisk(file);
     file.close();
     if (written) {
         QFile back(path);
-        if (!back.open(QIODevice::ReadOnly) || back.readAll() != bytes) {
-            error = QStringLiteral("La copia no coincide con el archivo original.");
-            written = false;
-        }
+        if (!back.open(QIODevice::ReadOnly) || back.readAll() != bytes)
+            written = Failure{QStringLiteral("La copia no coincide con el archivo original.")};
     }
     if (!written)
         file.remove();
@@ -146,17 +146,13 @@ bool WriteNewFile(const QString& path, const QByteArray& bytes, QString& error)
 
 void SetFileSpaceLimit(FileSpaceLimit limit) { SpaceLimit() = std::move(limit); }
 
-std::optional<QByteArray> ReadWholeFile(const QString& path, QString& error)
+Result<QByteArray> ReadWholeFile(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = FileErrorText(file);
-        return std::nullopt;
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return Failure{FileErrorText(file)};
     QByteArray bytes = file.readAll();
-    if (bytes.size() != file.size()) {
-        error = FileErrorText(file);
-        return std::nullopt;
-    }
+    if (bytes.size() != file.size())
+        return Failure{FileErrorText(file)};
     return bytes;
 }

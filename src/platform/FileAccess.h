@@ -5,12 +5,14 @@
 // Qt's error texts come from the system (English under most locales, and
 // "Unknown error" after a short write); they are never shown as they are:
 // every failure is told in Spanish, by the system's error number when it is
-// known and by the kind of operation otherwise.
+// known and by the kind of operation otherwise. The routines' failures carry
+// that reason alone; the caller names the file and what it was for.
+#include "core/Result.h"
+
 #include <QByteArray>
 #include <QFileDevice>
 #include <QString>
 #include <functional>
-#include <optional>
 
 // The Spanish text of a system error number (errno); empty when unknown.
 QString SystemErrorText(int errorNumber);
@@ -18,15 +20,18 @@ QString SystemErrorText(int errorNumber);
 // The Spanish text of the last failure of `file`.
 QString FileErrorText(const QFileDevice& file);
 
-// The whole of the file at `path`, or nothing with the Spanish reason in
-// `error` (a read that comes short of the file's size is a failure too).
-std::optional<QByteArray> ReadWholeFile(const QString& path, QString& error);
+// The whole of the file at `path` (a read that comes short of the file's size
+// is a failure too).
+Result<QByteArray> ReadWholeFile(const QString& path);
 
 // Writes all of `bytes` at the device's position, going on after a short
 // write until every byte is written or the system refuses one (a full disk
-// often takes part of a write without an error). On failure `error` gets the
-// Spanish reason.
-bool WriteAllBytes(QFileDevice& file, const QByteArray& bytes, QString& error);
+// often takes part of a write without an error).
+Result<void> WriteAllBytes(QFileDevice& file, const QByteArray& bytes);
+
+// Asks the system to put the bytes written to `file` on the disk: a full disk
+// may only show here.
+Result<void> SyncToDisk(QFileDevice& file);
 
 // The modes of the files and the folder that hold the members' personal data
 // when the program creates them: the owner's alone. Files and folders that
@@ -39,8 +44,8 @@ constexpr QFileDevice::Permissions PrivateFolderPermissions =
 // modes). Nothing in the way is followed or replaced: an existing file, and
 // a symbolic link even to nowhere, make it fail. The file is written
 // unbuffered, synced and read back; when any of it fails the file is removed
-// again and `error` gets the Spanish reason.
-bool WriteNewFile(const QString& path, const QByteArray& bytes, QString& error);
+// again.
+Result<void> WriteNewFile(const QString& path, const QByteArray& bytes);
 
 // Test seam around the file writes: when set, it is asked before each
 // WriteAllBytes how many of `length` bytes the disk still takes for the file

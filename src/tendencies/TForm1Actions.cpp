@@ -53,14 +53,14 @@ void TForm1::Button1_Click()
     if (DateFormatChanged(gral_))
         return;
     // A typed date is read whole here, never on the way.
-    const TypedDateReading entered = DateTime1->enteredDate();
-    if (!entered.date.isValid()) {
-        ProgramMessage(gral_, entered.failure, StyleExclamation);
+    const Result<QDate> entered = DateTime1->enteredDate();
+    if (!entered) {
+        ProgramMessage(gral_, entered.failure());
         return;
     }
-    if (!CoveredPeriodCheck(DateOrigin::Entered, DayNumberFromDate(entered.date)))
+    if (!CoveredPeriodCheck(DateOrigin::Entered, DayNumberFromDate(*entered)))
         return;
-    DateTime1->setDate(entered.date);
+    DateTime1->setDate(*entered);
     const QString shown = DateLabels[0]->text().trimmed();
     if (!shown.isEmpty() && shown == gral_.environment.systemDateFormat.format(PickerDate()))
         return;

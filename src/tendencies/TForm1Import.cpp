@@ -30,16 +30,17 @@ void TForm1::ImportMembers()
         QStringLiteral("Archivos de integrantes (Fechas.dat *.dat);;Todos los archivos (*)"), true);
     if (chosen.isEmpty())
         return;
-    const MembersFileReading reading = ReadMembersToImport(chosen, gral_.environment.systemDateFormat);
+    const Result<MembersFileReading> read = ReadMembersToImport(chosen, gral_.environment.systemDateFormat);
+    const MembersFileReading reading = read ? *read : MembersFileReading{};
     const QString damaged = reading.damaged == 0
         ? QString()
         : Counted(reading.damaged, QStringLiteral("\r\rUn registro está dañado y no se importará."),
                   QStringLiteral("\r\r%1 registros están dañados y no se importarán."));
-    if (!reading.ok() || reading.members.isEmpty()) {
+    if (!read || reading.members.isEmpty()) {
         ProgramMessage(gral_,
                        QStringLiteral("No se puede importar \"%1\".\r\r%2%3\r\rNo se agregó ningún integrante.")
                            .arg(NativePath(chosen),
-                                reading.ok() ? QStringLiteral("No tiene ningún integrante.") : reading.failure, damaged),
+                                read ? QStringLiteral("No tiene ningún integrante.") : read.failure().text, damaged),
                        StyleExclamation);
         return;
     }
@@ -52,17 +53,17 @@ void TForm1::ImportMembers()
                  damaged);
     if (ProgramMessage(gral_, question, StyleOkCancel) != ResultOk)
         return;
-    const AddMembersOutcome outcome = AddMembersToFile(MembersFilePath(gral_.environment), reading.members);
-    if (!outcome.ok()) {
-        ProgramMessage(gral_, outcome.failure, StyleError);
+    const Result<AddedMembers> outcome = AddMembersToFile(MembersFilePath(gral_.environment), reading.members);
+    if (!outcome) {
+        ProgramMessage(gral_, outcome.failure());
         return;
     }
-    QString text = Counted(outcome.added, QStringLiteral("Se agregó 1 integrante."),
+    QString text = Counted(outcome->added, QStringLiteral("Se agregó 1 integrante."),
                            QStringLiteral("Se agregaron %1 integrantes."));
-    if (outcome.alreadyMembers > 0)
-        text += Counted(outcome.alreadyMembers, QStringLiteral(" 1 ya estaba entre los integrantes."),
+    if (outcome->alreadyMembers > 0)
+        text += Counted(outcome->alreadyMembers, QStringLiteral(" 1 ya estaba entre los integrantes."),
                         QStringLiteral(" %1 ya estaban entre los integrantes."));
-    if (outcome.added > 0 && !DateFormatChanged(gral_))
+    if (outcome->added > 0 && !DateFormatChanged(gral_))
         ReloadMembers();
     ProgramMessage(gral_, text, StyleInformation);
 }

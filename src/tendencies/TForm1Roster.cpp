@@ -29,30 +29,29 @@ void TForm1::ImportRoster()
     const QString sheet = gral_.platform.chooseOpenFile(title, QDir::homePath(), SheetFilter, false);
     if (sheet.isEmpty())
         return;
-    const CsvTable table = ReadCsvFile(sheet);
-    if (!table.ok()) {
+    const Result<CsvTable> table = ReadCsvFile(sheet);
+    if (!table) {
         ProgramMessage(gral_,
                        QStringLiteral("No se puede importar la planilla \"%1\".\r\r%2\r\rNo se agregó ningún integrante.")
-                           .arg(NativePath(sheet), table.failure),
+                           .arg(NativePath(sheet), table.failure().text),
                        StyleExclamation);
         return;
     }
     const QString membersPath = MembersFilePath(gral_.environment);
-    QString error;
-    const std::optional<MemberKeys> members = ReadMemberKeys(membersPath, error);
+    const Result<MemberKeys> members = ReadMemberKeys(membersPath);
     if (!members) {
         ProgramMessage(gral_,
                        QStringLiteral("No se pudo leer el archivo de integrantes \"%1\".\r\r%2")
-                           .arg(NativePath(membersPath), error),
+                           .arg(NativePath(membersPath), members.failure().text),
                        StyleError);
         return;
     }
-    RosterImportWindow window(table, sheet, *members, membersPath, gral_.environment.systemDateFormat.text(),
+    RosterImportWindow window(*table, sheet, *members, membersPath, gral_.environment.systemDateFormat.text(),
                               gral_.platform, this);
     if (RunModal(gral_, window) != QDialog::Accepted)
         return;
     // Told from this window, once the preview is gone, so the keyboard comes back here.
-    const AddMembersOutcome& outcome = window.importOutcome();
+    const AddedMembers& outcome = window.importOutcome();
     QString text = outcome.added == 1 ? QStringLiteral("Se agregó 1 integrante.")
                                       : QStringLiteral("Se agregaron %1 integrantes.").arg(outcome.added);
     if (outcome.alreadyMembers > 0)
@@ -75,14 +74,14 @@ void TForm1::ExportRoster()
         sheet += QStringLiteral(".csv");
     if (!ReplaceConfirmed(gral_.platform, sheet))
         return;
-    const ExportOutcome outcome = ::ExportRoster(MembersFilePath(gral_.environment), sheet);
-    if (!outcome.ok()) {
-        ProgramMessage(gral_, outcome.failure, StyleError);
+    const Result<int> exported = ::ExportRoster(MembersFilePath(gral_.environment), sheet);
+    if (!exported) {
+        ProgramMessage(gral_, exported.failure());
         return;
     }
-    const QString told = outcome.exported == 1
+    const QString told = *exported == 1
         ? QStringLiteral("Se exportó 1 integrante a \"%1\".").arg(NativePath(sheet))
-        : QStringLiteral("Se exportaron %1 integrantes a \"%2\".").arg(outcome.exported).arg(NativePath(sheet));
+        : QStringLiteral("Se exportaron %1 integrantes a \"%2\".").arg(*exported).arg(NativePath(sheet));
     ProgramMessage(gral_, told, StyleInformation);
 }
 

@@ -93,12 +93,12 @@ void TForm6::Button_Click(QPushButton* sender)
         // picker was turned to while seven days were chosen.
         double date = shownDate_;
         if (sevenDays_ || shownDate_ == 0) {
-            const TypedDateReading entered = DateTime1->enteredDate();
-            if (!entered.date.isValid()) {
-                ProgramMessage(gral_, entered.failure, StyleExclamation);
+            const Result<QDate> entered = DateTime1->enteredDate();
+            if (!entered) {
+                ProgramMessage(gral_, entered.failure());
                 return;
             }
-            date = DayNumberFromDate(entered.date);
+            date = DayNumberFromDate(*entered);
         }
         const QString refusal = CoveredPeriodMessage(gral_.calendar.coveredPeriod, gral_.environment.systemDateFormat, DateOrigin::Printed, date);
         if (!refusal.isEmpty()) {

@@ -266,12 +266,12 @@ void TeamWindow::Button1_Click()
 {
     if (DateFormatChanged(gral_))
         return;
-    const TypedDateReading entered = DateTime1->enteredDate();
-    if (!entered.date.isValid()) {
-        ProgramMessage(gral_, entered.failure, StyleExclamation);
+    const Result<QDate> entered = DateTime1->enteredDate();
+    if (!entered) {
+        ProgramMessage(gral_, entered.failure());
         return;
     }
-    const double day = DayNumberFromDate(entered.date);
+    const double day = DayNumberFromDate(*entered);
     const QString message = CoveredPeriodMessage(gral_.calendar.coveredPeriod, gral_.environment.systemDateFormat, DateOrigin::Entered, day);
     if (!message.isEmpty()) {
         ProgramMessage(gral_, message, StyleExclamation);
@@ -281,7 +281,7 @@ void TeamWindow::Button1_Click()
     if (std::floor(day) != day_)
         ShowDay(day);
     else
-        DateTime1->setDate(entered.date);
+        DateTime1->setDate(*entered);
 }
 
 void TeamWindow::Button2_Click()

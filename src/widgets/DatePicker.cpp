@@ -45,10 +45,10 @@ DatePicker::DatePicker(QWidget* parent) : QDateEdit(parent)
     });
 }
 
-TypedDateReading DatePicker::enteredDate() const
+Result<QDate> DatePicker::enteredDate() const
 {
     if (!typed_)
-        return {date(), {}};
+        return date();
     return ReadTypedDate(typing_->displayText());
 }
 
@@ -158,9 +158,9 @@ void DatePicker::focusOutEvent(QFocusEvent* event)
     if (event->reason() == Qt::PopupFocusReason)
         return;
     if (typed_) {
-        const TypedDateReading reading = ReadTypedDate(typing_->displayText());
-        if (reading.date.isValid() && reading.date >= minimumDate() && reading.date <= maximumDate())
-            setDate(reading.date);
+        const Result<QDate> reading = ReadTypedDate(typing_->displayText());
+        if (reading && *reading >= minimumDate() && *reading <= maximumDate())
+            setDate(*reading);
     }
     lineEdit()->deselect();
     showTypingField(typed_);

@@ -27,7 +27,7 @@ public:
     // What the picker stands for when the user confirms: the typed text read
     // whole while there is one (whatever the picker's range), else the date
     // shown. Changes nothing.
-    TypedDateReading enteredDate() const;
+    Result<QDate> enteredDate() const;
     // True while typed text waits to be confirmed.
     bool hasTypedText() const { return typed_; }
     // Shows `date`; typed text waiting is dropped.

@@ -4,6 +4,7 @@
 #include "export/CalendarExport.h"
 #include "export/ICalendarFile.h"
 #include "support/SmallDisk.h"
+#include "support/TestSupport.h"
 
 #include <QTest>
 
@@ -22,12 +23,12 @@ private slots:
         madrid.coveredPeriod.lastDay = FullLastDayNumber;
         madrid.namedZone = QTimeZone("Europe/Madrid");
         // Written up to the last span that ends within 31/12/2100, and the message says the period ends.
-        const ExportPlan plan = PlanCalendarExport({"", {Luis}, DayNumberFromDate(QDate(2100, 12, 29)), 7}, madrid);
-        QVERIFY(plan.leftOutsidePeriod && ExportDoneText(plan, madrid).contains("al 31/12/2100"));
-        QVERIFY(plan.events.last().endUtc <= Utc("2101-01-01T00:00:00+01:00")
-                && plan.events.last().endUtc > Utc("2100-12-29T00:00:00+01:00"));
-        const ExportPlan none = PlanCalendarExport({"", {Luis}, DayNumberFromDate(QDate(2027, 3, 1)), 3, {}}, madrid);
-        QVERIFY(none.events.isEmpty() && none.failure == "Marque al menos un nivel de tendencia.");
+        const Result<ExportPlan> plan = PlanCalendarExport({"", {Luis}, DayNumberFromDate(QDate(2100, 12, 29)), 7}, madrid);
+        QVERIFY(plan && plan->leftOutsidePeriod && ExportDoneText(*plan, madrid).contains("al 31/12/2100"));
+        QVERIFY(plan->events.last().endUtc <= Utc("2101-01-01T00:00:00+01:00")
+                && plan->events.last().endUtc > Utc("2100-12-29T00:00:00+01:00"));
+        const auto none = PlanCalendarExport({"", {Luis}, DayNumberFromDate(QDate(2027, 3, 1)), 3, {}}, madrid);
+        QCOMPARE(FailureText(none), "Marque al menos un nivel de tendencia.");
     }
 
     void repeatedHourIsWrittenInUtc_data()
@@ -43,7 +44,7 @@ private slots:
     {
         QFETCH(qint64, utc);
         QFETCH(bool, twice);
-        const ExportPlan one{{}, {{Luis, 3, 1, utc, utc + 7200}}, false, {}};
+        const ExportPlan one{{}, {{Luis, 3, 1, utc, utc + 7200}}, false};
         const QByteArray file = ComposeICalendar(one, {QTimeZone("Europe/Madrid"), true}, "-//t//t//ES", QDateTime());
         const QByteArray start = QDateTime::fromSecsSinceEpoch(utc, Qt::UTC).toString("yyyyMMdd'T'HHmmss'Z'").toLatin1();
         QCOMPARE(file.contains("DTSTART:" + start), twice);
@@ -56,9 +57,9 @@ private slots:
         if (!disk.mounted())
             QSKIP(qPrintable(disk.whyNot()));
         const QString path = disk.folder() + "Equipo.ics";
-        QCOMPARE(SaveExportFile(path, "old"), QString());
-        QVERIFY(disk.fill() && SaveExportFile(path, QByteArray(65536, 'x')).startsWith("No se pudo escribir"));
-        QVERIFY(disk.makeReadOnly() && SaveExportFile(path, "new").startsWith("No se pudo escribir"));
+        QVERIFY(SaveExportFile(path, "old"));
+        QVERIFY(disk.fill() && FailureText(SaveExportFile(path, QByteArray(65536, 'x'))).startsWith("No se pudo escribir"));
+        QVERIFY(disk.makeReadOnly() && FailureText(SaveExportFile(path, "new")).startsWith("No se pudo escribir"));
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll() == "old");
     }

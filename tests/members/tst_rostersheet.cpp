@@ -101,13 +101,13 @@ void TestRosterSheet::fixturesRowByRow()
     QFETCH(QString, encoding);
     QFETCH(QString, separator);
     QFETCH(QStringList, expected);
-    const CsvTable table = ReadCsvFile(Fixtures + file);
-    QVERIFY2(table.ok(), qPrintable(table.failure));
-    QCOMPARE(CsvEncodingName(table.encoding), encoding);
-    QCOMPARE(QString(table.separator), separator);
-    const RosterColumns columns = RecogniseRosterColumns(table.records.first(), 4);
+    const Result<CsvTable> table = ReadCsvFile(Fixtures + file);
+    QVERIFY2(table, qPrintable(FailureText(table)));
+    QCOMPARE(CsvEncodingName(table->encoding), encoding);
+    QCOMPARE(QString(table->separator), separator);
+    const RosterColumns columns = RecogniseRosterColumns(table->records.first(), 4);
     const MemberKeys members{MemberKey(u"ACUÑA MARCOS"_qs, Day(1985, 6, 15))};
-    const RosterPreview preview = PreviewRoster(table.records, columns, members, u"dd/MM/yyyy"_qs, FixedToday);
+    const RosterPreview preview = PreviewRoster(table->records, columns, members, u"dd/MM/yyyy"_qs, FixedToday);
     QCOMPARE(Outcomes(preview), expected);
     QCOMPARE(preview.count(RowOutcome::Add), int(expected.filter(RowOutcomeText(RowOutcome::Add)).size()));
     if (file.startsWith(u"equipo-texto"))
@@ -145,9 +145,9 @@ void TestRosterSheet::dates()
     QFETCH(QString, pattern);
     QFETCH(QDate, date);
     QFETCH(QString, error);
-    const RosterDate read = ReadRosterDate(text, pattern, FixedToday);
-    QCOMPARE(read.date, date);
-    QVERIFY2(error.isEmpty() ? read.error.isEmpty() : read.error.contains(error), qPrintable(read.error));
+    const Result<QDate> read = ReadRosterDate(text, pattern, FixedToday);
+    QCOMPARE(read ? *read : QDate(), date);
+    QVERIFY2(error.isEmpty() ? bool(read) : FailureText(read).contains(error), qPrintable(FailureText(read)));
 }
 
 void TestRosterSheet::addsIntoFreeSlotsThenAtTheEnd()
@@ -163,11 +163,11 @@ void TestRosterSheet::addsIntoFreeSlotsThenAtTheEnd()
     // Another copy of the program holding the file open sees the new members: the file is not replaced.
     QFile held(path);
     QVERIFY(held.open(QIODevice::ReadOnly));
-    const AddMembersOutcome outcome = AddMembersToFile(path, adding);
-    QVERIFY2(outcome.ok(), qPrintable(outcome.failure));
-    QCOMPARE(outcome.added, 2);
+    const Result<AddedMembers> outcome = AddMembersToFile(path, adding);
+    QVERIFY2(outcome, qPrintable(FailureText(outcome)));
+    QCOMPARE(outcome->added, 2);
     QCOMPARE(held.readAll(), ReadBytes(path));
-    QCOMPARE(outcome.alreadyMembers, 2);
+    QCOMPARE(outcome->alreadyMembers, 2);
     QCOMPARE(ReadBytes(path), Records({before[0], adding[1], before[2], adding[2]})); // EVA in the free slot
     QCOMPARE(ReadBytes(path + MembersBackupSuffix), oldBytes);
 }
@@ -212,11 +212,11 @@ void TestRosterSheet::failedWriteLeavesOldMembers()
             return backupFails ? qint64(0) : length;
         return room < 0 ? length - 1 : qint64(room);
     });
-    const AddMembersOutcome outcome = AddMembersToFile(path, adding);
-    QVERIFY(!outcome.ok());
-    QCOMPARE(outcome.added, 0);
-    QVERIFY2(outcome.failure.contains(told), qPrintable(outcome.failure));
-    QVERIFY2(outcome.failure.contains(u"No queda espacio libre en el disco."), qPrintable(outcome.failure));
+    const Result<AddedMembers> outcome = AddMembersToFile(path, adding);
+    QVERIFY(!outcome);
+    QCOMPARE(outcome.failure().style, StyleError);
+    QVERIFY2(outcome.failure().text.contains(told), qPrintable(outcome.failure().text));
+    QVERIFY2(outcome.failure().text.contains(u"No queda espacio libre en el disco."), qPrintable(outcome.failure().text));
     QCOMPARE(ReadBytes(path), oldBytes);
 }
 
@@ -231,9 +231,9 @@ void TestRosterSheet::exportThenImportGivesSameMembers()
     };
     QVERIFY(WriteBytes(members, Records({team[0], FreeSlotRecord(), team[1], team[2], team[3]})));
     const QString sheet = dir_.filePath(u"equipo.csv"_qs);
-    const ExportOutcome exported = ExportRoster(members, sheet);
-    QVERIFY2(exported.ok(), qPrintable(exported.failure));
-    QCOMPARE(exported.exported, 4);
+    const Result<int> exported = ExportRoster(members, sheet);
+    QVERIFY2(exported, qPrintable(FailureText(exported)));
+    QCOMPARE(*exported, 4);
     const QByteArray bytes = ReadBytes(sheet);
     QVERIFY(bytes.startsWith("\xEF\xBB\xBF" "Apellidos y Nombres;Fecha de nacimiento;Observaciones\r\n"));
     QVERIFY(bytes.contains("05/03/1990"));
@@ -242,12 +242,13 @@ void TestRosterSheet::exportThenImportGivesSameMembers()
     QVERIFY(bytes.contains("\r\n'-GUION;01/01/1801;'@menci"));
 
     const QString again = dir_.filePath(u"otro.dat"_qs);
-    const CsvTable table = ReadCsvFile(sheet);
-    QCOMPARE(table.encoding, CsvEncoding::Utf8WithBom);
+    const Result<CsvTable> table = ReadCsvFile(sheet);
+    QVERIFY2(table, qPrintable(FailureText(table)));
+    QCOMPARE(table->encoding, CsvEncoding::Utf8WithBom);
     const RosterPreview preview =
-        PreviewRoster(table.records, RecogniseRosterColumns(table.records.first(), 3), {}, u"dd/MM/yyyy"_qs, FixedToday);
+        PreviewRoster(table->records, RecogniseRosterColumns(table->records.first(), 3), {}, u"dd/MM/yyyy"_qs, FixedToday);
     QCOMPARE(preview.count(RowOutcome::Add), 4);
-    QVERIFY(AddMembersToFile(again, preview.membersToAdd()).ok());
+    QVERIFY(AddMembersToFile(again, preview.membersToAdd()));
     QCOMPARE(ReadBytes(again), Records(team)); // the same members, in the same order
     QVERIFY(!QFileInfo::exists(again + MembersBackupSuffix)); // nothing to keep from a new file
 }

@@ -4,6 +4,7 @@
 // touches the user's settings or ever blocks on a window.
 #include "app/Gral.h"
 #include "core/DayNumber.h"
+#include "core/Result.h"
 
 #include <QFile>
 #include <QList>
@@ -151,6 +152,10 @@ struct TestProgram {
 
 // Gives `gral` the full edition's covered days, its start-up day at `today`.
 void UseFullPeriod(Gral& gral, double today);
+
+// A result's failure text, empty when it holds a value (for QVERIFY2's message).
+template <typename T>
+QString FailureText(const Result<T>& result) { return result ? QString() : result.failure().text; }
 
 // The day number of a date.
 inline double Day(int year, int month, int day) { return DayNumberFromDate(QDate(year, month, day)); }
