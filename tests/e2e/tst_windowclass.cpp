@@ -100,7 +100,7 @@ void TestWindowClass::firstWindowsClass()
     program.setProcessEnvironment(environment);
     program.start(QStringLiteral(PRONOS_PROGRAM_DIR "/") + executable);
     QStringList classes;
-    QTRY_VERIFY_WITH_TIMEOUT(!(classes = WindowClasses(display_)).isEmpty(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!(classes = WindowClasses(display_)).isEmpty(), 60000); // a sanitizer build starts slowly
     program.kill();
     program.waitForFinished();
     QCOMPARE(classes, QStringList{windowClass});
