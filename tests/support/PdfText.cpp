@@ -4,17 +4,25 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
-QString PdfWordBoxes(const QString& file)
+namespace {
+
+QString PdfToText(const QStringList& options, const QString& file)
 {
     const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
     if (pdftotext.isEmpty())
         return {};
     QProcess process;
-    process.start(pdftotext, {QStringLiteral("-bbox"), file, QStringLiteral("-")});
+    process.start(pdftotext, options + QStringList{file, QStringLiteral("-")});
     if (!process.waitForFinished(30000) || process.exitCode() != 0)
         return {};
     return QString::fromUtf8(process.readAllStandardOutput());
 }
+
+} // namespace
+
+QString PdfLayoutText(const QString& file) { return PdfToText({"-layout", "-enc", "UTF-8"}, file); }
+
+QString PdfWordBoxes(const QString& file) { return PdfToText({QStringLiteral("-bbox")}, file); }
 
 QStringList WordsNearEdge(const QString& boxes, double margin, int* words)
 {

@@ -3,6 +3,10 @@
 #include <QString>
 #include <QStringList>
 
+// The text of `file` as its pages lie (pdftotext -layout, UTF-8; pages
+// separated by '\f'); empty when pdftotext is missing or fails.
+QString PdfLayoutText(const QString& file);
+
 // The words of `file` with their boxes (pdftotext -bbox, XHTML); empty when
 // pdftotext is missing or fails.
 QString PdfWordBoxes(const QString& file);

@@ -5,11 +5,11 @@
 #include "tendencies/PrinterCanvas.h"
 #include "tendencies/RecordingCanvas.h"
 #include "tendencies/TendencyTestSupport.h"
+#include "support/PdfText.h"
 
 #include <QFile>
 #include <QFontInfo>
 #include <QPrinter>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -34,14 +34,10 @@ QStringList BusyWeek()
 }
 
 // The pages of a PDF as pdftotext reads them, each a list of its non-empty lines, trimmed.
-QList<QStringList> PdfPages(const QString& pdftotext, const QString& file)
+QList<QStringList> PdfPages(const QString& file)
 {
-    QProcess process;
-    process.start(pdftotext, {"-layout", "-enc", "UTF-8", file, "-"});
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return {};
     QList<QStringList> pages;
-    for (const QString& page : QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\f'))) {
+    for (const QString& page : PdfLayoutText(file).split(QLatin1Char('\f'))) {
         QStringList lines;
         for (const QString& line : page.split(QLatin1Char('\n')))
             if (!line.trimmed().isEmpty())
@@ -136,8 +132,7 @@ private slots:
     {
         QFETCH(bool, sevenDays);
         QFETCH(int, pages);
-        const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
-        if (pdftotext.isEmpty())
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
             QSKIP("pdftotext (Debian package poppler-utils) is not installed: the PDF cannot be read back");
 
         QTemporaryDir dir;
@@ -166,7 +161,7 @@ private slots:
         QCOMPARE(ComposeTendencies(gral_, expected, sevenDays, date), PrintOutcome::Printed);
         QCOMPARE(expected.pages(), pages);
 
-        const QList<QStringList> read = PdfPages(pdftotext, file);
+        const QList<QStringList> read = PdfPages(file);
         QCOMPARE(read.size(), pages);
         QStringList all;
         for (int page = 1; page <= pages; ++page) {

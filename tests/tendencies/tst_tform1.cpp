@@ -11,6 +11,7 @@
 #include "tendencies/TForm6.h"
 #include "tendencies/TendencyRule.h"
 #include "tendencies/TendencyTexts.h"
+#include "support/PdfText.h"
 #include "support/TestSupport.h"
 #include "widgets/QtColour.h"
 #include "tendencies/WeekChart.h"
@@ -26,7 +27,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -599,8 +599,7 @@ void TestForm1::printsTheDateTheOptionsReturn()
     QFETCH(bool, sevenDays);
     QFETCH(QString, first);
     QFETCH(QString, last);
-    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
-    if (pdftotext.isEmpty())
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
         QSKIP("pdftotext (Debian package poppler-utils) is not installed: the PDF cannot be read back");
     QTemporaryDir dir;
     const QString pdf = dir.filePath("tendencias.pdf");
@@ -618,10 +617,7 @@ void TestForm1::printsTheDateTheOptionsReturn()
     });
     Choose(*w, "Archiv4");
     QCOMPARE(messages_->messages().size(), 1); // only the no-printer question
-    QProcess reader;
-    reader.start(pdftotext, {"-layout", pdf, "-"});
-    QVERIFY(reader.waitForFinished(30000));
-    const QString text = QString::fromUtf8(reader.readAllStandardOutput());
+    const QString text = PdfLayoutText(pdf);
     QVERIFY2(text.contains(first), qPrintable(text));
     QVERIFY2(text.contains(last), qPrintable(text));
     QCOMPARE(text.contains("10/03/2003"), !sevenDays);
