@@ -29,7 +29,8 @@ BenchCalendar CalendarFor(int offset)
 void BM_BuildShiftedCalendar(benchmark::State& state)
 {
     BenchCalendar bench = CalendarFor(int(state.range(0)));
-    (void)BuildShiftedCalendar(bench.calendar, bench.pattern); // the changes are computed once per process, before timing
+    // The changes are computed once per process, before timing.
+    (void)BuildShiftedCalendar(bench.calendar, bench.pattern);
     for (auto _ : state) {
         (void)BuildShiftedCalendar(bench.calendar, bench.pattern);
         benchmark::DoNotOptimize(bench.calendar.signCalendar.size());
@@ -56,7 +57,8 @@ void BM_FindSignRow(benchmark::State& state)
     (void)BuildShiftedCalendar(bench.calendar, bench.pattern);
     const double date = LastCoveredDayNumber;
     for (auto _ : state) {
-        const std::optional<int> result = FindSignRow(bench.calendar, bench.pattern, RowLookup::Moment, date, 23 * 60 + 59);
+        const std::optional<int> result =
+            FindSignRow(bench.calendar, bench.pattern, RowLookup::Moment, date, 23 * 60 + 59);
         benchmark::DoNotOptimize(result);
     }
 }

@@ -78,7 +78,8 @@ void BM_TeamComposeOnly(benchmark::State& state)
     if (!PrepareGral(gral))
         return state.SkipWithError("start-up failed");
     for (auto _ : state) {
-        const TeamGrid grid = ComposeTeamGrid(gral.calendar, gral.environment.systemDateFormat, gral.members, DayNumberFromDate(QDate(2025, 6, 15)));
+        const TeamGrid grid = ComposeTeamGrid(gral.calendar, gral.environment.systemDateFormat, gral.members,
+                                              DayNumberFromDate(QDate(2025, 6, 15)));
         benchmark::DoNotOptimize(grid.rows.size());
     }
 }

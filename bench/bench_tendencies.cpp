@@ -90,7 +90,8 @@ void BM_ComposeAndPaintWeek(benchmark::State& state)
         return;
     for (auto _ : state) {
         gral.calendar.dayRowIndex = 1;
-        const QImage image = PaintWeekImage(ComposeWeek(gral.calendar, gral.environment.systemDateFormat, gral.members, gral.levelColors));
+        const QImage image = PaintWeekImage(
+            ComposeWeek(gral.calendar, gral.environment.systemDateFormat, gral.members, gral.levelColors));
         benchmark::DoNotOptimize(image.constBits());
     }
 }

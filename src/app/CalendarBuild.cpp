@@ -33,6 +33,14 @@ void HoldCalendarDays(Gral& gral, double day, int daysAfter)
     BuildCalendarYearsShown(gral, years->first, years->last);
 }
 
+bool HoldWeekShown(Gral& gral, double day)
+{
+    if (DateFormatChanged(gral))
+        return false;
+    HoldCalendarDays(gral, day, 6);
+    return true;
+}
+
 void BuildCalendarYearsShown(Gral& gral, int firstYear, int lastYear)
 {
     BuildTold(gral, [&] {

@@ -12,3 +12,8 @@ void BuildCalendarYearsShown(Gral& gral, int firstYear, int lastYear);
 // Moves the calendar's window of years to hold `day` and the `daysAfter` days
 // after it, when it does not (CalendarYearsToHold); nothing happens otherwise.
 void HoldCalendarDays(Gral& gral, double day, int daysAfter);
+
+// Before a week is shown or printed from `day`: the date-format check, then
+// the calendar's years moved to hold the day and the six days after it. False
+// when the check fired (told; the program is ending).
+bool HoldWeekShown(Gral& gral, double day);

@@ -24,7 +24,8 @@ Result<int> ShiftedMinute(int hour, int minute)
 
 // Shifts every base line up to lastDay into `shifted`; at a failure the lines
 // shifted so far stay.
-Result<void> ShiftLines(const CalendarRows& base, int offset, const DatePattern& pattern, int lastDay, CalendarRows& shifted)
+Result<void> ShiftLines(const CalendarRows& base, int offset, const DatePattern& pattern, int lastDay,
+                        CalendarRows& shifted)
 {
     static const QString WholeDayFrom = QStringLiteral("00:00");
     static const QString WholeDayTo = QStringLiteral("23:59");

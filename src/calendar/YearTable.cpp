@@ -110,7 +110,9 @@ void AppendDayRows(int day, const std::vector<SignChange>& changes, int signWith
                    const DatePattern& pattern, CalendarRows& rows)
 {
     const QString dateText = pattern.format(day);
-    auto append = [&](int from, int to, int sign) { rows.append(SignRowLine(dateText, from, to, sign), dateText, day); };
+    auto append = [&](int from, int to, int sign) {
+        rows.append(SignRowLine(dateText, from, to, sign), dateText, day);
+    };
     for (const SignChange& change : changes) {
         if (change.baseDay == day) {
             append(0, change.baseMinute - 1, change.newSign == 1 ? 12 : change.newSign - 1);

@@ -35,8 +35,8 @@ WallClockMinute WallClockOfChange(const QTimeZone& zone, const SignChange& chang
     return {int(day + UnixEpochDayNumber), int((local - day * SecondsPerDay) / 60)};
 }
 
-CalendarRows ShiftChangesToZone(const std::vector<SignChange>& changes, const QTimeZone& zone, int firstDay, int lastDay,
-                            const DatePattern& pattern)
+CalendarRows ShiftChangesToZone(const std::vector<SignChange>& changes, const QTimeZone& zone, int firstDay,
+                                int lastDay, const DatePattern& pattern)
 {
     CalendarRows rows;
     if (changes.empty() || lastDay < firstDay)

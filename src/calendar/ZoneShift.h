@@ -55,8 +55,8 @@ constexpr int ZoneChangesDaysBefore = 3;
 // The rows of the dates firstDay..lastDay on the zone's wall clock. `changes`
 // are in time order and hold every change whose base-zone day lies in
 // firstDay - ZoneChangesDaysBefore .. lastDay; nothing is returned without any.
-CalendarRows ShiftChangesToZone(const std::vector<SignChange>& changes, const QTimeZone& zone, int firstDay, int lastDay,
-                            const DatePattern& pattern);
+CalendarRows ShiftChangesToZone(const std::vector<SignChange>& changes, const QTimeZone& zone, int firstDay,
+                                int lastDay, const DatePattern& pattern);
 
 // Rebuilds the calendar's rows for the dates firstDay..lastDay (of the whole
 // years firstYear..lastYear) in calendar.namedZone; fails, leaving no rows,

@@ -11,6 +11,8 @@ struct CoveredPeriod {
     double startDay = FirstCoveredDayNumber; // the day shown at start (may lie outside: the start-up check says so)
 
     bool contains(double day) const { return day >= firstDay && day <= lastDay; }
+    // The end a day outside the period lies beyond.
+    double nearestEnd(double day) const { return day < firstDay ? firstDay : lastDay; }
     bool operator==(const CoveredPeriod&) const = default;
 };
 

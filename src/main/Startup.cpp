@@ -83,7 +83,7 @@ std::unique_ptr<TForm1> StartPronos(Gral& gral, const StartupOptions& options)
     // 3.-5. Start date text, the edition's period opening on today, program and data folders,
     // empty shared lists.
     const double today = TodayDayNumber();
-    gral.environment.startDateText = gral.environment.systemDateFormat.format(today);
+    gral.environment.startDateText = shortDate.format(today);
     gral.calendar.coveredPeriod = CurrentEdition().period(options.today.value_or(today));
     gral.environment.programFolder = WithTrailingSeparator(
         options.programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : options.programFolder);

@@ -57,11 +57,8 @@ void PrintTendencies(Gral& gral, bool sevenDays, double date, const std::optiona
         job.fileName = heading->member + u' ' + DateFromDayNumber(date).toString(Qt::ISODate);
     }
     job.compose = [&gral, sevenDays, date, heading](PrintCanvas& canvas) {
-        // The day is found before the document starts: the date-format check
-        // first, then the calendar's years moved to the week when they must.
-        if (DateFormatChanged(gral))
+        if (!HoldWeekShown(gral, date)) // before the document starts
             return PrintOutcome::Ending;
-        HoldCalendarDays(gral, date, 6);
         return ComposeTendencies(gral.calendar, gral.environment.systemDateFormat, gral.members, canvas, sevenDays, date,
                                  heading);
     };

@@ -383,7 +383,8 @@ void TForm1::FillMemberBox(bool refresh)
         const QString name = line.mid(10, 60).trimmed();
         const QString dateText = line.left(10).trimmed();
         const std::optional<double> birth = gral_.environment.systemDateFormat.parse(dateText);
-        Combo1->addItem(name + QStringLiteral(" - ") + (birth ? gral_.environment.systemDateFormat.format(*birth) : dateText));
+        const QString shownDate = birth ? gral_.environment.systemDateFormat.format(*birth) : dateText;
+        Combo1->addItem(name + QStringLiteral(" - ") + shownDate);
     }
     if (Combo1->count() == 0)
         return;
@@ -422,25 +423,22 @@ std::optional<double> TForm1::ShownDay() const
 
 int TForm1::LookUpDay(double day)
 {
-    if (DateFormatChanged(gral_))
-        return -1;
-    HoldCalendarDays(gral_, day, 6);
-    return DayLookup(gral_.calendar, day).row;
+    return HoldWeekShown(gral_, day) ? DayLookup(gral_.calendar, day).row : -1;
 }
 
-bool TForm1::ShowWeekOf(double day)
+void TForm1::ShowWeekOf(double day)
 {
     gral_.calendar.dayRowIndex = LookUpDay(day);
     if (gral_.calendar.dayRowIndex < 1)
-        return false;
+        return;
     DrawWeek();
     SetTrackDay(day);
-    return true;
 }
 
 void TForm1::ApplyTrackSpan(double day)
 {
-    const TrackSpan span = TrackSpanFor(gral_.calendar.coveredPeriod.firstDay, gral_.calendar.coveredPeriod.lastDay, day);
+    const CoveredPeriod& period = gral_.calendar.coveredPeriod;
+    const TrackSpan span = TrackSpanFor(period.firstDay, period.lastDay, day);
     trackOrigin_ = span.origin;
     const bool previous = suppressTrackChange_;
     suppressTrackChange_ = true;

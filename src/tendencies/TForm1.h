@@ -109,13 +109,13 @@ private:
     double PickerDate() const;
     // The day the week is drawn from, read back from the first row's date label.
     std::optional<double> ShownDay() const;
-    // The date-format check, then the day's first row in the calendar (its
-    // window of years moved to hold the day and the six after it); -1 when the
-    // check fired or the calendar has no such day.
+    // The day's first row in the calendar once its week is held
+    // (HoldWeekShown); -1 when the date-format check fired or the calendar has
+    // no such day.
     int LookUpDay(double day);
     // Looks the day up and, when the calendar has it, draws its week and moves
-    // the track bar to it; false when it has not.
-    bool ShowWeekOf(double day);
+    // the track bar to it.
+    void ShowWeekOf(double day);
 
     void BuildControls();
     void BuildMenus();

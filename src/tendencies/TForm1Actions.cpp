@@ -10,6 +10,7 @@
 #include "settings/SettingsWrite.h"
 #include "platform/SystemDateFormat.h"
 #include "tendencies/TForm5.h"
+#include "tendencies/PeriodCheck.h"
 #include "tendencies/TendencyRule.h"
 #include "tendencies/WeekChart.h"
 #include "widgets/WindowKit.h"
@@ -64,7 +65,7 @@ void TForm1::Button1_Click()
     const QString shown = DateLabels[0]->text().trimmed();
     if (!shown.isEmpty() && shown == gral_.environment.systemDateFormat.format(PickerDate()))
         return;
-    ShowWeekOf(PickerDate());
+    ShowPickerDay();
 }
 
 void TForm1::Barra_Change()
@@ -100,7 +101,7 @@ void TForm1::Barra_PastEnd(int direction)
         return;
     const double target = *shown + direction;
     // The period's own ends stay ends, and the status bar says why.
-    const QString refusal = CoveredPeriodMessage(gral_.calendar.coveredPeriod, gral_.environment.systemDateFormat, DateOrigin::Entered, target);
+    const QString refusal = CoveredPeriodMessage(gral_, DateOrigin::Entered, target);
     if (!refusal.isEmpty()) {
         statusBar()->showMessage(QString(refusal).replace(QStringLiteral("\r\r"), QStringLiteral(" ")), 8000);
         return;
@@ -119,9 +120,7 @@ void TForm1::Barra_Enter()
 
 void TForm1::RedrawAfterColours()
 {
-    // Not ShowPickerDay: the week is drawn first, and the track then follows
-    // the day the drawing left in the picker.
-    ShowWeekOf(PickerDate());
+    ShowPickerDay();
     ApplyLegendColours();
     FollowTeam(false);
 }
@@ -246,8 +245,8 @@ void TForm1::OpenPrintWindow()
     const int member = Combo1->currentIndex();
     if (CurrentEdition().handoutPrints && member >= 0 && member < gral_.members.memberList.size())
         heading = TendencyPrintHeading{gral_.members.memberList.at(member).mid(MemberLineDateWidth).trimmed(),
-                                       gral_.environment.systemDateFormat.format(gral_.members.selectedBirthDate), StatusPanel0->text(),
-                                       StatusPanel1->text()};
+                                       gral_.environment.systemDateFormat.format(gral_.members.selectedBirthDate),
+                                       StatusPanel0->text(), StatusPanel1->text()};
     PrintTendencies(gral_, sevenDays, printDate, heading);
 }
 

@@ -9,6 +9,7 @@
 #include "calendar/SignCalendar.h"
 #include "platform/SystemDateFormat.h"
 #include "tendencies/TForm5.h"
+#include "tendencies/PeriodCheck.h"
 #include "tendencies/TendencyRule.h"
 #include "tendencies/TendencyTexts.h"
 #include "tendencies/WeekChart.h"
@@ -53,7 +54,8 @@ void TForm1::DrawWeek()
     // The program moves the track bar itself while drawing: its handler must not answer.
     const bool previous = suppressTrackChange_;
     suppressTrackChange_ = true;
-    const WeekLayout week = ComposeWeek(gral_.calendar, gral_.environment.systemDateFormat, gral_.members, gral_.levelColors);
+    const WeekLayout week =
+        ComposeWeek(gral_.calendar, gral_.environment.systemDateFormat, gral_.members, gral_.levelColors);
     Panel1->showWeek(week);
     weekDescription_ = DescribeWeek(gral_.calendar, gral_.environment.systemDateFormat, gral_.members);
     Image1->setAccessibleDescription(weekDescription_);
@@ -120,12 +122,13 @@ void TForm1::ShowChartMoment(int row, int minuteOfDay)
 
 bool TForm1::CoveredPeriodCheck(DateOrigin origin, double date)
 {
-    const double day = gral_.environment.systemDateFormat.parse(gral_.environment.systemDateFormat.format(date)).value_or(std::floor(date));
-    const QString message = CoveredPeriodMessage(gral_.calendar.coveredPeriod, gral_.environment.systemDateFormat, origin, day);
+    const DatePattern& pattern = gral_.environment.systemDateFormat;
+    const double day = pattern.parse(pattern.format(date)).value_or(std::floor(date));
+    const QString message = CoveredPeriodMessage(gral_, origin, day);
     if (message.isEmpty())
         return true;
     ProgramMessage(gral_, message, StyleExclamation);
-    const double end = day < gral_.calendar.coveredPeriod.firstDay ? gral_.calendar.coveredPeriod.firstDay : gral_.calendar.coveredPeriod.lastDay;
+    const double end = gral_.calendar.coveredPeriod.nearestEnd(day);
     gral_.calendar.dayRowIndex = LookUpDay(end);
     DateTime1->setDate(DateFromDayNumber(end));
     SetTrackDay(end);

@@ -2,7 +2,7 @@
 
 #include "widgets/DatePicker.h"
 #include "help/HelpContext.h"
-#include "tendencies/PeriodMessage.h"
+#include "tendencies/PeriodCheck.h"
 #include "app/ProgramMessage.h"
 #include "platform/SystemDateFormat.h"
 #include "widgets/WindowKit.h"
@@ -100,7 +100,7 @@ void TForm6::Button_Click(QPushButton* sender)
             }
             date = DayNumberFromDate(*entered);
         }
-        const QString refusal = CoveredPeriodMessage(gral_.calendar.coveredPeriod, gral_.environment.systemDateFormat, DateOrigin::Printed, date);
+        const QString refusal = CoveredPeriodMessage(gral_, DateOrigin::Printed, date);
         if (!refusal.isEmpty()) {
             ProgramMessage(gral_, refusal, StyleExclamation);
             return; // the window stays open for another date

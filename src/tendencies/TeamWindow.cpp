@@ -7,7 +7,7 @@
 #include "tendencies/PrintTendencies.h"
 #include "app/ProgramMessage.h"
 #include "widgets/QtColour.h"
-#include "tendencies/PeriodMessage.h"
+#include "tendencies/PeriodCheck.h"
 #include "platform/SystemDateFormat.h"
 #include "tendencies/TeamGridView.h"
 #include "tendencies/TeamPrint.h"
@@ -272,10 +272,10 @@ void TeamWindow::Button1_Click()
         return;
     }
     const double day = DayNumberFromDate(*entered);
-    const QString message = CoveredPeriodMessage(gral_.calendar.coveredPeriod, gral_.environment.systemDateFormat, DateOrigin::Entered, day);
+    const QString message = CoveredPeriodMessage(gral_, DateOrigin::Entered, day);
     if (!message.isEmpty()) {
         ProgramMessage(gral_, message, StyleExclamation);
-        ShowDay(day < gral_.calendar.coveredPeriod.firstDay ? gral_.calendar.coveredPeriod.firstDay : gral_.calendar.coveredPeriod.lastDay);
+        ShowDay(gral_.calendar.coveredPeriod.nearestEnd(day));
         return;
     }
     if (std::floor(day) != day_)

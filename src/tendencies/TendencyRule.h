@@ -21,11 +21,11 @@ ColourValue ColourOfSign(const MemberState& members, const LevelColorTable& colo
 // Plural level name of a step 1..12; empty for any other step.
 QString PluralForStep(int step);
 
-// The date's first span in the shifted calendar as it is built (the window
-// that looks a date up moves the calendar's years to hold the date and the six
-// days after it first, CalendarYearsToHold).
+// The date's first span in the shifted calendar as it is built (the windows
+// move the calendar's years to hold the date and the six days after it first,
+// HoldWeekShown).
 struct DayRow {
-    enum Outcome { Found, NotInCalendar, Ending }; // Ending: the window's date-format check fired
+    enum Outcome { Found, NotInCalendar, Ending }; // Ending: the windows' date-format check fired
     Outcome outcome = NotInCalendar;
     int row = -1; // 1-based when found, -1 otherwise
 };

@@ -1,8 +1,8 @@
 #pragma once
 // The tendency logic called as the windows call it: the parts taken from the
 // shared state, the date-format check and the move of the calendar's years
-// first (TForm1::LookUpDay, PrintTendencies).
-#include "app/ProgramMessage.h"
+// first (HoldWeekShown).
+#include "app/CalendarBuild.h"
 #include "support/CalendarSupport.h"
 #include "tendencies/PrintComposition.h"
 #include "tendencies/TeamGrid.h"
@@ -11,9 +11,8 @@
 
 inline DayRow DayLookup(Gral& gral, double date)
 {
-    if (DateFormatChanged(gral))
+    if (!HoldWeekShown(gral, date))
         return DayRow{DayRow::Ending, -1};
-    CalendarDayRow(gral, date, 6);
     return DayLookup(gral.calendar, date);
 }
 
